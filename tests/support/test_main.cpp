@@ -1,0 +1,42 @@
+// Every test process gets folders of its own, so that tests never touch the user's real
+// folders and can run in parallel: TMPDIR (the working root lives below it) and
+// XDG_DATA_HOME (the user's font folder lives below it).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string makeProcessScratch()
+{
+    std::filesystem::create_directories(TILVANE_TEST_SCRATCH);
+    std::string pattern = std::string(TILVANE_TEST_SCRATCH) + "/run-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        std::perror("mkdtemp");
+        std::exit(2);
+    }
+    return pattern;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string scratch = makeProcessScratch();
+    std::filesystem::create_directories(scratch + "/tmp");
+    std::filesystem::create_directories(scratch + "/data");
+    setenv("TMPDIR", (scratch + "/tmp").c_str(), 1);
+    setenv("XDG_DATA_HOME", (scratch + "/data").c_str(), 1);
+    setenv("TILVANE_TEST_PROCESS_DIR", scratch.c_str(), 1);
+
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    if (result == 0 && std::getenv("TILVANE_KEEP_TEST_FILES") == nullptr) {
+        std::error_code ignored;
+        std::filesystem::remove_all(scratch, ignored);
+    }
+    return result;
+}
