@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-class QMenu;
-class QWebEngineView;
+#include <QMenu>
+#include <QWebEngineView>
 
 namespace tilvane::gui {
 
