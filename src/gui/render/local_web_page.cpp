@@ -4,7 +4,7 @@
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
 
-namespace tilvane::gui {
+namespace tilvane {
 
 namespace {
 
@@ -46,4 +46,4 @@ QWebEnginePage* TLocalWebPage::createWindow(WebWindowType)
     return nullptr;
 }
 
-} // namespace tilvane::gui
+} // namespace tilvane

@@ -4,7 +4,7 @@
 
 class QWebEngineProfile;
 
-namespace tilvane::gui {
+namespace tilvane {
 
 // The reader shows only the pages it wrote itself: one off-the-record profile whose every
 // request with a scheme other than file is blocked, so no page can reach the network.
@@ -21,4 +21,4 @@ protected:
     QWebEnginePage* createWindow(WebWindowType type) override;
 };
 
-} // namespace tilvane::gui
+} // namespace tilvane

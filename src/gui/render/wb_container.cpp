@@ -11,7 +11,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-namespace tilvane::gui {
+namespace tilvane {
 
 namespace {
 
@@ -104,4 +104,4 @@ void TWBContainer::showContextMenu(const QPoint& position)
         m_popupMenu->popup(Browser()->mapToGlobal(position));
 }
 
-} // namespace tilvane::gui
+} // namespace tilvane

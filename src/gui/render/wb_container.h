@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QWebEngineView>
 
-namespace tilvane::gui {
+namespace tilvane {
 
 // Hosts a web view without changing how it behaves: the engine's own context menu, its own
 // scroll bars and selection. The view is not owned; it gets a local-only page.
@@ -66,4 +66,4 @@ private:
     QPointer<QMenu> m_popupMenu;
 };
 
-} // namespace tilvane::gui
+} // namespace tilvane

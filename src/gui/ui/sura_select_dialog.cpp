@@ -14,7 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace tilvane::gui {
+namespace tilvane {
 
 namespace {
 
@@ -163,4 +163,4 @@ bool TDlgSrchSura::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace tilvane::gui
+} // namespace tilvane

@@ -6,7 +6,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
-namespace tilvane::gui {
+namespace tilvane {
 
 // Lists the 114 suras and finds one by part of its name. Created once and reused, so the
 // search text and the selected row persist between openings.
@@ -36,4 +36,4 @@ private:
     void btnOKClick();
 };
 
-} // namespace tilvane::gui
+} // namespace tilvane
