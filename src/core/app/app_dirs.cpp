@@ -1,0 +1,83 @@
+#include "core/app/app_dirs.h"
+
+#include "core/app/paths.h"
+
+#include <sys/stat.h>
+
+namespace tilvane {
+
+TAppDir AppDirs;
+
+namespace {
+
+constexpr const char* kIniFileName = "Tilvane.ini";
+constexpr const char* kLibArchive = "res/lib.tvz";
+constexpr const char* kLibinaArchive = "res/libina.tvz";
+constexpr const char* kCommonCssFile = "common.css";
+constexpr const char* kScreenCssFile = "screen.css";
+constexpr const char* kScreen2CssFile = "screen_2.css";
+
+bool g_initialised = false;
+
+} // namespace
+
+std::string IniFileName = kIniFileName;
+std::string LibArchive = kLibArchive;
+std::string LibinaArchive = kLibinaArchive;
+std::string CommonCssFile = kCommonCssFile;
+std::string ScreenCssFile = kScreenCssFile;
+std::string Screen2CssFile = kScreen2CssFile;
+
+TAppDir makeAppDirs(const std::string& appDir, const std::string& tempDir)
+{
+    TAppDir dirs;
+    dirs.AppDir = withTrailingSeparator(appDir);
+    dirs.ResDir = dirs.AppDir + "res/";
+    dirs.AudioDir = dirs.ResDir + "audio/";
+    dirs.TransDir = dirs.ResDir + "trans/";
+    dirs.TempDir = withTrailingSeparator(tempDir);
+    dirs.LibDir = dirs.TempDir + "lib/";
+    dirs.CssDir = dirs.LibDir + "css/";
+    dirs.SuraDir = dirs.TempDir + "_sura/";
+    dirs.SearchDir = dirs.TempDir + "_search/";
+    dirs.TempResDir = dirs.TempDir + "res/";
+    dirs.LibinaDir = dirs.TempResDir + "libina/";
+    dirs.AzDir = dirs.LibinaDir + "az/";
+    dirs.InaazfmtDir = dirs.TempResDir + "inaazfmt/";
+    return dirs;
+}
+
+void InitAppDirs()
+{
+    if (!g_initialised)
+        InitAppDirs(executableDir());
+}
+
+void InitAppDirs(const std::string& appDir)
+{
+    if (g_initialised)
+        return;
+    AppDirs = makeAppDirs(appDir, GetTempDir() + "Tilvane/");
+    // One level at a time, parents first. A failure shows up later as a file that cannot be
+    // written; the private parent from GetTempDir keeps others from planting anything here.
+    for (const std::string* folder : {&AppDirs.TempDir, &AppDirs.LibDir, &AppDirs.CssDir,
+                                      &AppDirs.SuraDir, &AppDirs.SearchDir, &AppDirs.TempResDir,
+                                      &AppDirs.LibinaDir, &AppDirs.AzDir, &AppDirs.InaazfmtDir})
+        mkdir(folder->c_str(), 0700);
+
+    IniFileName = AppDirs.AppDir + kIniFileName;
+    LibArchive = AppDirs.AppDir + kLibArchive;
+    LibinaArchive = AppDirs.AppDir + kLibinaArchive;
+    CommonCssFile = AppDirs.CssDir + kCommonCssFile;
+    ScreenCssFile = AppDirs.CssDir + kScreenCssFile;
+    Screen2CssFile = AppDirs.CssDir + kScreen2CssFile;
+    g_initialised = true;
+}
+
+void ResetAppDirsForTesting()
+{
+    g_initialised = false;
+    AppDirs = TAppDir{};
+}
+
+} // namespace tilvane

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+namespace tilvane {
+
+// The program's folders; every path ends with the separator. Filled once by InitAppDirs.
+struct TAppDir {
+    std::string AppDir;      // the executable's folder: settings file and archives
+    std::string ResDir;      // AppDir + "res/"
+    std::string AudioDir;    // ResDir + "audio/": recitation folders
+    std::string TransDir;    // ResDir + "trans/": translation packages
+    std::string TempDir;     // private working root; the lib archive is unpacked here
+    std::string LibDir;      // TempDir + "lib/"
+    std::string CssDir;      // LibDir + "css/": generated stylesheets
+    std::string SuraDir;     // TempDir + "_sura/": generated sura pages
+    std::string SearchDir;   // TempDir + "_search/"
+    std::string TempResDir;  // TempDir + "res/": the libina archive is unpacked here
+    std::string LibinaDir;   // TempResDir + "libina/"
+    std::string AzDir;       // LibinaDir + "az/": preface and closing bodies
+    std::string InaazfmtDir; // TempResDir + "inaazfmt/": formatted preface and closing pages
+};
+
+extern TAppDir AppDirs;
+
+// Made absolute by InitAppDirs.
+extern std::string IniFileName;
+extern std::string LibArchive;
+extern std::string LibinaArchive;
+extern std::string CommonCssFile;
+extern std::string ScreenCssFile;
+extern std::string Screen2CssFile;
+
+// The folders for an application folder and a working root, without touching the disk.
+TAppDir makeAppDirs(const std::string& appDir, const std::string& tempDir);
+
+// Resolves the folders (the executable's folder, or appDir) and the working root below
+// GetTempDir(), creates the working folders owner-only and prefixes the path constants.
+// Runs once; later calls do nothing. Throws when the temp folder cannot be used safely.
+void InitAppDirs();
+void InitAppDirs(const std::string& appDir);
+
+// Lets a test process start over with another application folder.
+void ResetAppDirsForTesting();
+
+} // namespace tilvane

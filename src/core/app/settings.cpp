@@ -1,0 +1,56 @@
+#include "core/app/settings.h"
+
+#include "core/app/app_dirs.h"
+#include "core/app/ini_file.h"
+
+namespace tilvane {
+
+TAppSet AppSet;
+
+namespace {
+
+constexpr const char* kFonts = "fonts";
+constexpr const char* kQuran = "quran";
+constexpr const char* kAudio = "audio";
+
+} // namespace
+
+void LoadSettings()
+{
+    const IniFile ini = IniFile::load(IniFileName);
+    const TAppSet defaults;
+    AppSet.ArabicFontSize = ini.readInteger(kFonts, "ArabicFontSize", defaults.ArabicFontSize);
+    AppSet.ArabicFontColor = ini.readInteger(kFonts, "ArabicFontColor", defaults.ArabicFontColor);
+    AppSet.ArabicLatinFontColor = ini.readInteger(kFonts, "ArabicLatinFontColor", defaults.ArabicLatinFontColor);
+    AppSet.TransFontName = ini.readString(kFonts, "TransFontName", defaults.TransFontName);
+    AppSet.TransFontSize = ini.readInteger(kFonts, "TransFontSize", defaults.TransFontSize);
+    AppSet.TransFontColor = ini.readInteger(kFonts, "TransFontColor", defaults.TransFontColor);
+    AppSet.ViewStyle = static_cast<std::uint8_t>(ini.readInteger(kQuran, "ViewStyle", defaults.ViewStyle) & 0xFF);
+    AppSet.LastOpenedSura = ini.readInteger(kQuran, "LastOpenedSura", defaults.LastOpenedSura);
+    AppSet.LastOpenedAya = ini.readInteger(kQuran, "LastOpenedAya", defaults.LastOpenedAya);
+    AppSet.IsMuted = ini.readBool(kAudio, "IsMuted", defaults.IsMuted);
+    AppSet.IsPlayContinue = ini.readBool(kAudio, "IsPlayContinue", defaults.IsPlayContinue);
+    AppSet.Volume = ini.readInteger(kAudio, "Volume", defaults.Volume);
+    AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
+}
+
+void SaveSettings()
+{
+    IniFile ini = IniFile::load(IniFileName);
+    ini.writeInteger(kFonts, "ArabicFontSize", AppSet.ArabicFontSize);
+    ini.writeInteger(kFonts, "ArabicFontColor", AppSet.ArabicFontColor);
+    ini.writeInteger(kFonts, "ArabicLatinFontColor", AppSet.ArabicLatinFontColor);
+    ini.writeString(kFonts, "TransFontName", AppSet.TransFontName);
+    ini.writeInteger(kFonts, "TransFontSize", AppSet.TransFontSize);
+    ini.writeInteger(kFonts, "TransFontColor", AppSet.TransFontColor);
+    ini.writeInteger(kQuran, "ViewStyle", AppSet.ViewStyle);
+    ini.writeInteger(kQuran, "LastOpenedSura", AppSet.LastOpenedSura);
+    ini.writeInteger(kQuran, "LastOpenedAya", AppSet.LastOpenedAya);
+    ini.writeBool(kAudio, "IsMuted", AppSet.IsMuted);
+    ini.writeBool(kAudio, "IsPlayContinue", AppSet.IsPlayContinue);
+    ini.writeInteger(kAudio, "Volume", AppSet.Volume);
+    ini.writeString(kAudio, "Reciter", AppSet.Reciter);
+    ini.save(IniFileName);
+}
+
+} // namespace tilvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tilvane {
+
+// Colours are Windows colour values: 0x00BBGGRR, red in the low byte.
+using TColor = std::int32_t;
+
+constexpr TColor rgbColor(int red, int green, int blue)
+{
+    return static_cast<TColor>(red | (green << 8) | (blue << 16));
+}
+
+// The user's settings, read at the first show of the main window and saved at its close.
+struct TAppSet {
+    int ArabicFontSize = 16;
+    TColor ArabicFontColor = rgbColor(82, 168, 19);
+    TColor ArabicLatinFontColor = rgbColor(82, 168, 19);
+    std::string TransFontName = "Tahoma";
+    int TransFontSize = 8;
+    TColor TransFontColor = 0;
+    std::uint8_t ViewStyle = 0;
+    int LastOpenedSura = 1;
+    int LastOpenedAya = 1;
+    bool IsMuted = false;
+    bool IsPlayContinue = true;
+    int Volume = 800;
+    std::string Reciter = "darvel_40kbps";
+};
+
+extern TAppSet AppSet;
+
+// Reads IniFileName into AppSet; missing keys and a missing file give the defaults.
+void LoadSettings();
+// Reads the file as it is now, updates only the settings' own keys and replaces the file
+// atomically, so that sections written meanwhile by others survive. Throws TilvaneError
+// "Unable to write to <path>" and leaves the old file intact when the system refuses.
+void SaveSettings();
+
+} // namespace tilvane

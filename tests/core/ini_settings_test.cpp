@@ -1,0 +1,149 @@
+#include "core/app/app_dirs.h"
+#include "core/app/errors.h"
+#include "core/app/ini_file.h"
+#include "core/app/settings.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace tilvane;
+using tilvane::test::readFile;
+using tilvane::test::TempFolder;
+using tilvane::test::writeFile;
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        IniFileName = (appFolder / "Tilvane.ini").string();
+        AppSet = TAppSet{};
+    }
+
+    TempFolder appFolder;
+};
+
+} // namespace
+
+TEST(IniFile, SectionsAndKeysMatchWithoutRegardToCase)
+{
+    const IniFile ini = IniFile::parse("[FONTS]\r\narabicfontsize=20\n");
+    EXPECT_EQ(ini.readInteger("fonts", "ArabicFontSize", 16), 20);
+}
+
+TEST(IniFile, FirstOfRepeatedSectionsAndKeysWins)
+{
+    const IniFile ini = IniFile::parse("[a]\nk=1\nk=2\n[A]\nk=3\nj=4\n");
+    EXPECT_EQ(ini.readInteger("a", "k", 0), 1);
+    // A key only in the repeated section is not seen, as with profile files.
+    EXPECT_EQ(ini.readInteger("a", "j", 0), 0);
+}
+
+TEST(IniFile, IntegerValuesFallBackToTheDefaultUnlessWhollyDecimal)
+{
+    const IniFile ini = IniFile::parse("[s]\nneg=-42\nplus=+7\nword=abc\ntail=12abc\nempty=\nhuge=99999999999\n");
+    EXPECT_EQ(ini.readInteger("s", "neg", 0), -42);
+    EXPECT_EQ(ini.readInteger("s", "plus", 0), 7);
+    EXPECT_EQ(ini.readInteger("s", "word", 800), 800);
+    EXPECT_EQ(ini.readInteger("s", "tail", 800), 800);
+    EXPECT_EQ(ini.readInteger("s", "empty", 800), 800);
+    EXPECT_EQ(ini.readInteger("s", "huge", 800), 800);
+    EXPECT_EQ(ini.readInteger("s", "missing", 5), 5);
+}
+
+TEST(IniFile, WritingKeepsCommentsUnknownKeysAndTheKeysOwnSpelling)
+{
+    IniFile ini = IniFile::parse("; note\r\n[Audio]\r\nVOLUME=5\r\nOther=x\r\n\r\n[keep]\r\nz=1\r\n");
+    ini.writeInteger("audio", "Volume", 300);
+    ini.writeString("audio", "Reciter", "r");
+    ini.writeString("new", "k", "v");
+    EXPECT_EQ(ini.text(),
+              "; note\r\n[Audio]\r\nVOLUME=300\r\nOther=x\r\nReciter=r\r\n\r\n[keep]\r\nz=1\r\n[new]\r\nk=v\r\n");
+}
+
+TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllThirteenKeys)
+{
+    LoadSettings();
+    const TAppSet defaults;
+    EXPECT_EQ(AppSet.ArabicFontColor, 1288274);
+    EXPECT_EQ(AppSet.Reciter, defaults.Reciter);
+    EXPECT_TRUE(AppSet.IsPlayContinue);
+
+    SaveSettings();
+    EXPECT_EQ(readFile(IniFileName),
+              "[fonts]\r\nArabicFontSize=16\r\nArabicFontColor=1288274\r\nArabicLatinFontColor=1288274\r\n"
+              "TransFontName=Tahoma\r\nTransFontSize=8\r\nTransFontColor=0\r\n"
+              "[quran]\r\nViewStyle=0\r\nLastOpenedSura=1\r\nLastOpenedAya=1\r\n"
+              "[audio]\r\nIsMuted=0\r\nIsPlayContinue=1\r\nVolume=800\r\nReciter=darvel_40kbps\r\n");
+}
+
+TEST_F(SettingsFile, OddStoredValuesReadAsProfileFilesDo)
+{
+    writeFile(IniFileName, "[audio]\nIsMuted=2\nVolume=abc\n[quran]\nViewStyle=257\n");
+    LoadSettings();
+    EXPECT_TRUE(AppSet.IsMuted);
+    EXPECT_EQ(AppSet.Volume, 800);
+    EXPECT_EQ(AppSet.ViewStyle, 1);
+
+    SaveSettings();
+    const IniFile saved = IniFile::load(IniFileName);
+    EXPECT_EQ(saved.value("audio", "IsMuted"), "1");
+}
+
+TEST_F(SettingsFile, SaveReadsTheFileAsItIsNowAndKeepsSectionsItDoesNotOwn)
+{
+    LoadSettings();
+    // Written by another part of the program after the settings were loaded.
+    writeFile(IniFileName, "[translations]\r\nCount=1\r\ntrl_00=Indonesian_Latin\r\ntrl_00Acive=1\r\n");
+    AppSet.LastOpenedSura = 2;
+    SaveSettings();
+
+    const IniFile saved = IniFile::load(IniFileName);
+    EXPECT_EQ(saved.value("translations", "trl_00Acive"), "1");
+    EXPECT_EQ(saved.readInteger("quran", "LastOpenedSura", 0), 2);
+}
+
+TEST_F(SettingsFile, RefusedWriteReportsThePathAndLeavesTheOldFileIntact)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    writeFile(IniFileName, "[quran]\r\nLastOpenedSura=5\r\n");
+    std::filesystem::permissions(appFolder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    AppSet.LastOpenedSura = 9;
+    try {
+        SaveSettings();
+        FAIL() << "the save should have been refused";
+    } catch (const TilvaneError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + IniFileName);
+    }
+    EXPECT_EQ(readFile(IniFileName), "[quran]\r\nLastOpenedSura=5\r\n");
+}
+
+TEST_F(SettingsFile, FailedRenameLeavesNoTemporaryFileBehind)
+{
+    // A folder in the file's place makes the final rename fail after the data was written.
+    std::filesystem::create_directory(IniFileName);
+    EXPECT_THROW(SaveSettings(), TilvaneError);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(appFolder.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST_F(SettingsFile, UnwritableFolderReportsTheMessageEvenForRoot)
+{
+    // A plain file where the folder should be refuses every write, whoever runs the test.
+    writeFile(appFolder / "notafolder", "x");
+    IniFileName = (appFolder / "notafolder" / "Tilvane.ini").string();
+    try {
+        SaveSettings();
+        FAIL() << "the save should have been refused";
+    } catch (const TilvaneError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + IniFileName);
+    }
+    EXPECT_EQ(readFile(appFolder / "notafolder"), "x");
+}
