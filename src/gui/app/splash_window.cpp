@@ -67,7 +67,6 @@ void TfmSplash::centreOn(const QWidget* mainWindow)
 void TfmSplash::showAndPaint()
 {
     show();
-    raise();
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
