@@ -4,6 +4,7 @@
 #include "core/app/ini_file.h"
 #include "core/app/settings.h"
 #include "gui/support/gui_app.h"
+#include "gui/support/reader_fixture.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +42,7 @@ void showAndClose(TfmMain& window)
 
 TEST(Startup, FirstShowLoadsSettingsAndCloseSavesAllKeys)
 {
-    TempFolder appFolder;
-    startIn(appFolder.dir());
+    tilvane::test::ReaderAppFolder appFolder;
     writeFile(IniFileName, "[audio]\r\nVolume=123\r\n[translations]\r\nCount=0\r\n");
 
     TfmMain window;
@@ -78,17 +78,16 @@ TEST(Startup, StartsWithWorkingFoldersCreated)
 
 TEST(Startup, RefusedSettingsWriteIsShownAndWindowStillCloses)
 {
-    TempFolder temp;
-    const std::string missingAppDir = temp.dir() + "no-such-folder/";
-    startIn(missingAppDir);
+    tilvane::test::ReaderAppFolder appFolder;
+    // A folder in the settings file's place refuses the save, whoever runs the test.
+    std::filesystem::create_directory(appFolder.iniFile());
     ErrorCapture capture;
 
     TfmMain window;
     showAndClose(window);
 
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(capture.messages(),
-              QStringList{QString::fromStdString("Unable to write to " + missingAppDir + "Tilvane.ini")});
+    EXPECT_EQ(capture.messages(), QStringList{QString::fromStdString("Unable to write to " + appFolder.iniFile())});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
 #include "core/quran/sura_table.h"
+#include "core/quran/translations.h"
 #include "core/render/preface_page.h"
 #include "core/render/stylesheets.h"
 #include "core/render/sura_page.h"
@@ -281,6 +282,8 @@ void TfmMain::buildSuraPage(int sura)
     if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone)
         m_timings.start(TReaderTimings::Event::SuraChange);
     BuildSuraPage(sura, *this);
+    for (const std::string& problem : takeTranslationProblems())
+        reportError(toQString(problem));
 }
 
 // Qt raises currentIndexChanged on clear() and on the first addItem(); the refill must not
