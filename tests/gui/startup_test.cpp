@@ -10,7 +10,6 @@
 
 #include <QTest>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,17 +62,6 @@ TEST(Startup, FirstShowLoadsSettingsAndCloseSavesAllKeys)
         EXPECT_TRUE(saved.value(section, key).has_value()) << section << "/" << key;
     EXPECT_EQ(saved.value("audio", "Volume"), "123");
     EXPECT_EQ(saved.value("translations", "Count"), "0");
-}
-
-TEST(Startup, StartsWithWorkingFoldersCreated)
-{
-    TempFolder appFolder;
-    startIn(appFolder.dir());
-
-    for (const std::string* folder : {&AppDirs.TempDir, &AppDirs.LibDir, &AppDirs.CssDir, &AppDirs.SuraDir,
-                                      &AppDirs.TempResDir, &AppDirs.LibinaDir, &AppDirs.AzDir,
-                                      &AppDirs.InaazfmtDir})
-        EXPECT_TRUE(std::filesystem::is_directory(*folder)) << *folder;
 }
 
 TEST(Startup, RefusedSettingsWriteIsShownAndWindowStillCloses)

@@ -5,10 +5,9 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/app/window_placement.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace tilvane {
@@ -33,17 +32,8 @@ void TfmMain::FormCreate()
     font.setPointSize(kDesignFontPoints);
     setFont(font);
     resize(kDesignSize);
-    centreOnDesktop();
+    centreOnDesktop(*this);
     FFirstShowDone = false;
-}
-
-void TfmMain::centreOnDesktop()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void TfmMain::showEvent(QShowEvent* event)

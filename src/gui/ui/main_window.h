@@ -19,7 +19,6 @@ private:
     void FormCreate();
     void FormShow();
     void FormClose();
-    void centreOnDesktop();
 
     bool FFirstShowDone = false;
 };

@@ -13,7 +13,7 @@ TApplication& guiApp()
         static int argc = 1;
         static char name[] = "tilvane_gui_tests";
         static char* argv[] = {name, nullptr};
-        // Never destroyed: Qt objects left in static storage must not outlive it.
+        // Never destroyed: tearing it down during static destruction races Qt's own globals.
         return new TApplication(argc, argv);
     }();
     return *app;
