@@ -6,17 +6,21 @@ namespace tilvane {
 
 std::vector<TIndexNode> parseIndexTree(const LineList& lines)
 {
+    struct Open {
+        std::size_t indent;
+        int node;
+    };
     std::vector<TIndexNode> nodes;
     nodes.reserve(lines.size());
-    // The last node seen at each depth: ancestors of the next line.
-    std::vector<int> lastAtDepth;
+    // The chain of nodes the next line may be attached to, shallowest first.
+    std::vector<Open> ancestors;
     for (const std::string& line : lines) {
         const std::size_t indent = std::min(line.find_first_not_of(" \t"), line.size());
-        const int depth = std::min(static_cast<int>(indent), static_cast<int>(lastAtDepth.size()));
-        const int parent = depth == 0 ? -1 : lastAtDepth[static_cast<std::size_t>(depth) - 1];
-        lastAtDepth.resize(static_cast<std::size_t>(depth));
-        lastAtDepth.push_back(static_cast<int>(nodes.size()));
-        nodes.push_back(TIndexNode{line.substr(indent), depth, parent});
+        while (!ancestors.empty() && ancestors.back().indent >= indent)
+            ancestors.pop_back();
+        const int parent = ancestors.empty() ? -1 : ancestors.back().node;
+        nodes.push_back(TIndexNode{line.substr(indent), static_cast<int>(ancestors.size()), parent});
+        ancestors.push_back(Open{indent, static_cast<int>(nodes.size()) - 1});
     }
     return nodes;
 }

@@ -14,8 +14,9 @@ struct TIndexNode {
 };
 
 // The Index tab's tree, one node per line in line order (parents before their children).
-// Each leading blank or tab is one level; a line indented deeper than one level below the
-// line before it becomes a child of that line.
+// Each leading blank or tab is one level: a line indented more than the line before is that
+// line's child, one level deeper however large the jump; a line indented less returns to the
+// nearest earlier line indented less than itself, whose child it becomes.
 std::vector<TIndexNode> parseIndexTree(const LineList& lines);
 
 } // namespace tilvane
