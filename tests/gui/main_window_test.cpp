@@ -5,7 +5,8 @@
 #include "core/app/settings.h"
 #include "gui/render/wb_container.h"
 #include "gui/support/gui_app.h"
-#include "gui/support/reader_fixture.h"
+#include "gui/support/page_wait.h"
+#include "gui/support/app_folder.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ protected:
 
     void trigger(QAction* action) { action->trigger(); }
 
-    ReaderAppFolder app;
+    TestAppFolder app;
     ErrorCapture errors;
     std::unique_ptr<TfmMain> window;
 };

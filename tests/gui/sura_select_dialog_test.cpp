@@ -1,7 +1,8 @@
 #include "gui/ui/sura_select_dialog.h"
 
 #include "gui/support/gui_app.h"
-#include "gui/support/reader_fixture.h"
+#include "gui/support/page_wait.h"
+
 
 #include <gtest/gtest.h>
 
