@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 using namespace tilvane;
 using tilvane::test::TranslationFixture;
@@ -78,4 +79,49 @@ TEST_F(PackageFiles, AFolderNamedAsTheAyaFileCountsAsMissing)
     activatePackageNaming("folder.txt");
     LoadActiveTranslations();
     EXPECT_THAT(takeTranslationProblems(), ElementsAre(HasSubstr("missing or cannot be opened")));
+}
+
+TEST_F(PackageFiles, AChangedOrReplacedPackageFileIsReadAgainAtTheNextBuild)
+{
+    const std::string aya = AppDirs.TransDir + "pkg/aya.txt";
+    const std::string replacement = AppDirs.TransDir + "pkg/aya.new";
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+        const char* expected;
+    } cases[] = {
+        {"written in place", [&] { writeFile(aya, "written in place\n"); }, "written in place"},
+        // Same size, new inode: how an editor or an installer saves.
+        {"replaced", [&] { writeFile(replacement, "new\n"); std::filesystem::rename(replacement, aya); }, "new"},
+    };
+    for (const auto& c : cases) {
+        writeFile(aya, "old\n");
+        activatePackageNaming("aya.txt");
+        LoadActiveTranslations();
+        ASSERT_EQ(TransAyaLists[0].lineOrEmpty(0), "old") << c.change;
+        c.apply();
+        LoadActiveTranslations();
+        EXPECT_EQ(TransAyaLists[0].lineOrEmpty(0), c.expected) << c.change;
+    }
+}
+
+TEST_F(PackageFiles, ListsFollowTheirPackageWhenSlotsMoveRepeatOrWereFreed)
+{
+    addPackage("a", "A", "Package A");
+    addPackage("b", "B", "Package B");
+    const auto select = [this](const std::string& first, const std::string& second) {
+        writeSettings("[translations]\r\nCount=2\r\ntrl_00=" + first + "\r\ntrl_00Acive=1\r\ntrl_01=" + second
+                      + "\r\ntrl_01Acive=1\r\n");
+        LoadTranslationCatalogue();
+        LoadActiveTranslations();
+        return std::vector<std::string>{TransAyaLists[0].lineOrEmpty(1), TransAyaLists[1].lineOrEmpty(1),
+                                        TransSuraLists[0].lineOrEmpty(0), TransSuraLists[1].lineOrEmpty(0)};
+    };
+    EXPECT_THAT(select("A", "B"), ElementsAre("A aya 2", "B aya 2", "A sura 1", "B sura 1"));
+    EXPECT_THAT(select("B", "A"), ElementsAre("B aya 2", "A aya 2", "B sura 1", "A sura 1"));
+    EXPECT_THAT(select("B", "B"), ElementsAre("B aya 2", "B aya 2", "B sura 1", "B sura 1"));
+    // The text store freed on close empties the lists; the next build reads the files again.
+    TransAyaLists.clear();
+    TransSuraLists.clear();
+    EXPECT_THAT(select("B", "B"), ElementsAre("B aya 2", "B aya 2", "B sura 1", "B sura 1"));
 }

@@ -4,8 +4,10 @@
 #include "core/app/errors.h"
 #include "core/app/paths.h"
 
-#include <filesystem>
+#include <cstdint>
+#include <optional>
 #include <set>
+#include <sys/stat.h>
 
 namespace tilvane {
 
@@ -13,6 +15,61 @@ namespace {
 
 std::vector<std::string> g_problems;
 std::set<std::string> g_reportedFiles; // each file is reported once per run
+
+// What a loaded list was read from. A file replaced or written since (another inode, size or
+// modification time) is read again at the next page build.
+struct FileStamp {
+    std::string path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+using Stamps = std::vector<std::optional<FileStamp>>;
+
+// Parallel to TransSuraLists and TransAyaLists: what each list of the last build was read from.
+Stamps g_suraStamps;
+Stamps g_ayaStamps;
+
+// A regular file's stamp; nothing for a missing file or anything else.
+std::optional<FileStamp> stampOf(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileStamp{path, info.st_dev, info.st_ino, info.st_size,
+                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// The lists of the last build: a package file unchanged since is taken over instead of read
+// again (an aya file is over a megabyte, read at every page build otherwise). Lists nobody
+// takes are released with this object.
+class PreviousLists {
+public:
+    PreviousLists(std::vector<LineList>& lists, Stamps& stamps)
+        : m_lists(std::move(lists)), m_stamps(std::move(stamps))
+    {
+        // Lists emptied from outside (the text store freed) no longer match their stamps.
+        if (m_stamps.size() != m_lists.size())
+            m_stamps.clear();
+    }
+
+    std::optional<LineList> take(const FileStamp& stamp)
+    {
+        for (std::size_t i = 0; i < m_stamps.size(); ++i) {
+            if (m_stamps[i] == stamp) {
+                m_stamps[i].reset(); // a second slot showing the same file reads its own copy
+                return std::move(m_lists[i]);
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::vector<LineList> m_lists;
+    Stamps m_stamps;
+};
 
 void reportOnce(const std::string& file, const std::string& message)
 {
@@ -31,18 +88,26 @@ bool liesInPackageFolder(const TTranslation& entry, const std::string& file)
     return !name.empty() && name != "." && name != ".." && name.find(kPathSeparator) == std::string::npos;
 }
 
-LineList loadPackageFile(const TTranslation& entry, const std::string& file)
+LineList loadPackageFile(const TTranslation& entry, const std::string& file, PreviousLists& previous,
+                         std::optional<FileStamp>& loadedFrom)
 {
     if (!liesInPackageFolder(entry, file)) {
         reportOnce(file, "The translation \"" + entry.FullName + "\" names the file \"" + file
                              + "\" outside its package folder; it is shown without text.");
         return {};
     }
-    std::error_code error;
-    if (std::filesystem::is_regular_file(file, error)) {
-        try {
-            return LineList::loadFromFile(file);
-        } catch (const FileOpenError&) {
+    // Stamped before reading: a change made during the read is seen by the next build.
+    if (std::optional<FileStamp> stamp = stampOf(file)) {
+        std::optional<LineList> lines = previous.take(*stamp);
+        if (!lines) {
+            try {
+                lines = LineList::loadFromFile(file);
+            } catch (const FileOpenError&) {
+            }
+        }
+        if (lines) {
+            loadedFrom = std::move(stamp);
+            return std::move(*lines);
         }
     }
     reportOnce(file, "The translation \"" + entry.FullName + "\" cannot be read: the file \"" + file
@@ -54,15 +119,19 @@ LineList loadPackageFile(const TTranslation& entry, const std::string& file)
 
 void LoadActiveTranslations()
 {
+    PreviousLists previousSura(TransSuraLists, g_suraStamps);
+    PreviousLists previousAya(TransAyaLists, g_ayaStamps);
     TransSuraLists.assign(TransSlots.size(), LineList{});
     TransAyaLists.assign(TransSlots.size(), LineList{});
+    g_suraStamps.assign(TransSlots.size(), std::nullopt);
+    g_ayaStamps.assign(TransSlots.size(), std::nullopt);
     for (const TActiveTranslation& active : activeTranslationIndexes()) {
         if (active.catalogueIndex < kFirstPackage)
             continue;
         const TTranslation& entry = Translations[static_cast<std::size_t>(active.catalogueIndex)];
         const auto slot = static_cast<std::size_t>(active.slot);
-        TransSuraLists[slot] = loadPackageFile(entry, entry.SuraNameFile);
-        TransAyaLists[slot] = loadPackageFile(entry, entry.AyaNameFile);
+        TransSuraLists[slot] = loadPackageFile(entry, entry.SuraNameFile, previousSura, g_suraStamps[slot]);
+        TransAyaLists[slot] = loadPackageFile(entry, entry.AyaNameFile, previousAya, g_ayaStamps[slot]);
     }
 }
 

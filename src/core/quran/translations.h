@@ -65,7 +65,9 @@ struct TActiveTranslation {
 // put one among the active ones), and so are slots naming a package no longer installed.
 std::vector<TActiveTranslation> activeTranslationIndexes();
 
-// Loads the package files of the active slots into TransSuraLists and TransAyaLists.
+// Loads the package files of the active slots into TransSuraLists and TransAyaLists. A file
+// unchanged since the last call (same inode, size and modification time) keeps the list read
+// then; a changed or replaced file is read again.
 // Never throws for a package's files: a file that is missing, unreadable or named outside its
 // package folder leaves that slot's list empty (the page shows an empty text) and is reported
 // once per run through takeTranslationProblems().
