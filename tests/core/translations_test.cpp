@@ -218,3 +218,24 @@ TEST_F(Catalogue, ActiveSlotsAreUsedInSlotOrderSkippingInactiveAndUninstalledOne
     EXPECT_TRUE(TransAyaLists[3].empty()); // built-in entries have no lists of their own
     EXPECT_TRUE(takeTranslationProblems().empty());
 }
+
+TEST_F(Catalogue, AHandEditedSlotCountBeyondTheNamedSlotsGivesOnlyThoseSlots)
+{
+    const struct {
+        const char* section;
+        std::size_t slots;
+    } cases[] = {
+        {"Count=2147483647\r\ntrl_00=Indonesian_Footnote\r\ntrl_00Acive=1\r\n", 1},
+        // A gap before the last named slot stays a slot, as the stored numbering says.
+        {"Count=5\r\nTRL_03ACIVE=1\r\ntrl_00=Indonesian_Latin\r\n", 4},
+        {"Count=2147483647\r\ntrl_2000000000=Indonesian_Latin\r\n", 10000},
+        {"Count=1\r\ntrl_00=Indonesian_Footnote\r\ntrl_07=Indonesian_Latin\r\n", 1},
+        {"Count=3\r\ntrl_x=1\r\ntrl_=2\r\ntrl_01Active=1\r\n", 0},
+    };
+    for (const auto& c : cases) {
+        writeSettings(std::string("[translations]\r\n") + c.section);
+        LoadTranslationCatalogue();
+        EXPECT_EQ(TransSlots.size(), c.slots) << c.section;
+    }
+    EXPECT_TRUE(activeTranslationIndexes().empty());
+}

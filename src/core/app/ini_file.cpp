@@ -136,6 +136,20 @@ std::optional<std::string> IniFile::value(std::string_view section, std::string_
     return m_lines[line].value;
 }
 
+std::vector<std::string> IniFile::keys(std::string_view section) const
+{
+    std::vector<std::string> names;
+    const std::size_t header = findSection(section);
+    if (header == npos)
+        return names;
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (m_lines[i].isKey)
+            names.push_back(m_lines[i].key);
+    }
+    return names;
+}
+
 std::string IniFile::readString(std::string_view section, std::string_view key, const std::string& defaultValue) const
 {
     return value(section, key).value_or(defaultValue);

@@ -23,6 +23,10 @@ public:
     // Read as an integer: any non-zero value is true.
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
+    // The keys of the section as the file spells them, in file order (the first of repeated
+    // sections only, as reads see it).
+    std::vector<std::string> keys(std::string_view section) const;
+
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int value);
     void writeBool(std::string_view section, std::string_view key, bool value);

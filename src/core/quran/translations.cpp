@@ -6,6 +6,8 @@
 #include "core/quran/short_string.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string_view>
 #include <filesystem>
 
 namespace tilvane {
@@ -22,6 +24,8 @@ constexpr const char* kSlotsSection = "translations";
 constexpr const char* kInitSection = "translation";
 constexpr const char* kInitFileName = "_transinit.ini";
 const std::string kUnknown = "[Unknown]";
+// Far more than translations exist; a file naming more slots was not written by this program.
+constexpr std::size_t kMaxTransSlots = 10000;
 
 std::string slotNameKey(std::size_t i)
 {
@@ -92,11 +96,33 @@ std::vector<std::string> packageFolderNames()
     return names;
 }
 
+// One more than the highest slot number any "trl_" key of the section names ("trl_07" and
+// "trl_07Acive" name slot 7); 0 when none does.
+std::size_t namedSlotCount(const IniFile& ini)
+{
+    constexpr std::string_view kPrefix = "trl_";
+    std::size_t count = 0;
+    for (const std::string& key : ini.keys(kSlotsSection)) {
+        if (key.size() <= kPrefix.size() || lowerAscii(key.substr(0, kPrefix.size())) != kPrefix)
+            continue;
+        std::size_t slot = 0;
+        const char* last = key.data() + key.size();
+        const auto [end, error] = std::from_chars(key.data() + kPrefix.size(), last, slot);
+        const std::string rest(end, last);
+        if (error == std::errc() && (rest.empty() || lowerAscii(rest) == "acive"))
+            count = std::max(count, std::min(slot, kMaxTransSlots) + 1);
+    }
+    return count;
+}
+
 void readTransSlots()
 {
     const IniFile ini = IniFile::load(IniFileName);
-    const int count = std::max(0, ini.readInteger(kSlotsSection, "Count", 0));
-    TransSlots.assign(static_cast<std::size_t>(count), TTransSlot{});
+    // Slots past the last one the file names would be empty and inactive, which is what no
+    // slot means: a hand-edited Count or key number (up to 2147483647) must not make millions.
+    const auto stored = static_cast<std::size_t>(std::max(0, ini.readInteger(kSlotsSection, "Count", 0)));
+    const std::size_t count = std::min({stored, namedSlotCount(ini), kMaxTransSlots});
+    TransSlots.assign(count, TTransSlot{});
     ActiveTransCount = 0;
     for (std::size_t i = 0; i < TransSlots.size(); ++i) {
         TTransSlot& slot = TransSlots[i];
