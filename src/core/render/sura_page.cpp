@@ -37,7 +37,8 @@ class SuraPageComposer {
 public:
     explicit SuraPageComposer(int sura)
         : m_sura(sura), m_info(SuraTable[static_cast<std::size_t>(sura)]), m_viewStyle(AppSet.ViewStyle),
-          m_footnotes(InaFoot, PageFootnotes, AppDirs.TempDir)
+          m_footnotes(InaFoot, PageFootnotes, AppDirs.TempDir),
+          m_latinStyle(std::to_string(AppSet.TransFontSize) + "pt;color:" + RgbText(AppSet.ArabicLatinFontColor))
     {
     }
 
@@ -138,10 +139,9 @@ private:
 
     std::string expandedTranslation(int g) { return m_footnotes.expand(ayaLine(InaTran, g), m_sura, g); }
 
-    static std::string latinBlock(const std::string& id, const std::string& text)
+    std::string latinBlock(const std::string& id, const std::string& text) const
     {
-        const std::string style = std::to_string(AppSet.TransFontSize) + "pt;color:" + RgbText(AppSet.ArabicLatinFontColor);
-        return formatFragment(LatinBlock, {"arabic_latin_" + id, style, text});
+        return formatFragment(LatinBlock, {"arabic_latin_" + id, m_latinStyle, text});
     }
 
     static std::string translationBlock(const std::string& text)
@@ -160,6 +160,7 @@ private:
     const TSuraInfo& m_info;
     const int m_viewStyle;
     FootnoteExpander m_footnotes;
+    const std::string m_latinStyle; // the same for every transliteration block of the page
     std::string m_firstAyaText;
     std::string m_bismillahBlock;
     std::vector<TActiveTranslation> m_translations;
