@@ -4,18 +4,16 @@
 #include "core/app/app_dirs.h"
 #include "core/app/archive.h"
 #include "core/app/paths.h"
-#include "core/app/settings.h"
 #include "core/render/fragment_format.h"
 #include "core/render/fragments.h"
 #include "core/render/stylesheets.h"
 #include "gui/render/local_web_page.h"
-#include "gui/support/gui_app.h"
+#include "gui/support/app_folder.h"
+#include "gui/support/page_wait.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
@@ -27,8 +25,7 @@
 #include <vector>
 
 using namespace tilvane;
-using tilvane::test::TempFolder;
-using tilvane::test::guiApp;
+using tilvane::test::TestAppFolder;
 using tilvane::test::writeFile;
 
 namespace {
@@ -100,12 +97,7 @@ class PageScripts : public ::testing::TestWithParam<Layout> {
 protected:
     void SetUp() override
     {
-        guiApp();
-        ResetAppDirsForTesting();
-        InitAppDirs(m_appFolder.dir());
-        AppSet = TAppSet {};
-        ASSERT_TRUE(ExtractArchive(std::string(TILVANE_BUILD_DIR) + "/res/lib.tvz",
-                                   AppDirs.TempDir));
+        ASSERT_TRUE(ExtractArchive(LibArchive, AppDirs.TempDir));
         WriteAllStylesheets();
         const std::string file = AppDirs.SuraDir + "S002_ar_in.html";
         writeFile(file, pageText(GetParam()));
@@ -121,20 +113,14 @@ protected:
         ASSERT_TRUE(loaded.first().first().toBool());
     }
 
-    // Runs a script expression in the page and waits (with a deadline) for its value; a
-    // thrown exception comes back as a text starting with "exception".
+    // The value of a script expression in the page; a thrown exception comes back as a text
+    // starting with "exception".
     QVariant evaluate(const QString& expression)
     {
-        auto result = std::make_shared<std::optional<QVariant>>();
-        m_page->runJavaScript(
+        return tilvane::test::evaluate(
+            m_view.get(),
             QStringLiteral("(function(){try{return %1;}catch(e){return 'exception: '+e;}})()")
-                .arg(expression),
-            [result](const QVariant& value) { *result = value; });
-        QDeadlineTimer deadline(30000);
-        while (!result->has_value() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        EXPECT_TRUE(result->has_value()) << "no answer to " << expression.toStdString();
-        return result->value_or(QVariant());
+                .arg(expression));
     }
 
     QJsonObject evaluateObject(const QString& expression)
@@ -153,7 +139,7 @@ protected:
             " scrolled: window.pageYOffset, height: window.innerHeight}").arg(aya));
     }
 
-    TempFolder m_appFolder;
+    TestAppFolder m_appFolder;
     std::unique_ptr<QWebEngineView> m_view;
     ConsoleRecordingPage* m_page = nullptr;
 };
