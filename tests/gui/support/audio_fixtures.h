@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// What the audio tests of the Qt layer share.
+namespace tilvane::test {
+
+// Makes the QApplication the Qt objects of a test need, once per process.
+void ensureApplication();
+
+// Speaks text into a constant-bitrate MP3 (espeak-ng, lame) like the recitation files.
+// Returns false when either program is missing or fails.
+bool makeSpokenMp3(const std::string& text, const std::filesystem::path& mp3);
+
+} // namespace tilvane::test
