@@ -1,6 +1,7 @@
 #include "core/app/errors.h"
 #include "gui/audio/qt_media_device.h"
-#include "gui/support/audio_fixtures.h"
+#include "gui/support/spoken_mp3.h"
+#include "gui/support/gui_app.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 #include <string>
 
 using namespace tilvane;
-using tilvane::test::ensureApplication;
+using tilvane::test::guiApp;
 using tilvane::test::makeSpokenMp3;
 using tilvane::test::TempFolder;
 using tilvane::test::writeFile;
@@ -22,7 +23,7 @@ constexpr int kPlaybackDeadlineMs = 30000;
 class QtMediaDeviceTest : public ::testing::Test {
 protected:
     // Before the fixture's device exists: Qt objects need the application first.
-    static void SetUpTestSuite() { ensureApplication(); }
+    static void SetUpTestSuite() { guiApp(); }
 
     void SetUp() override
     {

@@ -3,7 +3,8 @@
 #include "core/audio/audio_files.h"
 #include "core/audio/player.h"
 #include "gui/audio/qt_media_device.h"
-#include "gui/support/audio_fixtures.h"
+#include "gui/support/spoken_mp3.h"
+#include "gui/support/gui_app.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@
 #include <vector>
 
 using namespace tilvane;
-using tilvane::test::ensureApplication;
+using tilvane::test::guiApp;
 using tilvane::test::makeSpokenMp3;
 using tilvane::test::TempFolder;
 using tilvane::test::writeFile;
@@ -70,7 +71,7 @@ public:
 
 TEST(RecitationPlayerOnQt, ContinuousPlayRunsThroughTheRecordedAyatAndStopsAtTheFirstMissingOne)
 {
-    ensureApplication();
+    guiApp();
     TempFolder folder;
     const std::string recitation = folder.dir() + "recitation/";
     std::filesystem::create_directories(recitation + "001");

@@ -21,6 +21,11 @@ extern LineList PageFootnotes; // footnote tooltip blocks of the page being buil
 // n written with the digit glyphs of NumAr (286 gives lines 2, 8 and 6 joined).
 std::string ToArabicDigits(int n);
 
+// The line of a per-aya list for global aya g (1..6236), or for aya `aya` of sura `sura`;
+// an aya outside the list or the Quran gives an empty text.
+const std::string& ayaLine(const LineList& list, int globalAya);
+const std::string& ayaLine(const LineList& list, int sura, int aya);
+
 // Empties every list of the store.
 void clearQuranStore();
 

@@ -20,7 +20,8 @@ struct TSuraInfo {
 extern const std::array<TSuraInfo, kSuraCount + 1> SuraTable;
 extern const std::array<std::string, kSuraCount + 1> SuraLatinNames;
 
-// Global aya index (1..6236) of aya `aya` of sura `sura`.
+// Global aya index (1..6236) of aya `aya` of sura `sura`; 0 for a sura or aya that does not
+// exist, which every per-aya list reads as an empty text.
 int globalAyaIndex(int sura, int aya);
 
 } // namespace tilvane

@@ -19,10 +19,14 @@ struct TTranslation {
     std::string Author;
     std::string Copyright;
     int ListIndex = -1; // position in the settings dialog's list; -1 = not listed
+    // The package folder without a trailing separator; empty for the built-in entries.
+    // The package's files are read only from directly inside it.
+    std::string PackageFolder;
 };
 
 inline constexpr int kBuiltInLatin = 0;    // stands for InaLatn
 inline constexpr int kBuiltInFootnote = 1; // stands for InaTran with InaFoot
+inline constexpr int kFirstPackage = 2;
 
 struct TTransSlot {
     int Index = 0;
@@ -33,20 +37,41 @@ struct TTransSlot {
 extern std::vector<TTranslation> Translations;
 extern std::vector<TTransSlot> TransSlots; // active slots first
 extern int ActiveTransCount;
-// Per active slot (same index), the lines of a package's files; empty for built-in entries.
+// One list per slot (same index as in TransSlots), filled by LoadActiveTranslations for the
+// active slots whose entry is a package; empty for every other slot.
 extern std::vector<LineList> TransSuraLists;
 extern std::vector<LineList> TransAyaLists;
 
-// Reads TransSlots from the settings file and rebuilds Translations from TransDir.
+// Reads TransSlots from the settings file and rebuilds Translations from TransDir's
+// subfolders, sorted by name without regard to case. A missing TransDir means that no
+// package is installed.
 void LoadTranslationCatalogue();
-// Writes TransSlots to the settings file's "translations" section at once.
+// Writes TransSlots to the settings file's "translations" section at once, keeping every
+// other section. Throws TilvaneError "Unable to write to <path>" when the system refuses.
 void SaveTranslationSlots();
-// Fills one entry from folder + "/_transinit.ini".
+// Fills one entry from folder + "/_transinit.ini"; a missing file gives "[Unknown]" texts.
 void ReadTransInit(TTranslation& entry, const std::string& folder);
 // Index of the first entry whose TransName (or FullName) equals name exactly; -1 if none.
 int FindTranslation(const std::string& name);
 int FindTranslationByFullName(const std::string& name);
+
+// A translation the page shows: the slot it stands in and its catalogue entry.
+struct TActiveTranslation {
+    int slot = 0;           // index into TransSlots, TransSuraLists and TransAyaLists
+    int catalogueIndex = 0; // index into Translations
+};
+// The translations a page shows, in slot order: every active slot whose TransName names a
+// catalogue entry. Inactive slots are left out wherever they stand (a hand-edited file may
+// put one among the active ones), and so are slots naming a package no longer installed.
+std::vector<TActiveTranslation> activeTranslationIndexes();
+
 // Loads the package files of the active slots into TransSuraLists and TransAyaLists.
+// Never throws for a package's files: a file that is missing, unreadable or named outside its
+// package folder leaves that slot's list empty (the page shows an empty text) and is reported
+// once per run through takeTranslationProblems().
 void LoadActiveTranslations();
+// The problem messages collected since the last call, each naming the file, for the window
+// (or the export tool) to show; empties the collection.
+std::vector<std::string> takeTranslationProblems();
 
 } // namespace tilvane

@@ -1,18 +1,9 @@
-#include "gui/support/audio_fixtures.h"
+#include "gui/support/spoken_mp3.h"
 
-#include <QApplication>
 #include <QProcess>
+#include <QString>
 
 namespace tilvane::test {
-
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "tilvane_gui_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr)
-        new QApplication(argc, argv);
-}
 
 bool makeSpokenMp3(const std::string& text, const std::filesystem::path& mp3)
 {

@@ -3,11 +3,7 @@
 #include <filesystem>
 #include <string>
 
-// What the audio tests of the Qt layer share.
 namespace tilvane::test {
-
-// Makes the QApplication the Qt objects of a test need, once per process.
-void ensureApplication();
 
 // Speaks text into a constant-bitrate MP3 (espeak-ng, lame) like the recitation files.
 // Returns false when either program is missing or fails.

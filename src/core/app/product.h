@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace tilvane {
+
+// The product's home page, named in printed pages and on the About page. The domain is
+// reserved and resolves nowhere, so nothing in the program can lead a reader to a stranger.
+inline constexpr std::string_view kProductWebAddress = "https://tilvane.example/";
+
+} // namespace tilvane

@@ -1,0 +1,190 @@
+#include "core/quran/translations.h"
+
+#include "core/app/app_dirs.h"
+#include "core/app/ini_file.h"
+#include "core/app/paths.h"
+#include "core/quran/short_string.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace tilvane {
+
+std::vector<TTranslation> Translations;
+std::vector<TTransSlot> TransSlots;
+int ActiveTransCount = 0;
+std::vector<LineList> TransSuraLists;
+std::vector<LineList> TransAyaLists;
+
+namespace {
+
+constexpr const char* kSlotsSection = "translations";
+constexpr const char* kInitSection = "translation";
+constexpr const char* kInitFileName = "_transinit.ini";
+const std::string kUnknown = "[Unknown]";
+
+std::string slotNameKey(std::size_t i)
+{
+    return "trl_" + ZeroPad(static_cast<int>(i), 2);
+}
+
+std::string slotActiveKey(std::size_t i)
+{
+    return slotNameKey(i) + "Acive";
+}
+
+TTranslation builtInLatin()
+{
+    TTranslation entry;
+    entry.TransName = "Indonesian_Latin";
+    entry.FullName = "Indonesian - Arabic Latin (Built-in)";
+    entry.Language = "Indonesian";
+    entry.IsArabicLatin = true;
+    entry.SuraNameFile = "[]";
+    entry.AyaNameFile = "[]";
+    entry.Translator = "[]";
+    entry.Author = "[Unknown]";
+    entry.Copyright = "[Unknown]";
+    return entry;
+}
+
+TTranslation builtInFootnote()
+{
+    TTranslation entry;
+    entry.TransName = "Indonesian_Footnote";
+    entry.FullName = "Indonesian - Full with Footnote (Built-in)";
+    entry.Language = "Indonesian";
+    entry.IsArabicLatin = false;
+    entry.SuraNameFile = "[]";
+    entry.AyaNameFile = "[]";
+    entry.Translator = "[DEPAG RI]";
+    entry.Author = "[DEPAG RI]";
+    entry.Copyright = "[Unknown]";
+    return entry;
+}
+
+std::string lowerAscii(std::string text)
+{
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + ('a' - 'A'));
+    }
+    return text;
+}
+
+// The package folders below TransDir, sorted by name without regard to case (names that
+// differ only in case keep a fixed order).
+std::vector<std::string> packageFolderNames()
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(AppDirs.TransDir, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError))
+            names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string lowerA = lowerAscii(a);
+        const std::string lowerB = lowerAscii(b);
+        return lowerA != lowerB ? lowerA < lowerB : a < b;
+    });
+    return names;
+}
+
+void readTransSlots()
+{
+    const IniFile ini = IniFile::load(IniFileName);
+    const int count = std::max(0, ini.readInteger(kSlotsSection, "Count", 0));
+    TransSlots.assign(static_cast<std::size_t>(count), TTransSlot{});
+    ActiveTransCount = 0;
+    for (std::size_t i = 0; i < TransSlots.size(); ++i) {
+        TTransSlot& slot = TransSlots[i];
+        slot.Index = static_cast<int>(i);
+        slot.TransName = shortString(ini.readString(kSlotsSection, slotNameKey(i), ""), kCatalogueTextLength);
+        slot.Active = ini.readBool(kSlotsSection, slotActiveKey(i), false);
+        if (slot.Active)
+            ++ActiveTransCount;
+    }
+}
+
+int findBy(std::string TTranslation::*field, const std::string& name)
+{
+    const auto found = std::find_if(Translations.begin(), Translations.end(),
+                                    [&](const TTranslation& entry) { return entry.*field == name; });
+    return found == Translations.end() ? -1 : static_cast<int>(found - Translations.begin());
+}
+
+} // namespace
+
+void LoadTranslationCatalogue()
+{
+    readTransSlots();
+    const std::vector<std::string> folders = packageFolderNames();
+    Translations.assign(kFirstPackage + folders.size(), TTranslation{});
+    Translations[kBuiltInLatin] = builtInLatin();
+    Translations[kBuiltInFootnote] = builtInFootnote();
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        ReadTransInit(Translations[kFirstPackage + i], AppDirs.TransDir + folders[i]);
+}
+
+void SaveTranslationSlots()
+{
+    IniFile ini = IniFile::load(IniFileName);
+    ini.writeInteger(kSlotsSection, "Count", static_cast<int>(TransSlots.size()));
+    for (std::size_t i = 0; i < TransSlots.size(); ++i) {
+        ini.writeString(kSlotsSection, slotNameKey(i), TransSlots[i].TransName);
+        ini.writeBool(kSlotsSection, slotActiveKey(i), TransSlots[i].Active);
+    }
+    ini.save(IniFileName);
+}
+
+void ReadTransInit(TTranslation& entry, const std::string& folder)
+{
+    std::string packageFolder = folder;
+    while (packageFolder.size() > 1 && packageFolder.back() == kPathSeparator)
+        packageFolder.pop_back();
+    const IniFile ini = IniFile::load(packageFolder + kPathSeparator + kInitFileName);
+    const auto text = [&ini](const char* key) {
+        return shortString(ini.readString(kInitSection, key, kUnknown), kCatalogueTextLength);
+    };
+    const auto file = [&ini, &packageFolder](const char* key) {
+        return packageFolder + kPathSeparator + ini.readString(kInitSection, key, kUnknown);
+    };
+    entry.TransName = text("TransName");
+    entry.FullName = text("FullName");
+    entry.Language = text("Language");
+    entry.IsArabicLatin = ini.readBool(kInitSection, "IsArabicLatin", false);
+    entry.SuraNameFile = file("SuraNameFile");
+    entry.AyaNameFile = file("AyaNameFile");
+    entry.Translator = text("Translator");
+    entry.Author = text("Author");
+    entry.Copyright = text("Copyright");
+    entry.ListIndex = -1;
+    entry.PackageFolder = packageFolder;
+}
+
+int FindTranslation(const std::string& name)
+{
+    return findBy(&TTranslation::TransName, name);
+}
+
+int FindTranslationByFullName(const std::string& name)
+{
+    return findBy(&TTranslation::FullName, name);
+}
+
+std::vector<TActiveTranslation> activeTranslationIndexes()
+{
+    std::vector<TActiveTranslation> active;
+    for (std::size_t k = 0; k < TransSlots.size(); ++k) {
+        if (!TransSlots[k].Active)
+            continue;
+        const int index = FindTranslation(TransSlots[k].TransName);
+        if (index >= 0)
+            active.push_back(TActiveTranslation{static_cast<int>(k), index});
+    }
+    return active;
+}
+
+} // namespace tilvane

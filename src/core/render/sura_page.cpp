@@ -1,0 +1,194 @@
+#include "core/render/sura_page.h"
+
+#include "core/app/app_dirs.h"
+#include "core/app/errors.h"
+#include "core/app/paths.h"
+#include "core/app/settings.h"
+#include "core/quran/quran_store.h"
+#include "core/quran/sura_table.h"
+#include "core/quran/translations.h"
+#include "core/render/footnotes.h"
+#include "core/render/fragment_format.h"
+#include "core/render/fragments.h"
+#include "core/render/stylesheets.h"
+#include "core/render/text_search.h"
+
+#include <vector>
+
+namespace tilvane {
+
+namespace {
+
+constexpr const char* kTranslationLanguage = "in";
+constexpr const char* kSlotSeparator = "      <p>\r";
+
+void checkSura(int sura)
+{
+    if (sura < 1 || sura > kSuraCount)
+        throw TilvaneError("There is no sura " + std::to_string(sura) + "; suras are numbered 1 to 114.");
+}
+
+bool hasFootnotes(int viewStyle)
+{
+    return viewStyle == kViewArabicAndTranslations || viewStyle == kViewTranslationsOnly;
+}
+
+class SuraPageComposer {
+public:
+    explicit SuraPageComposer(int sura)
+        : m_sura(sura), m_info(SuraTable[static_cast<std::size_t>(sura)]), m_viewStyle(AppSet.ViewStyle),
+          m_footnotes(InaFoot, PageFootnotes, AppDirs.TempDir)
+    {
+    }
+
+    LineList compose()
+    {
+        applyBismillahRule();
+        const char* screenCss = m_viewStyle == kViewArabicOnly ? "screen_2.css" : "screen.css";
+        m_page.add(formatFragment(HeadFragment, {PathToFileUrl(AppDirs.TempDir), screenCss}));
+        appendTitle();
+        PageFootnotes.clear();
+        m_translations = activeTranslationIndexes();
+        for (int g = m_info.FirstAya, aya = 1; g <= m_info.LastAya; ++g, ++aya)
+            appendAya(g, aya);
+        if (hasFootnotes(m_viewStyle)) {
+            m_page.add("<!-- FootNote -->");
+            for (const std::string& tip : PageFootnotes)
+                m_page.add(tip);
+        }
+        m_page.add(PageClose);
+        return std::move(m_page);
+    }
+
+private:
+    // The data store the first aya of most suras with the bismillah (the text of 1:1) in
+    // front; the page shows it once, in the heading, instead.
+    void applyBismillahRule()
+    {
+        if (m_sura == 1)
+            return;
+        const std::string& bismillah = ayaLine(QuranUthmani, 1);
+        m_firstAyaText = ayaLine(QuranUthmani, m_info.FirstAya);
+        if (!containsIgnoringAsciiCase(m_firstAyaText, bismillah))
+            return;
+        m_firstAyaText = removeAllIgnoringAsciiCase(m_firstAyaText, bismillah);
+        m_bismillahBlock = formatFragment(BismillahBlock, {bismillah});
+    }
+
+    void appendTitle()
+    {
+        if (m_viewStyle == kViewTranslationsOnly) {
+            m_page.add(TransBodyOpen);
+            // The translation of 1:1 without its aya number and its footnote mark.
+            std::string bismillah = removeAll(ayaLine(InaTran, 1), "1.");
+            bismillah = removeAll(bismillah, "<sup><b>[1]</b></sup>.");
+            m_page.add(formatFragment(SuraHeader, {SuraLatinNames[static_cast<std::size_t>(m_sura)], "<p>" + bismillah}));
+            return;
+        }
+        m_page.add(QuranBodyOpen);
+        const std::string title = SuraNameAr.lineOrEmpty(static_cast<std::size_t>(m_sura) - 1) + " " + SuraWordAr;
+        m_page.add(formatFragment(SuraHeader, {title, m_bismillahBlock}));
+    }
+
+    void appendAya(int g, int aya)
+    {
+        const std::string id = std::to_string(m_sura) + "_" + std::to_string(aya);
+        const std::string& arabic = (g == m_info.FirstAya && m_sura != 1) ? m_firstAyaText : ayaLine(QuranUthmani, g);
+        const std::string sign = ToArabicDigits(aya);
+        switch (m_viewStyle) {
+        case kViewArabicAndTranslations:
+            m_page.add(formatFragment(AyaBlockOpen, {id}));
+            m_page.add(formatFragment(ArabicBlock, {arabic, sign}));
+            appendTranslations(g, id);
+            m_page.add(AyaBlockClose);
+            break;
+        case kViewArabicOnly:
+            m_page.add(formatFragment(InlineAya, {id, arabic, sign}));
+            break;
+        case kViewArabicAyaPerLine:
+            m_page.add(formatFragment(AyaBlockOpen, {id}));
+            m_page.add(formatFragment(ArabicBlock, {arabic, sign}));
+            m_page.add(AyaBlockClose);
+            break;
+        case kViewTranslationsOnly:
+            m_page.add(formatFragment(TransAyaBlockOpen, {id}));
+            m_page.add(formatFragment(TransOnlyBlock, {kTranslationLanguage, expandedTranslation(g)}));
+            m_page.add(TransAyaBlockClose);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void appendTranslations(int g, const std::string& id)
+    {
+        for (const TActiveTranslation& translation : m_translations) {
+            m_page.add(kSlotSeparator);
+            if (translation.catalogueIndex == kBuiltInLatin) {
+                m_page.add(latinBlock(id, ayaLine(InaLatn, g)));
+            } else if (translation.catalogueIndex == kBuiltInFootnote) {
+                m_page.add(translationBlock(expandedTranslation(g)));
+            } else {
+                const std::string& text = ayaLine(packageLines(translation.slot), g);
+                const bool isLatin = Translations[static_cast<std::size_t>(translation.catalogueIndex)].IsArabicLatin;
+                m_page.add(isLatin ? latinBlock(id, text) : translationBlock(text));
+            }
+        }
+    }
+
+    std::string expandedTranslation(int g) { return m_footnotes.expand(ayaLine(InaTran, g), m_sura, g); }
+
+    static std::string latinBlock(const std::string& id, const std::string& text)
+    {
+        const std::string style = std::to_string(AppSet.TransFontSize) + "pt;color:" + RgbText(AppSet.ArabicLatinFontColor);
+        return formatFragment(LatinBlock, {"arabic_latin_" + id, style, text});
+    }
+
+    static std::string translationBlock(const std::string& text)
+    {
+        return formatFragment(TranslationBlock, {kTranslationLanguage, text});
+    }
+
+    static const LineList& packageLines(int slot)
+    {
+        static const LineList none;
+        const auto index = static_cast<std::size_t>(slot);
+        return index < TransAyaLists.size() ? TransAyaLists[index] : none;
+    }
+
+    const int m_sura;
+    const TSuraInfo& m_info;
+    const int m_viewStyle;
+    FootnoteExpander m_footnotes;
+    std::string m_firstAyaText;
+    std::string m_bismillahBlock;
+    std::vector<TActiveTranslation> m_translations;
+    LineList m_page;
+};
+
+} // namespace
+
+std::string suraPageFileName(int sura)
+{
+    return "S" + ZeroPad(sura, 3) + "_ar_in.html";
+}
+
+LineList composeSuraPage(int sura)
+{
+    checkSura(sura);
+    return SuraPageComposer(sura).compose();
+}
+
+std::string BuildSuraPage(int sura, IPageHost& host)
+{
+    checkSura(sura);
+    LoadActiveTranslations();
+    host.clearDocLoaded();
+    const std::string path = AppDirs.SuraDir + suraPageFileName(sura);
+    composeSuraPage(sura).saveToFile(path);
+    host.navigateQuranPage(path);
+    host.clearBismillahDone();
+    return path;
+}
+
+} // namespace tilvane

@@ -1,0 +1,54 @@
+#include "core/render/text_search.h"
+
+#include <algorithm>
+
+namespace tilvane {
+
+namespace {
+
+char foldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string foldedAscii(std::string_view text)
+{
+    std::string folded(text);
+    std::transform(folded.begin(), folded.end(), folded.begin(), foldAscii);
+    return folded;
+}
+
+// text with every occurrence of pattern in `haystack` (a same-length image of text) removed.
+std::string removeMatches(std::string_view text, std::string_view haystack, std::string_view pattern)
+{
+    if (pattern.empty())
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t at = haystack.find(pattern); at != std::string_view::npos; at = haystack.find(pattern, start)) {
+        out.append(text.substr(start, at - start));
+        start = at + pattern.size();
+    }
+    out.append(text.substr(start));
+    return out;
+}
+
+} // namespace
+
+bool containsIgnoringAsciiCase(std::string_view text, std::string_view pattern)
+{
+    return !pattern.empty() && foldedAscii(text).find(foldedAscii(pattern)) != std::string::npos;
+}
+
+std::string removeAllIgnoringAsciiCase(std::string_view text, std::string_view pattern)
+{
+    return removeMatches(text, foldedAscii(text), foldedAscii(pattern));
+}
+
+std::string removeAll(std::string_view text, std::string_view pattern)
+{
+    return removeMatches(text, text, pattern);
+}
+
+} // namespace tilvane

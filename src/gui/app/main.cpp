@@ -1,0 +1,69 @@
+#include "core/app/app_dirs.h"
+#include "core/app/app_info.h"
+#include "gui/app/error_handler.h"
+#include "gui/app/event_wait.h"
+#include "gui/app/qt_text.h"
+#include "gui/app/splash_window.h"
+#include "gui/ui/main_window.h"
+
+#include <QMessageBox>
+
+#include <chrono>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+
+using namespace tilvane;
+
+namespace {
+
+constexpr std::chrono::milliseconds kSplashTime{1500};
+
+void showFatalError(const std::string& message)
+{
+    QMessageBox::critical(nullptr, toQString(AppName), QString::fromStdString(message));
+}
+
+int runReader(TApplication& app)
+{
+    std::unique_ptr<TfmMain> mainWindow;
+    {
+        // Freed at the end of this block, also when creating the main window throws.
+        TfmSplash splash;
+        splash.showAndPaint();
+        mainWindow = std::make_unique<TfmMain>();
+        waitExcludingUserInput(kSplashTime);
+    }
+    mainWindow->show();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The working folders are resolved before any Qt object exists; an unsafe temp folder
+    // is reported once the application object can show a message box.
+    std::optional<std::string> folderError;
+    try {
+        InitAppDirs();
+    } catch (const std::exception& error) {
+        folderError = error.what();
+    }
+
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    TApplication app(argc, argv);
+    QCoreApplication::setApplicationName(toQString(AppName));
+    if (folderError) {
+        showFatalError(*folderError);
+        return 1;
+    }
+
+    try {
+        return runReader(app);
+    } catch (const std::exception& error) {
+        showFatalError(error.what());
+        return 1;
+    }
+}

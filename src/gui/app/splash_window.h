@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tilvane {
+
+// The borderless start-up window shown while the main window is created.
+class TfmSplash : public QWidget {
+    Q_OBJECT
+public:
+    // Centred on mainWindow, or on the screen while there is no main window yet.
+    explicit TfmSplash(const QWidget* mainWindow = nullptr);
+
+    // Shows the window and paints it before returning, so that it appears before the slow
+    // creation of the main window starts.
+    void showAndPaint();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void addCentredLabel(int top, int pixelSize, bool bold, const QColor& color, const QString& text);
+    void centreOn(const QWidget* mainWindow);
+};
+
+} // namespace tilvane

@@ -1,0 +1,107 @@
+#include "gui/render/wb_container.h"
+
+#include "core/app/paths.h"
+#include "gui/render/local_web_page.h"
+
+#include <QMenu>
+#include <QUrl>
+#include <QVariant>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace tilvane {
+
+namespace {
+
+constexpr char kHostStyleScriptName[] = "tilvane-host-style";
+
+QString styleInjectionScript(const std::string& css)
+{
+    // The sheet travels as a JSON-quoted string so that no CSS text can break out of it.
+    QString quoted = QString::fromStdString(css);
+    quoted.replace('\\', "\\\\").replace('"', "\\\"").replace('\n', "\\n").replace('\r', "\\r")
+        .replace(QChar(0x2028), "\\u2028").replace(QChar(0x2029), "\\u2029");
+    return QStringLiteral(
+               "(function(){var s=document.createElement('style');s.textContent=\"%1\";"
+               "(document.head||document.documentElement).appendChild(s);})();")
+        .arg(quoted);
+}
+
+} // namespace
+
+TNulWBContainer::TNulWBContainer(QWebEngineView* browser)
+    : QObject(browser)
+    , m_browser(browser)
+{
+    Q_ASSERT_X(browser != nullptr, "TNulWBContainer", "a host needs a browser");
+    if (browser->page() == nullptr || qobject_cast<TLocalWebPage*>(browser->page()) == nullptr)
+        browser->setPage(new TLocalWebPage(browser));
+}
+
+void TNulWBContainer::Navigate(const std::string& path)
+{
+    if (!m_browser)
+        return;
+    beforeNavigate();
+    m_browser->load(QUrl(QString::fromStdString(PathToFileUrl(path)), QUrl::StrictMode));
+}
+
+void TNulWBContainer::runScriptChecked(const QString& script, std::function<void(bool)> done)
+{
+    if (!m_browser) {
+        done(false);
+        return;
+    }
+    const QString wrapped = QStringLiteral("(function(){ %1; return true; })()").arg(script);
+    m_browser->page()->runJavaScript(wrapped, [done = std::move(done)](const QVariant& result) {
+        done(result.typeId() == QMetaType::Bool && result.toBool());
+    });
+}
+
+TWBContainer::TWBContainer(QWebEngineView* browser)
+    : TNulWBContainer(browser)
+{
+    connect(browser, &QWidget::customContextMenuRequested, this, &TWBContainer::showContextMenu);
+}
+
+std::string TWBContainer::effectiveStyleSheet() const
+{
+    std::string css;
+    if (Border3DVisible)
+        css += "html { border: 2px inset #c0c0c0; }\n";
+    if (!TextSelectable)
+        css += "* { -webkit-user-select: none; user-select: none; }\n";
+    css += HostStyleSheet;
+    return css;
+}
+
+void TWBContainer::beforeNavigate()
+{
+    QWebEngineView* view = Browser();
+    view->setContextMenuPolicy(UseControlPopupMenu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+    view->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, ScrollBarsVisible);
+
+    QWebEngineScriptCollection& scripts = view->page()->scripts();
+    for (const QWebEngineScript& old : scripts.find(kHostStyleScriptName))
+        scripts.remove(old);
+    const std::string css = effectiveStyleSheet();
+    if (css.empty())
+        return;
+    QWebEngineScript style;
+    style.setName(kHostStyleScriptName);
+    style.setInjectionPoint(QWebEngineScript::DocumentReady);
+    style.setWorldId(QWebEngineScript::ApplicationWorld);
+    style.setSourceCode(styleInjectionScript(css));
+    scripts.insert(style);
+}
+
+void TWBContainer::showContextMenu(const QPoint& position)
+{
+    // With the window's menu in charge, the engine's own menu never appears, menu or not.
+    if (m_popupMenu)
+        m_popupMenu->popup(Browser()->mapToGlobal(position));
+}
+
+} // namespace tilvane

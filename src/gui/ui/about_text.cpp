@@ -1,0 +1,110 @@
+#include "gui/ui/about_text.h"
+
+#include "core/app/app_info.h"
+#include "core/app/product.h"
+#include "gui/app/qt_text.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTextEdit>
+
+namespace tilvane {
+
+namespace {
+
+constexpr QRgb kMaroon = 0x800000; // the colour value 0x000080 read as red in the low byte
+
+enum AboutStyle { Regular = 0, Bold = 1, BoldUnderlined = 5 };
+
+const QString kCopyright = QStringLiteral("Copyright (C) 2026 The Tilvane developers");
+const QString kContactMail = QStringLiteral("contact@tilvane.example");
+
+// Sets the paragraph alignment and the character format of the text typed next.
+void SetAboutStyle(QTextEdit* edit, Qt::Alignment alignment, int points, AboutStyle style, QRgb colour)
+{
+    edit->setAlignment(alignment);
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    format.setFontWeight(style == Regular ? QFont::Normal : QFont::Bold);
+    format.setFontUnderline(style == BoldUnderlined);
+    format.setForeground(QColor(colour));
+    edit->setCurrentCharFormat(format);
+}
+
+void addLine(QTextEdit* edit, const QString& text = {})
+{
+    edit->append(text);
+}
+
+} // namespace
+
+QString lastUpdateText(const QDateTime& stamp, const QLocale& locale)
+{
+    return locale.toString(stamp, QStringLiteral("d MMM yy - hh:mm"));
+}
+
+void BuildAboutText(QTextEdit* redt1, QLabel* linkLabel, const QString& executablePath)
+{
+    const QString web = toQString(kProductWebAddress);
+    linkLabel->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(web, kCopyright));
+    redt1->clear();
+    // The first paragraph exists already; typing into it keeps the count of blanks exact.
+    auto line = [redt1, first = true](const QString& text = {}) mutable {
+        if (first) {
+            redt1->insertPlainText(text);
+            first = false;
+        } else {
+            addLine(redt1, text);
+        }
+    };
+
+    SetAboutStyle(redt1, Qt::AlignHCenter, 14, Bold, kMaroon);
+    line(toQString(AppName));
+    SetAboutStyle(redt1, Qt::AlignHCenter, 10, Bold, 0);
+    line(toQString(AppVersion));
+    SetAboutStyle(redt1, Qt::AlignHCenter, 9, Regular, 0);
+    line("Last Update: " + lastUpdateText(QFileInfo(executablePath).lastModified()));
+    line();
+    SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, 0);
+    line("Tilvane is a free desktop Quran reader, built on openly licensed Quran text and translation "
+         "data, for everyone who wants to read the Quran and listen to its recitation on a computer "
+         "of their own.");
+    line("Thank you for your kindness in evaluating and using this program.");
+    line();
+    line("The Tilvane developers");
+    line();
+    line("Your suggestions are most welcome, you can reach me at:");
+    line();
+    line("   " + kContactMail);
+    line("   " + web);
+
+    line();
+    line();
+    SetAboutStyle(redt1, Qt::AlignLeft, 8, BoldUnderlined, kMaroon);
+    line("Distribution");
+    line();
+    SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, 0);
+    line("Tilvane is free for public and private use. You may copy it and pass it on to others, "
+         "unchanged and without charge. The Arabic text, the Arabic sura names and the other "
+         "translations come from the quran-json package (CC-BY-4.0 licence); the Indonesian "
+         "translation, transliteration and sura meanings from the quran-pack package (ISC "
+         "licence); the Arabic font is SIL Scheherazade (SIL Open Font License).");
+    line();
+    line("You may not charge for copies of Tilvane, nor sell or bundle it with other products "
+         "without written permission. " + kCopyright + ". All rights reserved.");
+    line();
+    SetAboutStyle(redt1, Qt::AlignLeft, 8, BoldUnderlined, kMaroon);
+    line("Disclaimer of Warranty");
+    line();
+    SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, kMaroon);
+    line("THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED \"AS IS\", WITHOUT WARRANTY OF ANY "
+         "KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.");
+
+    QTextCursor top(redt1->document());
+    top.movePosition(QTextCursor::Start);
+    top.insertBlock();
+    top.movePosition(QTextCursor::Start);
+    redt1->setTextCursor(top);
+}
+
+} // namespace tilvane

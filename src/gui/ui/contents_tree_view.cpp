@@ -1,0 +1,106 @@
+#include "gui/ui/contents_tree_view.h"
+
+#include "gui/app/qt_text.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QTreeWidget>
+
+namespace tilvane {
+
+namespace {
+
+enum Role { SuraRole = Qt::UserRole, KindRole, PageFileRole, StateImageRole, SelectedImageRole };
+
+// The tree's state images: 1 a closed sura, 2 a selected sura, 3 a preface or closing page,
+// 4 the sura text.
+QIcon stateIcon(int image)
+{
+    QStyle* style = QApplication::style();
+    switch (image) {
+    case 1: return style->standardIcon(QStyle::SP_DirClosedIcon);
+    case 2: return style->standardIcon(QStyle::SP_DirOpenIcon);
+    case 3: return style->standardIcon(QStyle::SP_FileIcon);
+    case 4: return style->standardIcon(QStyle::SP_FileDialogContentsView);
+    default: return {};
+    }
+}
+
+QTreeWidgetItem* makeItem(const TContentsItem& content)
+{
+    auto* item = new QTreeWidgetItem({toQString(content.text)});
+    item->setData(0, SuraRole, content.node.Sura);
+    item->setData(0, KindRole, content.node.Kind);
+    item->setData(0, PageFileRole, toQString(content.node.PageFile));
+    item->setIcon(0, stateIcon(content.stateImage));
+    item->setData(0, StateImageRole, content.stateImage);
+    item->setData(0, SelectedImageRole, content.selectedImage);
+    return item;
+}
+
+void showSelectedImage(QTreeWidgetItem* item, bool selected)
+{
+    if (item == nullptr)
+        return;
+    const int state = item->data(0, StateImageRole).toInt();
+    const int chosen = item->data(0, SelectedImageRole).toInt();
+    item->setIcon(0, stateIcon(selected && chosen != 0 ? chosen : state));
+}
+
+} // namespace
+
+void fillContentsTree(QTreeWidget* tree, const std::vector<TContentsSura>& suras)
+{
+    tree->clear();
+    QList<QTreeWidgetItem*> top;
+    top.reserve(static_cast<qsizetype>(suras.size()));
+    for (const TContentsSura& sura : suras) {
+        QTreeWidgetItem* item = makeItem(sura.item);
+        for (const TContentsItem& child : sura.children)
+            item->addChild(makeItem(child));
+        top.append(item);
+    }
+    tree->addTopLevelItems(top);
+    QObject::disconnect(tree, &QTreeWidget::currentItemChanged, tree, nullptr);
+    QObject::connect(tree, &QTreeWidget::currentItemChanged, tree,
+                     [](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+                         showSelectedImage(previous, false);
+                         showSelectedImage(current, true);
+                     });
+}
+
+TContentNode contentNodeOf(const QTreeWidgetItem* item)
+{
+    TContentNode node;
+    node.Sura = item->data(0, SuraRole).toInt();
+    node.Kind = static_cast<std::uint8_t>(item->data(0, KindRole).toInt());
+    node.PageFile = item->data(0, PageFileRole).toString().toStdString();
+    return node;
+}
+
+void fillIndexTree(QTreeWidget* tree, const std::vector<TIndexNode>& nodes)
+{
+    tree->clear();
+    std::vector<QTreeWidgetItem*> items;
+    items.reserve(nodes.size());
+    for (const TIndexNode& node : nodes) {
+        auto* item = new QTreeWidgetItem({toQString(node.text)});
+        if (node.parent >= 0 && static_cast<std::size_t>(node.parent) < items.size())
+            items[static_cast<std::size_t>(node.parent)]->addChild(item);
+        else
+            tree->addTopLevelItem(item);
+        items.push_back(item);
+    }
+}
+
+QString asciiUpper(const QString& text)
+{
+    QString upper = text;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 32);
+    }
+    return upper;
+}
+
+} // namespace tilvane

@@ -1,0 +1,414 @@
+#include "gui/ui/main_window.h"
+
+#include "core/app/app_info.h"
+#include "core/app/settings.h"
+#include "core/quran/sura_table.h"
+#include "core/render/preface_page.h"
+#include "core/render/stylesheets.h"
+#include "core/render/sura_page.h"
+#include "gui/app/error_handler.h"
+#include "gui/app/qt_text.h"
+#include "gui/app/ui_font.h"
+#include "gui/render/wb_container.h"
+#include "gui/ui/about_text.h"
+#include "gui/ui/contents_tree_view.h"
+#include "gui/ui/sura_select_dialog.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWebEngineView>
+
+namespace tilvane {
+
+namespace {
+
+constexpr QSize kDesignSize(915, 614);
+constexpr int kDesignFontPoints = 8;
+constexpr int kSuraPage = 0;
+constexpr int kPrefacePage = 1;
+
+} // namespace
+
+TfmMain::TfmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    FormCreate();
+}
+
+TfmMain::~TfmMain() = default;
+
+void TfmMain::FormCreate()
+{
+    setWindowTitle(toQString(AppName));
+    QFont font = tahomaFont();
+    font.setPointSize(kDesignFontPoints);
+    setFont(font);
+    ui.setupUi(this);
+    resize(kDesignSize);
+    centreOnDesktop();
+    ui.ProgressBar1->hide();
+    FFirstShowDone = false;
+    FAudioActive = false;
+    connectHandlers();
+}
+
+void TfmMain::connectHandlers()
+{
+    connect(ui.cbSura, &QComboBox::currentIndexChanged, this, guarded([this](int index) { cbSuraChange(index); }));
+    connect(ui.cbAya, &QComboBox::currentIndexChanged, this, guarded([this](int index) { cbAyaChange(index); }));
+    connect(ui.tvContents, &QTreeWidget::currentItemChanged, this,
+            guarded([this](QTreeWidgetItem* current) { tvContentsChange(current); }));
+    connect(ui.btnSetting, &QToolButton::clicked, this, guarded([this] { btnSettingClick(); }));
+    connect(ui.btnOKAbout, &QPushButton::clicked, this, guarded([this] { btnOKAboutClick(); }));
+
+    connect(ui.actGotoSelectedSura, &QAction::triggered, this, guarded([this] { actGotoSelectedSuraExecute(); }));
+    connect(ui.actGotoSuraPrev, &QAction::triggered, this, guarded([this] { m_navigator.gotoSuraPrev(); }));
+    connect(ui.actGotoSuraNext, &QAction::triggered, this, guarded([this] { m_navigator.gotoSuraNext(); }));
+    connect(ui.actGotoAyaPrev, &QAction::triggered, this, guarded([this] { m_navigator.gotoAyaPrev(); }));
+    connect(ui.actGotoAyaNext, &QAction::triggered, this, guarded([this] { m_navigator.gotoAyaNext(); }));
+    connect(ui.actSearchSura, &QAction::triggered, this, guarded([this] { actSearchSuraExecute(); }));
+    connect(ui.actReloadSura, &QAction::triggered, this, guarded([this] { actReloadSuraExecute(); }));
+    connect(ui.actSetting, &QAction::triggered, this, guarded([this] { actSettingExecute(); }));
+    connect(ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
+    connect(ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
+    connect(ui.actExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TfmMain::centreOnDesktop()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TfmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    runGuarded([this] { FormShow(); });
+}
+
+// The start-up loading runs once, on the first show; the flag is set first so that a load
+// that fails is reported once rather than retried on every later show.
+void TfmMain::FormShow()
+{
+    if (FFirstShowDone)
+        return;
+    FFirstShowDone = true;
+    m_timings.start(TReaderTimings::Event::FirstPage);
+    BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
+    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
+    LoadSettings();
+    LoadQuranData(*this);
+}
+
+// The window closes even when saving fails: the error is shown and the close goes on.
+void TfmMain::closeEvent(QCloseEvent* event)
+{
+    runGuarded([this] { FormClose(); });
+    QMainWindow::closeEvent(event);
+}
+
+void TfmMain::FormClose()
+{
+    FreeQuranData();
+    freeBrowserHosts();
+    // A start-up that failed before any page was shown must not overwrite the last-read
+    // position with "none".
+    if (m_navigator.FCurPos.Sura != 0) {
+        AppSet.LastOpenedSura = m_navigator.FCurPos.Sura;
+        AppSet.LastOpenedAya = m_navigator.FCurPos.Aya;
+    }
+    SaveSettings();
+}
+
+void TfmMain::freeBrowserHosts()
+{
+    delete QuranHost;
+    QuranHost = nullptr;
+    delete BukaTutupHost;
+    BukaTutupHost = nullptr;
+}
+
+bool TfmMain::event(QEvent* event)
+{
+    // The long part of a hint goes to the window's own status strip.
+    if (event->type() == QEvent::StatusTip) {
+        ui.StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TfmMain::wbQuranProgressChange(int progress)
+{
+    ui.ProgressBar1->setMaximum(100);
+    ui.ProgressBar1->setValue(progress);
+    ui.ProgressBar1->setVisible(progress != ui.ProgressBar1->maximum());
+}
+
+void TfmMain::wbQuranDocumentComplete()
+{
+    m_navigator.wbQuranDocumentComplete();
+}
+
+void TfmMain::cbSuraChange(int index)
+{
+    m_navigator.suraBoxChanged(index);
+}
+
+void TfmMain::cbAyaChange(int index)
+{
+    m_navigator.ayaBoxChanged(index);
+}
+
+void TfmMain::tvContentsChange(QTreeWidgetItem* current)
+{
+    if (current == nullptr || current->parent() == nullptr)
+        return;
+    const TContentNode node = contentNodeOf(current);
+    if (node.Kind == kContentSuraText)
+        m_navigator.showSuraText(node.Sura);
+    else if (node.Kind == kContentPreface || node.Kind == kContentClosing)
+        ShowPrefacePage(node.Sura, node.Kind == kContentPreface, node.PageFile, *this);
+}
+
+void TfmMain::btnSettingClick()
+{
+    ui.pmSetting->popup(ui.btnSetting->mapToGlobal(QPoint(-110, ui.btnSetting->height())));
+}
+
+void TfmMain::actGotoSelectedSuraExecute()
+{
+    SelectContentsNode(ui.cbSura->currentText());
+    m_navigator.gotoSelected();
+}
+
+void TfmMain::actSearchSuraExecute()
+{
+    if (m_suraDialog == nullptr)
+        m_suraDialog = new TDlgSrchSura(this);
+    if (m_suraDialog->exec() != QDialog::Accepted)
+        return;
+    const int sura = m_suraDialog->selectedSura();
+    if (sura < 1 || sura > kSuraCount)
+        return;
+    ui.cbSura->setCurrentIndex(sura - 1);
+    actGotoSelectedSuraExecute();
+}
+
+void TfmMain::actReloadSuraExecute()
+{
+    m_navigator.reloadSura();
+}
+
+void TfmMain::actSettingExecute()
+{
+}
+
+void TfmMain::actHelpExecute()
+{
+    QMessageBox::information(this, windowTitle(), "Help is under conctructions !");
+}
+
+void TfmMain::actAboutExecute()
+{
+    AboutReturnPage = ui.pgcNav->currentIndex();
+    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), true);
+    ui.pgcNav->setCurrentWidget(ui.tabAbout);
+    ui.btnOKAbout->setFocus();
+}
+
+void TfmMain::btnOKAboutClick()
+{
+    ui.pgcNav->setCurrentIndex(AboutReturnPage);
+    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
+}
+
+QTreeWidgetItem* TfmMain::FindTreeNode(QTreeWidget* tree, const QString& text, bool makeVisible)
+{
+    const QString wanted = asciiUpper(text);
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        if (asciiUpper((*it)->text(0)) == wanted) {
+            if (makeVisible)
+                tree->scrollToItem(*it);
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+void TfmMain::SelectContentsNode(const QString& text)
+{
+    if (QTreeWidgetItem* node = FindTreeNode(ui.tvContents, text, true)) {
+        ui.tvContents->setCurrentItem(node);
+        node->setExpanded(true);
+    }
+}
+
+// --- navigation view --------------------------------------------------------------------
+
+bool TfmMain::isSuraPageInFront() const
+{
+    return ui.nbQuran->currentIndex() == kSuraPage;
+}
+
+void TfmMain::bringSuraPageToFront()
+{
+    ui.nbQuran->setCurrentIndex(kSuraPage);
+}
+
+void TfmMain::buildSuraPage(int sura)
+{
+    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone)
+        m_timings.start(TReaderTimings::Event::SuraChange);
+    BuildSuraPage(sura, *this);
+}
+
+// Qt raises currentIndexChanged on clear() and on the first addItem(); the refill must not
+// move the requested aya.
+void TfmMain::fillAyaBox(int ayaCount)
+{
+    const QSignalBlocker blocker(ui.cbAya);
+    ui.cbAya->clear();
+    for (int aya = 1; aya <= ayaCount; ++aya)
+        ui.cbAya->addItem(QString::number(aya));
+}
+
+void TfmMain::selectSuraBoxIndex(int index)
+{
+    ui.cbSura->setCurrentIndex(index);
+}
+
+void TfmMain::selectAyaBoxIndex(int index)
+{
+    ui.cbAya->setCurrentIndex(index);
+}
+
+void TfmMain::setSuraNameTrans(const std::string& text)
+{
+    ui.lblSuraNameTrans->setText(toQString(text));
+}
+
+void TfmMain::setQuranStatus(const std::string& text)
+{
+    ui.lblQuranStatus->setText(toQString(text));
+}
+
+void TfmMain::setAudioAya(const TQuranPos&)
+{
+}
+
+void TfmMain::runFocusScript(int sura, int aya)
+{
+    if (QuranHost == nullptr)
+        return;
+    m_timings.start(TReaderTimings::Event::AyaMove);
+    const QString script = QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya);
+    QuranHost->runScriptChecked(script, [this](bool completed) {
+        m_timings.finish();
+        if (!completed)
+            reportError(QStringLiteral("Error running JavaScript"));
+        emit focusScriptFinished(completed);
+    });
+}
+
+// --- loading ----------------------------------------------------------------------------
+
+void TfmMain::createBrowserHosts()
+{
+    freeBrowserHosts();
+    QuranHost = new TWBContainer(ui.wbQuran);
+    BukaTutupHost = new TWBContainer(ui.wbBukaTutup);
+    for (TWBContainer* host : {QuranHost, BukaTutupHost}) {
+        host->UseControlPopupMenu = true;
+        host->Border3DVisible = false;
+        host->ScrollBarsVisible = true;
+        host->TextSelectable = true;
+        host->setPopupMenu(ui.pmBrow);
+    }
+    connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
+            guarded([this](int progress) { wbQuranProgressChange(progress); }));
+    connect(ui.wbQuran, &QWebEngineView::loadFinished, QuranHost, guarded([this] { wbQuranDocumentComplete(); }));
+}
+
+void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)
+{
+    fillIndexTree(ui.tvIndex, nodes);
+}
+
+void TfmMain::fillContents(const std::vector<TContentsSura>& suras)
+{
+    const QSignalBlocker suraBlocker(ui.cbSura);
+    const QSignalBlocker treeBlocker(ui.tvContents);
+    ui.cbSura->clear();
+    for (const TContentsSura& sura : suras)
+        ui.cbSura->addItem(toQString(sura.item.text));
+    fillContentsTree(ui.tvContents, suras);
+}
+
+void TfmMain::writeStylesheets()
+{
+    WriteAllStylesheets();
+}
+
+void TfmMain::showInitialPosition(int sura, int aya)
+{
+    {
+        const QSignalBlocker suraBlocker(ui.cbSura);
+        const QSignalBlocker ayaBlocker(ui.cbAya);
+        ui.cbSura->setCurrentIndex(0);
+        ui.cbAya->setCurrentIndex(0);
+    }
+    m_navigator.FShowSuraPage = true;
+    m_navigator.showInitialPosition(sura, aya);
+}
+
+// --- page host --------------------------------------------------------------------------
+
+void TfmMain::clearDocLoaded()
+{
+    m_navigator.FDocLoaded = false;
+}
+
+void TfmMain::navigateQuranPage(const std::string& path)
+{
+    if (QuranHost != nullptr)
+        QuranHost->Navigate(path);
+}
+
+void TfmMain::clearBismillahDone()
+{
+}
+
+void TfmMain::showSuraBehindPreface(int sura)
+{
+    m_navigator.showSuraBehindPreface(sura);
+}
+
+void TfmMain::showPrefacePage(const std::string& path)
+{
+    ui.nbQuran->setCurrentIndex(kPrefacePage);
+    if (BukaTutupHost != nullptr)
+        BukaTutupHost->Navigate(path);
+}
+
+} // namespace tilvane

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "core/quran/quran_loader.h"
+#include "core/render/page_host.h"
+#include "core/ui/navigation.h"
+#include "gui/ui/main_window_ui.h"
+#include "gui/ui/reader_timings.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tilvane {
+
+class TDlgSrchSura;
+class TWBContainer;
+
+// The reader's only working window. FormShow does the start-up loading on the first show;
+// every move goes through the navigator's FocusCurrentAya; FormClose saves the shown position.
+class TfmMain : public QMainWindow,
+                private INavigationView,
+                private IQuranLoadHost,
+                private IPageHost,
+                private IPrefaceHost {
+    Q_OBJECT
+public:
+    explicit TfmMain(QWidget* parent = nullptr);
+    ~TfmMain() override;
+
+    TfmMainUi ui;
+    TNavigator& navigator() { return m_navigator; }
+    TWBContainer* QuranHost = nullptr;
+    TWBContainer* BukaTutupHost = nullptr;
+    bool FAudioActive = false;
+    int AboutReturnPage = 0;
+
+    // The first node, depth first over all levels, whose text equals text without regard to
+    // ASCII case; with makeVisible it is scrolled into view.
+    static QTreeWidgetItem* FindTreeNode(QTreeWidget* tree, const QString& text, bool makeVisible);
+    void SelectContentsNode(const QString& text);
+
+    // The Select Sura dialog once it has been used; created on first use and kept.
+    TDlgSrchSura* suraDialog() const { return m_suraDialog; }
+
+signals:
+    // A focus script finished (completed or failed); tests and timings wait on it.
+    void focusScriptFinished(bool completed);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void connectHandlers();
+    void centreOnDesktop();
+
+    void wbQuranProgressChange(int progress);
+    void wbQuranDocumentComplete();
+    void cbSuraChange(int index);
+    void cbAyaChange(int index);
+    void tvContentsChange(QTreeWidgetItem* current);
+    void btnSettingClick();
+    void actGotoSelectedSuraExecute();
+    void actSearchSuraExecute();
+    void actReloadSuraExecute();
+    void actSettingExecute();
+    void actHelpExecute();
+    void actAboutExecute();
+    void btnOKAboutClick();
+    void freeBrowserHosts();
+
+    // INavigationView
+    bool isSuraPageInFront() const override;
+    void bringSuraPageToFront() override;
+    void buildSuraPage(int sura) override;
+    void fillAyaBox(int ayaCount) override;
+    void selectSuraBoxIndex(int index) override;
+    void selectAyaBoxIndex(int index) override;
+    void setSuraNameTrans(const std::string& text) override;
+    void setQuranStatus(const std::string& text) override;
+    void setAudioAya(const TQuranPos& position) override;
+    void runFocusScript(int sura, int aya) override;
+
+    // IQuranLoadHost
+    void createBrowserHosts() override;
+    void loadIndexTree(const std::vector<TIndexNode>& nodes) override;
+    void fillContents(const std::vector<TContentsSura>& suras) override;
+    void writeStylesheets() override;
+    void showInitialPosition(int sura, int aya) override;
+
+    // IPageHost
+    void clearDocLoaded() override;
+    void navigateQuranPage(const std::string& path) override;
+    void clearBismillahDone() override;
+
+    // IPrefaceHost
+    void showSuraBehindPreface(int sura) override;
+    void showPrefacePage(const std::string& path) override;
+
+    TNavigator m_navigator{*this};
+    TReaderTimings m_timings;
+    TDlgSrchSura* m_suraDialog = nullptr;
+    bool FFirstShowDone = false;
+};
+
+} // namespace tilvane

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QString>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QStackedWidget;
+class QStatusBar;
+class QTabWidget;
+class QTextBrowser;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QWebEngineView;
+class QWidget;
+
+namespace tilvane {
+
+// The widgets, actions and menus of the main window, built in one place (in the manner of a
+// designer form) so that the window class holds behaviour only.
+struct TfmMainUi {
+    void setupUi(QMainWindow* window);
+
+    // Actions (ActionList1).
+    QAction* actGotoSelectedSura = nullptr;
+    QAction* actGotoSuraPrev = nullptr;
+    QAction* actGotoSuraNext = nullptr;
+    QAction* actGotoAyaPrev = nullptr;
+    QAction* actGotoAyaNext = nullptr;
+    QAction* actSearchSura = nullptr;
+    QAction* actReloadSura = nullptr;
+    QAction* actSetting = nullptr;
+    QAction* actHelp = nullptr;
+    QAction* actAbout = nullptr;
+    QAction* actExit = nullptr;
+    QMenu* pmBrow = nullptr;
+    QMenu* pmSetting = nullptr;
+
+    QTabWidget* pgcNav = nullptr;
+    QWidget* tabQuran = nullptr;
+    QWidget* tabAbout = nullptr;
+    QWidget* panToolBar = nullptr;
+    QToolButton* btnSetting = nullptr;
+
+    // " Quran " tab.
+    QSplitter* nxspltr1 = nullptr;
+    QWidget* panQuranNav1 = nullptr;
+    QComboBox* cbSura = nullptr;
+    QToolButton* btnSearch = nullptr;
+    QComboBox* cbAya = nullptr;
+    QPushButton* btnGo = nullptr;
+    QToolBar* tlb1 = nullptr;
+    QStackedWidget* nbQuran = nullptr;
+    QWebEngineView* wbQuran = nullptr;
+    QWebEngineView* wbBukaTutup = nullptr;
+    QWidget* panQuranFrameStatus = nullptr;
+    QLabel* lblSuraNameTrans = nullptr;
+    QLabel* lblQuranStatus = nullptr;
+    QWidget* panContents = nullptr;
+    QTabWidget* pgcContent = nullptr;
+    QTreeWidget* tvContents = nullptr;
+    QWidget* tabAudio = nullptr;
+
+    // " Index " tab.
+    QTreeWidget* tvIndex = nullptr;
+
+    // " About " tab.
+    QTextBrowser* redt1 = nullptr;
+    QLabel* lblAboutLink = nullptr;
+    QPushButton* btnOKAbout = nullptr;
+
+    // Status strip.
+    QStatusBar* StatusBar1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+
+private:
+    void createActions(QMainWindow* window);
+    QWidget* createQuranTab(QWidget* parent);
+    QWidget* createReadingArea(QWidget* parent);
+    QWidget* createContentsPanel(QWidget* parent);
+    QWidget* createIndexTab(QWidget* parent);
+    QWidget* createAboutTab(QWidget* parent);
+    QWidget* createStatusStrip(QWidget* parent);
+};
+
+// Applies a hint of the form "short|long": the short part becomes the tooltip and the long
+// part the status-bar text; a hint without "|" is both.
+void applyHint(QAction* action, const QString& hint);
+void applyHint(QWidget* widget, const QString& hint);
+
+} // namespace tilvane

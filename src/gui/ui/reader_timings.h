@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+namespace tilvane {
+
+// With TILVANE_TIMINGS=1 in the environment, prints one line per event to stderr, in
+// milliseconds: first show to the first page loaded and focused, a sura change to its page
+// loaded and focused, an aya move to the focus script's completion. Silent otherwise.
+class TReaderTimings {
+public:
+    enum class Event { FirstPage, SuraChange, AyaMove };
+
+    TReaderTimings();
+    // Starts timing an event unless one is already being timed (a sura change that started
+    // a rebuild stays the event until its focus completes).
+    void start(Event event);
+    // The focus script of the pending event has finished.
+    void finish();
+
+private:
+    bool m_enabled = false;
+    bool m_pending = false;
+    Event m_event = Event::FirstPage;
+    QElapsedTimer m_clock;
+};
+
+} // namespace tilvane

@@ -1,0 +1,204 @@
+#include "core/quran/quran_store.h"
+#include "core/quran/sura_table.h"
+#include "core/ui/navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace tilvane;
+
+namespace {
+
+// Records what the window was asked to do; the page "loads" only when the test says so.
+class FakeNavigationView : public INavigationView {
+public:
+    bool isSuraPageInFront() const override { return suraPageInFront; }
+    void bringSuraPageToFront() override { suraPageInFront = true; }
+    void buildSuraPage(int sura) override
+    {
+        builtSuras.push_back(sura);
+        if (navigator)
+            navigator->FDocLoaded = false;
+    }
+    void fillAyaBox(int ayaCount) override { ayaBoxCount = ayaCount; }
+    void selectSuraBoxIndex(int index) override { suraBoxIndex = index; }
+    void selectAyaBoxIndex(int index) override { ayaBoxIndex = index; }
+    void setSuraNameTrans(const std::string& text) override { suraNameTrans = text; }
+    void setQuranStatus(const std::string& text) override { quranStatus = text; }
+    void setAudioAya(const TQuranPos& position) override { audioAya = position; }
+    void runFocusScript(int sura, int aya) override { focused.push_back({sura, aya}); }
+
+    TNavigator* navigator = nullptr;
+    bool suraPageInFront = true;
+    std::vector<int> builtSuras;
+    int ayaBoxCount = 0;
+    int suraBoxIndex = -1;
+    int ayaBoxIndex = -1;
+    std::string suraNameTrans;
+    std::string quranStatus;
+    TQuranPos audioAya;
+    std::vector<TQuranPos> focused;
+};
+
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InaSura = LineList(std::vector<std::string>(kSuraCount, "meaning"));
+        view.navigator = &nav;
+    }
+    void TearDown() override { InaSura.clear(); }
+
+    // Shows a position and lets its page finish loading.
+    void showLoaded(int sura, int aya)
+    {
+        nav.showInitialPosition(sura, aya);
+        nav.wbQuranDocumentComplete();
+        view.builtSuras.clear();
+        view.focused.clear();
+    }
+
+    FakeNavigationView view;
+    TNavigator nav{view};
+};
+
+} // namespace
+
+TEST_F(Navigation, StartUpBuildsTheSavedSuraAndFocusesOnceTheDocumentIsComplete)
+{
+    nav.showInitialPosition(2, 255);
+    EXPECT_EQ(view.builtSuras, std::vector<int>{2});
+    EXPECT_TRUE(view.focused.empty());
+    EXPECT_EQ(view.ayaBoxCount, 286);
+    EXPECT_EQ(view.suraBoxIndex, 1);
+    EXPECT_EQ(view.quranStatus, "255/286");
+
+    nav.wbQuranDocumentComplete();
+    ASSERT_EQ(view.focused.size(), 1u);
+    EXPECT_EQ(view.focused[0], (TQuranPos{2, 255}));
+    EXPECT_EQ(view.audioAya, (TQuranPos{2, 255}));
+}
+
+TEST_F(Navigation, SavedPositionsOutsideTheTextAreClamped)
+{
+    const struct {
+        int sura, aya;
+        TQuranPos shown;
+    } cases[] = {{0, 5, {1, 1}}, {115, 1, {1, 1}}, {-3, -3, {1, 1}}, {1, 8, {1, 1}}, {2, 0, {2, 1}}, {114, 6, {114, 6}}};
+    for (const auto& c : cases) {
+        nav.showInitialPosition(c.sura, c.aya);
+        EXPECT_EQ(nav.FCurPos, c.shown) << c.sura << ":" << c.aya;
+    }
+}
+
+TEST_F(Navigation, WrapAroundAtBothEndsOfTheText)
+{
+    const struct {
+        TQuranPos from;
+        void (TNavigator::*command)();
+        TQuranPos to;
+    } cases[] = {
+        {{1, 1}, &TNavigator::gotoAyaPrev, {114, 6}},
+        {{114, 6}, &TNavigator::gotoAyaNext, {1, 1}},
+        {{1, 3}, &TNavigator::gotoSuraPrev, {114, 1}},
+        {{114, 3}, &TNavigator::gotoSuraNext, {1, 1}},
+        {{2, 1}, &TNavigator::gotoAyaPrev, {1, 7}},
+        {{1, 7}, &TNavigator::gotoAyaNext, {2, 1}},
+    };
+    for (const auto& c : cases) {
+        showLoaded(c.from.Sura, c.from.Aya);
+        (nav.*c.command)();
+        EXPECT_EQ(nav.FCurPos, c.to) << c.from.Sura << ":" << c.from.Aya;
+    }
+}
+
+TEST_F(Navigation, NextAyaInsideASuraOnlyRunsTheFocusScript)
+{
+    showLoaded(3, 4);
+    nav.gotoAyaNext();
+    EXPECT_TRUE(view.builtSuras.empty());
+    ASSERT_EQ(view.focused.size(), 1u);
+    EXPECT_EQ(view.focused[0], (TQuranPos{3, 5}));
+    EXPECT_EQ(view.quranStatus, "5/200");
+}
+
+TEST_F(Navigation, CrossingIntoAnotherSuraRebuildsAndFocusesAfterTheLoad)
+{
+    showLoaded(1, 7);
+    nav.gotoAyaNext();
+    EXPECT_EQ(view.builtSuras, std::vector<int>{2});
+    EXPECT_TRUE(view.focused.empty());
+    nav.wbQuranDocumentComplete();
+    ASSERT_EQ(view.focused.size(), 1u);
+    EXPECT_EQ(view.focused[0], (TQuranPos{2, 1}));
+}
+
+TEST_F(Navigation, APickedSuraIsTheRequestForTheNextCommand)
+{
+    showLoaded(1, 3);
+    nav.suraBoxChanged(4);
+    EXPECT_EQ(view.ayaBoxCount, 120);
+    EXPECT_EQ(nav.FCurPos, (TQuranPos{1, 3})) << "the boxes only set the request";
+    nav.gotoAyaNext();
+    EXPECT_EQ(nav.FCurPos, (TQuranPos{5, 2}));
+}
+
+TEST_F(Navigation, PickingTheRequestedSuraAgainKeepsTheRequestedAya)
+{
+    showLoaded(2, 1);
+    nav.ayaBoxChanged(9);
+    nav.suraBoxChanged(1);
+    EXPECT_EQ(nav.FGotoAya, 10);
+    nav.gotoSelected();
+    EXPECT_EQ(nav.FCurPos, (TQuranPos{2, 10}));
+}
+
+TEST_F(Navigation, PrefaceOfAnotherSuraMovesBehindItAndNextAyaReturnsToTheSuraPage)
+{
+    showLoaded(1, 4);
+    view.suraPageInFront = false; // the preface page is brought to the front by the window
+    nav.showSuraBehindPreface(3);
+    EXPECT_EQ(view.builtSuras, std::vector<int>{3});
+    EXPECT_EQ(nav.FCurPos, (TQuranPos{3, 1}));
+    EXPECT_FALSE(view.suraPageInFront);
+
+    nav.wbQuranDocumentComplete();
+    EXPECT_TRUE(view.focused.empty()) << "no focus is owed to a page that is not in front";
+    nav.gotoAyaNext();
+    EXPECT_TRUE(view.suraPageInFront);
+    EXPECT_EQ(nav.FCurPos, (TQuranPos{3, 2}));
+}
+
+TEST_F(Navigation, SuratNodeOfTheShownSuraBringsThePageBackWithoutARebuild)
+{
+    showLoaded(2, 5);
+    view.suraPageInFront = false;
+    nav.showSuraBehindPreface(2);
+    nav.showSuraText(2);
+    EXPECT_TRUE(view.builtSuras.empty());
+    EXPECT_TRUE(view.suraPageInFront);
+    EXPECT_EQ(nav.FCurPos, (TQuranPos{2, 5}));
+}
+
+TEST_F(Navigation, ReloadRebuildsTheShownSuraAndFocusesAgain)
+{
+    showLoaded(4, 7);
+    nav.reloadSura();
+    EXPECT_EQ(view.builtSuras, std::vector<int>{4});
+    nav.wbQuranDocumentComplete();
+    ASSERT_EQ(view.focused.size(), 1u);
+    EXPECT_EQ(view.focused[0], (TQuranPos{4, 7}));
+}
+
+TEST_F(Navigation, ReloadUnderAPrefaceRebuildsWithoutSwitchingPages)
+{
+    showLoaded(4, 7);
+    view.suraPageInFront = false;
+    nav.showSuraBehindPreface(4);
+    view.builtSuras.clear();
+    nav.reloadSura();
+    EXPECT_EQ(view.builtSuras, std::vector<int>{4});
+    EXPECT_FALSE(view.suraPageInFront);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "gui/app/error_handler.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tilvane::test {
+
+// The process's one application object, made on first use the way the reader makes its own
+// (shared OpenGL contexts, the error-handling TApplication). Without a platform chosen, the
+// tests run offscreen.
+TApplication& guiApp();
+
+// Captures reported errors instead of showing message boxes while it lives.
+class ErrorCapture {
+public:
+    ErrorCapture();
+    ~ErrorCapture();
+    ErrorCapture(const ErrorCapture&) = delete;
+    ErrorCapture& operator=(const ErrorCapture&) = delete;
+
+    const QStringList& messages() const { return m_messages; }
+
+private:
+    QStringList m_messages;
+    ErrorReporter m_previous;
+};
+
+} // namespace tilvane::test

@@ -1,0 +1,109 @@
+#include "translation_packages.h"
+
+#include "build_error.h"
+#include "text_format.h"
+
+#include <set>
+
+namespace databuilder {
+
+namespace {
+
+// Credits as quran-json's README gives them ("The English translation is authored by ...,
+// sourced from ..."); the package is under CC BY-SA 4.0 by its LICENSE.txt. Indonesian is
+// left out: the built-in translation is the same ministry's.
+struct PackageSpec {
+    const char* file;          // in quran-json/dist/
+    bool arabicLatin;          // transliteration rather than translation
+    const char* transName;     // also the folder name
+    const char* fullName;
+    const char* language;
+    const char* translator;
+    const char* author;
+    const char* copyright;
+};
+
+constexpr const char* kUnknown = "[Unknown]";
+constexpr const char* kViaTanzil = "quran-json (CC BY-SA 4.0), from tanzil.net";
+constexpr const char* kViaQuranEnc = "quran-json (CC BY-SA 4.0), from quranenc.com";
+
+const PackageSpec kPackages[] = {
+    {"quran_bn.json", false, "Bengali_MuhiuddinKhan", "Bengali - Muhiuddin Khan", "Bengali",
+     "Muhiuddin Khan", "Muhiuddin Khan", kViaTanzil},
+    {"quran_zh.json", false, "Chinese_MuhammadMakin", "Chinese - Muhammad Makin", "Chinese",
+     "Muhammad Makin", "Muhammad Makin", kViaQuranEnc},
+    {"quran_en.json", false, "English_SaheehInternational", "English - Saheeh International",
+     "English", "Umm Muhammad (Saheeh International)", "Umm Muhammad (Saheeh International)",
+     kViaTanzil},
+    {"quran_transliteration.json", true, "English_Transliteration",
+     "English - Arabic Latin (Transliteration)", "English", kUnknown, kUnknown, kViaTanzil},
+    {"quran_es.json", false, "Spanish_IsaGarcia", "Spanish - Muhammad Isa Garc\xC3\xAD" "a",
+     "Spanish", "Muhammad Isa Garc\xC3\xAD" "a", "Muhammad Isa Garc\xC3\xAD" "a", kViaTanzil},
+    {"quran_fr.json", false, "French_Hamidullah", "French - Muhammad Hamidullah", "French",
+     "Muhammad Hamidullah", "Muhammad Hamidullah", kViaTanzil},
+    {"quran_ru.json", false, "Russian_Kuliev", "Russian - Elmir Kuliev", "Russian",
+     "Elmir Kuliev", "Elmir Kuliev", kViaTanzil},
+    {"quran_sv.json", false, "Swedish_Bernstrom", "Swedish - Knut Bernstr\xC3\xB6m", "Swedish",
+     "Knut Bernstr\xC3\xB6m", "Knut Bernstr\xC3\xB6m", kViaTanzil},
+    {"quran_tr.json", false, "Turkish_Diyanet", "Turkish - Directorate of Religious Affairs",
+     "Turkish", "Turkish Directorate of Religious Affairs",
+     "Turkish Directorate of Religious Affairs", kViaTanzil},
+    {"quran_ur.json", false, "Urdu_Maududi", "Urdu - Abul A'la Maududi", "Urdu",
+     "Abul A'la Maududi", "Abul A'la Maududi", kViaTanzil},
+};
+
+constexpr std::size_t kMaxCatalogueText = 50;
+constexpr const char* kSuraNameFile = "sura_names.txt";
+constexpr const char* kAyaFile = "aya_texts.txt";
+
+// The reader cuts catalogue texts at 50 characters; a cut name would no longer match.
+std::string catalogueText(const std::string& text, const std::string& what)
+{
+    if (text.size() > kMaxCatalogueText)
+        throw BuildError(what + " \"" + text + "\" is longer than 50 characters");
+    return text;
+}
+
+std::string descriptor(const PackageSpec& spec)
+{
+    const std::string what = std::string(spec.transName) + " ";
+    return joinCrLf({
+        "[translation]",
+        "TransName=" + catalogueText(spec.transName, what + "TransName"),
+        "FullName=" + catalogueText(spec.fullName, what + "FullName"),
+        "Language=" + catalogueText(spec.language, what + "Language"),
+        std::string("IsArabicLatin=") + (spec.arabicLatin ? "1" : "0"),
+        std::string("SuraNameFile=") + kSuraNameFile,
+        std::string("AyaNameFile=") + kAyaFile,
+        "Translator=" + catalogueText(spec.translator, what + "Translator"),
+        "Author=" + catalogueText(spec.author, what + "Author"),
+        "Copyright=" + catalogueText(spec.copyright, what + "Copyright"),
+    });
+}
+
+} // namespace
+
+FileSet translationPackageFiles(const std::filesystem::path& nodeModules,
+                                const std::vector<SuraSource>& suras)
+{
+    FileSet files;
+    std::set<std::string> names;
+    for (const PackageSpec& spec : kPackages) {
+        if (!names.insert(spec.transName).second || !names.insert(spec.fullName).second)
+            throw BuildError(std::string("Translation name used twice: ") + spec.transName);
+        const char* field = spec.arabicLatin ? "transliteration" : "translation";
+        const LanguageSource language =
+            loadLanguage(nodeModules / "quran-json/dist" / spec.file, field, field, suras);
+        std::vector<std::string> ayat;
+        for (const std::vector<std::string>& sura : language.ayat)
+            for (const std::string& text : sura)
+                ayat.push_back(escapeHtml(flattenLineBreaks(text)));
+        const std::string folder = std::string(spec.transName) + "/";
+        files[folder + "_transinit.ini"] = descriptor(spec);
+        files[folder + kSuraNameFile] = joinCrLf(language.suraNames);
+        files[folder + kAyaFile] = joinCrLf(ayat);
+    }
+    return files;
+}
+
+} // namespace databuilder
