@@ -20,38 +20,40 @@ for tool in espeak-ng lame; do
 done
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+staging="$folder/.staging.$$"
+trap 'rm -rf "$work" "$staging"' EXIT
 
 # One clip per kind of recording, spoken once and copied to every file of that kind.
 clip() {
-  local name=$1 words=$2
-  if [[ ! -f $work/$name.mp3 ]]; then
-    espeak-ng -s 220 -w "$work/$name.wav" "$words"
-    lame --quiet -b 32 "$work/$name.wav" "$work/$name.mp3"
-  fi
-  echo "$work/$name.mp3"
+  espeak-ng -s 220 -w "$work/$1.wav" "$2"
+  lame --quiet -b 32 "$work/$1.wav" "$work/$1.mp3"
 }
 
-# Copies through a temporary name, so that an interrupted run leaves no half file to skip.
-place() {
-  local source=$1 target=$2
-  [[ -f $target ]] && return
-  mkdir -p "$(dirname "$target")"
-  cp "$source" "$target.part"
-  mv "$target.part" "$target"
-}
-
+formulas=()
 for formula in audhubillah bismillah bismillah2 sadaghallah; do
-  place "$(clip formula 'three')" "$folder/$formula.mp3"
+  [[ -f $folder/$formula.mp3 ]] || formulas+=("$staging/$formula.mp3")
 done
-
+ayat=()
 declare -A last_aya=([1]=7 [2]=5 [9]=129 [114]=6)
 for sura in 1 2 9 114; do
-  sura3=$(printf '%03d' "$sura")
+  printf -v sura3 '%03d' "$sura"
+  mkdir -p "$staging/$sura3"
   for ((aya = 1; aya <= last_aya[$sura]; aya++)); do
-    place "$(clip aya 'one two')" "$folder/$sura3/$sura3$(printf '%03d' "$aya").mp3"
+    printf -v name '%s/%s%03d.mp3' "$sura3" "$sura3" "$aya"
+    [[ -f $folder/$name ]] || ayat+=("$staging/$name")
   done
 done
+if ((${#formulas[@]})); then
+  clip formula 'three'
+  tee "${formulas[@]}" < "$work/formula.mp3" > /dev/null
+fi
+if ((${#ayat[@]})); then
+  clip aya 'one two'
+  tee "${ayat[@]}" < "$work/aya.mp3" > /dev/null
+fi
+# The staged files are complete; hard links put each in place at once, so an interrupted run
+# leaves no half file behind that a later run would keep.
+cp -R --link --no-clobber "$staging/." "$folder/"
 
 printf '[offline]\r\nURL=%s/\r\n' "$folder" > "$work/audioinit.ini"
 if ! cmp -s "$work/audioinit.ini" "$folder/audioinit.ini"; then

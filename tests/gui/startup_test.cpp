@@ -1,8 +1,8 @@
 #include "gui/ui/main_window.h"
 
-#include "core/app/app_dirs.h"
 #include "core/app/ini_file.h"
 #include "core/app/settings.h"
+#include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
 #include "support/temp_folder.h"
 
@@ -17,20 +17,10 @@
 
 using namespace tilvane;
 using tilvane::test::ErrorCapture;
-using tilvane::test::guiApp;
-using tilvane::test::TempFolder;
+using tilvane::test::TestAppFolder;
 using tilvane::test::writeFile;
 
 namespace {
-
-// The working folders and settings for an application folder of the test's own.
-void startIn(const std::string& appDir)
-{
-    guiApp();
-    ResetAppDirsForTesting();
-    InitAppDirs(appDir);
-    AppSet = TAppSet{};
-}
 
 void showAndClose(TfmMain& window)
 {
@@ -41,9 +31,8 @@ void showAndClose(TfmMain& window)
 
 TEST(Startup, FirstShowLoadsSettingsAndCloseSavesAllKeys)
 {
-    TempFolder appFolder;
-    startIn(appFolder.dir());
-    writeFile(IniFileName, "[audio]\r\nVolume=123\r\n[translations]\r\nCount=0\r\n");
+    TestAppFolder appFolder;
+    writeFile(appFolder.iniFile(), "[audio]\r\nVolume=123\r\n[translations]\r\nCount=0\r\n");
 
     TfmMain window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tilvane"));
@@ -51,7 +40,7 @@ TEST(Startup, FirstShowLoadsSettingsAndCloseSavesAllKeys)
 
     EXPECT_EQ(AppSet.Volume, 123);
     EXPECT_FALSE(window.isVisible());
-    const IniFile saved = IniFile::load(IniFileName);
+    const IniFile saved = IniFile::load(appFolder.iniFile());
     const std::vector<std::pair<const char*, const char*>> keys = {
         {"fonts", "ArabicFontSize"}, {"fonts", "ArabicFontColor"}, {"fonts", "ArabicLatinFontColor"},
         {"fonts", "TransFontName"},  {"fonts", "TransFontSize"},   {"fonts", "TransFontColor"},
@@ -65,30 +54,20 @@ TEST(Startup, FirstShowLoadsSettingsAndCloseSavesAllKeys)
     EXPECT_EQ(saved.value("translations", "Count"), "0");
 }
 
-TEST(Startup, StartsWithWorkingFoldersCreated)
-{
-    TempFolder appFolder;
-    startIn(appFolder.dir());
-
-    for (const std::string* folder : {&AppDirs.TempDir, &AppDirs.LibDir, &AppDirs.CssDir, &AppDirs.SuraDir,
-                                      &AppDirs.TempResDir, &AppDirs.LibinaDir, &AppDirs.AzDir,
-                                      &AppDirs.InaazfmtDir})
-        EXPECT_TRUE(std::filesystem::is_directory(*folder)) << *folder;
-}
-
 TEST(Startup, RefusedSettingsWriteIsShownAndWindowStillCloses)
 {
-    TempFolder temp;
-    const std::string missingAppDir = temp.dir() + "no-such-folder/";
-    startIn(missingAppDir);
-    ErrorCapture capture;
+    TestAppFolder appFolder;
+    // A folder in the settings file's place: the system refuses the final rename.
+    std::filesystem::create_directory(appFolder.iniFile());
 
     TfmMain window;
-    showAndClose(window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ErrorCapture capture;
+    window.close();
 
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(capture.messages(),
-              QStringList{QString::fromStdString("Unable to write to " + missingAppDir + "Tilvane.ini")});
+    EXPECT_EQ(capture.messages(), QStringList{QString::fromStdString("Unable to write to " + appFolder.iniFile())});
 }
 
 } // namespace

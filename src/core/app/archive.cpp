@@ -89,7 +89,7 @@ EntryResult extractEntry(archive* reader, archive* writer, archive_entry* entry,
     archive_entry_copy_pathname(entry, fullPath.c_str());
     archive_entry_set_perm(entry, isFolder ? kFolderMode : kFileMode);
 
-    // A refused header is an entry libarchive's own checks caught (a link on the way).
+    // libarchive refuses the header of an entry its own checks catch (a link on the way).
     if (archive_write_header(writer, entry) < ARCHIVE_WARN)
         return EntryResult::Refused;
     const bool copied = isFolder || copyEntryData(reader, writer);

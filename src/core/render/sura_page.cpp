@@ -170,7 +170,10 @@ private:
 
 std::string suraPageFileName(int sura)
 {
-    return "S" + ZeroPad(sura, 3) + "_ar_in.html";
+    std::string name = "S";
+    name += ZeroPad(sura, 3);
+    name += "_ar_in.html";
+    return name;
 }
 
 LineList composeSuraPage(int sura)

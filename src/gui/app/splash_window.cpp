@@ -3,13 +3,12 @@
 #include "core/app/app_info.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/app/window_placement.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QRadialGradient>
-#include <QScreen>
 
 namespace tilvane {
 
@@ -23,7 +22,7 @@ const QColor kVersionOlive(128, 128, 0);
 
 } // namespace
 
-TfmSplash::TfmSplash(const QWidget* mainWindow)
+TfmSplash::TfmSplash()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setFixedSize(kSplashSize);
@@ -34,7 +33,7 @@ TfmSplash::TfmSplash(const QWidget* mainWindow)
     addCentredLabel(120, 12, false, kVersionOlive, toQString(AppVersion));
     addCentredLabel(232, 11, false, Qt::white, QStringLiteral("Free software. Loading..."));
 
-    centreOn(mainWindow);
+    centreOnDesktop(*this);
 }
 
 void TfmSplash::addCentredLabel(int top, int pixelSize, bool bold, const QColor& color,
@@ -50,18 +49,6 @@ void TfmSplash::addCentredLabel(int top, int pixelSize, bool bold, const QColor&
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
     label->setGeometry(0, top, width(), label->fontMetrics().height());
-}
-
-void TfmSplash::centreOn(const QWidget* mainWindow)
-{
-    QRect area;
-    if (mainWindow != nullptr)
-        area = mainWindow->frameGeometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    QRect frame(QPoint(), size());
-    frame.moveCenter(area.center());
-    move(frame.topLeft());
 }
 
 void TfmSplash::showAndPaint()

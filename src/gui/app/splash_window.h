@@ -8,8 +8,8 @@ namespace tilvane {
 class TfmSplash : public QWidget {
     Q_OBJECT
 public:
-    // Centred on mainWindow, or on the screen while there is no main window yet.
-    explicit TfmSplash(const QWidget* mainWindow = nullptr);
+    // Centred on the screen: the main window, made after the splash, is centred there too.
+    TfmSplash();
 
     // Shows the window and paints it before returning, so that it appears before the slow
     // creation of the main window starts.
@@ -20,7 +20,6 @@ protected:
 
 private:
     void addCentredLabel(int top, int pixelSize, bool bold, const QColor& color, const QString& text);
-    void centreOn(const QWidget* mainWindow);
 };
 
 } // namespace tilvane

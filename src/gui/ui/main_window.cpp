@@ -3,12 +3,14 @@
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
 #include "core/quran/sura_table.h"
+#include "core/quran/translations.h"
 #include "core/render/preface_page.h"
 #include "core/render/stylesheets.h"
 #include "core/render/sura_page.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/app/window_placement.h"
 #include "gui/render/wb_container.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
@@ -17,13 +19,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -62,7 +62,7 @@ void TfmMain::FormCreate()
     setFont(font);
     ui.setupUi(this);
     resize(kDesignSize);
-    centreOnDesktop();
+    centreOnDesktop(*this);
     ui.ProgressBar1->hide();
     FFirstShowDone = false;
     FAudioActive = false;
@@ -89,15 +89,6 @@ void TfmMain::connectHandlers()
     connect(ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
     connect(ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
     connect(ui.actExit, &QAction::triggered, this, &QWidget::close);
-}
-
-void TfmMain::centreOnDesktop()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void TfmMain::showEvent(QShowEvent* event)
@@ -281,6 +272,8 @@ void TfmMain::buildSuraPage(int sura)
     if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone)
         m_timings.start(TReaderTimings::Event::SuraChange);
     BuildSuraPage(sura, *this);
+    for (const std::string& problem : takeTranslationProblems())
+        reportError(toQString(problem));
 }
 
 // Qt raises currentIndexChanged on clear() and on the first addItem(); the refill must not

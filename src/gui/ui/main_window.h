@@ -59,7 +59,6 @@ private:
     void FormShow();
     void FormClose();
     void connectHandlers();
-    void centreOnDesktop();
 
     void wbQuranProgressChange(int progress);
     void wbQuranDocumentComplete();

@@ -1,6 +1,6 @@
 #include "gui/ui/reader_timings.h"
 
-#include <QtGlobal>
+#include <QString>
 
 #include <cstdio>
 

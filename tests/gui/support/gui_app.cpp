@@ -1,6 +1,13 @@
 #include "gui/support/gui_app.h"
 
+#include <gtest/gtest.h>
+
 #include <QtGlobal>
+
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tilvane::test {
 
@@ -13,7 +20,8 @@ TApplication& guiApp()
         static int argc = 1;
         static char name[] = "tilvane_gui_tests";
         static char* argv[] = {name, nullptr};
-        // Never destroyed: Qt objects left in static storage must not outlive it.
+        setErrorReporter([](const QString& message) { ADD_FAILURE() << "Error reported: " << message.toStdString(); });
+        // Never destroyed: tearing it down during static destruction races Qt's own globals.
         return new TApplication(argc, argv);
     }();
     return *app;

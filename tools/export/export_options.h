@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tilvane::exporter {
+
+enum class PageKind { Sura, Preface, Closing };
+
+struct ExportOptions {
+    std::string appDir; // empty: the executable's folder
+    int sura = 0;
+    PageKind kind = PageKind::Sura;
+    std::string outFile;
+};
+
+inline constexpr const char* kUsage =
+    "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] --out FILE";
+
+// The options of a command line (without the program name); nothing when they are unusable,
+// with the reason in `problem`.
+std::optional<ExportOptions> parseExportOptions(const std::vector<std::string>& args, std::string& problem);
+
+} // namespace tilvane::exporter
