@@ -319,6 +319,9 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     row->addWidget(btnPlayNextAya);
     trbVolume = named(new QSlider(Qt::Vertical, panAudioPlay), "trbVolume");
     trbVolume->setRange(0, 1000);
+    // Position 0 at the top: the top of the slider is the loudest.
+    trbVolume->setInvertedAppearance(true);
+    trbVolume->setInvertedControls(true);
     trbVolume->setSingleStep(10);
     trbVolume->setPageStep(50);
     trbVolume->setTickPosition(QSlider::TicksBothSides);
