@@ -53,10 +53,19 @@ int main(int argc, char* argv[])
         return 1;
 
     TfmMain mainWindow;
+    bool focused = false;
+    QObject::connect(&mainWindow, &TfmMain::focusScriptFinished, [&focused] { focused = true; });
     mainWindow.show();
     if (!waitUntilExposed(mainWindow)) {
         std::fputs("the main window was never shown\n", stderr);
         return 1;
     }
+    // The page is worth a picture once the shown aya is focused in it.
+    QDeadlineTimer deadline(30000);
+    while (!focused && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QDeadlineTimer settle(500);
+    while (!settle.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     return save(mainWindow.grab(), output.filePath(QStringLiteral("main.png"))) ? 0 : 1;
 }
