@@ -15,6 +15,7 @@
 #include "gui/render/wb_container.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
+#include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include <QCheckBox>
@@ -221,8 +222,14 @@ void TfmMain::actReloadSuraExecute()
     m_navigator.reloadSura();
 }
 
+// Only the common stylesheet carries the settings; the screen stylesheets never change.
 void TfmMain::actSettingExecute()
 {
+    TDlgSett dialog(this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.SettingsChanged)
+        return;
+    WriteCommonCss();
+    actReloadSuraExecute();
 }
 
 void TfmMain::actHelpExecute()
