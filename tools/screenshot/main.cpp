@@ -1,13 +1,20 @@
-// tilvane_screenshot [output folder]: writes splash.png and main.png. Runs offscreen unless
+// tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
+// the Audio Player tab, the About page and the Select Sura dialog. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
 #include "core/app/app_dirs.h"
+#include "core/app/app_info.h"
+#include "core/app/settings.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/splash_window.h"
 #include "gui/ui/main_window.h"
+#include "gui/ui/sura_select_dialog.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
 #include <QPixmap>
 #include <QWindow>
 
@@ -26,6 +33,14 @@ bool waitUntilExposed(const QWidget& widget)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     return true;
+}
+
+// Lets pending painting and layout finish.
+void settle()
+{
+    QDeadlineTimer settleTime(500);
+    while (!settleTime.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
 bool save(const QPixmap& image, const QString& file)
@@ -53,10 +68,46 @@ int main(int argc, char* argv[])
         return 1;
 
     TfmMain mainWindow;
+    bool focused = false;
+    QObject::connect(&mainWindow, &TfmMain::focusScriptFinished, [&focused] { focused = true; });
     mainWindow.show();
     if (!waitUntilExposed(mainWindow)) {
         std::fputs("the main window was never shown\n", stderr);
         return 1;
     }
-    return save(mainWindow.grab(), output.filePath(QStringLiteral("main.png"))) ? 0 : 1;
+    // A page is worth a picture once the shown aya is focused in it.
+    const auto waitForFocus = [&focused] {
+        QDeadlineTimer deadline(30000);
+        while (!focused && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        focused = false;
+        settle();
+    };
+    waitForFocus();
+    bool saved = save(mainWindow.grab(), output.filePath(QStringLiteral("main.png")));
+
+    const std::uint8_t savedStyle = AppSet.ViewStyle;
+    for (std::uint8_t style = 0; style < ViewStyleNames.size(); ++style) {
+        AppSet.ViewStyle = style;
+        mainWindow.ui.actReloadSura->trigger();
+        waitForFocus();
+        saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("view-style-%1.png").arg(style)));
+    }
+    AppSet.ViewStyle = savedStyle;
+
+    mainWindow.ui.pgcContent->setCurrentWidget(mainWindow.ui.tabAudio);
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("audio-player.png")));
+
+    mainWindow.ui.actAbout->trigger();
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("about.png")));
+
+    TDlgSrchSura suraDialog(&mainWindow);
+    suraDialog.show();
+    waitUntilExposed(suraDialog);
+    QTest::keyClicks(suraDialog.edSearch, QStringLiteral("baq"));
+    settle();
+    saved &= save(suraDialog.grab(), output.filePath(QStringLiteral("sura-dialog.png")));
+    return saved ? 0 : 1;
 }

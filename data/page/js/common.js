@@ -25,6 +25,8 @@ function focusOnAya(sura, aya) {
   }
   markSelectedAya(element);
   var pageTop = element.getBoundingClientRect().top + window.pageYOffset;
-  window.scrollTo(window.pageXOffset, Math.max(0, pageTop - focusMargin));
+  // The first aya sits right below the sura's heading, which stays in view with it.
+  var target = Number(aya) === 1 ? 0 : Math.max(0, pageTop - focusMargin);
+  window.scrollTo(window.pageXOffset, target);
   return true;
 }

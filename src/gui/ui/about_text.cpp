@@ -86,7 +86,7 @@ void BuildAboutText(QTextEdit* redt1, QLabel* linkLabel, const QString& executab
     SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, 0);
     line("Tilvane is free for public and private use. You may copy it and pass it on to others, "
          "unchanged and without charge. The Arabic text, the Arabic sura names and the other "
-         "translations come from the quran-json package (CC-BY-4.0 licence); the Indonesian "
+         "translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian "
          "translation, transliteration and sura meanings from the quran-pack package (ISC "
          "licence); the Arabic font is SIL Scheherazade (SIL Open Font License).");
     line();

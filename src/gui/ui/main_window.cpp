@@ -2,6 +2,7 @@
 
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
+#include "core/audio/audio_files.h"
 #include "core/quran/sura_table.h"
 #include "core/quran/translations.h"
 #include "core/render/preface_page.h"
@@ -14,8 +15,10 @@
 #include "gui/render/wb_container.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
+#include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,6 +28,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSlider>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -65,8 +69,9 @@ void TfmMain::FormCreate()
     centreOnDesktop(*this);
     ui.ProgressBar1->hide();
     FFirstShowDone = false;
-    FAudioActive = false;
+    tmrPlay.setInterval(100);
     connectHandlers();
+    connectPlayer();
 }
 
 void TfmMain::connectHandlers()
@@ -108,7 +113,10 @@ void TfmMain::FormShow()
     BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
     LoadSettings();
+    InitAudio();
+    ui.lblReciter->setText(toQString(AppSet.Reciter));
     LoadQuranData(*this);
+    m_player.setUpFromSettings();
 }
 
 // The window closes even when saving fails: the error is shown and the close goes on.
@@ -191,6 +199,9 @@ void TfmMain::actGotoSelectedSuraExecute()
 {
     SelectContentsNode(ui.cbSura->currentText());
     m_navigator.gotoSelected();
+    // A running recitation goes on at the new aya.
+    if (FAudioActive())
+        m_player.PlayerCommand(pcPlay);
 }
 
 void TfmMain::actSearchSuraExecute()
@@ -211,8 +222,14 @@ void TfmMain::actReloadSuraExecute()
     m_navigator.reloadSura();
 }
 
+// Only the common stylesheet carries the settings; the screen stylesheets never change.
 void TfmMain::actSettingExecute()
 {
+    TDlgSett dialog(this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.SettingsChanged)
+        return;
+    WriteCommonCss();
+    actReloadSuraExecute();
 }
 
 void TfmMain::actHelpExecute()
@@ -272,6 +289,7 @@ void TfmMain::buildSuraPage(int sura)
     if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone)
         m_timings.start(TReaderTimings::Event::SuraChange);
     BuildSuraPage(sura, *this);
+    m_player.clearBismillahDone();
     for (const std::string& problem : takeTranslationProblems())
         reportError(toQString(problem));
 }
@@ -306,8 +324,9 @@ void TfmMain::setQuranStatus(const std::string& text)
     ui.lblQuranStatus->setText(toQString(text));
 }
 
-void TfmMain::setAudioAya(const TQuranPos&)
+void TfmMain::setAudioAya(const TQuranPos& position)
 {
+    ui.lblAuPlayAya->setText(toQString(SetAudioAya(position)));
 }
 
 void TfmMain::runFocusScript(int sura, int aya)
@@ -390,6 +409,7 @@ void TfmMain::navigateQuranPage(const std::string& path)
 
 void TfmMain::clearBismillahDone()
 {
+    m_player.clearBismillahDone();
 }
 
 void TfmMain::showSuraBehindPreface(int sura)
@@ -402,6 +422,101 @@ void TfmMain::showPrefacePage(const std::string& path)
     ui.nbQuran->setCurrentIndex(kPrefacePage);
     if (BukaTutupHost != nullptr)
         BukaTutupHost->Navigate(path);
+}
+
+// --- recitation player ------------------------------------------------------------------
+
+void TfmMain::connectPlayer()
+{
+    connect(&tmrPlay, &QTimer::timeout, this, guarded([this] { m_player.tmrPlayTimer(); }));
+    connect(ui.btnPlayPause, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPauseClick(); }));
+    connect(ui.btnStop, &QToolButton::clicked, this, guarded([this] { m_player.btnStopClick(); }));
+    connect(ui.btnPlayPrevAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPrevAyaClick(); }));
+    connect(ui.btnPlayNextAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayNextAyaClick(); }));
+    connect(ui.btnSpeaker, &QToolButton::clicked, this, guarded([this] { m_player.btnSpeakerClick(); }));
+    connect(ui.trbVolume, &QSlider::valueChanged, this,
+            guarded([this](int position) { m_player.trbVolumeChange(position); }));
+    connect(ui.chkAudioContinue, &QCheckBox::toggled, this,
+            guarded([this](bool checked) { m_player.chkAudioContinueChange(checked); }));
+    // The keys act like the buttons, and only while those are usable.
+    connect(ui.actPlayPause, &QAction::triggered, ui.btnPlayPause, [this] {
+        if (ui.btnPlayPause->isEnabled())
+            ui.btnPlayPause->click();
+    });
+    connect(ui.actPlayStop, &QAction::triggered, ui.btnStop, &QToolButton::click);
+    connect(ui.actPlayNextAya, &QAction::triggered, ui.btnPlayNextAya, &QToolButton::click);
+    connect(ui.actPlayPrevAya, &QAction::triggered, ui.btnPlayPrevAya, &QToolButton::click);
+}
+
+TQuranPos TfmMain::currentPos() const
+{
+    return m_navigator.FCurPos;
+}
+
+void TfmMain::gotoNextAya()
+{
+    m_navigator.gotoAyaNext();
+}
+
+void TfmMain::gotoPrevAya()
+{
+    m_navigator.gotoAyaPrev();
+}
+
+void TfmMain::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void TfmMain::setStatusText(const std::string& text)
+{
+    ui.lblAuStatus->setText(toQString(text));
+}
+
+void TfmMain::setPlayPauseButton(int imageIndex, const std::string& hint)
+{
+    ui.btnPlayPause->setIcon(playerIcon(imageIndex));
+    applyHint(ui.btnPlayPause, toQString(hint));
+}
+
+void TfmMain::setPlayPauseEnabled(bool enabled)
+{
+    ui.btnPlayPause->setEnabled(enabled);
+}
+
+// An unknown length (0) shows an empty bar rather than Qt's busy animation.
+void TfmMain::setProgressMaximum(int maximum)
+{
+    ui.progAudio->setRange(0, std::max(1, maximum));
+}
+
+void TfmMain::setProgress(int position)
+{
+    ui.progAudio->setValue(position);
+}
+
+void TfmMain::setPlayTimerEnabled(bool enabled)
+{
+    if (enabled)
+        tmrPlay.start();
+    else
+        tmrPlay.stop();
+}
+
+void TfmMain::setSpeakerButton(int imageIndex, const std::string& hint)
+{
+    ui.btnSpeaker->setIcon(playerIcon(imageIndex));
+    applyHint(ui.btnSpeaker, toQString(hint));
+}
+
+void TfmMain::setVolumeSlider(int position)
+{
+    ui.trbVolume->setValue(position);
+}
+
+void TfmMain::setContinueChecked(bool checked)
+{
+    ui.chkAudioContinue->setChecked(checked);
 }
 
 } // namespace tilvane

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "core/audio/player.h"
+#include "core/audio/player_host.h"
 #include "core/quran/quran_loader.h"
 #include "core/render/page_host.h"
 #include "core/ui/navigation.h"
+#include "gui/audio/qt_media_device.h"
 #include "gui/ui/main_window_ui.h"
 #include "gui/ui/reader_timings.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <string>
 
@@ -24,7 +28,8 @@ class TfmMain : public QMainWindow,
                 private INavigationView,
                 private IQuranLoadHost,
                 private IPageHost,
-                private IPrefaceHost {
+                private IPrefaceHost,
+                private IPlayerHost {
     Q_OBJECT
 public:
     explicit TfmMain(QWidget* parent = nullptr);
@@ -34,7 +39,9 @@ public:
     TNavigator& navigator() { return m_navigator; }
     TWBContainer* QuranHost = nullptr;
     TWBContainer* BukaTutupHost = nullptr;
-    bool FAudioActive = false;
+    // The player is playing or paused.
+    bool FAudioActive() const { return m_player.isActive(); }
+    RecitationPlayer& player() { return m_player; }
     int AboutReturnPage = 0;
 
     // The first node, depth first over all levels, whose text equals text without regard to
@@ -99,11 +106,30 @@ private:
     void navigateQuranPage(const std::string& path) override;
     void clearBismillahDone() override;
 
+    // IPlayerHost
+    TQuranPos currentPos() const override;
+    void gotoNextAya() override;
+    void gotoPrevAya() override;
+    void processPendingEvents() override;
+    void setStatusText(const std::string& text) override;
+    void setPlayPauseButton(int imageIndex, const std::string& hint) override;
+    void setPlayPauseEnabled(bool enabled) override;
+    void setProgressMaximum(int maximum) override;
+    void setProgress(int position) override;
+    void setPlayTimerEnabled(bool enabled) override;
+    void setSpeakerButton(int imageIndex, const std::string& hint) override;
+    void setVolumeSlider(int position) override;
+    void setContinueChecked(bool checked) override;
+    void connectPlayer();
+
     // IPrefaceHost
     void showSuraBehindPreface(int sura) override;
     void showPrefacePage(const std::string& path) override;
 
     TNavigator m_navigator{*this};
+    QtMediaDevice mpAudio;
+    RecitationPlayer m_player{mpAudio, *this};
+    QTimer tmrPlay;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
     bool FFirstShowDone = false;

@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -161,6 +164,15 @@ void TfmMainUi::createActions(QMainWindow* window)
     actAbout = makeAction(window, "actAbout", "About", "About", {}, QStyle::SP_MessageBoxInformation);
     actExit = makeAction(window, "actExit", "Exit" + QString(22, ' '), "Exit", {}, QStyle::SP_DialogCloseButton);
 
+    actPlayPause = makeAction(window, "actPlayPause", "Play/Pause", "Play|Play current aya");
+    actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
+                                QKeySequence(Qt::Key_MediaPlay), QKeySequence(Qt::Key_MediaPause)});
+    actPlayStop = makeAction(window, "actPlayStop", "Stop", "Stop|Stop playing current aya");
+    actPlayStop->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F9), QKeySequence(Qt::Key_MediaStop)});
+    actPlayNextAya = makeAction(window, "actPlayNextAya", "Next Aya", "Next Aya", QKeySequence(Qt::Key_MediaNext));
+    actPlayPrevAya = makeAction(window, "actPlayPrevAya", "Previous Aya", "Previous Aya",
+                                QKeySequence(Qt::Key_MediaPrevious));
+
     pmBrow = named(new QMenu(window), "pmBrow");
     pmBrow->addActions({actSearchSura, actGotoSuraPrev, actGotoSuraNext, actReloadSura});
     pmBrow->addSeparator();
@@ -273,10 +285,97 @@ QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
     // The selection stays visible while the tree has no focus.
     tvContents->setStyleSheet("QTreeWidget::item:selected:!active { background: #CCE281; color: black; }");
     pgcContent->addTab(tvContents, " Contents ");
-    tabAudio = named(new QWidget(pgcContent), "tabAudio");
-    pgcContent->addTab(tabAudio, " Audio Player ");
+    pgcContent->addTab(createAudioTab(pgcContent), " Audio Player ");
     layout->addWidget(pgcContent);
     return panContents;
+}
+
+QWidget* TfmMainUi::createAudioTab(QWidget* parent)
+{
+    tabAudio = named(new QWidget(parent), "tabAudio");
+    auto* panAudio = new QVBoxLayout(tabAudio);
+    panAudio->setContentsMargins(7, 7, 7, 7);
+
+    // Centred in its parent by the stretches on both sides, whatever the tab's width.
+    panAudioPlay = named(new QWidget(tabAudio), "panAudioPlay");
+    panAudioPlay->setFixedSize(132, 222);
+    auto* play = new QVBoxLayout(panAudioPlay);
+    play->setContentsMargins(0, 0, 0, 0);
+    auto toolButton = [this](const char* name, int image, QStyle::StandardPixmap icon, const QString& hint) {
+        auto* button = named(new QToolButton(panAudioPlay), name);
+        button->setIcon(image >= 0 ? playerIcon(image) : panAudioPlay->style()->standardIcon(icon));
+        applyHint(button, hint);
+        return button;
+    };
+    btnPlayPause = toolButton("btnPlayPause", 0, QStyle::SP_CustomBase, "Play|Play current aya");
+    btnPlayPause->setIconSize(QSize(22, 22));
+    btnPlayPause->setFixedSize(QSize(120, 34));
+    btnPlayPrevAya = toolButton("btnPlayPrevAya", -1, QStyle::SP_MediaSeekBackward, "Previous Aya");
+    btnStop = toolButton("btnStop", -1, QStyle::SP_MediaStop, "Stop|Stop playing current aya");
+    btnPlayNextAya = toolButton("btnPlayNextAya", -1, QStyle::SP_MediaSeekForward, "Next Aya");
+    auto* row = new QHBoxLayout;
+    row->addWidget(btnPlayPrevAya);
+    row->addWidget(btnStop);
+    row->addWidget(btnPlayNextAya);
+    trbVolume = named(new QSlider(Qt::Vertical, panAudioPlay), "trbVolume");
+    trbVolume->setRange(0, 1000);
+    // Position 0 at the top: the top of the slider is the loudest.
+    trbVolume->setInvertedAppearance(true);
+    trbVolume->setInvertedControls(true);
+    trbVolume->setSingleStep(10);
+    trbVolume->setPageStep(50);
+    trbVolume->setTickPosition(QSlider::TicksBothSides);
+    trbVolume->setTickInterval(500);
+    btnSpeaker = toolButton("btnSpeaker", 17, QStyle::SP_CustomBase, "Mute");
+    play->addWidget(btnPlayPause, 0, Qt::AlignHCenter);
+    play->addLayout(row);
+    play->addWidget(trbVolume, 1, Qt::AlignHCenter);
+    play->addWidget(btnSpeaker, 0, Qt::AlignHCenter);
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addWidget(panAudioPlay);
+    centred->addStretch(1);
+    panAudio->addLayout(centred);
+
+    auto* info = styledPanel(tabAudio, "panAudioInfo");
+    auto* infoLayout = new QGridLayout(info);
+    infoLayout->setContentsMargins(4, 4, 4, 4);
+    auto* reciterCaption = new QLabel("Reciter:", info);
+    QFont italic = reciterCaption->font();
+    italic.setItalic(true);
+    reciterCaption->setFont(italic);
+    lblReciter = named(new QLabel(info), "lblReciter");
+    lblAuPlayAya = named(new QLabel(info), "lblAuPlayAya");
+    lblAuStatus = named(new QLabel("Stopped", info), "lblAuStatus");
+    lblAuStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    infoLayout->addWidget(reciterCaption, 0, 0);
+    infoLayout->addWidget(lblReciter, 0, 1, 1, 2);
+    infoLayout->addWidget(lblAuPlayAya, 1, 0, 1, 2);
+    infoLayout->addWidget(lblAuStatus, 1, 2);
+    panAudio->addWidget(info);
+
+    progAudio = named(new QProgressBar(tabAudio), "progAudio");
+    progAudio->setFixedHeight(9);
+    progAudio->setRange(0, 1); // a 0..0 bar would show Qt's busy animation
+    progAudio->setTextVisible(false);
+    panAudio->addWidget(progAudio);
+    chkAudioContinue = named(new QCheckBox("Play Continuously", tabAudio), "chkAudioContinue");
+    chkAudioContinue->setChecked(true);
+    panAudio->addWidget(chkAudioContinue);
+    panAudio->addStretch(1);
+    return tabAudio;
+}
+
+QIcon playerIcon(int imageIndex)
+{
+    QStyle* style = QApplication::style();
+    switch (imageIndex) {
+    case 0: return style->standardIcon(QStyle::SP_MediaPlay);
+    case 1: return style->standardIcon(QStyle::SP_MediaPause);
+    case 16: return style->standardIcon(QStyle::SP_MediaVolumeMuted);
+    case 17: return style->standardIcon(QStyle::SP_MediaVolume);
+    default: return {};
+    }
 }
 
 QWidget* TfmMainUi::createIndexTab(QWidget* parent)

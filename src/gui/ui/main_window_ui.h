@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 
 class QAction;
@@ -10,6 +11,8 @@ class QMainWindow;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QCheckBox;
+class QSlider;
 class QSplitter;
 class QStackedWidget;
 class QStatusBar;
@@ -40,6 +43,11 @@ struct TfmMainUi {
     QAction* actHelp = nullptr;
     QAction* actAbout = nullptr;
     QAction* actExit = nullptr;
+    // The player's keys: F9 and the media keys (not in the menus).
+    QAction* actPlayPause = nullptr;
+    QAction* actPlayStop = nullptr;
+    QAction* actPlayNextAya = nullptr;
+    QAction* actPlayPrevAya = nullptr;
     QMenu* pmBrow = nullptr;
     QMenu* pmSetting = nullptr;
 
@@ -68,6 +76,20 @@ struct TfmMainUi {
     QTreeWidget* tvContents = nullptr;
     QWidget* tabAudio = nullptr;
 
+    // " Audio Player " tab.
+    QWidget* panAudioPlay = nullptr;
+    QToolButton* btnPlayPause = nullptr;
+    QToolButton* btnPlayPrevAya = nullptr;
+    QToolButton* btnStop = nullptr;
+    QToolButton* btnPlayNextAya = nullptr;
+    QSlider* trbVolume = nullptr;
+    QToolButton* btnSpeaker = nullptr;
+    QLabel* lblReciter = nullptr;
+    QLabel* lblAuPlayAya = nullptr;
+    QLabel* lblAuStatus = nullptr;
+    QProgressBar* progAudio = nullptr;
+    QCheckBox* chkAudioContinue = nullptr;
+
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;
 
@@ -85,6 +107,7 @@ private:
     QWidget* createQuranTab(QWidget* parent);
     QWidget* createReadingArea(QWidget* parent);
     QWidget* createContentsPanel(QWidget* parent);
+    QWidget* createAudioTab(QWidget* parent);
     QWidget* createIndexTab(QWidget* parent);
     QWidget* createAboutTab(QWidget* parent);
     QWidget* createStatusStrip(QWidget* parent);
@@ -94,5 +117,9 @@ private:
 // part the status-bar text; a hint without "|" is both.
 void applyHint(QAction* action, const QString& hint);
 void applyHint(QWidget* widget, const QString& hint);
+
+// The player's button glyphs by the image numbers the player uses: 0 play, 1 pause,
+// 16 muted speaker, 17 speaker on.
+QIcon playerIcon(int imageIndex);
 
 } // namespace tilvane

@@ -3,6 +3,7 @@
 #include "core/app/paths.h"
 #include "core/quran/sura_search.h"
 #include "core/quran/sura_table.h"
+#include "gui/app/ui_font.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,6 +35,9 @@ TDlgSrchSura::TDlgSrchSura(QWidget* owner)
 {
     setObjectName("DlgSrchSura");
     setWindowTitle("Select Sura Name");
+    QFont font = tahomaFont();
+    font.setPointSize(8);
+    setFont(font);
     resize(388, 360);
 
     auto* label = new QLabel("Sura Name:", this);
@@ -56,6 +60,7 @@ TDlgSrchSura::TDlgSrchSura(QWidget* owner)
     ngQuranIdx->setSelectionMode(QAbstractItemView::SingleSelection);
     ngQuranIdx->setShowGrid(true);
     ngQuranIdx->verticalHeader()->hide();
+    ngQuranIdx->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ngQuranIdx->horizontalHeader()->setSectionsMovable(false);
     ngQuranIdx->horizontalHeader()->setStretchLastSection(true);
     ngQuranIdx->setColumnWidth(nxIdx, 36);

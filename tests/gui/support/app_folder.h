@@ -11,7 +11,12 @@ namespace tilvane::test {
 // constants) and gives AppSet its defaults.
 class TestAppFolder {
 public:
-    TestAppFolder();
+    enum class Recitation { None, Synthetic };
+
+    // With Recitation::Synthetic, res/audio/ holds the synthetic reciter "synthetic" made by
+    // scripts/make-test-recitation.sh in this test process's scratch folder (never in the
+    // build's res/audio/).
+    explicit TestAppFolder(Recitation recitation = Recitation::None);
 
     std::string dir() const { return m_folder.dir(); }
     std::string iniFile() const { return dir() + "Tilvane.ini"; }

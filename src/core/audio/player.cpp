@@ -1,0 +1,295 @@
+#include "core/audio/player.h"
+
+#include "core/app/settings.h"
+#include "core/audio/audio_files.h"
+#include "core/audio/media_device.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <limits>
+#include <random>
+
+namespace tilvane {
+
+namespace {
+
+constexpr int kMaxVolume = 1000;
+
+bool fileExists(const std::string& path)
+{
+    std::error_code ignored;
+    return !path.empty() && std::filesystem::is_regular_file(path, ignored);
+}
+
+int clampToInt(std::int64_t value)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(value, 0, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+int clockSeededBismillahChoice()
+{
+    std::mt19937 generator(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    return std::uniform_int_distribution<int>(0, 1)(generator);
+}
+
+RecitationPlayer::RecitationPlayer(IMediaDevice& device, IPlayerHost& host, BismillahChoice chooseBismillah)
+    : m_device(device), m_host(host), m_chooseBismillah(std::move(chooseBismillah))
+{
+}
+
+void RecitationPlayer::setUpFromSettings()
+{
+    m_host.setVolumeSlider(std::clamp(kMaxVolume - AppSet.Volume, 0, kMaxVolume));
+    showSpeaker();
+    m_host.setContinueChecked(AppSet.IsPlayContinue);
+    FAudhubillahDone = false;
+    FBismillahDone = false;
+    FInterludePlaying = false;
+
+    PlayerState = pcStop;
+    m_host.setStatusText("Stopped");
+    m_host.setPlayPauseButton(kPlayImage, kPlayPauseLayoutHint);
+    m_host.setPlayPauseEnabled(true);
+    m_progressMaximum = 0;
+    m_host.setProgressMaximum(0);
+    m_progress = 0;
+    m_host.setProgress(0);
+    m_host.setPlayTimerEnabled(false);
+}
+
+void RecitationPlayer::PlayerCommand(TPlayerCmd command)
+{
+    PlayerState = command;
+    try {
+        switch (command) {
+        case pcPlay: play(); break;
+        case pcPause: pause(); break;
+        case pcResume: resume(); break;
+        case pcStop: stop(); break;
+        }
+    } catch (...) {
+        // The command ends where the device failed; the controls must not stay half-set.
+        endStopped();
+        throw;
+    }
+}
+
+void RecitationPlayer::play()
+{
+    m_host.setPlayPauseEnabled(false);
+    m_host.setStatusText("Playing");
+    if (!fileExists(AudioAyaFile)) {
+        stop();
+        m_host.setPlayPauseEnabled(true);
+        return;
+    }
+
+    const TQuranPos pos = m_host.currentPos();
+    bool interludeStarted = false;
+    if (AppSet.IsPlayContinue && !FAudhubillahDone) {
+        FAudhubillahDone = true;
+        interludeStarted = PlayInterlude(AudhubillahFile);
+    }
+    if (!interludeStarted && AppSet.IsPlayContinue && pos.Aya == 1 && pos.Sura != 1 && pos.Sura != 9
+        && !FBismillahDone) {
+        FBismillahDone = true;
+        interludeStarted = PlayInterlude(m_chooseBismillah() == 0 ? BismillahFile : Bismillah2File);
+    }
+    if (!interludeStarted) {
+        FInterludePlaying = false;
+        openAndPlay(AudioAyaFile);
+    }
+    m_host.setPlayPauseEnabled(true);
+}
+
+bool RecitationPlayer::PlayInterlude(const std::string& file)
+{
+    if (!fileExists(file))
+        return false;
+    FInterludePlaying = true;
+    openAndPlay(file);
+    return true;
+}
+
+void RecitationPlayer::openAndPlay(const std::string& file)
+{
+    // Opening may wait on the event loop; no tick may look at a half-opened file.
+    m_host.setPlayTimerEnabled(false);
+    showProgress(0);
+    m_device.close();
+    m_device.open(file);
+    showProgressMaximum(m_device.length());
+    SetMediaVolume(m_device, effectiveVolume());
+    m_host.setPlayPauseButton(kPauseImage, "Pause");
+    m_device.play();
+    m_host.setPlayTimerEnabled(true);
+}
+
+void RecitationPlayer::pause()
+{
+    m_host.setStatusText("Paused");
+    m_host.setPlayPauseEnabled(false);
+    m_host.setPlayPauseButton(kPlayImage, "Resume");
+    m_device.pause();
+    m_host.setPlayTimerEnabled(false);
+    m_host.setPlayPauseEnabled(true);
+}
+
+void RecitationPlayer::resume()
+{
+    // Moved to another aya while paused, or paused in a recording: start the shown aya.
+    if (m_device.fileName() != AudioAyaFile) {
+        PlayerState = pcPlay;
+        play();
+        return;
+    }
+    m_host.setStatusText("Playing");
+    m_host.setPlayPauseEnabled(false);
+    m_host.setPlayPauseButton(kPauseImage, "Pause");
+    m_device.resume();
+    m_host.setPlayTimerEnabled(true);
+    m_host.setPlayPauseEnabled(true);
+}
+
+void RecitationPlayer::stop()
+{
+    showStopped();
+    // Stop before anything was played is no error for the user.
+    if (m_device.isOpen())
+        m_device.stop();
+}
+
+void RecitationPlayer::endStopped()
+{
+    showStopped();
+    m_host.setPlayPauseEnabled(true);
+}
+
+void RecitationPlayer::showStopped()
+{
+    PlayerState = pcStop;
+    m_host.setStatusText("Stopped");
+    m_host.setPlayPauseButton(kPlayImage, "Play");
+    showProgress(0);
+    m_host.setPlayTimerEnabled(false);
+}
+
+void RecitationPlayer::btnPlayPauseClick()
+{
+    if (!isActive())
+        PlayerCommand(pcPlay);
+    else if (PlayerState == pcPlay || PlayerState == pcResume)
+        PlayerCommand(pcPause);
+    else
+        PlayerCommand(pcResume);
+}
+
+void RecitationPlayer::btnStopClick()
+{
+    PlayerCommand(pcStop);
+}
+
+void RecitationPlayer::btnPlayPrevAyaClick()
+{
+    if (isActive())
+        PlayerCommand(pcStop);
+    m_host.gotoPrevAya();
+    m_host.processPendingEvents();
+    PlayerCommand(pcPlay);
+}
+
+void RecitationPlayer::btnPlayNextAyaClick()
+{
+    if (isActive())
+        PlayerCommand(pcStop);
+    m_host.gotoNextAya();
+    m_host.processPendingEvents();
+    PlayerCommand(pcPlay);
+}
+
+void RecitationPlayer::tmrPlayTimer()
+{
+    // A tick queued before the timer was switched off.
+    if (PlayerState != pcPlay && PlayerState != pcResume)
+        return;
+
+    bool finished = false;
+    try {
+        // The length may become known only after playback has started: read it every tick.
+        showProgressMaximum(m_device.length());
+        if (m_progressMaximum != 0)
+            showProgress(m_device.position());
+        // An unknown (0) length is never taken for the end of the file.
+        finished = m_device.reachedEnd() || (m_progressMaximum > 0 && m_progress >= m_progressMaximum);
+    } catch (...) {
+        endStopped();
+        throw;
+    }
+    if (!finished)
+        return;
+
+    PlayerCommand(pcStop);
+    if (FInterludePlaying) {
+        FInterludePlaying = false;
+        PlayerCommand(pcPlay);
+    } else if (AppSet.IsPlayContinue) {
+        m_host.gotoNextAya();
+        m_host.processPendingEvents();
+        PlayerCommand(pcPlay);
+    }
+}
+
+void RecitationPlayer::trbVolumeChange(int sliderPosition)
+{
+    AppSet.Volume = kMaxVolume - sliderPosition;
+    SetMediaVolume(m_device, AppSet.Volume);
+}
+
+void RecitationPlayer::btnSpeakerClick()
+{
+    AppSet.IsMuted = !AppSet.IsMuted;
+    showSpeaker();
+    SetMediaVolume(m_device, effectiveVolume());
+}
+
+void RecitationPlayer::chkAudioContinueChange(bool checked)
+{
+    AppSet.IsPlayContinue = checked;
+}
+
+void RecitationPlayer::showProgress(std::int64_t position)
+{
+    const int progress = clampToInt(position);
+    if (progress == m_progress)
+        return;
+    m_progress = progress;
+    m_host.setProgress(progress);
+}
+
+void RecitationPlayer::showProgressMaximum(std::int64_t maximum)
+{
+    const int progressMaximum = clampToInt(maximum);
+    if (progressMaximum == m_progressMaximum)
+        return;
+    m_progressMaximum = progressMaximum;
+    m_host.setProgressMaximum(progressMaximum);
+}
+
+void RecitationPlayer::showSpeaker()
+{
+    if (AppSet.IsMuted)
+        m_host.setSpeakerButton(kSpeakerMutedImage, "Unmute");
+    else
+        m_host.setSpeakerButton(kSpeakerOnImage, "Mute");
+}
+
+int RecitationPlayer::effectiveVolume() const
+{
+    return AppSet.IsMuted ? 0 : AppSet.Volume;
+}
+
+} // namespace tilvane

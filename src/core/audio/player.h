@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/audio/player_host.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tilvane {
+
+class IMediaDevice;
+
+enum TPlayerCmd : std::uint8_t { pcPlay = 0, pcPause = 1, pcResume = 2, pcStop = 3 };
+
+inline constexpr int kPlayImage = 0;
+inline constexpr int kPauseImage = 1;
+inline constexpr int kSpeakerMutedImage = 16;
+inline constexpr int kSpeakerOnImage = 17;
+inline constexpr const char* kPlayPauseLayoutHint = "Play|Play current aya";
+inline constexpr const char* kStopHint = "Stop|Stop playing current aya";
+inline constexpr const char* kPrevAyaHint = "Previous Aya";
+inline constexpr const char* kNextAyaHint = "Next Aya";
+
+// Chooses one of the two bismillah recordings: 0 the first, 1 the second.
+using BismillahChoice = std::function<int()>;
+// A fresh std::mt19937 seeded from the clock, drawing 0 or 1.
+int clockSeededBismillahChoice();
+
+// Plays the shown aya's recitation file and, with continuous play on, walks on aya after
+// aya: an audhubillah once per run, a bismillah before aya 1 of every sura but 1 and 9.
+// Reads and changes AppSet.IsPlayContinue, IsMuted and Volume; takes its files from the
+// audio unit (AudioAyaFile and the recordings). Every entry point runs on the GUI thread;
+// the errors of the device pass through to the caller after the player has stopped.
+class RecitationPlayer {
+public:
+    RecitationPlayer(IMediaDevice& device, IPlayerHost& host,
+                     BismillahChoice chooseBismillah = clockSeededBismillahChoice);
+
+    // The controls from the settings and the interlude marks cleared; run once at start.
+    void setUpFromSettings();
+
+    void PlayerCommand(TPlayerCmd command);
+    TPlayerCmd state() const { return PlayerState; }
+    // Playing or paused (the window's FAudioActive).
+    bool isActive() const { return PlayerState < pcStop; }
+
+    // A new sura page was built: the next aya 1 gets its bismillah again.
+    void clearBismillahDone() { FBismillahDone = false; }
+
+    void btnPlayPauseClick();
+    void btnStopClick();
+    void btnPlayPrevAyaClick();
+    void btnPlayNextAyaClick();
+    void tmrPlayTimer();
+    void trbVolumeChange(int sliderPosition);
+    void btnSpeakerClick();
+    void chkAudioContinueChange(bool checked);
+
+private:
+    void play();
+    void pause();
+    void resume();
+    void stop();
+    // Plays one recording before an aya; false when its file is missing.
+    bool PlayInterlude(const std::string& file);
+    void openAndPlay(const std::string& file);
+    // The stopped state after a failure, the Play/Pause button usable again.
+    void endStopped();
+    void showStopped();
+    void showProgress(std::int64_t position);
+    void showProgressMaximum(std::int64_t maximum);
+    void showSpeaker();
+    int effectiveVolume() const;
+
+    IMediaDevice& m_device;
+    IPlayerHost& m_host;
+    BismillahChoice m_chooseBismillah;
+
+    TPlayerCmd PlayerState = pcStop;
+    bool FAudhubillahDone = false;
+    bool FBismillahDone = false;
+    bool FInterludePlaying = false;
+    int m_progressMaximum = 0;
+    int m_progress = 0;
+};
+
+} // namespace tilvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/quran/quran_pos.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tilvane {
+
+// What the recitation player needs from the window that shows it: the shown position, the
+// window's own aya navigation, and the controls of the player's tab. Hints are "short|long".
+class IPlayerHost {
+public:
+    virtual ~IPlayerHost() = default;
+
+    // The shown sura and aya (FCurPos).
+    virtual TQuranPos currentPos() const = 0;
+    // The window's Next Aya / Prev Aya commands, with their wrap-around; they move the
+    // shown position and set the aya's file through SetAudioAya.
+    virtual void gotoNextAya() = 0;
+    virtual void gotoPrevAya() = 0;
+    // One round of pending GUI work, so the window shows the new aya before the file opens.
+    virtual void processPendingEvents() = 0;
+
+    virtual void setStatusText(const std::string& text) = 0;
+    // Image 0 a play glyph, 1 a pause glyph.
+    virtual void setPlayPauseButton(int imageIndex, const std::string& hint) = 0;
+    virtual void setPlayPauseEnabled(bool enabled) = 0;
+    virtual void setProgressMaximum(int maximum) = 0;
+    virtual void setProgress(int position) = 0;
+    // The 100 ms timer whose ticks go to RecitationPlayer::tmrPlayTimer.
+    virtual void setPlayTimerEnabled(bool enabled) = 0;
+    // Image 16 muted, 17 sound on.
+    virtual void setSpeakerButton(int imageIndex, const std::string& hint) = 0;
+    // The volume slider's position, 0 (top, loudest) to 1000.
+    virtual void setVolumeSlider(int position) = 0;
+    virtual void setContinueChecked(bool checked) = 0;
+};
+
+} // namespace tilvane

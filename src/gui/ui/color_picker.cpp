@@ -1,0 +1,74 @@
+#include "gui/ui/color_picker.h"
+
+#include <QColorDialog>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace tilvane {
+
+QColor toQColor(TColor colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+TColor fromQColor(const QColor& colour)
+{
+    return rgbColor(colour.red(), colour.green(), colour.blue());
+}
+
+TColorPicker::TColorPicker(TColor defaultColour, QWidget* parent)
+    : QWidget(parent)
+    , m_colour(defaultColour)
+    , m_default(defaultColour)
+{
+    m_preview = new QFrame(this);
+    m_preview->setFrameShape(QFrame::Box);
+    m_preview->setFixedSize(40, 19);
+    m_preview->setAutoFillBackground(true);
+    m_choose = new QPushButton("...", this);
+    m_choose->setToolTip("Choose a colour");
+    m_choose->setFixedWidth(28);
+    m_choose->setAutoDefault(false);
+    m_none = new QPushButton("None", this);
+    m_none->setToolTip("Put back the default colour");
+    m_none->setFixedWidth(44);
+    m_none->setAutoDefault(false);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addWidget(m_preview);
+    layout->addWidget(m_choose);
+    layout->addWidget(m_none);
+    layout->addStretch(1);
+
+    connect(m_choose, &QPushButton::clicked, this, &TColorPicker::chooseColor);
+    connect(m_none, &QPushButton::clicked, this, [this] { setColor(m_default); });
+    showColor();
+}
+
+void TColorPicker::setColor(TColor colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    showColor();
+    emit colorChanged(m_colour);
+}
+
+void TColorPicker::chooseColor()
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(m_colour), this);
+    if (chosen.isValid())
+        setColor(fromQColor(chosen));
+}
+
+void TColorPicker::showColor()
+{
+    QPalette palette = m_preview->palette();
+    palette.setColor(QPalette::Window, toQColor(m_colour));
+    m_preview->setPalette(palette);
+}
+
+} // namespace tilvane

@@ -1,0 +1,380 @@
+#include "gui/ui/settings_dialog.h"
+
+#include "core/app/app_info.h"
+#include "core/app/settings.h"
+#include "core/quran/translations.h"
+#include "gui/app/error_handler.h"
+#include "gui/app/qt_text.h"
+#include "gui/app/ui_font.h"
+#include "gui/ui/color_picker.h"
+
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tilvane {
+
+namespace {
+
+constexpr QSize kDesignSize(425, 386);
+constexpr int kDesignFontPoints = 8;
+constexpr int kCatalogueIndexRole = Qt::UserRole;
+constexpr int kMaxFontSize = 999;
+
+// The values the Default button puts into the controls. The Arabic-Latin colour differs
+// from the settings' own default on purpose.
+constexpr int kDefaultViewStyle = 0;
+constexpr int kDefaultArabicFontSize = 16;
+constexpr TColor kDefaultArabicFontColor = rgbColor(82, 168, 19);
+constexpr TColor kDefaultArabicLatinFontColor = rgbColor(0, 128, 0);
+constexpr char kDefaultTransFontName[] = "Tahoma";
+constexpr int kDefaultTransFontSize = 8;
+constexpr TColor kDefaultTransFontColor = 0;
+
+QSpinBox* fontSizeBox(QWidget* parent, const char* name)
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(1, kMaxFontSize);
+    box->setSingleStep(1);
+    return box;
+}
+
+// Compact group boxes keep the General tab within the design height with the wider
+// fallback of the design font; a shared label column lines the groups up.
+QGridLayout* groupGrid(QGroupBox* group, int labelWidth)
+{
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setVerticalSpacing(4);
+    grid->setColumnMinimumWidth(0, labelWidth);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+TColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
+{
+    auto* picker = new TColorPicker(defaultColour, parent);
+    picker->setObjectName(name);
+    return picker;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setAutoDefault(false);
+    return result;
+}
+
+// The names of the translations a page shows, in page order.
+std::vector<std::string> shownTranslationNames()
+{
+    std::vector<std::string> names;
+    for (const TActiveTranslation& active : activeTranslationIndexes())
+        names.push_back(Translations[static_cast<std::size_t>(active.catalogueIndex)].TransName);
+    return names;
+}
+
+} // namespace
+
+TDlgSett::TDlgSett(QWidget* owner)
+    : QDialog(owner)
+{
+    setObjectName("DlgSett");
+    setWindowTitle("Settings");
+    QFont font = tahomaFont();
+    font.setPointSize(kDesignFontPoints);
+    setFont(font);
+    resize(kDesignSize);
+
+    pgcSettings = new QTabWidget(this);
+    pgcSettings->setObjectName("pgcSettings");
+    pgcSettings->addTab(createGeneralTab(), " General ");
+    pgcSettings->addTab(createTranslationsTab(), " Translations ");
+    pgcSettings->addTab(createAudioTab(), " Audio ");
+
+    btnDefault = button(this, "btnDefault", "&Default");
+    btnOK = button(this, "btnOK", "&Apply");
+    btnOK->setDefault(true);
+    btnCancel = button(this, "btnCancel", "&Cancel");
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(btnDefault);
+    bottom->addStretch(1);
+    bottom->addWidget(btnOK);
+    bottom->addWidget(btnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pgcSettings, 1);
+    layout->addLayout(bottom);
+
+    connectHandlers();
+    FormCreate();
+}
+
+QWidget* TDlgSett::createGeneralTab()
+{
+    auto* tab = new QWidget;
+    tab->setObjectName("tabGeneral");
+
+    auto* viewGroup = new QGroupBox("Quran View", tab);
+    cbbQuranView = new QComboBox(viewGroup);
+    cbbQuranView->setObjectName("cbbQuranView");
+    const QString widestLabel = "Arabic Latin Color";
+    const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
+    auto* viewLayout = groupGrid(viewGroup, 0);
+    viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
+
+    auto* arabicGroup = new QGroupBox("Arabic Font", tab);
+    nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
+    nclrArbFontCol = colourPicker(arabicGroup, "nclrArbFontCol", kDefaultArabicFontColor);
+    nclrArabicLatinFontColor = colourPicker(arabicGroup, "nclrArabicLatinFontColor", kDefaultArabicLatinFontColor);
+    auto* arabicLayout = groupGrid(arabicGroup, labelWidth);
+    arabicLayout->addWidget(new QLabel("Size (px)", arabicGroup), 0, 0);
+    arabicLayout->addWidget(nseArbFontSz, 0, 1, Qt::AlignLeft);
+    arabicLayout->addWidget(new QLabel("Color", arabicGroup), 1, 0);
+    arabicLayout->addWidget(nclrArbFontCol, 1, 1);
+    arabicLayout->addWidget(new QLabel(widestLabel, arabicGroup), 2, 0);
+    auto* latinRow = new QHBoxLayout;
+    latinRow->addWidget(nclrArabicLatinFontColor);
+    latinRow->addSpacing(4);
+    latinRow->addWidget(new QLabel("if available.", arabicGroup));
+    latinRow->addStretch(1);
+    arabicLayout->addLayout(latinRow, 2, 1);
+
+    auto* transGroup = new QGroupBox("Translation Font", tab);
+    nfcTransFontName = new QFontComboBox(transGroup);
+    nfcTransFontName->setObjectName("nfcTransFontName");
+    nfcTransFontName->setEditable(false);
+    nseTransFontSize = fontSizeBox(transGroup, "nseTransFontSize");
+    nclrTransFontColor = colourPicker(transGroup, "nclrTransFontColor", kDefaultTransFontColor);
+    auto* transLayout = groupGrid(transGroup, labelWidth);
+    transLayout->addWidget(new QLabel("Name", transGroup), 0, 0);
+    transLayout->addWidget(nfcTransFontName, 0, 1);
+    transLayout->addWidget(new QLabel("Size (px)", transGroup), 1, 0);
+    transLayout->addWidget(nseTransFontSize, 1, 1, Qt::AlignLeft);
+    transLayout->addWidget(new QLabel("Color", transGroup), 2, 0);
+    transLayout->addWidget(nclrTransFontColor, 2, 1);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->setSpacing(4);
+    layout->addWidget(viewGroup);
+    layout->addWidget(arabicGroup);
+    layout->addWidget(transGroup);
+    layout->addStretch(1);
+    return tab;
+}
+
+QWidget* TDlgSett::createTranslationsTab()
+{
+    auto* tab = new QWidget;
+    tab->setObjectName("tabTranslations");
+    chklstTranslations = new QListWidget(tab);
+    chklstTranslations->setObjectName("chklstTranslations");
+    chklstTranslations->setSelectionMode(QAbstractItemView::SingleSelection);
+    btnEnable = button(tab, "btnEnable", "&Enable");
+    btnMoveUp = button(tab, "btnMoveUp", "Move Up");
+    btnMoveDn = button(tab, "btnMoveDn", "Move Down");
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(btnEnable);
+    buttons->addWidget(btnMoveUp);
+    buttons->addWidget(btnMoveDn);
+    buttons->addStretch(1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(chklstTranslations, 1);
+    row->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(new QLabel("Select translations to be display:", tab));
+    layout->addLayout(row, 1);
+    return tab;
+}
+
+QWidget* TDlgSett::createAudioTab()
+{
+    auto* tab = new QWidget;
+    tab->setObjectName("tabAudio");
+    auto* notice = new QLabel("UNDER CONSTRUCTIONS !!!", tab);
+    notice->setStyleSheet("color: red;");
+    auto* reciters = new QListWidget(tab);
+    reciters->setObjectName("chklstReciters");
+    reciters->setEnabled(false);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(new QLabel("Select reciters to be play:", tab));
+    layout->addWidget(notice);
+    layout->addWidget(reciters, 1);
+    return tab;
+}
+
+void TDlgSett::connectHandlers()
+{
+    // Qt reports every change of the selected line, by mouse, keys or code, and every change
+    // of a check mark (space, a click on the box); both leave the buttons matching the line.
+    connect(chklstTranslations, &QListWidget::currentRowChanged, this, &TDlgSett::chklstTranslationsClick);
+    connect(chklstTranslations, &QListWidget::itemChanged, this, &TDlgSett::chklstTranslationsClick);
+    connect(chklstTranslations, &QListWidget::itemDoubleClicked, this, &TDlgSett::btnEnableClick);
+    connect(btnEnable, &QPushButton::clicked, this, &TDlgSett::btnEnableClick);
+    connect(btnMoveUp, &QPushButton::clicked, this, &TDlgSett::btnMoveUpClick);
+    connect(btnMoveDn, &QPushButton::clicked, this, &TDlgSett::btnMoveDnClick);
+
+    connect(nseArbFontSz, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
+    connect(nseTransFontSize, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
+    for (TColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
+        connect(picker, &TColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
+    connect(nfcTransFontName, &QComboBox::currentIndexChanged, this, &TDlgSett::nseArbFontSzChange);
+
+    connect(btnDefault, &QPushButton::clicked, this, &TDlgSett::btnDefaultClick);
+    connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOKClick(); }));
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDlgSett::FormCreate()
+{
+    m_filling = true;
+    SettingsChanged = false;
+    cbbQuranView->clear();
+    for (std::string_view name : ViewStyleNames)
+        cbbQuranView->addItem(toQString(name));
+    cbbQuranView->setCurrentIndex(AppSet.ViewStyle);
+
+    nseArbFontSz->setValue(AppSet.ArabicFontSize);
+    nclrArbFontCol->setColor(AppSet.ArabicFontColor);
+    nclrArabicLatinFontColor->setColor(AppSet.ArabicLatinFontColor);
+    selectFontName(toQString(AppSet.TransFontName));
+    nseTransFontSize->setValue(AppSet.TransFontSize);
+    nclrTransFontColor->setColor(AppSet.TransFontColor);
+
+    fillTranslationList();
+    m_filling = false;
+}
+
+void TDlgSett::fillTranslationList()
+{
+    chklstTranslations->clear();
+    for (const TransListLine& line : listTranslationSelection()) {
+        auto* item = new QListWidgetItem(toQString(line.text), chklstTranslations);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(line.checked ? Qt::Checked : Qt::Unchecked);
+        item->setData(kCatalogueIndexRole, line.catalogueIndex);
+    }
+    chklstTranslations->setCurrentRow(0);
+    chklstTranslationsClick();
+}
+
+// The list holds the installed families only; a stored family that is not installed here
+// (Tahoma on most Linux systems) is offered as it stands, so that opening and applying the
+// dialog never replaces it by a look-alike.
+void TDlgSett::selectFontName(const QString& name)
+{
+    int index = nfcTransFontName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        nfcTransFontName->insertItem(0, name);
+        index = 0;
+    }
+    nfcTransFontName->setCurrentIndex(index);
+}
+
+std::vector<TransListLine> TDlgSett::translationLines() const
+{
+    std::vector<TransListLine> lines;
+    for (int row = 0; row < chklstTranslations->count(); ++row) {
+        const QListWidgetItem* item = chklstTranslations->item(row);
+        lines.push_back(TransListLine{item->data(kCatalogueIndexRole).toInt(), item->text().toStdString(),
+                                      item->checkState() == Qt::Checked});
+    }
+    return lines;
+}
+
+void TDlgSett::chklstTranslationsClick()
+{
+    const int row = chklstTranslations->currentRow();
+    const QListWidgetItem* item = chklstTranslations->currentItem();
+    btnEnable->setText(item != nullptr && item->checkState() == Qt::Checked ? "Disable" : "Enable");
+    btnEnable->setEnabled(item != nullptr);
+    btnMoveUp->setEnabled(item != nullptr && row != 0);
+    btnMoveDn->setEnabled(item != nullptr && row + 1 != chklstTranslations->count());
+}
+
+void TDlgSett::btnEnableClick()
+{
+    if (QListWidgetItem* item = chklstTranslations->currentItem())
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    chklstTranslationsClick();
+}
+
+void TDlgSett::btnMoveUpClick()
+{
+    moveSelectedLine(-1);
+}
+
+void TDlgSett::btnMoveDnClick()
+{
+    moveSelectedLine(+1);
+}
+
+// The line moves with its check mark and catalogue entry, and stays selected.
+void TDlgSett::moveSelectedLine(int offset)
+{
+    const int row = chklstTranslations->currentRow();
+    const int target = row + offset;
+    if (row < 0 || target < 0 || target >= chklstTranslations->count())
+        return;
+    QListWidgetItem* item = chklstTranslations->takeItem(row);
+    chklstTranslations->insertItem(target, item);
+    chklstTranslations->setCurrentRow(target);
+    chklstTranslationsClick();
+}
+
+void TDlgSett::nseArbFontSzChange()
+{
+    if (!m_filling)
+        SettingsChanged = true;
+}
+
+void TDlgSett::btnDefaultClick()
+{
+    cbbQuranView->setCurrentIndex(kDefaultViewStyle);
+    nseArbFontSz->setValue(kDefaultArabicFontSize);
+    nclrArbFontCol->setColor(kDefaultArabicFontColor);
+    nclrArabicLatinFontColor->setColor(kDefaultArabicLatinFontColor);
+    selectFontName(kDefaultTransFontName);
+    nseTransFontSize->setValue(kDefaultTransFontSize);
+    nclrTransFontColor->setColor(kDefaultTransFontColor);
+}
+
+// The selection is written first: it is the one step that can fail, and a failure then
+// leaves the settings and the dialog as they were.
+void TDlgSett::btnOKClick()
+{
+    const std::vector<std::string> shownBefore = shownTranslationNames();
+    applyTranslationSelection(translationLines());
+    // The page must be rebuilt when it is to show other translations or another order.
+    if (shownTranslationNames() != shownBefore)
+        SettingsChanged = true;
+
+    // A stored style the list does not know selects no line; it is kept unless one is chosen.
+    const int viewStyle = cbbQuranView->currentIndex();
+    if (viewStyle >= 0 && viewStyle != AppSet.ViewStyle) {
+        SettingsChanged = true;
+        AppSet.ViewStyle = static_cast<std::uint8_t>(viewStyle);
+    }
+    AppSet.ArabicFontSize = nseArbFontSz->value();
+    AppSet.ArabicFontColor = nclrArbFontCol->color();
+    AppSet.ArabicLatinFontColor = nclrArabicLatinFontColor->color();
+    AppSet.TransFontName = nfcTransFontName->currentText().toStdString();
+    AppSet.TransFontSize = nseTransFontSize->value();
+    AppSet.TransFontColor = nclrTransFontColor->color();
+    accept();
+}
+
+} // namespace tilvane

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/quran/translation_selection.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QComboBox;
+class QFontComboBox;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace tilvane {
+
+class TColorPicker;
+
+// Edits the fonts, colours and view style in AppSet and the choice and order of the
+// translations. Apply stores them and writes the translation selection at once; Cancel
+// stores nothing. Made anew for every opening, so it always starts from the stored settings.
+class TDlgSett : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDlgSett(QWidget* owner = nullptr);
+
+    // Set by the user's edits that change the page; read by the owner after Apply.
+    bool SettingsChanged = false;
+
+    QTabWidget* pgcSettings = nullptr;
+    QComboBox* cbbQuranView = nullptr;
+    QSpinBox* nseArbFontSz = nullptr;
+    TColorPicker* nclrArbFontCol = nullptr;
+    TColorPicker* nclrArabicLatinFontColor = nullptr;
+    QFontComboBox* nfcTransFontName = nullptr;
+    QSpinBox* nseTransFontSize = nullptr;
+    TColorPicker* nclrTransFontColor = nullptr;
+    QListWidget* chklstTranslations = nullptr;
+    QPushButton* btnEnable = nullptr;
+    QPushButton* btnMoveUp = nullptr;
+    QPushButton* btnMoveDn = nullptr;
+    QPushButton* btnDefault = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+    // The translation list as it stands, each line with its catalogue entry.
+    std::vector<TransListLine> translationLines() const;
+
+private:
+    QWidget* createGeneralTab();
+    QWidget* createTranslationsTab();
+    QWidget* createAudioTab();
+    void connectHandlers();
+
+    void FormCreate();
+    void fillTranslationList();
+    void selectFontName(const QString& name);
+    void chklstTranslationsClick();
+    void btnEnableClick();
+    void btnMoveUpClick();
+    void btnMoveDnClick();
+    void moveSelectedLine(int offset);
+    void nseArbFontSzChange();
+    void btnDefaultClick();
+    void btnOKClick();
+
+    // Filling the controls from the stored settings raises their change signals; those must
+    // not count as edits.
+    bool m_filling = false;
+};
+
+} // namespace tilvane

@@ -1,0 +1,116 @@
+#include "core/app/errors.h"
+#include "gui/audio/qt_media_device.h"
+#include "gui/support/spoken_mp3.h"
+#include "gui/support/gui_app.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <string>
+
+using namespace tilvane;
+using tilvane::test::guiApp;
+using tilvane::test::makeSpokenMp3;
+using tilvane::test::TempFolder;
+using tilvane::test::writeFile;
+
+namespace {
+
+constexpr int kPlaybackDeadlineMs = 30000;
+
+class QtMediaDeviceTest : public ::testing::Test {
+protected:
+    // Before the fixture's device exists: Qt objects need the application first.
+    static void SetUpTestSuite() { guiApp(); }
+
+    void SetUp() override
+    {
+        mp3 = (folder / "phrase.mp3").string();
+        ASSERT_TRUE(makeSpokenMp3("In the name of God, the most gracious, the most merciful", mp3))
+            << "espeak-ng and lame are needed to make the test recording";
+        device.setVolume(0);
+    }
+
+    bool waitFor(const std::function<bool()>& condition)
+    {
+        return QTest::qWaitFor(condition, kPlaybackDeadlineMs);
+    }
+
+    TempFolder folder;
+    std::string mp3;
+    QtMediaDevice device;
+};
+
+TEST_F(QtMediaDeviceTest, PlaysAnMp3ToTheEndAndLearnsItsLengthOnTheWay)
+{
+    device.open(mp3);
+    EXPECT_TRUE(device.isOpen());
+    EXPECT_EQ(device.fileName(), mp3);
+    EXPECT_EQ(device.position(), 0);
+
+    device.play();
+    ASSERT_TRUE(waitFor([&] { return device.reachedEnd(); }));
+
+    // The phrase lasts some seconds; the length is known by now, and playback ran through it.
+    EXPECT_GT(device.length(), 1000);
+    EXPECT_LT(device.length(), 10000);
+    EXPECT_GT(device.position(), device.length() / 2);
+}
+
+TEST_F(QtMediaDeviceTest, PauseAndResumeKeepThePosition)
+{
+    device.open(mp3);
+    device.play();
+    ASSERT_TRUE(waitFor([&] { return device.position() >= 500; }));
+
+    device.pause();
+    const std::int64_t pausedAt = device.position();
+    device.resume();
+    ASSERT_TRUE(waitFor([&] { return device.position() > pausedAt; }));
+    EXPECT_GE(device.position(), pausedAt);
+    EXPECT_FALSE(device.reachedEnd());
+
+    ASSERT_TRUE(waitFor([&] { return device.reachedEnd(); }));
+}
+
+TEST_F(QtMediaDeviceTest, StopRewindsAndReopeningPlaysAgain)
+{
+    device.open(mp3);
+    device.play();
+    ASSERT_TRUE(waitFor([&] { return device.position() >= 300; }));
+
+    device.stop();
+    EXPECT_TRUE(waitFor([&] { return device.position() == 0; }));
+
+    device.open(mp3);
+    device.play();
+    EXPECT_TRUE(waitFor([&] { return device.position() > 0; }));
+}
+
+TEST_F(QtMediaDeviceTest, FilesThatCannotPlayRaiseAnErrorNamingThem)
+{
+    const std::string text = (folder / "not audio.mp3").string();
+    writeFile(text, "This is a text file, not a recording.\n");
+    const std::string missing = (folder / "missing.mp3").string();
+
+    for (const std::string& file : {text, missing}) {
+        try {
+            device.open(file);
+            ADD_FAILURE() << "no error for " << file;
+        } catch (const TilvaneError& error) {
+            EXPECT_NE(std::string(error.what()).find("\"" + file + "\""), std::string::npos) << error.what();
+        }
+        EXPECT_FALSE(device.isOpen());
+        EXPECT_EQ(device.fileName(), file);
+        EXPECT_FALSE(device.reachedEnd());
+        EXPECT_THROW(device.play(), TilvaneError);
+    }
+
+    // A refused file leaves the device usable for the next one.
+    device.open(mp3);
+    EXPECT_TRUE(device.isOpen());
+}
+
+} // namespace
