@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -287,6 +288,17 @@ INSTANTIATE_TEST_SUITE_P(
                                 }},
                     DamagedCase{"EmptyFile", [](const std::string&) { return std::string(); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Found by fuzzing: a 259-byte archive whose header counts make libarchive ask for 8 GB.
+TEST(ExtractArchive, HeaderCountsAskingForGigabytesFailWithoutWritingAnything)
+{
+    TempFolder temp;
+    fs::copy_file(fs::path(TILVANE_SOURCE_DIR) / "fuzz/corpus/archive/oversized_header_counts.7z", temp / "bad.tvz");
+
+    EXPECT_FALSE(ExtractArchive((temp / "bad.tvz").string(), temp.dir() + "out/"));
+    EXPECT_TRUE(fs::is_empty(temp / "out"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 2);
+}
 
 TEST(ExtractArchive, MissingArchiveReturnsFalse)
 {
