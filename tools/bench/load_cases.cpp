@@ -1,3 +1,4 @@
+#include "beside_floor.h"
 #include "cases.h"
 #include "floor_io.h"
 #include "reader_setup.h"
@@ -7,7 +8,6 @@
 
 #include <archive.h>
 #include <archive_entry.h>
-#include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>
@@ -18,13 +18,6 @@
 namespace tilvane::bench {
 
 namespace {
-
-void loadQuranData(benchmark::State& state)
-{
-    BenchLoadHost host;
-    for (auto _ : state)
-        LoadQuranData(host);
-}
 
 // What any extraction must do: decompress every entry into memory and write its bytes to a
 // file of the same relative path.
@@ -55,28 +48,27 @@ void unpackToFiles(const std::string& archivePath, const std::filesystem::path& 
     }
 }
 
-void loadQuranDataFloor(benchmark::State& state)
+void loadQuranData(benchmark::State& state)
 {
+    BenchLoadHost host;
     const std::filesystem::path target = AppDirs.TempDir + "floor";
     std::vector<char> buffer;
-    for (auto _ : state) {
+    measureBesideFloor(
+        state, [&host] { LoadQuranData(host); },
+        [&] {
+            unpackToFiles(LibArchive, target, buffer);
+            unpackToFiles(LibinaArchive, target / "res", buffer);
+        },
         // Extraction makes new files (the loader deletes the data files it read), so the floor
-        // writes new files too: overwriting an existing file costs ext4 a flush on close.
-        state.PauseTiming();
-        std::filesystem::remove_all(target);
-        state.ResumeTiming();
-        unpackToFiles(LibArchive, target, buffer);
-        unpackToFiles(LibinaArchive, target / "res", buffer);
-    }
+        // writes new files too: overwriting a file costs ext4 a flush on close.
+        [&target] { std::filesystem::remove_all(target); });
 }
 
 } // namespace
 
 void registerLoadCases()
 {
-    for (const auto& [name, function] : {std::pair{"LoadQuranData", &loadQuranData},
-                                         std::pair{"LoadQuranData/floor", &loadQuranDataFloor}})
-        benchmark::RegisterBenchmark(name, function)->Unit(benchmark::kMillisecond)->UseRealTime();
+    registerBesideFloor("LoadQuranData", &loadQuranData);
 }
 
 } // namespace tilvane::bench

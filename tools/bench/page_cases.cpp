@@ -1,3 +1,4 @@
+#include "beside_floor.h"
 #include "cases.h"
 #include "floor_io.h"
 #include "reader_setup.h"
@@ -12,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,76 +53,53 @@ WrittenFile pageFile(int sura)
     return {path, static_cast<std::size_t>(std::filesystem::file_size(path))};
 }
 
-void writeFloor(benchmark::State& state, const std::vector<WrittenFile>& files)
+void writeFloor(const std::vector<WrittenFile>& files)
 {
-    for (auto _ : state) {
-        for (const WrittenFile& file : files)
-            writeBytes(file.path, floorBytes(file.size), file.size);
-    }
+    for (const WrittenFile& file : files)
+        writeBytes(file.path, floorBytes(file.size), file.size);
 }
 
-void registerPair(const std::string& name, std::function<void(benchmark::State&)> run,
-                  std::function<void(benchmark::State&)> floor)
-{
-    benchmark::RegisterBenchmark(name.c_str(), std::move(run))->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark((name + kFloorSuffix).c_str(), std::move(floor))
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-}
-
+// The floor writes the same files the case writes, so both meet the same file state.
 void registerSuraPage(const PageSetting& setting)
 {
     const std::string name = "BuildSuraPage/" + std::to_string(kLargestSura) + "/view"
         + std::to_string(setting.viewStyle)
         + (setting.translations == TranslationSet::BuiltIn ? "/built-in" : "/five-packages");
-    registerPair(
-        name,
-        [setting](benchmark::State& state) {
-            applySetting(setting);
-            NoWindowPageHost host;
-            for (auto _ : state)
-                BuildSuraPage(kLargestSura, host);
-        },
-        [setting](benchmark::State& state) {
-            applySetting(setting);
-            writeFloor(state, {pageFile(kLargestSura)});
-        });
+    registerBesideFloor(name, [setting](benchmark::State& state) {
+        applySetting(setting);
+        NoWindowPageHost host;
+        const std::vector<WrittenFile> files{pageFile(kLargestSura)};
+        measureBesideFloor(state, [&host] { BuildSuraPage(kLargestSura, host); }, [&files] { writeFloor(files); });
+    });
 }
 
 void registerAllPages()
 {
     const PageSetting setting{0, TranslationSet::BuiltIn};
-    registerPair(
-        "BuildSuraPage/all/view0/built-in",
-        [setting](benchmark::State& state) {
-            applySetting(setting);
-            NoWindowPageHost host;
-            for (auto _ : state) {
+    registerBesideFloor("BuildSuraPage/all/view0/built-in", [setting](benchmark::State& state) {
+        applySetting(setting);
+        NoWindowPageHost host;
+        std::vector<WrittenFile> files;
+        for (int sura = 1; sura <= kSuraCount; ++sura)
+            files.push_back(pageFile(sura));
+        measureBesideFloor(
+            state,
+            [&host] {
                 for (int sura = 1; sura <= kSuraCount; ++sura)
                     BuildSuraPage(sura, host);
-            }
-        },
-        [setting](benchmark::State& state) {
-            applySetting(setting);
-            std::vector<WrittenFile> files;
-            for (int sura = 1; sura <= kSuraCount; ++sura)
-                files.push_back(pageFile(sura));
-            writeFloor(state, files);
-        });
+            },
+            [&files] { writeFloor(files); });
+    });
 }
 
 void registerCommonCss()
 {
-    registerPair(
-        "WriteCommonCss",
-        [](benchmark::State& state) {
-            for (auto _ : state)
-                WriteCommonCss();
-        },
-        [](benchmark::State& state) {
-            WriteCommonCss();
-            writeFloor(state, {{CommonCssFile, static_cast<std::size_t>(std::filesystem::file_size(CommonCssFile))}});
-        });
+    registerBesideFloor("WriteCommonCss", [](benchmark::State& state) {
+        WriteCommonCss();
+        const std::vector<WrittenFile> files{
+            {CommonCssFile, static_cast<std::size_t>(std::filesystem::file_size(CommonCssFile))}};
+        measureBesideFloor(state, [] { WriteCommonCss(); }, [&files] { writeFloor(files); });
+    });
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "ratio_reporter.h"
 
-#include "cases.h"
+#include "beside_floor.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -24,11 +25,6 @@ double toMilliseconds(double time, benchmark::TimeUnit unit)
     return time;
 }
 
-bool endsWith(const std::string& text, const std::string& suffix)
-{
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 std::string loadAverage()
 {
     std::ifstream in("/proc/loadavg");
@@ -45,28 +41,30 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports)
     for (const Run& run : reports) {
         if (run.error_occurred || (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median"))
             continue;
-        const std::string& name = run.run_name.function_name;
-        if (m_milliseconds.find(name) == m_milliseconds.end())
-            m_order.push_back(name);
-        m_milliseconds[name] = toMilliseconds(run.GetAdjustedRealTime(), run.time_unit);
+        const auto floor = run.counters.find(kFloorCounter);
+        Figures figures{run.run_name.function_name, toMilliseconds(run.GetAdjustedRealTime(), run.time_unit),
+                        floor == run.counters.end() ? 0.0 : floor->second.value};
+        // A median follows the single runs it summarises and takes their place.
+        const auto known = std::find_if(m_figures.begin(), m_figures.end(),
+                                        [&](const Figures& other) { return other.name == figures.name; });
+        if (known == m_figures.end())
+            m_figures.push_back(figures);
+        else
+            *known = figures;
     }
 }
 
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    std::printf("\nTime beside its floor (wall clock, median), load average %s:\n", loadAverage().c_str());
-    for (const std::string& name : m_order) {
-        if (endsWith(name, kFloorSuffix))
-            continue;
-        const auto floor = m_milliseconds.find(name + kFloorSuffix);
-        if (floor == m_milliseconds.end() || floor->second <= 0) {
-            std::printf("%-40s %10.3f ms  (no floor measured)\n", name.c_str(), m_milliseconds[name]);
+    std::printf("\nTime beside its floor (wall clock per run, median), load average %s:\n", loadAverage().c_str());
+    for (const Figures& figures : m_figures) {
+        if (figures.floorMilliseconds <= 0) {
+            std::printf("%-36s %10.3f ms  (no floor measured)\n", figures.name.c_str(), figures.milliseconds);
             continue;
         }
-        const double time = m_milliseconds[name];
-        std::printf("%-40s %10.3f ms  floor %10.3f ms  ratio %.2f\n", name.c_str(), time, floor->second,
-                    time / floor->second);
+        std::printf("%-36s %10.3f ms  floor %10.3f ms  ratio %.2f\n", figures.name.c_str(), figures.milliseconds,
+                    figures.floorMilliseconds, figures.milliseconds / figures.floorMilliseconds);
     }
     std::fflush(stdout);
 }
