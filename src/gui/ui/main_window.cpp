@@ -70,6 +70,9 @@ void TfmMain::FormCreate()
     ui.ProgressBar1->hide();
     FFirstShowDone = false;
     tmrPlay.setInterval(100);
+    // The web engine starts while the splash is shown, so the first page does not wait for it.
+    for (QWebEngineView* view : {ui.wbQuran, ui.wbBukaTutup})
+        view->load(QUrl(QStringLiteral("about:blank")));
     connectHandlers();
     connectPlayer();
 }
@@ -164,8 +167,12 @@ void TfmMain::wbQuranProgressChange(int progress)
     ui.ProgressBar1->setVisible(progress != ui.ProgressBar1->maximum());
 }
 
-void TfmMain::wbQuranDocumentComplete()
+// A load that was replaced by a newer one also reports its end (unsuccessful); only the page
+// last asked for counts, or the focus would run in a page that is about to go.
+void TfmMain::wbQuranDocumentComplete(bool ok)
 {
+    if (!ok || QuranHost == nullptr || ui.wbQuran->url().toLocalFile() != QuranHost->requestedUrl().toLocalFile())
+        return;
     m_navigator.wbQuranDocumentComplete();
 }
 
@@ -359,7 +366,7 @@ void TfmMain::createBrowserHosts()
     }
     connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
-    connect(ui.wbQuran, &QWebEngineView::loadFinished, QuranHost, guarded([this] { wbQuranDocumentComplete(); }));
+    connect(ui.wbQuran, &QWebEngineView::loadFinished, QuranHost, guarded([this](bool ok) { wbQuranDocumentComplete(ok); }));
 }
 
 void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)
