@@ -1,5 +1,7 @@
 #include "core/quran/translations.h"
 
+#include "core/app/ascii_case.h"
+
 #include "core/app/app_dirs.h"
 #include "core/app/ini_file.h"
 #include "core/app/paths.h"
@@ -63,15 +65,6 @@ TTranslation builtInFootnote()
     return entry;
 }
 
-std::string lowerAscii(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + ('a' - 'A'));
-    }
-    return text;
-}
-
 // The package folders below TransDir, sorted by name without regard to case (names that
 // differ only in case keep a fixed order).
 std::vector<std::string> packageFolderNames()
@@ -85,8 +78,8 @@ std::vector<std::string> packageFolderNames()
             names.push_back(it->path().filename().string());
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string lowerA = lowerAscii(a);
-        const std::string lowerB = lowerAscii(b);
+        const std::string lowerA = asciiLowered(a);
+        const std::string lowerB = asciiLowered(b);
         return lowerA != lowerB ? lowerA < lowerB : a < b;
     });
     return names;

@@ -1,6 +1,7 @@
 #include "gui/ui/main_window.h"
 
 #include "core/app/app_info.h"
+#include "core/app/ascii_case.h"
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
 #include "core/quran/sura_table.h"
@@ -260,9 +261,9 @@ void TfmMain::btnOKAboutClick()
 
 QTreeWidgetItem* TfmMain::FindTreeNode(QTreeWidget* tree, const QString& text, bool makeVisible)
 {
-    const QString wanted = asciiUpper(text);
+    const std::string wanted = text.toStdString();
     for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-        if (asciiUpper((*it)->text(0)) == wanted) {
+        if (equalsIgnoringAsciiCase((*it)->text(0).toStdString(), wanted)) {
             if (makeVisible)
                 tree->scrollToItem(*it);
             return *it;
