@@ -12,7 +12,7 @@ namespace {
 // Credits as quran-json's README gives them ("The English translation is authored by ...,
 // sourced from ..."); the package is under CC BY-SA 4.0 by its LICENSE.txt. Indonesian is
 // left out: the built-in translation is the same ministry's.
-struct PackageSpec {
+struct PackageSource {
     const char* file;          // in quran-json/dist/
     bool arabicLatin;          // transliteration rather than translation
     const char* transName;     // also the folder name
@@ -27,7 +27,7 @@ constexpr const char* kUnknown = "[Unknown]";
 constexpr const char* kViaTanzil = "quran-json (CC BY-SA 4.0), from tanzil.net";
 constexpr const char* kViaQuranEnc = "quran-json (CC BY-SA 4.0), from quranenc.com";
 
-const PackageSpec kPackages[] = {
+const PackageSource kPackages[] = {
     {"quran_bn.json", false, "Bengali_MuhiuddinKhan", "Bengali - Muhiuddin Khan", "Bengali",
      "Muhiuddin Khan", "Muhiuddin Khan", kViaTanzil},
     {"quran_zh.json", false, "Chinese_MuhammadMakin", "Chinese - Muhammad Makin", "Chinese",
@@ -64,20 +64,20 @@ std::string catalogueText(const std::string& text, const std::string& what)
     return text;
 }
 
-std::string descriptor(const PackageSpec& spec)
+std::string descriptor(const PackageSource& package)
 {
-    const std::string what = std::string(spec.transName) + " ";
+    const std::string what = std::string(package.transName) + " ";
     return joinCrLf({
         "[translation]",
-        "TransName=" + catalogueText(spec.transName, what + "TransName"),
-        "FullName=" + catalogueText(spec.fullName, what + "FullName"),
-        "Language=" + catalogueText(spec.language, what + "Language"),
-        std::string("IsArabicLatin=") + (spec.arabicLatin ? "1" : "0"),
+        "TransName=" + catalogueText(package.transName, what + "TransName"),
+        "FullName=" + catalogueText(package.fullName, what + "FullName"),
+        "Language=" + catalogueText(package.language, what + "Language"),
+        std::string("IsArabicLatin=") + (package.arabicLatin ? "1" : "0"),
         std::string("SuraNameFile=") + kSuraNameFile,
         std::string("AyaNameFile=") + kAyaFile,
-        "Translator=" + catalogueText(spec.translator, what + "Translator"),
-        "Author=" + catalogueText(spec.author, what + "Author"),
-        "Copyright=" + catalogueText(spec.copyright, what + "Copyright"),
+        "Translator=" + catalogueText(package.translator, what + "Translator"),
+        "Author=" + catalogueText(package.author, what + "Author"),
+        "Copyright=" + catalogueText(package.copyright, what + "Copyright"),
     });
 }
 
@@ -88,18 +88,18 @@ FileSet translationPackageFiles(const std::filesystem::path& nodeModules,
 {
     FileSet files;
     std::set<std::string> names;
-    for (const PackageSpec& spec : kPackages) {
-        if (!names.insert(spec.transName).second || !names.insert(spec.fullName).second)
-            throw BuildError(std::string("Translation name used twice: ") + spec.transName);
-        const char* field = spec.arabicLatin ? "transliteration" : "translation";
+    for (const PackageSource& package : kPackages) {
+        if (!names.insert(package.transName).second || !names.insert(package.fullName).second)
+            throw BuildError(std::string("Translation name used twice: ") + package.transName);
+        const char* field = package.arabicLatin ? "transliteration" : "translation";
         const LanguageSource language =
-            loadLanguage(nodeModules / "quran-json/dist" / spec.file, field, field, suras);
+            loadLanguage(nodeModules / "quran-json/dist" / package.file, field, field, suras);
         std::vector<std::string> ayat;
         for (const std::vector<std::string>& sura : language.ayat)
             for (const std::string& text : sura)
                 ayat.push_back(escapeHtml(flattenLineBreaks(text)));
-        const std::string folder = std::string(spec.transName) + "/";
-        files[folder + "_transinit.ini"] = descriptor(spec);
+        const std::string folder = std::string(package.transName) + "/";
+        files[folder + "_transinit.ini"] = descriptor(package);
         files[folder + kSuraNameFile] = joinCrLf(language.suraNames);
         files[folder + kAyaFile] = joinCrLf(ayat);
     }

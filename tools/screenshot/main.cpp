@@ -6,6 +6,7 @@
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
 #include "gui/ui/main_window.h"
 #include "gui/ui/sura_select_dialog.h"
@@ -58,7 +59,7 @@ int main(int argc, char* argv[])
     InitAppDirs();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    setUpGraphicsBeforeApplication();
     TApplication app(argc, argv);
     const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 

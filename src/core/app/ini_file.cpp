@@ -1,5 +1,6 @@
 #include "core/app/ini_file.h"
 
+#include "core/app/ascii_case.h"
 #include "core/app/errors.h"
 
 #include <algorithm>
@@ -25,15 +26,6 @@ std::string_view trim(std::string_view text)
         return {};
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
-               return lower(x) == lower(y);
-           });
 }
 
 bool writeAll(int fd, const std::string& bytes)
@@ -101,7 +93,7 @@ IniFile IniFile::parse(std::string_view text)
 std::size_t IniFile::findSection(std::string_view section) const
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].isHeader && equalsIgnoringCase(m_lines[i].section, section))
+        if (m_lines[i].isHeader && equalsIgnoringAsciiCase(m_lines[i].section, section))
             return i;
     }
     return npos;
@@ -119,7 +111,7 @@ std::size_t IniFile::findKey(std::size_t header, std::string_view key) const
 {
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (m_lines[i].isKey && equalsIgnoringCase(m_lines[i].key, key))
+        if (m_lines[i].isKey && equalsIgnoringAsciiCase(m_lines[i].key, key))
             return i;
     }
     return npos;

@@ -1,5 +1,7 @@
 #include "core/quran/translations.h"
 
+#include "core/app/ascii_case.h"
+
 #include "core/app/app_dirs.h"
 #include "core/app/ini_file.h"
 #include "core/app/paths.h"
@@ -67,15 +69,6 @@ TTranslation builtInFootnote()
     return entry;
 }
 
-std::string lowerAscii(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + ('a' - 'A'));
-    }
-    return text;
-}
-
 // The package folders below TransDir, sorted by name without regard to case (names that
 // differ only in case keep a fixed order).
 std::vector<std::string> packageFolderNames()
@@ -89,8 +82,8 @@ std::vector<std::string> packageFolderNames()
             names.push_back(it->path().filename().string());
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string lowerA = lowerAscii(a);
-        const std::string lowerB = lowerAscii(b);
+        const std::string lowerA = asciiLowered(a);
+        const std::string lowerB = asciiLowered(b);
         return lowerA != lowerB ? lowerA < lowerB : a < b;
     });
     return names;
@@ -103,13 +96,14 @@ std::size_t namedSlotCount(const IniFile& ini)
     constexpr std::string_view kPrefix = "trl_";
     std::size_t count = 0;
     for (const std::string& key : ini.keys(kSlotsSection)) {
-        if (key.size() <= kPrefix.size() || lowerAscii(key.substr(0, kPrefix.size())) != kPrefix)
+        const std::string_view prefix = std::string_view(key).substr(0, kPrefix.size());
+        if (key.size() <= kPrefix.size() || !equalsIgnoringAsciiCase(prefix, kPrefix))
             continue;
         std::size_t slot = 0;
         const char* last = key.data() + key.size();
         const auto [end, error] = std::from_chars(key.data() + kPrefix.size(), last, slot);
-        const std::string rest(end, last);
-        if (error == std::errc() && (rest.empty() || lowerAscii(rest) == "acive"))
+        const std::string_view rest(end, static_cast<std::size_t>(last - end));
+        if (error == std::errc() && (rest.empty() || equalsIgnoringAsciiCase(rest, "acive")))
             count = std::max(count, std::min(slot, kMaxTransSlots) + 1);
     }
     return count;

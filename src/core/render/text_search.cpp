@@ -1,22 +1,10 @@
 #include "core/render/text_search.h"
 
-#include <algorithm>
+#include "core/app/ascii_case.h"
 
 namespace tilvane {
 
 namespace {
-
-char foldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string foldedAscii(std::string_view text)
-{
-    std::string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(), foldAscii);
-    return folded;
-}
 
 // text with every occurrence of pattern in `haystack` (a same-length image of text) removed.
 std::string removeMatches(std::string_view text, std::string_view haystack, std::string_view pattern)
@@ -36,14 +24,9 @@ std::string removeMatches(std::string_view text, std::string_view haystack, std:
 
 } // namespace
 
-bool containsIgnoringAsciiCase(std::string_view text, std::string_view pattern)
-{
-    return !pattern.empty() && foldedAscii(text).find(foldedAscii(pattern)) != std::string::npos;
-}
-
 std::string removeAllIgnoringAsciiCase(std::string_view text, std::string_view pattern)
 {
-    return removeMatches(text, foldedAscii(text), foldedAscii(pattern));
+    return removeMatches(text, asciiLowered(text), asciiLowered(pattern));
 }
 
 std::string removeAll(std::string_view text, std::string_view pattern)

@@ -1,6 +1,7 @@
 #include "core/app/app_dirs.h"
 #include "core/app/app_info.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/graphics_setup.h"
 #include "gui/app/event_wait.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/splash_window.h"
@@ -52,7 +53,7 @@ int main(int argc, char* argv[])
         folderError = error.what();
     }
 
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    setUpGraphicsBeforeApplication();
     TApplication app(argc, argv);
     QCoreApplication::setApplicationName(toQString(AppName));
     if (folderError) {

@@ -21,6 +21,7 @@ void QtMediaDevice::close()
 {
     m_open = false;
     m_player.reset();
+    m_output.reset();
 }
 
 void QtMediaDevice::open(const std::string& fileName)
@@ -28,8 +29,11 @@ void QtMediaDevice::open(const std::string& fileName)
     close();
     m_fileName = fileName;
     m_error.clear();
+    // The output goes with its player: a new pipeline never inherits the old one's sink.
+    m_output = std::make_unique<QAudioOutput>();
+    m_output->setVolume(m_volume);
     m_player = std::make_unique<QMediaPlayer>();
-    m_player->setAudioOutput(&m_output);
+    m_player->setAudioOutput(m_output.get());
     QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
                      [this](QMediaPlayer::Error, const QString& errorString) {
                          m_error = errorString.isEmpty() ? QStringLiteral("unknown media error") : errorString;
@@ -121,7 +125,9 @@ void QtMediaDevice::stop()
 
 void QtMediaDevice::setVolume(int volume)
 {
-    m_output.setVolume(static_cast<float>(std::clamp(volume, 0, 1000)) / 1000.0f);
+    m_volume = static_cast<float>(std::clamp(volume, 0, 1000)) / 1000.0f;
+    if (m_output)
+        m_output->setVolume(m_volume);
 }
 
 bool QtMediaDevice::reachedEnd() const

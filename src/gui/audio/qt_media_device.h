@@ -46,7 +46,8 @@ private:
     [[noreturn]] void failOpen(const QString& reason);
     void requireOpen() const;
 
-    QAudioOutput m_output;
+    std::unique_ptr<QAudioOutput> m_output;
+    float m_volume = 1.0f;
     // A fresh player per file: after a refused file, GStreamer may still report errors of
     // the old pipeline, which must not fail the next file.
     std::unique_ptr<QMediaPlayer> m_player;

@@ -36,9 +36,10 @@ TLocalWebPage::TLocalWebPage(QObject* parent)
 {
 }
 
+// The empty page is allowed too: the window opens it to start the engine early.
 bool TLocalWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool)
 {
-    return url.isLocalFile();
+    return url.isLocalFile() || url == QUrl(QStringLiteral("about:blank"));
 }
 
 QWebEnginePage* TLocalWebPage::createWindow(WebWindowType)

@@ -45,7 +45,8 @@ void TNulWBContainer::Navigate(const std::string& path)
     if (!m_browser)
         return;
     beforeNavigate();
-    m_browser->load(QUrl(QString::fromStdString(PathToFileUrl(path)), QUrl::StrictMode));
+    m_requestedUrl = QUrl(QString::fromStdString(PathToFileUrl(path)), QUrl::StrictMode);
+    m_browser->load(m_requestedUrl);
 }
 
 void TNulWBContainer::runScriptChecked(const QString& script, std::function<void(bool)> done)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <string>
@@ -23,6 +24,8 @@ public:
 
     // Shows a local file; the path becomes a correctly escaped file URL.
     void Navigate(const std::string& path);
+    // The URL of the last Navigate.
+    const QUrl& requestedUrl() const { return m_requestedUrl; }
 
     // Runs script in the loaded page. done(true) only when the script completed: the engine
     // reports a script that throws exactly like one that returns nothing, so the call is
@@ -35,6 +38,7 @@ protected:
 
 private:
     QPointer<QWebEngineView> m_browser;
+    QUrl m_requestedUrl;
 };
 
 // The reader's host: its options are read when a page loads, so changing them does not

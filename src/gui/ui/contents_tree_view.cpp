@@ -93,14 +93,5 @@ void fillIndexTree(QTreeWidget* tree, const std::vector<TIndexNode>& nodes)
     }
 }
 
-QString asciiUpper(const QString& text)
-{
-    QString upper = text;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 32);
-    }
-    return upper;
-}
 
 } // namespace tilvane

@@ -19,7 +19,4 @@ TContentNode contentNodeOf(const QTreeWidgetItem* item);
 // Replaces the Index tab's nodes.
 void fillIndexTree(QTreeWidget* tree, const std::vector<TIndexNode>& nodes);
 
-// ASCII upper-casing, as the tree search compares names.
-QString asciiUpper(const QString& text);
-
 } // namespace tilvane

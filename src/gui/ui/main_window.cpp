@@ -1,6 +1,7 @@
 #include "gui/ui/main_window.h"
 
 #include "core/app/app_info.h"
+#include "core/app/ascii_case.h"
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
 #include "core/quran/sura_table.h"
@@ -70,6 +71,9 @@ void TfmMain::FormCreate()
     ui.ProgressBar1->hide();
     FFirstShowDone = false;
     tmrPlay.setInterval(100);
+    // The web engine starts while the splash is shown, so the first page does not wait for it.
+    for (QWebEngineView* view : {ui.wbQuran, ui.wbBukaTutup})
+        view->load(QUrl(QStringLiteral("about:blank")));
     connectHandlers();
     connectPlayer();
 }
@@ -164,8 +168,12 @@ void TfmMain::wbQuranProgressChange(int progress)
     ui.ProgressBar1->setVisible(progress != ui.ProgressBar1->maximum());
 }
 
-void TfmMain::wbQuranDocumentComplete()
+// A load that was replaced by a newer one also reports its end (unsuccessful); only the page
+// last asked for counts, or the focus would run in a page that is about to go.
+void TfmMain::wbQuranDocumentComplete(bool ok)
 {
+    if (!ok || QuranHost == nullptr || ui.wbQuran->url().toLocalFile() != QuranHost->requestedUrl().toLocalFile())
+        return;
     m_navigator.wbQuranDocumentComplete();
 }
 
@@ -253,9 +261,9 @@ void TfmMain::btnOKAboutClick()
 
 QTreeWidgetItem* TfmMain::FindTreeNode(QTreeWidget* tree, const QString& text, bool makeVisible)
 {
-    const QString wanted = asciiUpper(text);
+    const std::string wanted = text.toStdString();
     for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-        if (asciiUpper((*it)->text(0)) == wanted) {
+        if (equalsIgnoringAsciiCase((*it)->text(0).toStdString(), wanted)) {
             if (makeVisible)
                 tree->scrollToItem(*it);
             return *it;
@@ -359,7 +367,7 @@ void TfmMain::createBrowserHosts()
     }
     connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
-    connect(ui.wbQuran, &QWebEngineView::loadFinished, QuranHost, guarded([this] { wbQuranDocumentComplete(); }));
+    connect(ui.wbQuran, &QWebEngineView::loadFinished, QuranHost, guarded([this](bool ok) { wbQuranDocumentComplete(ok); }));
 }
 
 void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)

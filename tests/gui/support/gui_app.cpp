@@ -1,5 +1,7 @@
 #include "gui/support/gui_app.h"
 
+#include "gui/app/graphics_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <QtGlobal>
@@ -16,7 +18,7 @@ TApplication& guiApp()
     static TApplication* app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        setUpGraphicsBeforeApplication();
         static int argc = 1;
         static char name[] = "tilvane_gui_tests";
         static char* argv[] = {name, nullptr};
