@@ -40,10 +40,10 @@ std::string FootnoteExpander::expand(const std::string& text, int sura, int glob
         const std::size_t open = rest.find(kMarkOpen);
         if (open == std::string::npos)
             break;
-        // A mark without its closing part has no number to read: the rest of the line stays
-        // as it is. A stray closing part before a mark stays as text and hides no later mark.
-        const std::size_t close = rest.find(kMarkClose, open + kMarkOpen.size());
-        if (close == std::string::npos)
+        // A mark without its closing part (or with a stray closing part before it) has no
+        // number to read: the rest of the line stays as it is.
+        const std::size_t close = rest.find(kMarkClose);
+        if (close == std::string::npos || close < open)
             break;
         const std::string mark = rest.substr(open, close - open + kMarkClose.size());
         const std::string numberText = mark.substr(kMarkOpen.size(), mark.size() - kMarkOpen.size() - kMarkClose.size());
