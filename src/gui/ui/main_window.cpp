@@ -379,9 +379,12 @@ void TfmMain::fillContents(const std::vector<TContentsSura>& suras)
 {
     const QSignalBlocker suraBlocker(ui.cbSura);
     const QSignalBlocker treeBlocker(ui.tvContents);
-    ui.cbSura->clear();
+    QStringList suraTexts;
+    suraTexts.reserve(static_cast<qsizetype>(suras.size()));
     for (const TContentsSura& sura : suras)
-        ui.cbSura->addItem(toQString(sura.item.text));
+        suraTexts.append(toQString(sura.item.text));
+    ui.cbSura->clear();
+    ui.cbSura->addItems(suraTexts);
     fillContentsTree(ui.tvContents, suras);
 }
 
