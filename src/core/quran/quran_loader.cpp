@@ -9,6 +9,7 @@
 #include "core/quran/translations.h"
 
 #include <filesystem>
+#include <future>
 
 namespace tilvane {
 
@@ -46,9 +47,12 @@ void LoadQuranData(IQuranLoadHost& host)
     host.createBrowserHosts();
     clearQuranStore();
 
-    // A missing or damaged archive shows up below as a data file that cannot be opened.
+    // A missing or damaged archive shows up below as a data file that cannot be opened. The
+    // two archives unpack into separate folders, side by side: start-up waits for the slower
+    // one only.
+    auto libina = std::async(std::launch::async, [] { return ExtractArchive(LibinaArchive, AppDirs.TempResDir); });
     ExtractArchive(LibArchive, AppDirs.TempDir);
-    ExtractArchive(LibinaArchive, AppDirs.TempResDir);
+    libina.wait();
 
     host.loadIndexTree(parseIndexTree(LineList::loadFromFile(AppDirs.LibinaDir + "ina_idx.txt")));
     host.fillContents(contentsTree());
