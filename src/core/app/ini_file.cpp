@@ -2,14 +2,13 @@
 
 #include "core/app/ascii_case.h"
 #include "core/app/errors.h"
+#include "core/app/file_bytes.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,12 +46,8 @@ bool writeAll(int fd, const std::string& bytes)
 
 IniFile IniFile::load(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return parse(bytes.str());
+    const std::optional<std::string> bytes = readFileBytes(path);
+    return bytes ? parse(*bytes) : IniFile{};
 }
 
 IniFile IniFile::parse(std::string_view text)

@@ -1,20 +1,18 @@
 #include "core/quran/line_list.h"
 
 #include "core/app/errors.h"
+#include "core/app/file_bytes.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace tilvane {
 
 LineList LineList::loadFromFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes)
         throw FileOpenError(path);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return fromText(bytes.str());
+    return fromText(*bytes);
 }
 
 LineList LineList::fromText(std::string_view text)
