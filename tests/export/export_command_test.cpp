@@ -17,6 +17,10 @@ using namespace tilvane::test;
 
 namespace {
 
+// The built-in translation and transliteration, both shown.
+const std::string kBuiltInTranslations = "[translations]\r\nCount=2\r\ntrl_00=Indonesian_Footnote\r\n"
+                                         "trl_00Acive=1\r\ntrl_01=Indonesian_Latin\r\ntrl_01Acive=1\r\n";
+
 const std::string kProgram = TILVANE_EXPORT_BINARY;
 const std::string kBismillah = "\xD8\xA8\xD8\xB3\xD9\x85 Bismi";
 
@@ -129,10 +133,8 @@ protected:
 
 TEST_F(ExportCommand, WritesTheSuraPageOfEveryViewStyleAsTheReaderDoes)
 {
-    const std::string translations = "[translations]\r\nCount=2\r\ntrl_00=Indonesian_Footnote\r\ntrl_00Acive=1\r\n"
-                                     "trl_01=Indonesian_Latin\r\ntrl_01Acive=1\r\n";
     for (int viewStyle : {0, 1, 2, 3}) {
-        writeSettings(viewStyle, translations);
+        writeSettings(viewStyle, kBuiltInTranslations);
         const ExportRun result = exportPage({"--sura", "2"});
         ASSERT_EQ(result.exitCode, 0) << viewStyle << result.err;
         EXPECT_EQ(result.err, "");
@@ -268,10 +270,8 @@ protected:
 
 TEST_F(ExportDefaultData, Sura2InEveryViewStyle)
 {
-    const std::string translations = "[translations]\r\nCount=2\r\ntrl_00=Indonesian_Footnote\r\ntrl_00Acive=1\r\n"
-                                     "trl_01=Indonesian_Latin\r\ntrl_01Acive=1\r\n";
     for (int viewStyle : {0, 1, 2, 3}) {
-        writeSettings(viewStyle, translations);
+        writeSettings(viewStyle, kBuiltInTranslations);
         const ExportRun result = exportPage({"--sura", "2"});
         ASSERT_EQ(result.exitCode, 0) << viewStyle << result.err;
         const std::string page = readFile(out);

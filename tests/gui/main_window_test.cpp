@@ -6,6 +6,7 @@
 #include "gui/render/wb_container.h"
 #include "gui/support/gui_app.h"
 #include "gui/support/page_wait.h"
+#include "gui/support/reader_window.h"
 #include "gui/support/app_folder.h"
 #include "gui/ui/sura_select_dialog.h"
 
@@ -38,30 +39,13 @@ protected:
     // Shows the reader at a saved position and waits until that aya is focused in its page.
     void start(int sura = 1, int aya = 1)
     {
-        writeFile(app.iniFile(), "[quran]\r\nLastOpenedSura=" + std::to_string(sura)
-                                     + "\r\nLastOpenedAya=" + std::to_string(aya) + "\r\n");
-        window = std::make_unique<TfmMain>();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ASSERT_TRUE(waitForFocus(sura, aya));
+        window = showReaderAt(app, sura, aya);
+        ASSERT_NE(window, nullptr);
     }
 
     TNavigator& nav() { return window->navigator(); }
 
-    // The page marks the focused aya and keeps it in view.
-    bool waitForFocus(int sura, int aya)
-    {
-        const QString id = QStringLiteral("%1_%2").arg(sura).arg(aya);
-        return waitFor([&] {
-            if (!nav().FDocLoaded || nav().FCurPos != TQuranPos{sura, aya})
-                return false;
-            const QVariant marked = evaluate(window->ui.wbQuran,
-                "(function(){var e=document.querySelector('.selectedAya');if(!e)return '';"
-                "var r=e.getBoundingClientRect();"
-                "return (r.top>=-1&&r.top<window.innerHeight)?e.id:'out of view';})()");
-            return marked.toString() == id;
-        });
-    }
+    bool waitForFocus(int sura, int aya) { return showsAya(*window, sura, aya); }
 
     void trigger(QAction* action) { action->trigger(); }
 

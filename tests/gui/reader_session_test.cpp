@@ -6,6 +6,7 @@
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
 #include "gui/support/page_wait.h"
+#include "gui/support/reader_window.h"
 #include "gui/ui/color_picker.h"
 #include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
@@ -44,21 +45,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    // The shown aya is marked in the loaded page and lies in view.
-    bool shows(int sura, int aya)
-    {
-        const QString id = QStringLiteral("%1_%2").arg(sura).arg(aya);
-        return waitFor([&] {
-            TNavigator& nav = window->navigator();
-            if (!nav.FDocLoaded || nav.FCurPos != TQuranPos{sura, aya})
-                return false;
-            return evaluate(window->ui.wbQuran,
-                            "(function(){var e=document.querySelector('.selectedAya');if(!e)return '';"
-                            "var r=e.getBoundingClientRect();return (r.top>=-1&&r.top<window.innerHeight)?e.id:'';})()")
-                       .toString()
-                == id;
-        });
-    }
+    bool shows(int sura, int aya) { return showsAya(*window, sura, aya); }
 
     void shoot(const char* step)
     {

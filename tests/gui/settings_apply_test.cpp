@@ -5,6 +5,7 @@
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
 #include "gui/support/page_wait.h"
+#include "gui/support/reader_window.h"
 #include "gui/ui/color_picker.h"
 #include "gui/ui/settings_dialog.h"
 
@@ -34,27 +35,11 @@ class SettingsCommand : public ::testing::Test {
 protected:
     void start(int sura, int aya)
     {
-        writeFile(app.iniFile(), "[quran]\r\nLastOpenedSura=" + std::to_string(sura)
-                                     + "\r\nLastOpenedAya=" + std::to_string(aya) + "\r\n");
-        window = std::make_unique<TfmMain>();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ASSERT_TRUE(waitForFocus(sura, aya));
+        window = showReaderAt(app, sura, aya);
+        ASSERT_NE(window, nullptr);
     }
 
-    bool waitForFocus(int sura, int aya)
-    {
-        const QString id = QStringLiteral("%1_%2").arg(sura).arg(aya);
-        TNavigator& nav = window->navigator();
-        return waitFor([&] {
-            if (!nav.FDocLoaded || nav.FCurPos != TQuranPos{sura, aya})
-                return false;
-            return evaluate(window->ui.wbQuran,
-                            "(function(){var e=document.querySelector('.selectedAya');return e?e.id:'';})()")
-                       .toString()
-                == id;
-        });
-    }
+    bool waitForFocus(int sura, int aya) { return showsAya(*window, sura, aya); }
 
     // Runs the Settings command; answer edits the open dialog and presses a button. The
     // timer lives on this stack, so a dialog that never opens leaves no answer behind.
