@@ -235,7 +235,7 @@ TEST_F(ExportCommand, BadArgumentsPrintTheUsageAndExitWith2)
     for (const auto& args : cases) {
         const ExportRun result = run(args);
         EXPECT_EQ(result.exitCode, 2) << ::testing::PrintToString(args);
-        EXPECT_TRUE(has(result.err, "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] --out FILE"))
+        EXPECT_TRUE(has(result.err, "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] --out FILE"))
             << result.err;
         EXPECT_FALSE(fs::exists(out));
     }

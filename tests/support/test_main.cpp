@@ -1,6 +1,6 @@
 // Every test process gets folders of its own, so that tests never touch the user's real
 // folders and can run in parallel: TMPDIR (the working root lives below it) and
-// XDG_DATA_HOME (the user's font folder lives below it).
+// XDG_DATA_HOME (the user's font folder lives below it), XDG_CONFIG_HOME and XDG_CACHE_HOME.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -44,8 +44,12 @@ int main(int argc, char** argv)
     const std::string scratch = makeProcessScratch();
     std::filesystem::create_directories(scratch + "/tmp");
     std::filesystem::create_directories(scratch + "/data");
+    std::filesystem::create_directories(scratch + "/config");
+    std::filesystem::create_directories(scratch + "/cache");
     setenv("TMPDIR", (scratch + "/tmp").c_str(), 1);
     setenv("XDG_DATA_HOME", (scratch + "/data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (scratch + "/config").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (scratch + "/cache").c_str(), 1);
     setenv("TILVANE_TEST_PROCESS_DIR", scratch.c_str(), 1);
 
     ::testing::InitGoogleTest(&argc, argv);

@@ -35,6 +35,10 @@ std::optional<ExportOptions> parseExportOptions(const std::vector<std::string>& 
             kindGiven = true;
             continue;
         }
+        if (option == "--pdf") {
+            options.pdf = true;
+            continue;
+        }
         if (option != "--app-dir" && option != "--sura" && option != "--out") {
             problem = "unknown option \"" + option + "\"";
             return std::nullopt;

@@ -13,10 +13,11 @@ struct ExportOptions {
     int sura = 0;
     PageKind kind = PageKind::Sura;
     std::string outFile;
+    bool pdf = false; // write the page printed as PDF rather than its HTML
 };
 
 inline constexpr const char* kUsage =
-    "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] --out FILE";
+    "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] --out FILE";
 
 // The options of a command line (without the program name); nothing when they are unusable,
 // with the reason in `problem`.

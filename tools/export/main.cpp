@@ -1,7 +1,9 @@
 // tilvane-export: starts up as the reader does (folders, settings, Quran data), builds one
-// sura, preface or closing page with the reader's own code and copies it to a file.
+// sura, preface or closing page with the reader's own code and copies it to a file, or
+// prints it to a PDF file.
 #include "export_load_host.h"
 #include "export_options.h"
+#include "pdf_output.h"
 
 #include "core/app/app_dirs.h"
 #include "core/app/paths.h"
@@ -60,13 +62,19 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     try {
-        InitAppDirs(options->appDir.empty() ? executableDir() : options->appDir);
+        if (options->appDir.empty())
+            InitAppDirs(); // portable or installed, as the reader decides
+        else
+            InitAppDirs(options->appDir);
         LoadSettings();
         ExportLoadHost loadHost;
         LoadQuranData(loadHost);
         const std::string page = buildPage(*options, loadHost);
         reportTranslationProblems();
-        std::filesystem::copy_file(page, options->outFile, std::filesystem::copy_options::overwrite_existing);
+        if (options->pdf)
+            writePagePdfFile(page, options->outFile, argc, argv);
+        else
+            std::filesystem::copy_file(page, options->outFile, std::filesystem::copy_options::overwrite_existing);
     } catch (const std::exception& error) {
         reportTranslationProblems();
         std::cerr << "tilvane-export: " << error.what() << '\n';

@@ -1,5 +1,6 @@
 #include "core/app/app_dirs.h"
 
+#include "core/app/install_layout.h"
 #include "core/app/paths.h"
 
 #include <sys/stat.h>
@@ -50,7 +51,7 @@ TAppDir makeAppDirs(const std::string& appDir, const std::string& tempDir)
 void InitAppDirs()
 {
     if (!g_initialised)
-        InitAppDirs(executableDir());
+        InitAppDirs(DetectInstallLayout(executableDir(), userFoldersFromEnvironment()));
 }
 
 void InitAppDirs(const std::string& appDir)

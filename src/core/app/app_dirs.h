@@ -19,6 +19,9 @@ struct TAppDir {
     std::string LibinaDir;   // TempResDir + "libina/"
     std::string AzDir;       // LibinaDir + "az/": preface and closing bodies
     std::string InaazfmtDir; // TempResDir + "inaazfmt/": formatted preface and closing pages
+    // The user's own translation packages, read beside TransDir's; empty when the reader
+    // runs from a portable folder (see install_layout.h).
+    std::string UserTransDir;
 };
 
 extern TAppDir AppDirs;
@@ -34,7 +37,8 @@ extern std::string Screen2CssFile;
 // The folders for an application folder and a working root, without touching the disk.
 TAppDir makeAppDirs(const std::string& appDir, const std::string& tempDir);
 
-// Resolves the folders (the executable's folder, or appDir) and the working root below
+// Resolves the folders (where the executable says, see DetectInstallLayout, or appDir taken
+// as a portable folder) and the working root below
 // GetTempDir(), creates the working folders owner-only and prefixes the path constants.
 // Runs once; later calls do nothing. Throws when the temp folder cannot be used safely.
 void InitAppDirs();

@@ -11,6 +11,7 @@
 #include <charconv>
 #include <string_view>
 #include <filesystem>
+#include <map>
 
 namespace tilvane {
 
@@ -69,24 +70,32 @@ TTranslation builtInFootnote()
     return entry;
 }
 
-// The package folders below TransDir, sorted by name without regard to case (names that
-// differ only in case keep a fixed order).
-std::vector<std::string> packageFolderNames()
+// The package folders below TransDir and the user's UserTransDir, sorted by name without
+// regard to case (names that differ only in case keep a fixed order). A user's package
+// replaces a shipped one of the same folder name, so a newer copy can be installed.
+std::vector<std::string> packageFolders()
 {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(AppDirs.TransDir, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError))
-            names.push_back(it->path().filename().string());
+    std::map<std::string, std::string> byName;
+    for (const std::string* root : {&AppDirs.TransDir, &AppDirs.UserTransDir}) {
+        if (root->empty())
+            continue;
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(*root, error), end; !error && it != end; it.increment(error)) {
+            std::error_code typeError;
+            if (it->is_directory(typeError))
+                byName[it->path().filename().string()] = *root + it->path().filename().string();
+        }
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string lowerA = asciiLowered(a);
-        const std::string lowerB = asciiLowered(b);
-        return lowerA != lowerB ? lowerA < lowerB : a < b;
+    std::vector<std::pair<std::string, std::string>> named(byName.begin(), byName.end());
+    std::sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
+        const std::string lowerA = asciiLowered(a.first);
+        const std::string lowerB = asciiLowered(b.first);
+        return lowerA != lowerB ? lowerA < lowerB : a.first < b.first;
     });
-    return names;
+    std::vector<std::string> folders;
+    for (auto& entry : named)
+        folders.push_back(std::move(entry.second));
+    return folders;
 }
 
 // One more than the highest slot number any "trl_" key of the section names ("trl_07" and
@@ -140,12 +149,12 @@ int findBy(std::string TTranslation::*field, const std::string& name)
 void LoadTranslationCatalogue()
 {
     readTransSlots();
-    const std::vector<std::string> folders = packageFolderNames();
+    const std::vector<std::string> folders = packageFolders();
     Translations.assign(kFirstPackage + folders.size(), TTranslation{});
     Translations[kBuiltInLatin] = builtInLatin();
     Translations[kBuiltInFootnote] = builtInFootnote();
     for (std::size_t i = 0; i < folders.size(); ++i)
-        ReadTransInit(Translations[kFirstPackage + i], AppDirs.TransDir + folders[i]);
+        ReadTransInit(Translations[kFirstPackage + i], folders[i]);
 }
 
 void SaveTranslationSlots()

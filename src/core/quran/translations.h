@@ -42,9 +42,9 @@ extern int ActiveTransCount;
 extern std::vector<LineList> TransSuraLists;
 extern std::vector<LineList> TransAyaLists;
 
-// Reads TransSlots from the settings file and rebuilds Translations from TransDir's
-// subfolders, sorted by name without regard to case. A missing TransDir means that no
-// package is installed.
+// Reads TransSlots from the settings file and rebuilds Translations from the subfolders of
+// TransDir and UserTransDir, sorted by name without regard to case. A missing folder means
+// that no package is installed there.
 void LoadTranslationCatalogue();
 // Writes TransSlots to the settings file's "translations" section at once, keeping every
 // other section. Throws TilvaneError "Unable to write to <path>" when the system refuses.

@@ -84,14 +84,16 @@ void BuildAboutText(QTextEdit* redt1, QLabel* linkLabel, const QString& executab
     line("Distribution");
     line();
     SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, 0);
-    line("Tilvane is free for public and private use. You may copy it and pass it on to others, "
-         "unchanged and without charge. The Arabic text, the Arabic sura names and the other "
-         "translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian "
-         "translation, transliteration and sura meanings from the quran-pack package (ISC "
-         "licence); the Arabic font is SIL Scheherazade (SIL Open Font License).");
+    line("Tilvane is free software: you can redistribute it and/or modify it under the terms of the "
+         "GNU General Public License as published by the Free Software Foundation, either version 3 "
+         "of the License, or (at your option) any later version. The Arabic text, the Arabic sura "
+         "names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); "
+         "the Indonesian translation, transliteration and sura meanings from the quran-pack package "
+         "(ISC licence); the Arabic font is SIL Scheherazade (SIL Open Font License).");
     line();
-    line("You may not charge for copies of Tilvane, nor sell or bundle it with other products "
-         "without written permission. " + kCopyright + ". All rights reserved.");
+    line("You may give away or sell copies, alone or together with other products, as long as you "
+         "pass on the same freedoms and the source code under the same licence; its full text comes "
+         "with the program (LICENSE, or /usr/share/common-licenses/GPL-3 on Debian). " + kCopyright + ".");
     line();
     SetAboutStyle(redt1, Qt::AlignLeft, 8, BoldUnderlined, kMaroon);
     line("Disclaimer of Warranty");

@@ -13,6 +13,7 @@
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
 #include "gui/app/window_placement.h"
+#include "gui/print/page_printer.h"
 #include "gui/render/wb_container.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
@@ -76,6 +77,9 @@ void TfmMain::FormCreate()
         view->load(QUrl(QStringLiteral("about:blank")));
     connectHandlers();
     connectPlayer();
+    m_pagePrinter = new TPagePrinter(this, ui.StatusBar1,
+                                     [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); });
+    addPrintActionsToMenus(*m_pagePrinter, ui.pmBrow, ui.pmSetting, ui.actSetting, ui.actExit);
 }
 
 void TfmMain::connectHandlers()

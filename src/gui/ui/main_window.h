@@ -20,6 +20,7 @@ class QTreeWidgetItem;
 namespace tilvane {
 
 class TDlgSrchSura;
+class TPagePrinter;
 class TWBContainer;
 
 // The reader's only working window. FormShow does the start-up loading on the first show;
@@ -51,6 +52,8 @@ public:
 
     // The Select Sura dialog once it has been used; created on first use and kept.
     TDlgSrchSura* suraDialog() const { return m_suraDialog; }
+    // Print and Save as PDF of the page in front.
+    TPagePrinter* pagePrinter() const { return m_pagePrinter; }
 
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
@@ -132,6 +135,7 @@ private:
     QTimer tmrPlay;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
+    TPagePrinter* m_pagePrinter = nullptr;
     bool FFirstShowDone = false;
 };
 

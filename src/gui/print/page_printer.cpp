@@ -1,0 +1,139 @@
+#include "gui/print/page_printer.h"
+
+#include "gui/app/error_handler.h"
+#include "gui/print/pdf_writer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace tilvane {
+
+namespace {
+
+constexpr int kStatusMillis = 5000;
+
+QAction* makePrintAction(QWidget* window, const char* name, const QString& caption, const QString& tip)
+{
+    auto* action = new QAction(caption, window);
+    action->setObjectName(name);
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+    window->addAction(action); // the shortcut works wherever the focus is in the window
+    return action;
+}
+
+} // namespace
+
+void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
+                            QAction* beforeInWindow)
+{
+    pageMenu->insertActions(beforeInPage, {printer.actPrint, printer.actSaveAsPdf});
+    pageMenu->insertSeparator(beforeInPage);
+    windowMenu->insertActions(beforeInWindow, {printer.actPrint, printer.actSaveAsPdf});
+    windowMenu->insertSeparator(beforeInWindow);
+}
+
+TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView)
+    : QObject(window)
+    , m_window(window)
+    , m_statusBar(statusBar)
+    , m_shownView(std::move(shownView))
+{
+    actPrint = makePrintAction(window, "actPrint", QStringLiteral("Print…"), QStringLiteral("Print the shown page"));
+    actPrint->setShortcut(QKeySequence::Print);
+    actSaveAsPdf = makePrintAction(window, "actSaveAsPdf", QStringLiteral("Save as PDF…"),
+                                   QStringLiteral("Save the shown page as a PDF file"));
+    connect(actPrint, &QAction::triggered, this, guarded([this] { actPrintExecute(); }));
+    connect(actSaveAsPdf, &QAction::triggered, this, guarded([this] { actSaveAsPdfExecute(); }));
+
+    m_progress = new QProgressBar(statusBar);
+    m_progress->setObjectName("progPrint");
+    m_progress->setRange(0, 0); // the engine reports no progress: a busy bar
+    m_progress->setFixedSize(80, 9);
+    m_progress->setTextVisible(false);
+    statusBar->addPermanentWidget(m_progress);
+    m_progress->hide();
+}
+
+TPagePrinter::~TPagePrinter() = default;
+
+void TPagePrinter::setBusy(bool busy, const QString& status)
+{
+    m_busy = busy;
+    actPrint->setEnabled(!busy);
+    actSaveAsPdf->setEnabled(!busy);
+    m_progress->setVisible(busy);
+    if (m_statusBar)
+        m_statusBar->showMessage(status, busy ? 0 : kStatusMillis);
+}
+
+QString TPagePrinter::suggestedPdfName(QWebEngineView* view) const
+{
+    QString title = view->title().trimmed();
+    title.replace('/', '-');
+    if (title.isEmpty() || !view->url().isLocalFile())
+        title = QStringLiteral("Tilvane");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(title + ".pdf");
+}
+
+void TPagePrinter::actSaveAsPdfExecute()
+{
+    QWebEngineView* view = m_shownView();
+    if (m_busy || view == nullptr)
+        return;
+    const QString fileName = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save as PDF"),
+                                                          suggestedPdfName(view), QStringLiteral("PDF files (*.pdf)"));
+    if (!fileName.isEmpty())
+        savePdfTo(fileName.endsWith(".pdf", Qt::CaseInsensitive) ? fileName : fileName + ".pdf");
+}
+
+void TPagePrinter::savePdfTo(const QString& fileName)
+{
+    QWebEngineView* view = m_shownView();
+    if (m_busy || view == nullptr)
+        return;
+    setBusy(true, QStringLiteral("Writing %1…").arg(fileName));
+    writePagePdf(view->page(), fileName, [this, fileName](const QString& error) {
+        setBusy(false, error.isEmpty() ? QStringLiteral("Saved %1").arg(fileName) : QString());
+        if (!error.isEmpty())
+            reportError(error);
+        emit pdfFinished(error.isEmpty());
+    });
+}
+
+void TPagePrinter::actPrintExecute()
+{
+    QWebEngineView* view = m_shownView();
+    if (m_busy || view == nullptr)
+        return;
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setPageLayout(defaultPageLayout());
+    QPrintDialog dialog(m_printer.get(), m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    setBusy(true, QStringLiteral("Printing…"));
+    // The view keeps using the printer until it reports the end.
+    connect(view, &QWebEngineView::printFinished, this, [this](bool ok) {
+        setBusy(false, ok ? QStringLiteral("Printed") : QString());
+        if (!ok)
+            reportError(QStringLiteral("The page could not be printed."));
+        emit printFinished(ok);
+    }, Qt::SingleShotConnection);
+    view->page()->settings()->setAttribute(QWebEngineSettings::PrintElementBackgrounds, true);
+    useScreenStylesForPrint(view->page(), [view = QPointer<QWebEngineView>(view), this](bool) {
+        if (view)
+            view->print(m_printer.get());
+    });
+}
+
+} // namespace tilvane

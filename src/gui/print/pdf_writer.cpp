@@ -1,0 +1,66 @@
+#include "gui/print/pdf_writer.h"
+
+#include <QByteArray>
+#include <QMarginsF>
+#include <QPageSize>
+#include <QPointer>
+#include <QSaveFile>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+
+namespace tilvane {
+
+namespace {
+
+constexpr qreal kMarginMm = 15;
+
+// The sura and preface pages link their layout sheets for the screen medium only.
+const QString kScreenSheetsForAllMedia = QStringLiteral(
+    "(function(){document.querySelectorAll('link[rel=stylesheet][media=screen]')"
+    ".forEach(function(l){l.media='all';});return true;})()");
+
+QString saveBytes(const QByteArray& bytes, const QString& fileName)
+{
+    const QString failure = QStringLiteral("Unable to write to %1").arg(fileName);
+    if (bytes.isEmpty())
+        return failure + ": the page could not be printed.";
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return failure + ": " + file.errorString();
+    return {};
+}
+
+} // namespace
+
+QPageLayout defaultPageLayout(const QLocale& locale)
+{
+    const QPageSize size(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                       QPageLayout::Millimeter);
+}
+
+void useScreenStylesForPrint(QWebEnginePage* page, std::function<void(bool)> done)
+{
+    page->runJavaScript(kScreenSheetsForAllMedia, [done = std::move(done)](const QVariant& result) {
+        done(result.typeId() == QMetaType::Bool && result.toBool());
+    });
+}
+
+void writePagePdf(QWebEnginePage* page, const QString& fileName, std::function<void(const QString&)> done)
+{
+    page->settings()->setAttribute(QWebEngineSettings::PrintElementBackgrounds, true);
+    QPointer<QWebEnginePage> alive(page);
+    useScreenStylesForPrint(page, [alive, fileName, done = std::move(done)](bool applied) {
+        if (!alive)
+            return;
+        if (!applied) {
+            done(QStringLiteral("Unable to write to %1: the page is not ready to print.").arg(fileName));
+            return;
+        }
+        alive->printToPdf([fileName, done](const QByteArray& bytes) { done(saveBytes(bytes, fileName)); },
+                          defaultPageLayout());
+    });
+}
+
+} // namespace tilvane

@@ -1,0 +1,34 @@
+// tilvane_iconrender SVG PNG SIZE: draws the SVG into a square transparent PNG.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: tilvane_iconrender SVG PNG SIZE\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
+    const int size = QByteArray(argv[3]).toInt();
+    if (!svg.isValid() || size <= 0) {
+        std::fprintf(stderr, "tilvane_iconrender: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter);
+    painter.end();
+    if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+        std::fprintf(stderr, "tilvane_iconrender: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
