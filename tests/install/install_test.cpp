@@ -41,7 +41,11 @@ protected:
         s_prefix = nullptr;
     }
 
-    void SetUp() override { setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1); }
+    void SetUp() override
+    {
+        fs::create_directories(home / "tmp");
+        setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    }
 
     ExportRun exportPage(const std::vector<std::string>& args)
     {
