@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPrinter>
 #include <QSignalSpy>
 
 #include <filesystem>
@@ -58,4 +59,20 @@ TEST(PagePrinter, SavesTheShownSuraAsPdfAndNamesTheFileItCannotWrite)
             EXPECT_TRUE(errors.messages()[0].contains(QString::fromStdString(pdf.string()))) << errors.messages()[0].toStdString();
         }
     }
+}
+
+TEST(PagePrinter, PrintsTheShownSuraOnThePrinterChosen)
+{
+    TestAppFolder app;
+    const std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
+    ASSERT_NE(window, nullptr);
+    TempFolder folder;
+    auto printer = std::make_unique<QPrinter>();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString((folder / "printed.pdf").string()));
+    QSignalSpy finished(window->pagePrinter(), &TPagePrinter::printFinished);
+    window->pagePrinter()->printOn(std::move(printer));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
+    EXPECT_TRUE(finished.first().first().toBool());
+    EXPECT_EQ(readFile(folder / "printed.pdf").substr(0, 5), "%PDF-");
 }

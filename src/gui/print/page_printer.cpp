@@ -113,16 +113,23 @@ void TPagePrinter::savePdfTo(const QString& fileName)
 
 void TPagePrinter::actPrintExecute()
 {
+    if (m_busy || m_shownView() == nullptr)
+        return;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageLayout(defaultPageLayout());
+    QPrintDialog dialog(printer.get(), m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        printOn(std::move(printer));
+}
+
+void TPagePrinter::printOn(std::unique_ptr<QPrinter> printer)
+{
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)
         return;
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    m_printer->setPageLayout(defaultPageLayout());
-    QPrintDialog dialog(m_printer.get(), m_window);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    setBusy(true, QStringLiteral("Printing…"));
     // The view keeps using the printer until it reports the end.
+    m_printer = std::move(printer);
+    setBusy(true, QStringLiteral("Printing…"));
     connect(view, &QWebEngineView::printFinished, this, [this](bool ok) {
         setBusy(false, ok ? QStringLiteral("Printed") : QString());
         if (!ok)

@@ -33,6 +33,8 @@ public:
     void actSaveAsPdfExecute();
     // Writes the shown page to fileName; the end is reported by pdfFinished.
     void savePdfTo(const QString& fileName);
+    // Prints the shown page on a printer already set up; the end is reported by printFinished.
+    void printOn(std::unique_ptr<QPrinter> printer);
     bool isBusy() const { return m_busy; }
 
 signals:
