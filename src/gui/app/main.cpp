@@ -1,5 +1,6 @@
 #include "core/app/app_dirs.h"
 #include "core/app/app_info.h"
+#include "core/app/product.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/event_wait.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
     setUpGraphicsBeforeApplication();
     TApplication app(argc, argv);
     QCoreApplication::setApplicationName(toQString(AppName));
+    QGuiApplication::setDesktopFileName(toQString(kDesktopId));
     if (folderError) {
         showFatalError(*folderError);
         return 1;
