@@ -71,7 +71,8 @@ void TPagePrinter::setBusy(bool busy, const QString& status)
     m_busy = busy;
     actPrint->setEnabled(!busy);
     actSaveAsPdf->setEnabled(!busy);
-    m_progress->setVisible(busy);
+    if (m_progress)
+        m_progress->setVisible(busy);
     if (m_statusBar)
         m_statusBar->showMessage(status, busy ? 0 : kStatusMillis);
 }
@@ -105,7 +106,8 @@ void TPagePrinter::savePdfTo(const QString& fileName)
     setBusy(true, QStringLiteral("Writing %1…").arg(fileName));
     writePagePdf(view->page(), fileName, [this, fileName](const QString& error) {
         setBusy(false, error.isEmpty() ? QStringLiteral("Saved %1").arg(fileName) : QString());
-        if (!error.isEmpty())
+        // A window closed meanwhile takes its page with it; there is no one left to tell.
+        if (!error.isEmpty() && m_window && m_window->isVisible())
             reportError(error);
         emit pdfFinished(error.isEmpty());
     });

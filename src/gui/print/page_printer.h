@@ -48,7 +48,7 @@ private:
     QPointer<QWidget> m_window;
     QPointer<QStatusBar> m_statusBar;
     std::function<QWebEngineView*()> m_shownView;
-    QProgressBar* m_progress = nullptr;
+    QPointer<QProgressBar> m_progress;
     std::unique_ptr<QPrinter> m_printer;
     bool m_busy = false;
 };
