@@ -42,11 +42,13 @@ void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windo
     windowMenu->insertSeparator(beforeInWindow);
 }
 
-TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView)
+TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
+                           std::function<QString()> pageName)
     : QObject(window)
     , m_window(window)
     , m_statusBar(statusBar)
     , m_shownView(std::move(shownView))
+    , m_pageName(std::move(pageName))
 {
     actPrint = makePrintAction(window, "actPrint", QStringLiteral("Print…"), QStringLiteral("Print the shown page"));
     actPrint->setShortcut(QKeySequence::Print);
@@ -77,23 +79,22 @@ void TPagePrinter::setBusy(bool busy, const QString& status)
         m_statusBar->showMessage(status, busy ? 0 : kStatusMillis);
 }
 
-QString TPagePrinter::suggestedPdfName(QWebEngineView* view) const
+QString TPagePrinter::suggestedPdfName() const
 {
-    QString title = view->title().trimmed();
-    title.replace('/', '-');
-    if (title.isEmpty() || !view->url().isLocalFile())
-        title = QStringLiteral("Tilvane");
+    QString name = m_pageName().trimmed();
+    name.replace('/', '-');
+    if (name.isEmpty())
+        name = QStringLiteral("Tilvane");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(title + ".pdf");
+    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + ".pdf");
 }
 
 void TPagePrinter::actSaveAsPdfExecute()
 {
-    QWebEngineView* view = m_shownView();
-    if (m_busy || view == nullptr)
+    if (m_busy || m_shownView() == nullptr)
         return;
     const QString fileName = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save as PDF"),
-                                                          suggestedPdfName(view), QStringLiteral("PDF files (*.pdf)"));
+                                                          suggestedPdfName(), QStringLiteral("PDF files (*.pdf)"));
     if (!fileName.isEmpty())
         savePdfTo(fileName.endsWith(".pdf", Qt::CaseInsensitive) ? fileName : fileName + ".pdf");
 }

@@ -23,7 +23,9 @@ namespace tilvane {
 class TPagePrinter : public QObject {
     Q_OBJECT
 public:
-    TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView);
+    // pageName gives the file name Save as PDF suggests, without ".pdf".
+    TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
+                 std::function<QString()> pageName);
     ~TPagePrinter() override;
 
     QAction* actPrint = nullptr;     // "Print…", Ctrl+P
@@ -43,11 +45,12 @@ signals:
 
 private:
     void setBusy(bool busy, const QString& status);
-    QString suggestedPdfName(QWebEngineView* view) const;
+    QString suggestedPdfName() const;
 
     QPointer<QWidget> m_window;
     QPointer<QStatusBar> m_statusBar;
     std::function<QWebEngineView*()> m_shownView;
+    std::function<QString()> m_pageName;
     QPointer<QProgressBar> m_progress;
     std::unique_ptr<QPrinter> m_printer;
     bool m_busy = false;

@@ -79,8 +79,9 @@ void TfmMain::FormCreate()
         view->load(QUrl(QStringLiteral("about:blank")));
     connectHandlers();
     connectPlayer();
-    m_pagePrinter = new TPagePrinter(this, ui.StatusBar1,
-                                     [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); });
+    m_pagePrinter = new TPagePrinter(
+        this, ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); },
+        [this] { return ui.cbSura->currentText(); });
     addPrintActionsToMenus(*m_pagePrinter, ui.pmBrow, ui.pmSetting, ui.actSetting, ui.actExit);
 }
 
