@@ -1,9 +1,16 @@
-// The juz index tree and the preface/closing page bodies of libina.tvz.
+// The structural index and the preface/closing page bodies of libina.tvz.
 #include "data_fixture.h"
+
+#include "build_error.h"
+#include "core/quran/sura_table.h"
+#include "quran_meta.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <regex>
 
 namespace tilvane::test {
@@ -34,11 +41,29 @@ std::string bodyFile(int sura, char kind)
     return builtLibina().files.at(name);
 }
 
+std::vector<std::string> indexLines()
+{
+    return crLfLines(builtLibina().files.at("libina/ina_idx.txt"));
+}
+
+// The juz part of the index: each juz with its sura ranges; its hizb quarters are left out.
+std::vector<std::string> juzRangeLines()
+{
+    std::vector<std::string> lines;
+    for (const std::string& line : indexLines()) {
+        if (line == "Halaman")
+            break;
+        if (!line.starts_with("\tHizb "))
+            lines.push_back(line);
+    }
+    return lines;
+}
+
 // Every range line names one sura's ayat; together, in order, they cover the whole text once,
 // and each juz's first range begins where that juz begins.
 TEST(JuzIndex, ThirtyJuzWhoseRangesCoverEveryAyaOnceInOrder)
 {
-    const auto lines = crLfLines(builtLibina().files.at("libina/ina_idx.txt"));
+    const auto lines = juzRangeLines();
     const std::regex range(R"(\t(.+) (\d+):(\d+) - (\d+):(\d+))");
     int juz = 0;
     Position next {1, 1};
@@ -68,6 +93,104 @@ TEST(JuzIndex, ThirtyJuzWhoseRangesCoverEveryAyaOnceInOrder)
     }
     EXPECT_EQ(juz, 30);
     EXPECT_EQ(next, (Position {115, 1}));
+}
+
+Position positionOf(int globalAya)
+{
+    int sura = 1;
+    while (SuraTable[static_cast<std::size_t>(sura)].LastAya < globalAya)
+        ++sura;
+    return {sura, globalAya - SuraTable[static_cast<std::size_t>(sura)].FirstAya + 1};
+}
+
+std::string targetOf(int globalAya)
+{
+    const Position at = positionOf(globalAya);
+    return std::to_string(at.sura) + ":" + std::to_string(at.aya);
+}
+
+// Index lines and their targets as quran-meta's lists give them, for the lines this test
+// knows by label; the sura range lines lead to the first aya they name.
+std::vector<std::pair<std::string, std::string>> expectedLabelledNodes(const databuilder::QuranMeta& meta)
+{
+    static const char* const kFractions[] = {"", " \xC2\xBC", " \xC2\xBD", " \xC2\xBE"};
+    std::vector<std::pair<std::string, std::string>> nodes;
+    for (int juz = 0; juz < 30; ++juz) {
+        nodes.emplace_back("Juz " + std::to_string(juz + 1), targetOf(meta.juzStarts[juz]));
+        for (int q = juz * 8; q < juz * 8 + 8; ++q)
+            nodes.emplace_back("\tHizb " + std::to_string(q / 4 + 1) + kFractions[q % 4],
+                               targetOf(meta.quarterStarts[q]));
+    }
+    nodes.emplace_back("Halaman", "");
+    std::size_t juz = 0;
+    for (std::size_t page = 0; page < meta.pageStarts.size(); ++page) {
+        if (juz < 30 && meta.pageStarts[page] >= meta.juzStarts[juz])
+            nodes.emplace_back("\tJuz " + std::to_string(++juz), targetOf(meta.pageStarts[page]));
+        nodes.emplace_back("\t\tHalaman " + std::to_string(page + 1), targetOf(meta.pageStarts[page]));
+    }
+    nodes.emplace_back("Sajdah", "");
+    for (std::size_t i = 0; i < meta.sajdaAyat.size(); ++i)
+        nodes.emplace_back("\tSajdah " + std::to_string(i + 1), targetOf(meta.sajdaAyat[i]));
+    return nodes;
+}
+
+TEST(StructureIndex, EveryNodeLeadsWhereQuranMetaSaysItStarts)
+{
+    const auto lines = indexLines();
+    const auto targets = crLfLines(builtLibina().files.at("libina/ina_idx_pos.txt"));
+    ASSERT_EQ(targets.size(), lines.size());
+    std::vector<std::pair<std::string, std::string>> labelled;
+    const std::regex range(R"(\t.+ (\d+:\d+) - \d+:\d+)");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::smatch match;
+        if (std::regex_match(lines[i], match, range))
+            EXPECT_EQ(targets[i], match[1].str()) << lines[i];
+        else
+            labelled.emplace_back(lines[i], targets[i]);
+    }
+    const auto meta = databuilder::loadQuranMeta(nodeModules());
+    EXPECT_EQ(labelled, expectedLabelledNodes(meta));
+    // A few starts every printed Medina mushaf shows.
+    const std::map<std::string, std::string> known = {
+        {"Juz 30", "78:1"}, {"\tHizb 1 \xC2\xBC", "2:26"}, {"\t\tHalaman 604", "112:1"},
+        {"\tSajdah 1", "7:206"}, {"\tSajdah 15", "96:19"}};
+    for (const auto& [label, target] : labelled) {
+        if (known.count(label))
+            EXPECT_EQ(target, known.at(label)) << label;
+    }
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Juz 30"), 1);
+}
+
+// The builder keeps a juz table of its own for the preface pages; the index takes quran-meta's
+// juz starts. The two must name the same ayat.
+TEST(StructureIndex, QuranMetaJuzStartsAgreeWithTheBuilderTable)
+{
+    const auto meta = databuilder::loadQuranMeta(nodeModules());
+    ASSERT_EQ(meta.juzStarts.size(), databuilder::kJuzStarts.size());
+    for (std::size_t juz = 0; juz < meta.juzStarts.size(); ++juz) {
+        const databuilder::AyaPosition own = databuilder::kJuzStarts[juz];
+        EXPECT_EQ(positionOf(meta.juzStarts[juz]), (Position {own.sura, own.aya})) << "juz " << juz + 1;
+    }
+}
+
+// A list that no longer has the shape the index relies on stops the build.
+TEST(StructureIndex, QuranMetaListsOfAnotherShapeAreRefused)
+{
+    const std::string lists = readFile(nodeModules() / "quran-meta/src/lists/HafsLists.ts");
+    const std::pair<std::string, std::string> faults[] = {
+        {"export const JuzList", "export const JuzTable"},      // list missing
+        {"0, 1, 149, 260,", "0, 1, 260,"},                        // a juz start missing
+        {"0, 1, 149, 260,", "0, 1, 260, 149,"},                   // out of order
+        {"1160, 1722,", "1160, x1722,"},                          // not a number
+    };
+    for (const auto& [from, to] : faults) {
+        TempFolder modules;
+        std::string broken = lists;
+        ASSERT_NE(broken.find(from), std::string::npos) << from;
+        broken.replace(broken.find(from), from.size(), to);
+        writeFile(modules.path() / "quran-meta/src/lists/HafsLists.ts", broken);
+        EXPECT_THROW(databuilder::loadQuranMeta(modules.path()), databuilder::BuildError) << to;
+    }
 }
 
 TEST(SuraBodies, OnePrefaceAndOneClosingPerSura)
