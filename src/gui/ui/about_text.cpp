@@ -89,7 +89,8 @@ void BuildAboutText(QTextEdit* redt1, QLabel* linkLabel, const QString& executab
          "of the License, or (at your option) any later version. The Arabic text, the Arabic sura "
          "names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); "
          "the Indonesian translation, transliteration and sura meanings from the quran-pack package "
-         "(ISC licence); the Arabic font is SIL Scheherazade (SIL Open Font License).");
+         "(ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT "
+         "licence); the Arabic font is SIL Scheherazade (SIL Open Font License).");
     line();
     line("You may give away or sell copies, alone or together with other products, as long as you "
          "pass on the same freedoms and the source code under the same licence; its full text comes "
