@@ -7,6 +7,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -74,6 +75,7 @@ private:
     ExtractResult extractEntry(archive_entry* entry);
     ExtractResult copyData(int fd, const std::string& name);
     ExtractResult tooLarge() const;
+    ExtractResult writeFailed(const std::string& name, int error) const;
 
     std::string m_archive;
     std::uint64_t m_maxBytes;
@@ -100,6 +102,12 @@ ExtractResult Extraction::tooLarge() const
                                        + std::to_string(m_maxBytes / (1024 * 1024)) + " MB; unpacking was stopped.");
 }
 
+ExtractResult Extraction::writeFailed(const std::string& name, int error) const
+{
+    return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": \"" + name
+                                          + "\" cannot be written (" + std::strerror(error) + ").");
+}
+
 ExtractResult Extraction::copyData(int fd, const std::string& name)
 {
     const void* block = nullptr;
@@ -121,10 +129,11 @@ ExtractResult Extraction::copyData(int fd, const std::string& name)
         const char* bytes = static_cast<const char*>(block);
         for (std::size_t done = 0; done < size;) {
             const ssize_t count = ::pwrite(fd, bytes + done, size - done, offset + static_cast<off_t>(done));
-            if (count <= 0 && errno != EINTR)
-                return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": \"" + name
-                                                      + "\" cannot be written (" + std::strerror(errno) + ").");
-            done += count > 0 ? static_cast<std::size_t>(count) : 0;
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count <= 0)
+                return writeFailed(name, count < 0 ? errno : ENOSPC);
+            done += static_cast<std::size_t>(count);
         }
     }
     return {};
@@ -151,14 +160,12 @@ ExtractResult Extraction::extractEntry(archive_entry* entry)
     if (status == ExtractTarget::Status::Refused && m_firstRefused.empty())
         m_firstRefused = name;
     if (status == ExtractTarget::Status::Failed)
-        return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": \"" + name
-                                              + "\" cannot be written (" + std::strerror(m_target.lastError()) + ").");
+        return writeFailed(name, m_target.lastError());
     if (fd < 0)
         return {};
     ExtractResult copied = copyData(fd, name);
     if (::close(fd) != 0 && copied)
-        copied = fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": \"" + name
-                                                + "\" cannot be written (" + std::strerror(errno) + ").");
+        copied = writeFailed(name, errno);
     return copied;
 }
 
