@@ -7,11 +7,6 @@
 #include "core/app/file_bytes.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tilvane {
 
