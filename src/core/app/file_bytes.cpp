@@ -56,6 +56,12 @@ bool readAtMost(int fd, std::uint64_t maxBytes, std::string& bytes)
     }
 }
 
+std::string sizeText(std::uint64_t bytes)
+{
+    constexpr std::uint64_t kMegabyte = 1024 * 1024;
+    return bytes >= kMegabyte ? std::to_string(bytes / kMegabyte) + " MB" : std::to_string(bytes / 1024) + " KB";
+}
+
 } // namespace
 
 FileBytes readFileBytes(const std::string& path, std::uint64_t maxBytes)
@@ -122,7 +128,7 @@ std::string describeReadFailure(ReadFailure failure, std::uint64_t maxBytes)
     case ReadFailure::NotRegular:
         return "It is not a regular file.";
     case ReadFailure::TooLarge:
-        return "It is larger than the " + std::to_string(maxBytes / 1024) + " KB such a file may have.";
+        return "It is larger than the " + sizeText(maxBytes) + " such a file may have.";
     case ReadFailure::Unreadable:
         return "It cannot be read.";
     }
