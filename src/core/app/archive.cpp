@@ -121,10 +121,13 @@ ExtractResult Extraction::copyData(int fd, const std::string& name)
         // ARCHIVE_WARN here is a checksum that does not match: the bytes are damaged.
         if (status != ARCHIVE_OK || offset < 0)
             return damaged();
+        // Counted by the end of the block, so that a block far past the data (a sparse
+        // entry declaring a terabyte) counts as what it would make of the file.
         const std::uint64_t end = static_cast<std::uint64_t>(offset) + size;
-        if (end > m_maxBytes || m_written + (end > entryEnd ? end - entryEnd : 0) > m_maxBytes)
+        const std::uint64_t growth = end > entryEnd ? end - entryEnd : 0;
+        if (end > m_maxBytes || m_written + growth > m_maxBytes)
             return tooLarge();
-        m_written += end > entryEnd ? end - entryEnd : 0;
+        m_written += growth;
         entryEnd = std::max(entryEnd, end);
         const char* bytes = static_cast<const char*>(block);
         for (std::size_t done = 0; done < size;) {
