@@ -56,7 +56,7 @@ void LoadQuranData(IQuranLoadHost& host)
     throwExtractFailure(lib, LibArchive);
     throwExtractFailure(ina, LibinaArchive);
 
-    host.loadIndexTree(parseIndexTree(LineList::loadFromFile(AppDirs.LibinaDir + "ina_idx.txt")));
+    host.loadIndexTree(loadIndexTree(AppDirs.LibinaDir));
     host.fillContents(contentsTree());
     LoadTranslationCatalogue();
     host.writeStylesheets();
