@@ -112,6 +112,7 @@ bool ExtractArchive(const std::string& archivePath, const std::string& targetDir
     if (!reader || !writer)
         return false;
     archive_read_support_format_7zip(reader.get());
+    archive_read_support_format_zip(reader.get());
     archive_write_disk_set_options(writer.get(),
                                    ARCHIVE_EXTRACT_SECURE_SYMLINKS | ARCHIVE_EXTRACT_SECURE_NODOTDOT);
     if (archive_read_open_filename(reader.get(), archivePath.c_str(), 64 * 1024) != ARCHIVE_OK)

@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 
 namespace tilvane {
 
+class ReciterInstallDialog;
 class TDlgSrchSura;
 class TWBContainer;
 
@@ -42,6 +43,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
+    const QtMediaDevice& mediaDevice() const { return mpAudio; }
     int AboutReturnPage = 0;
 
     // The first node, depth first over all levels, whose text equals text without regard to
@@ -51,6 +53,9 @@ public:
 
     // The Select Sura dialog once it has been used; created on first use and kept.
     TDlgSrchSura* suraDialog() const { return m_suraDialog; }
+    // The install dialog once it has been opened; it stays, so an install runs on while the
+    // user reads.
+    ReciterInstallDialog* installDialog() const { return m_installDialog; }
 
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
@@ -110,6 +115,7 @@ private:
     TQuranPos currentPos() const override;
     void gotoNextAya() override;
     void gotoPrevAya() override;
+    void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
     void setPlayPauseButton(int imageIndex, const std::string& hint) override;
@@ -121,6 +127,9 @@ private:
     void setVolumeSlider(int position) override;
     void setContinueChecked(bool checked) override;
     void connectPlayer();
+    void cbReciterChange(const QString& name);
+    void btnInstallReciterClick();
+    void reciterInstalled(const QString& name);
 
     // IPrefaceHost
     void showSuraBehindPreface(int sura) override;
@@ -132,6 +141,7 @@ private:
     QTimer tmrPlay;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
+    ReciterInstallDialog* m_installDialog = nullptr;
     bool FFirstShowDone = false;
 };
 

@@ -1,5 +1,7 @@
 #include "gui/ui/main_window_ui.h"
 
+#include "gui/audio/recitation_options_panel.h"
+#include "gui/audio/reciter_panel.h"
 #include "gui/render/local_web_page.h"
 
 #include <QAction>
@@ -362,6 +364,10 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     chkAudioContinue = named(new QCheckBox("Play Continuously", tabAudio), "chkAudioContinue");
     chkAudioContinue->setChecked(true);
     panAudio->addWidget(chkAudioContinue);
+    panRecitationOptions = new RecitationOptionsPanel(tabAudio);
+    panAudio->addWidget(panRecitationOptions);
+    panReciter = new ReciterPanel(tabAudio);
+    panAudio->addWidget(panReciter);
     panAudio->addStretch(1);
     return tabAudio;
 }

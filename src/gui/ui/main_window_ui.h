@@ -26,6 +26,9 @@ class QWidget;
 
 namespace tilvane {
 
+class RecitationOptionsPanel;
+class ReciterPanel;
+
 // The widgets, actions and menus of the main window, built in one place (in the manner of a
 // designer form) so that the window class holds behaviour only.
 struct TfmMainUi {
@@ -89,6 +92,8 @@ struct TfmMainUi {
     QLabel* lblAuStatus = nullptr;
     QProgressBar* progAudio = nullptr;
     QCheckBox* chkAudioContinue = nullptr;
+    ReciterPanel* panReciter = nullptr;
+    RecitationOptionsPanel* panRecitationOptions = nullptr;
 
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;
