@@ -38,7 +38,8 @@ public:
     void stop() override;
     // Linear: 0..1000 onto 0.0..1.0.
     void setVolume(int volume) override;
-    // GStreamer's playbin changes the rate with its pitch-keeping scaletempo element.
+    // Qt 6.4's GStreamer back end changes the rate with a rate seek and inserts no
+    // scaletempo element, so the pitch moves with the speed.
     void setPlaybackRate(double rate) override;
     double playbackRate() const { return m_rate; }
 

@@ -61,7 +61,7 @@ RecitationOptionsPanel::RecitationOptionsPanel(QWidget* parent)
         cbAyaPause->addItem(QStringLiteral("%1 s").arg(seconds), seconds);
     cbAyaPause->addItem("As long as the aya", kAyaPauseAsAya);
 
-    chkRangeRepeat = new QCheckBox("Repeat ayat", this);
+    chkRangeRepeat = new QCheckBox("Repeat a ra&nge of ayat", this);
     chkRangeRepeat->setObjectName("chkRangeRepeat");
     const auto* positionPattern = new QRegularExpressionValidator(QRegularExpression("\\d{1,3}:\\d{1,3}"), this);
     auto* range = new QHBoxLayout;
@@ -77,12 +77,12 @@ RecitationOptionsPanel::RecitationOptionsPanel(QWidget* parent)
     }
     cbRangeRepeat = countBox(this, "cbRangeRepeat");
 
-    form->addRow("&Speed:", cbSpeed);
+    form->addRow("Spee&d:", cbSpeed);
     form->addRow("&Repeat aya:", cbAyaRepeat);
     form->addRow("Pa&use after:", cbAyaPause);
     form->addRow(chkRangeRepeat);
     form->addRow("From, to:", range);
-    form->addRow("Range:", cbRangeRepeat);
+    form->addRow("&Times:", cbRangeRepeat);
 
     connect(cbSpeed, &QComboBox::currentIndexChanged, this, [this] {
         AppSet.PlaybackSpeed = cbSpeed->currentData().toInt();

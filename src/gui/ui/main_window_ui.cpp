@@ -355,6 +355,8 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     infoLayout->addWidget(lblAuPlayAya, 1, 0, 1, 2);
     infoLayout->addWidget(lblAuStatus, 1, 2);
     panAudio->addWidget(info);
+    panReciter = new ReciterPanel(tabAudio);
+    panAudio->addWidget(panReciter);
 
     progAudio = named(new QProgressBar(tabAudio), "progAudio");
     progAudio->setFixedHeight(9);
@@ -366,8 +368,6 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     panAudio->addWidget(chkAudioContinue);
     panRecitationOptions = new RecitationOptionsPanel(tabAudio);
     panAudio->addWidget(panRecitationOptions);
-    panReciter = new ReciterPanel(tabAudio);
-    panAudio->addWidget(panReciter);
     panAudio->addStretch(1);
     return tabAudio;
 }
