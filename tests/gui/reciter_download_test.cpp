@@ -113,6 +113,25 @@ TEST_F(ReciterDownload, WebInstallKeepsGoodFilesAndNamesEachFailure)
     EXPECT_TRUE(isReciterInstalled("web"));
 }
 
+TEST_F(ReciterDownload, CancelStopsAtOnceAndKeepsWhatIsComplete)
+{
+    AppDirs.AudioDir = app.dir() + "res/audio/";
+    serve(1, 5, Answer::Stall);
+    ReciterInstallJob job("web", server.url("r/"), {1});
+    bool finished = false;
+    QObject::connect(&job, &ReciterInstallJob::finished, [&] { finished = true; });
+    job.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(installed("001/001007.mp3")); }, 60000));
+
+    job.cancel();
+    // Settled before cancel returns: nothing waits for the stalled transfer.
+    EXPECT_TRUE(job.summary().cancelled);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, 60000));
+    EXPECT_EQ(job.summary().installed, 6);
+    EXPECT_TRUE(partFilesBelow(app / "res").empty());
+    EXPECT_TRUE(isReciterInstalled("web"));
+}
+
 TEST_F(ReciterDownload, AKilledInstallLeavesNoFinalTruncatedFileAndTheNextRunFetchesOnlyTheRest)
 {
     serve(1, 5, Answer::Stall);
