@@ -154,7 +154,7 @@ TEST_F(ReciterDownload, AKilledInstallLeavesNoFinalTruncatedFileAndTheNextRunFet
     EXPECT_TRUE(partFilesBelow(app / "res").empty());
 }
 
-TEST_F(ReciterDownload, TheCommandExitsTwoOnBadArgumentsAndListsAndRemoves)
+TEST_F(ReciterDownload, TheCommandInstallsFromAZipListsRemovesAndRefusesBadArguments)
 {
     const std::vector<QStringList> badArguments{
         {},
@@ -170,9 +170,22 @@ TEST_F(ReciterDownload, TheCommandExitsTwoOnBadArgumentsAndListsAndRemoves)
     QProcess* install = reciterTool({"install", "web", server.url("r/"), "--suras", "1"});
     EXPECT_EQ(runToEnd(install), 0);
     EXPECT_TRUE(install->readAllStandardError().contains("11/11 files"));
+    // A ZIP holding the files in per-sura folders below one top folder.
+    fs::create_directories(app / "zip" / "qari" / "114");
+    for (int aya = 1; aya <= 6; ++aya)
+        writeFile(app / "zip" / "qari" / ayaRelativePath(114, aya), spokenClip().toStdString());
+    ASSERT_EQ(QProcess::execute("7zz", {"a", "-tzip", "-bso0", QString::fromStdString((app / "qari.zip").string()),
+                                        QString::fromStdString((app / "zip" / "qari").string())}),
+              0);
+    EXPECT_EQ(runToEnd(reciterTool({"install", "zipped", QString::fromStdString((app / "qari.zip").string()),
+                                    "--suras", "114"})),
+              0);
+    EXPECT_TRUE(fs::exists(app.dir() + "res/audio/zipped/114/114006.mp3"));
+    EXPECT_FALSE(fs::exists(app.dir() + "res/audio/.zipped.unpack"));
+
     QProcess* list = reciterTool({"list"});
     EXPECT_EQ(runToEnd(list), 0);
-    EXPECT_EQ(list->readAllStandardOutput(), "web\n");
+    EXPECT_EQ(list->readAllStandardOutput(), "web\nzipped\n");
     EXPECT_EQ(runToEnd(reciterTool({"remove", "web"})), 0);
     EXPECT_FALSE(fs::exists(installed("")));
     EXPECT_EQ(runToEnd(reciterTool({"remove", "web"})), 1);
