@@ -29,7 +29,12 @@ UnpackedArchive unpackReciterArchive(const std::string& archive, const std::stri
     UnpackedArchive unpacked;
     unpacked.folder = AppDirs.AudioDir + "." + name + ".unpack" + kPathSeparator;
     removeUnpackedArchive(unpacked);
-    unpacked.clean = ExtractArchive(archive, unpacked.folder);
+    const ExtractResult result = ExtractArchive(archive, unpacked.folder, kMaxReciterArchiveBytes);
+    if (!result) {
+        unpacked.problem = result.message.empty() ? "Cannot open file \"" + archive + "\"." : result.message;
+        if (result.outcome == ExtractResult::Outcome::Refused)
+            unpacked.problem += " The files that could be read are used.";
+    }
     unpacked.root = sourceRoot(unpacked.folder);
     return unpacked;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace tilvane {
@@ -16,13 +17,16 @@ ReciterSourceKind classifyReciterSource(const std::string& source);
 
 // Unpacks a reciter archive into a folder of its own beside the recitations (a hidden one,
 // replaced if a killed run left it) and returns the folder its files lie in. Entries that
-// would land outside it (absolute paths, "..", links) are refused; clean is false then, or
-// when the archive is damaged, and the entries that could be read are still there.
+// would land outside it (absolute paths, "..", links) are refused; problem says so then, or
+// why the archive could not be unpacked, and the entries that could be read are still there.
 struct UnpackedArchive {
     std::string folder;
     std::string root;
-    bool clean = false;
+    std::string problem; // empty after a clean extraction
 };
+
+// A full per-aya set at a high bit rate stays well below this; more is a decompression bomb.
+inline constexpr std::uint64_t kMaxReciterArchiveBytes = 16ull * 1024 * 1024 * 1024;
 UnpackedArchive unpackReciterArchive(const std::string& archive, const std::string& name);
 void removeUnpackedArchive(const UnpackedArchive& unpacked);
 

@@ -60,12 +60,8 @@ void ReciterInstallJob::onUnpacked()
 {
     m_unpacker->wait();
     delete std::exchange(m_unpacker, nullptr);
-    if (!m_unpacked.clean) {
-        m_installer->addSourceFailure("\"" + m_source.toStdString()
-                                      + "\" did not unpack cleanly (it is damaged, or holds entries with absolute "
-                                        "paths, \"..\" or links, which were refused); the files that could be "
-                                        "read were used");
-    }
+    if (!m_unpacked.problem.empty())
+        m_installer->addSourceFailure(m_unpacked.problem);
     auto folder = std::make_unique<FolderTransfer>(m_unpacked.root, FolderTransfer::Mode::Move);
     startTransfer(std::make_unique<QueuedTransfer>(std::move(folder)));
     if (m_cancelRequested)
