@@ -1,0 +1,97 @@
+// The sura page the reader asked for is the one that ends loaded and focused: whatever the
+// timing of the requests, the working folder's name, or history moves the view offers.
+#include "core/app/app_dirs.h"
+#include "gui/support/page_wait.h"
+#include "gui/support/reader_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+using namespace tilvane;
+using namespace tilvane::test;
+
+namespace {
+
+QString shownFile(TfmMain& window)
+{
+    return QUrl(evaluate(window.ui.wbQuran, "document.URL").toString()).fileName();
+}
+
+TEST(ReaderPageLoads, RapidSuraChangesEndOnTheLastRequestedSuraFocused)
+{
+    TestAppFolder app;
+    auto window = showReaderAt(app, 1, 1);
+    ASSERT_NE(window, nullptr);
+    // Key presses as fast as a held key or a double-click gives them, at uneven spacing.
+    for (int press = 0; press < 10; ++press) {
+        window->ui.actGotoSuraNext->trigger();
+        QTest::qWait(press % 3 * 20);
+    }
+    EXPECT_TRUE(showsAya(*window, 11, 1));
+    window->ui.actGotoAyaNext->trigger();
+    EXPECT_TRUE(showsAya(*window, 11, 2)) << "later moves still scroll and mark";
+}
+
+// The working root's URL is written into every page and compared with the one the engine
+// reports; neither may depend on how the temporary folder is spelt.
+class UnusualTempFolder : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnusualTempFolder, PagesLoadTheirScriptsAndAreFocused)
+{
+    const std::string scratch = std::string(std::getenv("TILVANE_TEST_PROCESS_DIR")) + "/";
+    for (const char* folder : {"x", "y", "a&not", "b&copy"})
+        std::filesystem::create_directories(scratch + folder);
+    const std::string saved = std::getenv("TMPDIR");
+    setenv("TMPDIR", (scratch + GetParam()).c_str(), 1);
+    TestAppFolder app;
+    setenv("TMPDIR", saved.c_str(), 1);
+
+    auto window = showReaderAt(app, 2, 5);
+    ASSERT_NE(window, nullptr) << AppDirs.TempDir;
+    window->ui.actGotoSuraNext->trigger();
+    EXPECT_TRUE(showsAya(*window, 3, 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spellings, UnusualTempFolder, ::testing::Values("x/../y", "a&not", "b&copy/."),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST(ReaderPageLoads, HistoryMovesLeaveTheShownSuraInPlace)
+{
+    TestAppFolder app;
+    auto window = showReaderAt(app, 2, 3);
+    ASSERT_NE(window, nullptr);
+    window->ui.actGotoSuraNext->trigger();
+    ASSERT_TRUE(showsAya(*window, 3, 1));
+    const QString page = shownFile(*window);
+
+    QWebEngineView* view = window->ui.wbQuran;
+    QWidget* input = view->focusProxy() != nullptr ? view->focusProxy() : view;
+    const std::function<void()> moves[] = {
+        [&] { view->triggerPageAction(QWebEnginePage::Back); },
+        [&] { QTest::mouseClick(input, Qt::BackButton, {}, QPoint(20, 20)); },
+        [&] { evaluate(view, "history.back(); 1"); },
+        [&] { view->triggerPageAction(QWebEnginePage::Forward); },
+    };
+    for (const auto& move : moves) {
+        QSignalSpy started(view, &QWebEngineView::loadStarted);
+        move();
+        // A move the view takes starts a load at once; wait for it to end before looking.
+        evaluate(view, "1");
+        if (!started.isEmpty())
+            waitFor([&] { return !view->page()->isLoading(); });
+        EXPECT_EQ(shownFile(*window), page);
+    }
+    window->ui.actGotoAyaNext->trigger();
+    EXPECT_TRUE(showsAya(*window, 3, 2));
+}
+
+} // namespace
