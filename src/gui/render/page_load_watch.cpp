@@ -1,6 +1,7 @@
 #include "gui/render/page_load_watch.h"
 
 #include <QDir>
+#include <QTimer>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -12,6 +13,8 @@ namespace {
 
 // Asked in the reader's own script world, where no page script can change the answer.
 constexpr char kDocumentQuery[] = "[document.URL, document.readyState === 'complete']";
+constexpr int kAskAgainMs = 20;
+constexpr int kAnswersBeforeReload = 250; // about five seconds
 
 QString normalForm(const QUrl& url)
 {
@@ -34,7 +37,8 @@ void TPageLoadWatch::expect(const QUrl& url)
     m_expected = url;
     ++m_request;
     m_complete = false;
-    m_asked = false;
+    m_reloaded = false;
+    m_answers = 0;
 }
 
 bool TPageLoadWatch::sameDocument(const QUrl& a, const QUrl& b)
@@ -44,34 +48,45 @@ bool TPageLoadWatch::sameDocument(const QUrl& a, const QUrl& b)
 
 void TPageLoadWatch::loadEnded()
 {
-    if (!m_view || m_complete || !m_expected.isValid())
-        return;
-    const quint64 request = m_request;
+    if (m_view && !m_complete && m_expected.isValid())
+        askDocument(m_request);
+}
+
+void TPageLoadWatch::askDocument(quint64 request)
+{
     QPointer<TPageLoadWatch> self(this);
     m_view->page()->runJavaScript(QString::fromLatin1(kDocumentQuery), QWebEngineScript::ApplicationWorld,
                                   [self, request](const QVariant& answer) {
                                       const QVariantList parts = answer.toList();
-                                      if (self && parts.size() == 2)
-                                          self->documentAnswered(request, QUrl(parts[0].toString()), parts[1].toBool());
+                                      if (self)
+                                          self->documentAnswered(request, QUrl(parts.value(0).toString()),
+                                                                 parts.value(1).toBool());
                                   });
 }
 
+// Measured: a second load asked for while the first is ending is carried out without any
+// report of its own, so until the document is the one asked for it is asked again; a
+// request the engine has not carried out after a while is made once more.
 void TPageLoadWatch::documentAnswered(quint64 request, const QUrl& shown, bool complete)
 {
     if (request != m_request || m_complete || !m_view)
         return;
-    if (sameDocument(shown, m_expected)) {
-        if (complete) {
-            m_complete = true;
-            emit documentComplete();
-        }
+    if (sameDocument(shown, m_expected) && complete) {
+        m_complete = true;
+        emit documentComplete();
         return;
     }
-    // The engine is idle on another document: the request was lost among overlapping loads.
-    if (!m_view->page()->isLoading() && !m_asked) {
-        m_asked = true;
+    if (++m_answers == kAnswersBeforeReload && !m_reloaded) {
+        m_reloaded = true;
+        m_answers = 0;
         m_view->load(m_expected);
+        return;
     }
+    if (m_answers < kAnswersBeforeReload)
+        QTimer::singleShot(kAskAgainMs, this, [this, request] {
+            if (request == m_request && m_view)
+                askDocument(request);
+        });
 }
 
 } // namespace tilvane

@@ -11,8 +11,8 @@ namespace tilvane {
 // Tells when the page last asked for is loaded, and only then. The engine may report one
 // end for two overlapping loads, sometimes while the view still names the first URL, and it
 // names a URL in normal form ("a/../b" as "b"). So at every end of a load the document
-// itself is asked which URL it holds, the answer is compared in normal form, and a request
-// the engine dropped is made once more.
+// itself is asked which URL it holds and whether it is complete, and the answer is compared
+// in normal form.
 class TPageLoadWatch : public QObject {
     Q_OBJECT
 public:
@@ -29,13 +29,15 @@ signals:
 
 private:
     void loadEnded();
+    void askDocument(quint64 request);
     void documentAnswered(quint64 request, const QUrl& shown, bool complete);
 
     QPointer<QWebEngineView> m_view;
     QUrl m_expected;
     quint64 m_request = 0;
     bool m_complete = false;
-    bool m_asked = false;
+    bool m_reloaded = false;
+    int m_answers = 0;
 };
 
 } // namespace tilvane
