@@ -88,7 +88,11 @@ TEST(ReaderPageLoads, HistoryMovesLeaveTheShownSuraInPlace)
     QWebEngineView* view = window->ui.wbQuran;
     QWidget* input = view->focusProxy() != nullptr ? view->focusProxy() : view;
     const std::function<void()> moves[] = {
-        [&] { QTest::mouseClick(input, Qt::BackButton, {}, QPoint(20, 20)); },
+        [&] {
+            QTest::mouseMove(input, QPoint(20, 20));
+            QTest::mousePress(input, Qt::BackButton, {}, QPoint(20, 20));
+            QTest::mouseRelease(input, Qt::BackButton, {}, QPoint(20, 20), 30);
+        },
         [&] { evaluate(view, "history.back(); 1"); },
         [&] { view->triggerPageAction(QWebEnginePage::Back); },
         [&] { view->triggerPageAction(QWebEnginePage::Forward); },
