@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>

@@ -1,7 +1,6 @@
 #include "gui/render/page_load_watch.h"
 
 #include <QDir>
-#include <QTimer>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -13,8 +12,8 @@ namespace {
 
 // Asked in the reader's own script world, where no page script can change the answer.
 constexpr char kDocumentQuery[] = "[document.URL, document.readyState === 'complete']";
-constexpr int kAskAgainMs = 20;
-constexpr int kAnswersBeforeReload = 250; // about five seconds
+constexpr int kAskIntervalMs = 20;
+constexpr int kAsksBeforeReload = 250; // about five seconds
 
 QString normalForm(const QUrl& url)
 {
@@ -23,12 +22,20 @@ QString normalForm(const QUrl& url)
     return url.adjusted(QUrl::NormalizePathSegments).toString(QUrl::FullyEncoded);
 }
 
+// The same document, whatever the spelling of the two URLs.
+bool sameDocument(const QUrl& a, const QUrl& b)
+{
+    return a.isValid() && b.isValid() && normalForm(a) == normalForm(b);
+}
+
 } // namespace
 
 TPageLoadWatch::TPageLoadWatch(QWebEngineView* view, QObject* parent)
     : QObject(parent)
     , m_view(view)
 {
+    m_asking.setInterval(kAskIntervalMs);
+    connect(&m_asking, &QTimer::timeout, this, &TPageLoadWatch::askDocument);
     connect(view, &QWebEngineView::loadFinished, this, &TPageLoadWatch::loadEnded);
 }
 
@@ -38,22 +45,39 @@ void TPageLoadWatch::expect(const QUrl& url)
     ++m_request;
     m_complete = false;
     m_reloaded = false;
-    m_answers = 0;
+    m_asks = 0;
+    m_asking.stop();
 }
 
-bool TPageLoadWatch::sameDocument(const QUrl& a, const QUrl& b)
-{
-    return a.isValid() && b.isValid() && normalForm(a) == normalForm(b);
-}
-
+// Measured: a second load asked for while the first is ending is carried out without any
+// report of its own. So from the end of a load on, the document is asked until it is the
+// one asked for; the engine may also drop an answer when the document goes, hence a timer
+// rather than a chain of answers.
 void TPageLoadWatch::loadEnded()
 {
-    if (m_view && !m_complete && m_expected.isValid())
-        askDocument(m_request);
+    if (!m_view || m_complete || !m_expected.isValid())
+        return;
+    askDocument();
+    m_asking.start();
 }
 
-void TPageLoadWatch::askDocument(quint64 request)
+void TPageLoadWatch::askDocument()
 {
+    if (!m_view || m_complete) {
+        m_asking.stop();
+        return;
+    }
+    // A request the engine has not carried out after a while is made once more.
+    if (++m_asks > kAsksBeforeReload) {
+        m_asking.stop();
+        if (!m_reloaded) {
+            m_reloaded = true;
+            m_asks = 0;
+            m_view->load(m_expected);
+        }
+        return;
+    }
+    const quint64 request = m_request;
     QPointer<TPageLoadWatch> self(this);
     m_view->page()->runJavaScript(QString::fromLatin1(kDocumentQuery), QWebEngineScript::ApplicationWorld,
                                   [self, request](const QVariant& answer) {
@@ -64,29 +88,13 @@ void TPageLoadWatch::askDocument(quint64 request)
                                   });
 }
 
-// Measured: a second load asked for while the first is ending is carried out without any
-// report of its own, so until the document is the one asked for it is asked again; a
-// request the engine has not carried out after a while is made once more.
 void TPageLoadWatch::documentAnswered(quint64 request, const QUrl& shown, bool complete)
 {
-    if (request != m_request || m_complete || !m_view)
+    if (request != m_request || m_complete || !complete || !sameDocument(shown, m_expected))
         return;
-    if (sameDocument(shown, m_expected) && complete) {
-        m_complete = true;
-        emit documentComplete();
-        return;
-    }
-    if (++m_answers == kAnswersBeforeReload && !m_reloaded) {
-        m_reloaded = true;
-        m_answers = 0;
-        m_view->load(m_expected);
-        return;
-    }
-    if (m_answers < kAnswersBeforeReload)
-        QTimer::singleShot(kAskAgainMs, this, [this, request] {
-            if (request == m_request && m_view)
-                askDocument(request);
-        });
+    m_complete = true;
+    m_asking.stop();
+    emit documentComplete();
 }
 
 } // namespace tilvane

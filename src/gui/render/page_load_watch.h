@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 class QWebEngineView;
@@ -21,15 +22,12 @@ public:
     // The page now asked for; a load of any other page no longer counts.
     void expect(const QUrl& url);
 
-    // The same document, whatever the spelling of the two URLs.
-    static bool sameDocument(const QUrl& a, const QUrl& b);
-
 signals:
     void documentComplete();
 
 private:
     void loadEnded();
-    void askDocument(quint64 request);
+    void askDocument();
     void documentAnswered(quint64 request, const QUrl& shown, bool complete);
 
     QPointer<QWebEngineView> m_view;
@@ -37,7 +35,8 @@ private:
     quint64 m_request = 0;
     bool m_complete = false;
     bool m_reloaded = false;
-    int m_answers = 0;
+    int m_asks = 0;
+    QTimer m_asking;
 };
 
 } // namespace tilvane
