@@ -1,0 +1,377 @@
+#include "core/search/search_index.h"
+
+#include "core/quran/quran_pos.h"
+#include "core/search/fold_tokenizer.h"
+#include "core/search/sqlite_db.h"
+#include "core/search/text_fold.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <set>
+
+namespace tilvane {
+
+namespace {
+
+// Bump when the tokenizer or the tables change: an index of another format is rebuilt.
+constexpr char kFormat[] = "1";
+
+// A row's id is globalAya * kSourceSlots + source id: ids in order are Quran order.
+constexpr std::int64_t kSourceSlots = 1024;
+
+// FTS5 checks every branch of an OR for every row, so a word found in thousands of
+// spellings is asked for in groups and the groups' rows joined here.
+constexpr std::size_t kTermsPerQuery = 32;
+
+constexpr char kSchema[] = R"(
+CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);
+CREATE TABLE sources(id INTEGER PRIMARY KEY, name TEXT UNIQUE NOT NULL, title TEXT NOT NULL,
+                     field INTEGER NOT NULL, stamp TEXT NOT NULL);
+CREATE TABLE docs(id INTEGER PRIMARY KEY, body TEXT NOT NULL);
+CREATE VIRTUAL TABLE words USING fts5(body, content='docs', content_rowid='id', tokenize='tilvane_fold');
+)";
+
+std::string quoted(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        out += c;
+        if (c == '"')
+            out += '"';
+    }
+    return out + "\"";
+}
+
+std::string joined(const std::vector<std::string>& tokens)
+{
+    std::string out;
+    for (const std::string& token : tokens)
+        out += (out.empty() ? "" : " ") + token;
+    return out;
+}
+
+std::vector<std::int64_t> intersection(const std::vector<std::int64_t>& a, const std::vector<std::int64_t>& b)
+{
+    std::vector<std::int64_t> out;
+    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
+    return out;
+}
+
+TQuranPos positionOf(int globalAya)
+{
+    int sura = 1;
+    while (sura < kSuraCount && SuraTable[sura].LastAya < globalAya)
+        ++sura;
+    return {sura, globalAya - SuraTable[sura].FirstAya + 1};
+}
+
+int progressHandler(void* cancelled)
+{
+    const auto* check = static_cast<const std::function<bool()>*>(cancelled);
+    return check != nullptr && *check && (*check)() ? 1 : 0;
+}
+
+} // namespace
+
+SearchIndex::SearchIndex(std::string path) : m_path(std::move(path))
+{
+    open();
+}
+
+SearchIndex::~SearchIndex() = default;
+
+void SearchIndex::open()
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
+    try {
+        m_db = std::make_unique<SqliteDb>(m_path);
+        registerFoldTokenizer(*m_db);
+        SqliteStatement tables(*m_db, "SELECT count(*) FROM sqlite_master WHERE name = 'meta'");
+        tables.step();
+        if (tables.int64(0) == 0) {
+            m_db->exec(std::string("BEGIN;") + kSchema + "INSERT INTO meta VALUES('format', '" + kFormat + "'); COMMIT;");
+        } else {
+            SqliteStatement format(*m_db, "SELECT value FROM meta WHERE key = 'format'");
+            if (!format.step() || format.text(0) != kFormat)
+                throw SqliteError("another format", SQLITE_NOTADB);
+        }
+        readIndexedSources();
+    } catch (const SqliteError& error) {
+        if (!error.damaged())
+            throw;
+        recreate();
+    }
+}
+
+void SearchIndex::recreate()
+{
+    m_db.reset();
+    m_indexed.clear();
+    m_vocabularyRead = false;
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        std::error_code ignored;
+        std::filesystem::remove(m_path + suffix, ignored);
+    }
+    open();
+}
+
+void SearchIndex::readIndexedSources()
+{
+    m_indexed.clear();
+    SqliteStatement rows(*m_db, "SELECT id, name, title, field, stamp FROM sources");
+    while (rows.step())
+        m_indexed[rows.int64(0)] = {rows.text(1), rows.text(2), static_cast<int>(rows.int64(3)), rows.text(4)};
+}
+
+void SearchIndex::update(std::vector<SearchSource> sources)
+{
+    m_sources = std::move(sources);
+    try {
+        synchronize();
+    } catch (const SqliteError& error) {
+        if (!error.damaged())
+            throw;
+        recreate();
+        synchronize();
+    }
+}
+
+void SearchIndex::synchronize()
+{
+    readIndexedSources();
+    std::vector<std::int64_t> stale;
+    for (const auto& [id, indexed] : m_indexed) {
+        const bool current = std::any_of(m_sources.begin(), m_sources.end(), [&](const SearchSource& source) {
+            return source.name == indexed.name && source.title == indexed.title && source.field == indexed.field
+                && source.stamp == indexed.stamp;
+        });
+        if (!current)
+            stale.push_back(id);
+    }
+    for (std::int64_t id : stale)
+        dropSource(id);
+    for (const SearchSource& source : m_sources) {
+        const bool indexed = std::any_of(m_indexed.begin(), m_indexed.end(),
+                                         [&](const auto& entry) { return entry.second.name == source.name; });
+        if (!indexed)
+            addSource(source);
+    }
+}
+
+void SearchIndex::dropSource(std::int64_t id)
+{
+    m_vocabularyRead = false;
+    m_db->exec("BEGIN");
+    try {
+        // An external-content index forgets a row only when told what the row held.
+        SqliteStatement forget(*m_db, "INSERT INTO words(words, rowid, body) SELECT 'delete', id, body FROM docs "
+                                      "WHERE id % 1024 = ?1");
+        forget.bind(1, id).step();
+        SqliteStatement remove(*m_db, "DELETE FROM docs WHERE id % 1024 = ?1");
+        remove.bind(1, id).step();
+        SqliteStatement source(*m_db, "DELETE FROM sources WHERE id = ?1");
+        source.bind(1, id).step();
+        m_db->exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    m_indexed.erase(id);
+}
+
+void SearchIndex::addSource(const SearchSource& source)
+{
+    std::int64_t id = 0;
+    while (m_indexed.contains(id))
+        ++id;
+    if (id >= kSourceSlots)
+        return;
+    std::vector<std::string> texts;
+    try {
+        texts = source.ayaTexts();
+    } catch (const TilvaneError& error) {
+        m_problems.push_back(error.what());
+        return;
+    }
+    m_vocabularyRead = false;
+    m_db->exec("BEGIN");
+    try {
+        SqliteStatement doc(*m_db, "INSERT INTO docs(id, body) VALUES(?1, ?2)");
+        SqliteStatement word(*m_db, "INSERT INTO words(rowid, body) VALUES(?1, ?2)");
+        for (std::size_t k = 0; k < texts.size() && k < static_cast<std::size_t>(kAyaCount); ++k) {
+            if (texts[k].empty())
+                continue;
+            const std::int64_t rowid = static_cast<std::int64_t>(k + 1) * kSourceSlots + id;
+            doc.bind(1, rowid).bind(2, texts[k]).step();
+            doc.reset();
+            word.bind(1, rowid).bind(2, texts[k]).step();
+            word.reset();
+        }
+        SqliteStatement row(*m_db, "INSERT INTO sources(id, name, title, field, stamp) VALUES(?1, ?2, ?3, ?4, ?5)");
+        row.bind(1, id).bind(2, source.name).bind(3, source.title).bind(4, source.field).bind(5, source.stamp).step();
+        m_db->exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    m_indexed[id] = {source.name, source.title, source.field, source.stamp};
+}
+
+std::vector<std::string> SearchIndex::takeProblems()
+{
+    std::vector<std::string> problems;
+    problems.swap(m_problems);
+    return problems;
+}
+
+SearchResults SearchIndex::find(std::string_view query, const SearchOptions& options)
+{
+    m_cancelled = &options.cancelled;
+    sqlite3_progress_handler(m_db->handle(), 1000, progressHandler, const_cast<std::function<bool()>*>(m_cancelled));
+    struct Detach {
+        SearchIndex& index;
+        ~Detach()
+        {
+            if (index.m_db)
+                sqlite3_progress_handler(index.m_db->handle(), 0, nullptr, nullptr);
+            index.m_cancelled = nullptr;
+        }
+    } detach{*this};
+    try {
+        return findOnce(query, options);
+    } catch (const SqliteError& error) {
+        if (!error.damaged())
+            throw;
+        recreate();
+        synchronize();
+        sqlite3_progress_handler(m_db->handle(), 1000, progressHandler, const_cast<std::function<bool()>*>(m_cancelled));
+        return findOnce(query, options);
+    }
+}
+
+SearchResults SearchIndex::findOnce(std::string_view query, const SearchOptions& options)
+{
+    SearchResults results;
+    results.terms = parseQuery(query);
+    if (results.terms.empty())
+        return results;
+    std::vector<std::int64_t> rowids;
+    for (std::size_t k = 0; k < results.terms.size(); ++k) {
+        std::vector<std::int64_t> found = termRowids(results.terms[k], options.wholeWord);
+        rowids = k == 0 ? std::move(found) : intersection(rowids, found);
+        if (rowids.empty())
+            return results;
+    }
+    std::erase_if(rowids, [&](std::int64_t rowid) {
+        const auto source = m_indexed.find(rowid % kSourceSlots);
+        const auto aya = static_cast<int>(rowid / kSourceSlots);
+        return source == m_indexed.end() || (source->second.field & options.fields) == 0 || aya < options.firstAya
+            || aya > options.lastAya;
+    });
+    results.total = rowids.size();
+    std::set<std::int64_t> ayat;
+    for (std::int64_t rowid : rowids)
+        ayat.insert(rowid / kSourceSlots);
+    results.ayaCount = ayat.size();
+
+    std::size_t keep = rowids.size();
+    if (isSingleLetterQuery(results.terms))
+        keep = std::min(keep, kSingleLetterCap);
+    if (options.limit > 0)
+        keep = std::min(keep, options.limit);
+    results.capped = keep < rowids.size();
+    SqliteStatement body(*m_db, "SELECT body FROM docs WHERE id = ?1");
+    for (std::size_t k = 0; k < keep; ++k) {
+        const std::int64_t rowid = rowids[k];
+        const IndexedSource& source = m_indexed.at(rowid % kSourceSlots);
+        const TQuranPos position = positionOf(static_cast<int>(rowid / kSourceSlots));
+        body.bind(1, rowid);
+        SearchHit hit{position.Sura, position.Aya, source.field, source.title, {}};
+        if (body.step())
+            hit.text = body.text(0);
+        body.reset();
+        results.hits.push_back(std::move(hit));
+    }
+    return results;
+}
+
+std::vector<std::int64_t> SearchIndex::termRowids(const QueryTerm& term, bool wholeWord)
+{
+    if (wholeWord)
+        return matchRowids(quoted(joined(term.tokens)));
+    const std::string& token = term.tokens.front();
+    if (term.phrase || codePointCount(token) == 1)
+        return matchRowids(quoted(joined(term.tokens)) + " *");
+    // Any part of a word: every indexed spelling that holds the token.
+    std::vector<std::int64_t> rowids;
+    std::string expression;
+    std::size_t inExpression = 0;
+    auto flush = [&] {
+        if (inExpression == 0)
+            return;
+        std::vector<std::int64_t> found = matchRowids(expression);
+        std::vector<std::int64_t> merged;
+        std::set_union(rowids.begin(), rowids.end(), found.begin(), found.end(), std::back_inserter(merged));
+        rowids.swap(merged);
+        expression.clear();
+        inExpression = 0;
+    };
+    for (const std::string& word : vocabulary()) {
+        if (!tokenMatches(token, word, false))
+            continue;
+        expression += (inExpression == 0 ? "" : " OR ") + quoted(word);
+        if (++inExpression == kTermsPerQuery)
+            flush();
+    }
+    flush();
+    return rowids;
+}
+
+std::vector<std::int64_t> SearchIndex::matchRowids(const std::string& expression)
+{
+    std::vector<std::int64_t> rowids;
+    SqliteStatement match(*m_db, "SELECT rowid FROM words WHERE words MATCH ?1 ORDER BY rowid");
+    match.bind(1, expression);
+    while (match.step())
+        rowids.push_back(match.int64(0));
+    return rowids;
+}
+
+const std::vector<std::string>& SearchIndex::vocabulary()
+{
+    if (!m_vocabularyRead) {
+        m_vocabulary.clear();
+        m_db->exec("CREATE VIRTUAL TABLE IF NOT EXISTS temp.vocabulary USING fts5vocab(main, words, row)");
+        SqliteStatement terms(*m_db, "SELECT term FROM temp.vocabulary");
+        while (terms.step())
+            m_vocabulary.push_back(terms.text(0));
+        m_vocabularyRead = true;
+    }
+    return m_vocabulary;
+}
+
+std::string searchIndexPath(const std::string& appDir)
+{
+    std::string cache;
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg != nullptr && xdg[0] == '/')
+        cache = xdg;
+    else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
+        cache = std::string(home) + "/.cache";
+    else
+        cache = std::filesystem::temp_directory_path().string();
+    // FNV-1a of the folder's path names the file.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : appDir)
+        hash = (hash ^ c) * 1099511628211ull;
+    char name[40];
+    std::snprintf(name, sizeof name, "search-%016llx.sqlite", static_cast<unsigned long long>(hash));
+    return cache + "/tilvane/" + name;
+}
+
+} // namespace tilvane
