@@ -196,6 +196,8 @@ void SearchIndex::addSource(const SearchSource& source)
     try {
         texts = source.ayaTexts();
     } catch (const TilvaneError& error) {
+        if (source.required)
+            throw;
         m_problems.push_back(error.what());
         return;
     }

@@ -25,6 +25,8 @@ struct SearchSource {
     std::string stamp; // changes whenever the text does
     // Called only when the source must be indexed; may throw TilvaneError.
     std::function<std::vector<std::string>()> ayaTexts;
+    // A required text that cannot be read fails the update; any other is left out.
+    bool required = false;
 };
 
 struct SearchOptions {
@@ -64,7 +66,8 @@ public:
     ~SearchIndex();
 
     // Makes the index hold exactly these sources. A source whose texts cannot be read is left
-    // out and named by takeProblems(); it is tried again at the next update.
+    // out and named by takeProblems() (or, when required, throws); it is tried again at the
+    // next update.
     void update(std::vector<SearchSource> sources);
     SearchResults find(std::string_view query, const SearchOptions& options);
     std::vector<std::string> takeProblems();

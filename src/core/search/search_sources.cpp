@@ -67,7 +67,8 @@ std::string ayaWithoutBismillah(const std::string& line, const std::string& bism
 
 BuiltInTexts textStoreTexts()
 {
-    return {[] { return QuranUthmani; }, [] { return InaLatn; }, [] { return InaTran; }};
+    return {[arabic = QuranUthmani] { return arabic; }, [latin = InaLatn] { return latin; },
+            [translation = InaTran] { return translation; }};
 }
 
 BuiltInTexts archiveTexts()
@@ -76,14 +77,15 @@ BuiltInTexts archiveTexts()
     auto libDone = std::make_shared<bool>(false);
     auto libinaDone = std::make_shared<bool>(false);
     auto fromLib = [libDone](const std::string& file) {
-        if (!*libDone)
-            ExtractArchive(LibArchive, AppDirs.TempDir);
+        // Files left in the working folder by an earlier run must not stand in for the archive.
+        if (!*libDone && !ExtractArchive(LibArchive, AppDirs.TempDir))
+            throw FileOpenError(LibArchive);
         *libDone = true;
         return LineList::loadFromFile(AppDirs.LibDir + file);
     };
     auto fromLibina = [libinaDone](const std::string& file) {
-        if (!*libinaDone)
-            ExtractArchive(LibinaArchive, AppDirs.TempResDir);
+        if (!*libinaDone && !ExtractArchive(LibinaArchive, AppDirs.TempResDir))
+            throw FileOpenError(LibinaArchive);
         *libinaDone = true;
         return LineList::loadFromFile(AppDirs.LibinaDir + file);
     };
@@ -96,16 +98,16 @@ std::vector<SearchSource> searchSources(const BuiltInTexts& builtIn)
 {
     const std::string archives = fileStamp(LibArchive) + "|" + fileStamp(LibinaArchive);
     std::vector<SearchSource> sources;
-    sources.push_back({"builtin:Arabic", "Arabic", kFieldArabic, archives, [builtIn] { return arabicAyat(builtIn.arabic()); }});
+    sources.push_back({"builtin:Arabic", "Arabic", kFieldArabic, archives, [builtIn] { return arabicAyat(builtIn.arabic()); }, true});
     for (std::size_t k = 0; k < Translations.size(); ++k) {
         const TTranslation& entry = Translations[k];
         const int field = entry.IsArabicLatin ? kFieldLatin : kFieldTranslation;
         if (static_cast<int>(k) == kBuiltInLatin) {
             sources.push_back({"builtin:" + entry.TransName, entry.FullName, field, archives,
-                               [builtIn] { return builtIn.latin().lines(); }});
+                               [builtIn] { return builtIn.latin().lines(); }, true});
         } else if (static_cast<int>(k) == kBuiltInFootnote) {
             sources.push_back({"builtin:" + entry.TransName, entry.FullName, field, archives,
-                               [builtIn] { return builtIn.translation().lines(); }});
+                               [builtIn] { return builtIn.translation().lines(); }, true});
         } else {
             // The folder, unlike the name a package gives itself, is unique.
             sources.push_back({"package:" + entry.PackageFolder, entry.FullName, field, fileStamp(entry.AyaNameFile),

@@ -15,7 +15,8 @@ struct BuiltInTexts {
     std::function<LineList()> translation; // InaTran's lines
 };
 
-// The texts of the loaded text store (the reader has them in memory); copied when called.
+// The texts of the loaded text store (the reader has them in memory), copied now: the
+// index may be built on another thread while the store is released.
 BuiltInTexts textStoreTexts();
 // The texts read from the data archives, unpacked into the working folders when called
 // (for the command, which loads nothing it does not need). Throws FileOpenError.
