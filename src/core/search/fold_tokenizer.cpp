@@ -28,21 +28,22 @@ int foldTokenize(Fts5Tokenizer*, void* context, int flags, const char* text, int
     try {
         const std::string_view whole(text, static_cast<std::size_t>(length));
         const bool document = (flags & FTS5_TOKENIZE_DOCUMENT) != 0;
-        for (const FoldedWord& word : foldedWords(whole)) {
+        int code = SQLITE_OK;
+        forEachWord(whole, [&](const FoldedWord& word) {
+            if (code != SQLITE_OK)
+                return;
             const int begin = static_cast<int>(word.begin);
             const int end = static_cast<int>(word.end);
-            int code = emit(context, 0, word.folded.data(), static_cast<int>(word.folded.size()), begin, end);
-            if (code != SQLITE_OK)
-                return code;
-            if (!document)
-                continue;
+            code = emit(context, 0, word.folded.data(), static_cast<int>(word.folded.size()), begin, end);
+            if (!document || code != SQLITE_OK)
+                return;
             for (const std::string& spelling : alternativeSpellings(whole, word)) {
                 code = emit(context, FTS5_TOKEN_COLOCATED, spelling.data(), static_cast<int>(spelling.size()), begin, end);
                 if (code != SQLITE_OK)
-                    return code;
+                    return;
             }
-        }
-        return SQLITE_OK;
+        });
+        return code;
     } catch (const std::bad_alloc&) {
         return SQLITE_NOMEM;
     }

@@ -8,10 +8,12 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
+#include <limits>
 #include <set>
 
 namespace tilvane {
@@ -27,6 +29,10 @@ constexpr std::int64_t kSourceSlots = 1024;
 // FTS5 checks every branch of an OR for every row, so a word found in thousands of
 // spellings is asked for in groups and the groups' rows joined here.
 constexpr std::size_t kTermsPerQuery = 32;
+
+// Up to this many rows, checking a row's text for a term costs less than gathering the rows
+// of a term found in many spellings (measured with tilvane-bench).
+constexpr std::size_t kRowsToCheck = 4000;
 
 constexpr char kSchema[] = R"(
 CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);
@@ -92,6 +98,8 @@ void SearchIndex::open()
     try {
         m_db = std::make_unique<SqliteDb>(m_path);
         registerFoldTokenizer(*m_db);
+        // The index can always be built again: a write need not wait for the disk.
+        m_db->exec("PRAGMA synchronous = OFF");
         SqliteStatement tables(*m_db, "SELECT count(*) FROM sqlite_master WHERE name = 'meta'");
         tables.step();
         if (tables.int64(0) == 0) {
@@ -263,19 +271,7 @@ SearchResults SearchIndex::findOnce(std::string_view query, const SearchOptions&
     results.terms = parseQuery(query);
     if (results.terms.empty())
         return results;
-    std::vector<std::int64_t> rowids;
-    for (std::size_t k = 0; k < results.terms.size(); ++k) {
-        std::vector<std::int64_t> found = termRowids(results.terms[k], options.wholeWord);
-        rowids = k == 0 ? std::move(found) : intersection(rowids, found);
-        if (rowids.empty())
-            return results;
-    }
-    std::erase_if(rowids, [&](std::int64_t rowid) {
-        const auto source = m_indexed.find(rowid % kSourceSlots);
-        const auto aya = static_cast<int>(rowid / kSourceSlots);
-        return source == m_indexed.end() || (source->second.field & options.fields) == 0 || aya < options.firstAya
-            || aya > options.lastAya;
-    });
+    std::vector<std::int64_t> rowids = matchingRowids(results.terms, options);
     results.total = rowids.size();
     std::set<std::int64_t> ayat;
     for (std::int64_t rowid : rowids)
@@ -303,12 +299,69 @@ SearchResults SearchIndex::findOnce(std::string_view query, const SearchOptions&
     return results;
 }
 
-std::vector<std::int64_t> SearchIndex::termRowids(const QueryTerm& term, bool wholeWord)
+// The rows holding every term, in the fields and scope asked for. The cheapest term is asked
+// of the index; a term found in many spellings (a short part of a word) is then checked in
+// the few rows left rather than gathered from the whole index.
+std::vector<std::int64_t> SearchIndex::matchingRowids(const std::vector<QueryTerm>& terms, const SearchOptions& options)
 {
+    std::vector<TermPlan> plans;
+    for (const QueryTerm& term : terms)
+        plans.push_back(planOf(term, options.wholeWord));
+    std::stable_sort(plans.begin(), plans.end(), [](const TermPlan& a, const TermPlan& b) { return a.cost < b.cost; });
+    std::vector<std::int64_t> rowids;
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        if (k > 0 && plans[k].cost > 1 && rowids.size() <= kRowsToCheck) {
+            rowids = rowsHolding(rowids, *plans[k].term, options.wholeWord);
+        } else {
+            std::vector<std::int64_t> found = termRowids(plans[k], options.wholeWord);
+            rowids = k == 0 ? std::move(found) : intersection(rowids, found);
+        }
+        if (k == 0) {
+            std::erase_if(rowids, [&](std::int64_t rowid) {
+                const auto source = m_indexed.find(rowid % kSourceSlots);
+                const auto aya = static_cast<int>(rowid / kSourceSlots);
+                return source == m_indexed.end() || (source->second.field & options.fields) == 0
+                    || aya < options.firstAya || aya > options.lastAya;
+            });
+        }
+        if (rowids.empty())
+            break;
+    }
+    return rowids;
+}
+
+// Words and phrases are one question to the index; a part of a word costs more the shorter it
+// is, as more spellings hold it.
+SearchIndex::TermPlan SearchIndex::planOf(const QueryTerm& term, bool wholeWord)
+{
+    if (wholeWord || term.phrase)
+        return {&term, 1};
+    const std::size_t letters = codePointCount(term.tokens.front());
+    return {&term, letters == 1 ? std::numeric_limits<std::size_t>::max() : 1'000'000 / letters};
+}
+
+std::vector<std::int64_t> SearchIndex::rowsHolding(const std::vector<std::int64_t>& rowids, const QueryTerm& term,
+                                                   bool wholeWord)
+{
+    std::vector<std::int64_t> held;
+    SqliteStatement body(*m_db, "SELECT body FROM docs WHERE id = ?1");
+    for (std::int64_t rowid : rowids) {
+        if (m_cancelled != nullptr && *m_cancelled && (*m_cancelled)())
+            throw SqliteError("The search was stopped.", SQLITE_INTERRUPT);
+        body.bind(1, rowid);
+        if (body.step() && textHoldsTerm(body.text(0), term, wholeWord))
+            held.push_back(rowid);
+        body.reset();
+    }
+    return held;
+}
+
+std::vector<std::int64_t> SearchIndex::termRowids(const TermPlan& plan, bool wholeWord)
+{
+    const QueryTerm& term = *plan.term;
     if (wholeWord)
         return matchRowids(quoted(joined(term.tokens)));
-    const std::string& token = term.tokens.front();
-    if (term.phrase || codePointCount(token) == 1)
+    if (term.phrase || codePointCount(term.tokens.front()) == 1)
         return matchRowids(quoted(joined(term.tokens)) + " *");
     // Any part of a word: every indexed spelling that holds the token.
     std::vector<std::int64_t> rowids;
@@ -324,10 +377,8 @@ std::vector<std::int64_t> SearchIndex::termRowids(const QueryTerm& term, bool wh
         expression.clear();
         inExpression = 0;
     };
-    for (const std::string& word : vocabulary()) {
-        if (!tokenMatches(token, word, false))
-            continue;
-        expression += (inExpression == 0 ? "" : " OR ") + quoted(word);
+    for (const std::string& spelling : spellingsHolding(term.tokens.front())) {
+        expression += (inExpression == 0 ? "" : " OR ") + quoted(spelling);
         if (++inExpression == kTermsPerQuery)
             flush();
     }
@@ -345,17 +396,33 @@ std::vector<std::int64_t> SearchIndex::matchRowids(const std::string& expression
     return rowids;
 }
 
-const std::vector<std::string>& SearchIndex::vocabulary()
+std::vector<std::string> SearchIndex::spellingsHolding(const std::string& token)
 {
     if (!m_vocabularyRead) {
-        m_vocabulary.clear();
+        // All indexed spellings in one text, each between line ends, searched with memmem.
+        m_vocabulary = "\n";
         m_db->exec("CREATE VIRTUAL TABLE IF NOT EXISTS temp.vocabulary USING fts5vocab(main, words, row)");
         SqliteStatement terms(*m_db, "SELECT term FROM temp.vocabulary");
-        while (terms.step())
-            m_vocabulary.push_back(terms.text(0));
+        while (terms.step()) {
+            m_vocabulary += terms.text(0);
+            m_vocabulary += '\n';
+        }
         m_vocabularyRead = true;
     }
-    return m_vocabulary;
+    std::vector<std::string> spellings;
+    const char* text = m_vocabulary.data();
+    std::size_t at = 0;
+    while (at < m_vocabulary.size()) {
+        const void* hit = memmem(text + at, m_vocabulary.size() - at, token.data(), token.size());
+        if (hit == nullptr)
+            break;
+        const auto found = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
+        const std::size_t begin = m_vocabulary.rfind('\n', found) + 1;
+        const std::size_t end = m_vocabulary.find('\n', found);
+        spellings.push_back(m_vocabulary.substr(begin, end - begin));
+        at = end;
+    }
+    return spellings;
 }
 
 std::string searchIndexPath(const std::string& appDir)

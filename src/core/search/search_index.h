@@ -88,15 +88,24 @@ private:
     void addSource(const SearchSource& source);
     void readIndexedSources();
     SearchResults findOnce(std::string_view query, const SearchOptions& options);
-    std::vector<std::int64_t> termRowids(const QueryTerm& term, bool wholeWord);
+    // A term and what asking the index for it costs, by estimate.
+    struct TermPlan {
+        const QueryTerm* term = nullptr;
+        std::size_t cost = 1;
+    };
+    std::vector<std::int64_t> matchingRowids(const std::vector<QueryTerm>& terms, const SearchOptions& options);
+    TermPlan planOf(const QueryTerm& term, bool wholeWord);
+    std::vector<std::int64_t> termRowids(const TermPlan& plan, bool wholeWord);
+    std::vector<std::int64_t> rowsHolding(const std::vector<std::int64_t>& rowids, const QueryTerm& term, bool wholeWord);
     std::vector<std::int64_t> matchRowids(const std::string& expression);
-    const std::vector<std::string>& vocabulary();
+    // The indexed spellings that hold token (all of them, read once per index state).
+    std::vector<std::string> spellingsHolding(const std::string& token);
 
     std::string m_path;
     std::unique_ptr<SqliteDb> m_db;
     std::vector<SearchSource> m_sources;
     std::map<std::int64_t, IndexedSource> m_indexed;
-    std::vector<std::string> m_vocabulary;
+    std::string m_vocabulary;
     bool m_vocabularyRead = false;
     std::vector<std::string> m_problems;
     const std::function<bool()>* m_cancelled = nullptr;

@@ -3,6 +3,7 @@
 #include "core/search/text_fold.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tilvane {
 
@@ -67,6 +68,51 @@ bool tokenMatches(const std::string& token, const std::string& wordForm, bool wh
     if (codePointCount(token) == 1)
         return wordForm.starts_with(token);
     return wordForm.find(token) != std::string::npos;
+}
+
+namespace {
+
+// Every spelling each word of text is indexed under, the folded one first.
+std::vector<std::vector<std::string>> indexedForms(std::string_view text)
+{
+    std::vector<std::vector<std::string>> words;
+    forEachWord(text, [&](const FoldedWord& word) {
+        std::vector<std::string> forms{word.folded};
+        for (std::string& spelling : alternativeSpellings(text, word))
+            forms.push_back(std::move(spelling));
+        words.push_back(std::move(forms));
+    });
+    return words;
+}
+
+bool anyForm(const std::vector<std::string>& forms, const std::function<bool(const std::string&)>& test)
+{
+    return std::any_of(forms.begin(), forms.end(), test);
+}
+
+} // namespace
+
+bool textHoldsTerm(std::string_view text, const QueryTerm& term, bool wholeWord)
+{
+    const std::vector<std::vector<std::string>> words = indexedForms(text);
+    if (!term.phrase) {
+        return std::any_of(words.begin(), words.end(), [&](const std::vector<std::string>& forms) {
+            return anyForm(forms, [&](const std::string& form) { return tokenMatches(term.tokens.front(), form, wholeWord); });
+        });
+    }
+    const std::size_t length = term.tokens.size();
+    for (std::size_t start = 0; start + length <= words.size(); ++start) {
+        bool held = true;
+        for (std::size_t k = 0; k < length && held; ++k) {
+            const std::string& token = term.tokens[k];
+            const bool prefix = !wholeWord && k + 1 == length;
+            held = anyForm(words[start + k],
+                           [&](const std::string& form) { return prefix ? form.starts_with(token) : form == token; });
+        }
+        if (held)
+            return true;
+    }
+    return false;
 }
 
 std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord)

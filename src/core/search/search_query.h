@@ -26,6 +26,11 @@ bool isSingleLetterQuery(const std::vector<QueryTerm>& terms);
 // start, as one typed letter begins a word).
 bool tokenMatches(const std::string& token, const std::string& wordForm, bool wholeWord);
 
+// Whether the words of text hold the term, as the index finds it: a word of the term in any
+// of the text's words, a phrase in consecutive words (whole words; in any-part mode the last
+// one may be the start of a word).
+bool textHoldsTerm(std::string_view text, const QueryTerm& term, bool wholeWord);
+
 // The byte ranges of the words in text that match a token of the query, for highlighting.
 struct TextMark {
     std::size_t begin = 0;

@@ -24,7 +24,7 @@ private:
     int m_code;
 };
 
-// One open database connection, closed with the object.
+// One open database connection, closed with the object; used by one thread at a time.
 class SqliteDb {
 public:
     // Opens (creating when missing) the database file; throws SqliteError.

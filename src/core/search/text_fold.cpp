@@ -4,6 +4,7 @@
 #include "core/search/latin_letters.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tilvane {
 
@@ -85,13 +86,15 @@ constexpr char32_t kTatweel = 0x0640;
 CharKind kindOf(char32_t c)
 {
     // Marks and apostrophes belong to the word they stand in, but are not searched for.
+    if (c < 0x80) {
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            return CharKind::Letter;
+        return c == '\'' || c == '`' ? CharKind::Dropped : CharKind::Separator;
+    }
     if (isQuranicMark(c) || c == kTatweel
         || inRanges(c, {{0x0300, 0x036F}, {0x200B, 0x200F}, {0x2018, 0x2019}, {0x02B9, 0x02BF}})
-        || c == '\'' || c == '`' || c == 0x00B4 || c == 0x00AD)
+        || c == 0x00B4 || c == 0x00AD)
         return CharKind::Dropped;
-    if (c < 0x80)
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ? CharKind::Letter
-                                                                                           : CharKind::Separator;
     if (c == kInvalid || c == 0x00D7 || c == 0x00F7
         || inRanges(c, {{0x0080, 0x00BF}, {0x2000, 0x206F}, {0x2E00, 0x2E7F}, {0x3000, 0x303F},
                         {0x060C, 0x060C}, {0x061B, 0x061F}, {0x066A, 0x066D}, {0x06D4, 0x06D4},
@@ -286,17 +289,18 @@ std::size_t codePointCount(std::string_view utf8)
         std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::vector<FoldedWord> foldedWords(std::string_view text)
+void forEachWord(std::string_view text, const std::function<void(const FoldedWord&)>& visit)
 {
-    std::vector<FoldedWord> words;
     FoldedWord word;
     bool inWord = false;
     auto finish = [&](std::size_t end) {
         if (inWord && !word.folded.empty()) {
             word.end = end;
-            words.push_back(std::move(word));
+            visit(word);
         }
-        word = FoldedWord{};
+        word.folded.clear(); // keeps its buffer for the next word
+        word.arabic = false;
+        word.vowelled = false;
         inWord = false;
     };
     std::size_t i = 0;
@@ -315,11 +319,19 @@ std::vector<FoldedWord> foldedWords(std::string_view text)
         if (kind != CharKind::Dropped) {
             appendFolded(word.folded, c);
             word.arabic = word.arabic || isArabicLetter(c);
+        } else {
+            word.vowelled = word.vowelled || isQuranicMark(c);
         }
         if (kind == CharKind::Ideograph)
             finish(i);
     }
     finish(text.size());
+}
+
+std::vector<FoldedWord> foldedWords(std::string_view text)
+{
+    std::vector<FoldedWord> words;
+    forEachWord(text, [&words](const FoldedWord& word) { words.push_back(word); });
     return words;
 }
 
@@ -336,7 +348,7 @@ std::string foldText(std::string_view text)
 
 std::vector<std::string> alternativeSpellings(std::string_view text, const FoldedWord& word)
 {
-    if (!word.arabic)
+    if (!word.arabic || !word.vowelled)
         return {};
     std::vector<std::string> spellings = spellingsOf(spellingSlots(text.substr(word.begin, word.end - word.begin)));
     const std::size_t written = spellings.size();

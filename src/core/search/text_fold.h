@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,13 +18,16 @@ struct FoldedWord {
     std::size_t begin = 0;
     std::size_t end = 0;
     std::string folded;
-    bool arabic = false; // holds Arabic letters: has spelling variants and attached prefixes
+    bool arabic = false;   // holds Arabic letters
+    bool vowelled = false; // holds vowel or Quranic marks, as every word of the Quran text does
 };
 
 // The words of a UTF-8 text in order. Words are runs of letters; each Chinese or Japanese
 // character is a word of its own, as those scripts do not separate words. Invalid UTF-8
 // bytes count as separators.
 std::vector<FoldedWord> foldedWords(std::string_view text);
+// The same words one by one, without keeping them (the index reads millions).
+void forEachWord(std::string_view text, const std::function<void(const FoldedWord&)>& visit);
 
 // The folded words of text joined by single blanks.
 std::string foldText(std::string_view text);
@@ -32,7 +36,8 @@ std::string foldText(std::string_view text);
 // of an Uthmani word (a dagger alif written as ا or left out, و or ى with a dagger alif as
 // ا, the small waw, ya and nun written out, a hamza on a tatweel written on its seat, ءا as
 // ا) and each of these without an attached prefix (و ف, ب ك ل, ال and their combinations).
-// Empty for a word that is not Arabic.
+// Empty for a word that is not vowelled Arabic: translations written in Arabic letters (Urdu)
+// are spelled as they are read, and their words do not take these prefixes.
 std::vector<std::string> alternativeSpellings(std::string_view text, const FoldedWord& word);
 
 // Number of code points in a UTF-8 text.

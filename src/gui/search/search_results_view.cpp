@@ -1,6 +1,6 @@
 #include "gui/search/search_results_view.h"
 
-#include "core/quran/quran_store.h"
+#include "core/quran/sura_table.h"
 #include "gui/app/qt_text.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -54,7 +54,7 @@ QVariant TSearchResultModel::data(const QModelIndex& index, int role) const
         return toQString(hit.text);
     case HeadingRole:
         return QStringLiteral("%1  %2:%3  ·  %4")
-            .arg(toQString(SuraNameAr.lineOrEmpty(static_cast<std::size_t>(hit.sura - 1))))
+            .arg(toQString(SuraLatinNames[static_cast<std::size_t>(hit.sura)]))
             .arg(hit.sura)
             .arg(hit.aya)
             .arg(toQString(hit.sourceTitle));
