@@ -400,7 +400,7 @@ std::vector<std::string> SearchIndex::spellingsHolding(const std::string& token)
 {
     if (!m_vocabularyRead) {
         // All indexed spellings in one text, each between line ends, searched with memmem.
-        m_vocabulary = "\n";
+        m_vocabulary.assign(1, '\n');
         m_db->exec("CREATE VIRTUAL TABLE IF NOT EXISTS temp.vocabulary USING fts5vocab(main, words, row)");
         SqliteStatement terms(*m_db, "SELECT term FROM temp.vocabulary");
         while (terms.step()) {

@@ -46,11 +46,15 @@ TSearchTab::TSearchTab(QWidget* parent) : QWidget(parent)
     connect(seJuz, &QSpinBox::valueChanged, this, guarded([this] { startSearch(); }));
     connect(chkWholeWord, &QCheckBox::toggled, this, guarded([this] { startSearch(); }));
     connect(lvResults, &QListView::activated, this, guarded([this] { chooseCurrent(); }));
-    connect(m_worker, &TSearchWorker::prepared, this, guarded([this](const QString& problems) {
-                m_ready = true;
+    connect(m_worker, &TSearchWorker::prepared, this, guarded([this](bool ready, const QString& problems) {
+                m_ready = ready;
+                // An index that cannot be used is tried again at the next use of the tab.
+                m_prepareAsked = ready;
+                lblCount->clear();
                 if (!problems.isEmpty())
                     reportError(problems);
-                startSearch();
+                if (ready)
+                    startSearch();
             }));
     connect(m_worker, &TSearchWorker::searched, this, guarded([this](quint64 request, auto results) {
                 showResults(request, std::move(results));
@@ -117,6 +121,7 @@ void TSearchTab::focusSearchBox()
 void TSearchTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    edtSearch->setFocus(Qt::TabFocusReason);
     runGuarded([this] { ensurePrepared(); });
 }
 
@@ -171,10 +176,12 @@ void TSearchTab::showResults(quint64 request, std::shared_ptr<const SearchResult
     const std::size_t total = results->total;
     const std::size_t ayat = results->ayaCount;
     const bool capped = results->capped;
+    const bool terms = !results->terms.empty();
     const std::size_t shown = results->hits.size();
     m_model->setResults(std::move(results), wholeWord);
     if (total == 0) {
-        lblCount->setText(edtSearch->text().trimmed().isEmpty() ? QString() : QStringLiteral("0 ayat"));
+        // Only blanks or marks ask nothing, and get no answer.
+        lblCount->setText(terms ? QStringLiteral("0 ayat") : QString());
     } else {
         QString count = QStringLiteral("%1 ayat").arg(ayat);
         if (capped)
@@ -191,7 +198,10 @@ void TSearchTab::showFailure(quint64 request, const QString& message)
         return;
     m_model->setResults(nullptr, false);
     lblCount->setText(QStringLiteral("Search failed"));
-    reportError(message);
+    // Typing on would repeat the same message at every pause.
+    if (message != m_lastFailure)
+        reportError(message);
+    m_lastFailure = message;
     emit resultsShown();
 }
 

@@ -70,6 +70,7 @@ private:
     quint64 m_request = 0;
     bool m_prepareAsked = false;
     bool m_ready = false;
+    QString m_lastFailure;
 };
 
 } // namespace tilvane

@@ -29,6 +29,7 @@ void TSearchWorker::prepare(std::vector<SearchSource> sources)
 {
     QMetaObject::invokeMethod(m_context, [this, sources = std::move(sources)]() mutable {
         QString problems;
+        bool ready = true;
         try {
             if (!m_index)
                 m_index = std::make_unique<SearchIndex>(searchIndexPath(AppDirs.AppDir));
@@ -37,9 +38,10 @@ void TSearchWorker::prepare(std::vector<SearchSource> sources)
                 problems += toQString(problem) + '\n';
         } catch (const std::exception& error) {
             m_index.reset();
+            ready = false;
             problems = toQString(error.what());
         }
-        emit prepared(problems.trimmed());
+        emit prepared(ready, problems.trimmed());
     });
 }
 

@@ -26,7 +26,8 @@ public:
     quint64 search(const std::string& query, SearchOptions options);
 
 signals:
-    void prepared(const QString& problems);
+    // ready is false when the index cannot be used at all; problems name what was left out.
+    void prepared(bool ready, const QString& problems);
     void searched(quint64 request, std::shared_ptr<const SearchResults> results);
     void failed(quint64 request, const QString& message);
 
