@@ -74,6 +74,9 @@ public:
     const std::string& path() const { return m_path; }
 
 private:
+    // A row's id is globalAya * kSourceSlots + source id: ids in order are Quran order.
+    static constexpr std::int64_t kSourceSlots = 1024;
+
     struct IndexedSource {
         std::string name;
         std::string title;

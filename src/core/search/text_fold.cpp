@@ -335,17 +335,6 @@ std::vector<FoldedWord> foldedWords(std::string_view text)
     return words;
 }
 
-std::string foldText(std::string_view text)
-{
-    std::string out;
-    for (const FoldedWord& word : foldedWords(text)) {
-        if (!out.empty())
-            out += ' ';
-        out += word.folded;
-    }
-    return out;
-}
-
 std::vector<std::string> alternativeSpellings(std::string_view text, const FoldedWord& word)
 {
     if (!word.arabic || !word.vowelled)

@@ -29,9 +29,6 @@ std::vector<FoldedWord> foldedWords(std::string_view text);
 // The same words one by one, without keeping them (the index reads millions).
 void forEachWord(std::string_view text, const std::function<void(const FoldedWord&)>& visit);
 
-// The folded words of text joined by single blanks.
-std::string foldText(std::string_view text);
-
 // The other spellings a word is indexed under, besides word.folded: the modern spellings
 // of an Uthmani word (a dagger alif written as ا or left out, و or ى with a dagger alif as
 // ا, the small waw, ya and nun written out, a hamza on a tatweel written on its seat, ءا as
