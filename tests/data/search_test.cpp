@@ -78,7 +78,11 @@ const Case kCases[] = {
     {"القرآن", kFieldArabic, false, {{2, 185}, {17, 9}}, -1},
     {"إبراهيم", kFieldArabic, true, {{2, 124}, {14, 35}}, -1},
     {"يسألونك", kFieldArabic, true, {{2, 189}, {2, 215}}, -1}, // hamza on a tatweel
+    {"صلا", kFieldArabic, false, {{2, 3}, {2, 238}}, -1},       // a part of الصلوات too
     {"rahman", kFieldLatin, false, {{1, 1}, {1, 3}}, -1},        // raḥmān
+    {"moise", kFieldTranslation, false, {{2, 51}}, -1},          // Moïse
+    {"МУСА", kFieldTranslation, true, {{7, 104}}, -1},           // Муса
+    {"穆萨", kFieldTranslation, true, {{2, 51}, {2, 53}}, -1},   // no blanks between words
     {"ENTIRELY MERCIFUL", kFieldTranslation, false, {{1, 1}, {1, 3}}, -1},
     {"ۖ  ؟ ", kAllFields, false, {}, 0}, // only marks and punctuation
 };
