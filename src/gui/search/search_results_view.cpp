@@ -94,20 +94,21 @@ void TSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
                       index.data(TSearchResultModel::HeadingRole).toString());
 
     const bool arabic = index.data(TSearchResultModel::ArabicRole).toBool();
+    // A translation in Arabic letters (Urdu) reads right to left in the translation font.
+    const bool rightToLeft = arabic || index.data(Qt::DisplayRole).toString().isRightToLeft();
     QTextDocument text;
     text.setDefaultFont(arabic ? m_arabic : m_translation);
     text.setDocumentMargin(0);
     QTextOption layout;
     layout.setWrapMode(QTextOption::NoWrap);
-    layout.setTextDirection(arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    layout.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     text.setDefaultTextOption(layout);
     text.setHtml(index.data(TSearchResultModel::HtmlRole).toString());
     const QRect textArea(area.left(), area.top() + headingHeight, area.width(), area.height() - headingHeight);
     painter->setClipRect(textArea);
-    // A line longer than the row is cut where it ends: on the left for Arabic.
-    const qreal width = text.idealWidth();
-    const qreal x = arabic && width > textArea.width() ? textArea.right() - width : textArea.left();
-    painter->translate(arabic && width <= textArea.width() ? textArea.right() - width : x, textArea.top());
+    // A line longer than the row is cut where it ends: on the left when it reads right to left.
+    const qreal x = rightToLeft ? textArea.right() - text.idealWidth() : textArea.left();
+    painter->translate(x, textArea.top());
     text.drawContents(painter);
     painter->restore();
 }
