@@ -110,6 +110,7 @@ private:
     std::map<std::int64_t, IndexedSource> m_indexed;
     std::string m_vocabulary;
     bool m_vocabularyRead = false;
+    std::int64_t m_dataVersion = -1; // PRAGMA data_version when the sources were last read
     std::vector<std::string> m_problems;
     const std::function<bool()>* m_cancelled = nullptr;
 };

@@ -98,6 +98,13 @@ SearchResults SearchIndex::findOnce(std::string_view query, const SearchOptions&
     results.terms = parseQuery(query);
     if (results.terms.empty())
         return results;
+    // Another process (the command beside the reader) may have updated the index since.
+    SqliteStatement version(*m_db, "PRAGMA data_version");
+    if (version.step() && version.int64(0) != m_dataVersion) {
+        m_dataVersion = version.int64(0);
+        readIndexedSources();
+        m_vocabularyRead = false;
+    }
     std::vector<std::int64_t> rowids = matchingRowids(results.terms, options);
     results.total = rowids.size();
     std::set<std::int64_t> ayat;
