@@ -42,6 +42,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
+    const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
 
     // The first node, depth first over all levels, whose text equals text without regard to
@@ -60,6 +61,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -72,6 +74,7 @@ private:
     void cbSuraChange(int index);
     void cbAyaChange(int index);
     void tvContentsChange(QTreeWidgetItem* current);
+    void tvIndexActivate(QTreeWidgetItem* item);
     void btnSettingClick();
     void actGotoSelectedSuraExecute();
     void actSearchSuraExecute();
@@ -82,6 +85,7 @@ private:
     void actFindExecute();
     void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
+    void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
 
     // INavigationView
@@ -134,6 +138,7 @@ private:
     QTimer tmrPlay;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
+    QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
 };
 
