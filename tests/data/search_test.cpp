@@ -69,6 +69,8 @@ struct Case {
 const Case kCases[] = {
     {"الله لا اله الا هو الحي القيوم", kAllFields, false, {{2, 255}, {3, 2}}, -1},
     {"\"الحي القيوم\"", kFieldArabic, false, {{2, 255}, {3, 2}, {20, 111}}, 3},
+    {"\"الحي القي", kFieldArabic, false, {{2, 255}, {3, 2}, {20, 111}}, 3}, // typed so far
+    {"\"القيوم الحي\"", kFieldArabic, false, {}, 0},                        // a phrase keeps its order
     {"الصلاة", kFieldArabic, true, {{2, 3}, {2, 45}, {4, 103}}, 62}, // with و ب ل in front
     {"ٱلصَّلَوٰةَ", kFieldArabic, true, {{2, 3}}, 62},                 // vowelled as in the text
     {"الزكاة", kFieldArabic, false, {{2, 43}, {2, 110}}, -1},
