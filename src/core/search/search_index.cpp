@@ -27,6 +27,26 @@ CREATE VIRTUAL TABLE words USING fts5(body, content='docs', content_rowid='id', 
 
 } // namespace
 
+SearchIndex::CancelScope::CancelScope(SearchIndex& index, const std::function<bool()>& cancelled) : m_index(index)
+{
+    m_index.m_cancelled = cancelled ? &cancelled : nullptr;
+}
+
+SearchIndex::CancelScope::~CancelScope()
+{
+    m_index.m_cancelled = nullptr;
+}
+
+bool SearchIndex::isCancelled() const
+{
+    return m_cancelled != nullptr && (*m_cancelled)();
+}
+
+int SearchIndex::progressHandler(void* index)
+{
+    return static_cast<const SearchIndex*>(index)->isCancelled() ? 1 : 0;
+}
+
 SearchIndex::SearchIndex(std::string path) : m_path(std::move(path))
 {
     open();
@@ -41,6 +61,7 @@ void SearchIndex::open()
     try {
         m_db = std::make_unique<SqliteDb>(m_path);
         registerFoldTokenizer(*m_db);
+        sqlite3_progress_handler(m_db->handle(), 1000, &SearchIndex::progressHandler, this);
         // The index can always be built again: a write need not wait for the disk.
         m_db->exec("PRAGMA synchronous = OFF");
         // Indexing all texts touches tens of megabytes; a larger page cache halves its writes.
@@ -82,8 +103,9 @@ void SearchIndex::readIndexedSources()
         m_indexed[rows.int64(0)] = {rows.text(1), rows.text(2), static_cast<int>(rows.int64(3)), rows.text(4)};
 }
 
-void SearchIndex::update(std::vector<SearchSource> sources)
+void SearchIndex::update(std::vector<SearchSource> sources, const std::function<bool()>& cancelled)
 {
+    const CancelScope scope(*this, cancelled);
     m_sources = std::move(sources);
     try {
         synchronize();

@@ -67,8 +67,9 @@ public:
 
     // Makes the index hold exactly these sources. A source whose texts cannot be read is left
     // out and named by takeProblems() (or, when required, throws); it is tried again at the
-    // next update.
-    void update(std::vector<SearchSource> sources);
+    // next update. cancelled, polled meanwhile, stops it with an interrupted SqliteError and
+    // leaves the index as it was.
+    void update(std::vector<SearchSource> sources, const std::function<bool()>& cancelled = {});
     SearchResults find(std::string_view query, const SearchOptions& options);
     std::vector<std::string> takeProblems();
     const std::string& path() const { return m_path; }
@@ -83,6 +84,20 @@ private:
         int field = 0;
         std::string stamp;
     };
+
+    // While it lives, the index's statements stop when cancelled says so.
+    class CancelScope {
+    public:
+        CancelScope(SearchIndex& index, const std::function<bool()>& cancelled);
+        ~CancelScope();
+        CancelScope(const CancelScope&) = delete;
+        CancelScope& operator=(const CancelScope&) = delete;
+
+    private:
+        SearchIndex& m_index;
+    };
+    bool isCancelled() const;
+    static int progressHandler(void* index);
 
     void open();
     void recreate();

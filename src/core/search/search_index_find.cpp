@@ -59,27 +59,11 @@ TQuranPos positionOf(int globalAya)
     return {sura, globalAya - SuraTable[sura].FirstAya + 1};
 }
 
-int progressHandler(void* cancelled)
-{
-    const auto* check = static_cast<const std::function<bool()>*>(cancelled);
-    return check != nullptr && *check && (*check)() ? 1 : 0;
-}
-
 } // namespace
 
 SearchResults SearchIndex::find(std::string_view query, const SearchOptions& options)
 {
-    m_cancelled = &options.cancelled;
-    sqlite3_progress_handler(m_db->handle(), 1000, progressHandler, const_cast<std::function<bool()>*>(m_cancelled));
-    struct Detach {
-        SearchIndex& index;
-        ~Detach()
-        {
-            if (index.m_db)
-                sqlite3_progress_handler(index.m_db->handle(), 0, nullptr, nullptr);
-            index.m_cancelled = nullptr;
-        }
-    } detach{*this};
+    const CancelScope scope(*this, options.cancelled);
     try {
         return findOnce(query, options);
     } catch (const SqliteError& error) {
@@ -87,7 +71,6 @@ SearchResults SearchIndex::find(std::string_view query, const SearchOptions& opt
             throw;
         recreate();
         synchronize();
-        sqlite3_progress_handler(m_db->handle(), 1000, progressHandler, const_cast<std::function<bool()>*>(m_cancelled));
         return findOnce(query, options);
     }
 }
@@ -180,7 +163,7 @@ std::vector<std::int64_t> SearchIndex::rowsHolding(const std::vector<std::int64_
     std::vector<std::int64_t> held;
     SqliteStatement body(*m_db, "SELECT body FROM docs WHERE id = ?1");
     for (std::int64_t rowid : rowids) {
-        if (m_cancelled != nullptr && *m_cancelled && (*m_cancelled)())
+        if (isCancelled())
             throw SqliteError("The search was stopped.", SQLITE_INTERRUPT);
         body.bind(1, rowid);
         if (body.step() && textHoldsTerm(body.text(0), term, wholeWord))

@@ -18,7 +18,9 @@ TSearchWorker::TSearchWorker(QObject* parent) : QObject(parent)
 
 TSearchWorker::~TSearchWorker()
 {
-    m_newest = ~quint64{0}; // stops a query that is running
+    // Stops a query or an indexing that is running: the window closes without waiting for it.
+    m_closing = true;
+    m_newest = ~quint64{0};
     m_thread.quit();
     m_thread.wait();
     // The index belongs to the thread's work; with the thread gone it closes here.
@@ -33,7 +35,7 @@ void TSearchWorker::prepare(std::vector<SearchSource> sources)
         try {
             if (!m_index)
                 m_index = std::make_unique<SearchIndex>(searchIndexPath(AppDirs.AppDir));
-            m_index->update(std::move(sources));
+            m_index->update(std::move(sources), [this] { return m_closing.load(); });
             for (const std::string& problem : m_index->takeProblems())
                 problems += toQString(problem) + '\n';
         } catch (const std::exception& error) {

@@ -38,6 +38,7 @@ private:
     QObject* m_context = nullptr; // lives on m_thread: what runs there is queued to it
     std::unique_ptr<SearchIndex> m_index;
     std::atomic<quint64> m_newest{0};
+    std::atomic<bool> m_closing{false};
 };
 
 } // namespace tilvane
