@@ -118,9 +118,22 @@ void TSearchTab::focusSearchBox()
     edtSearch->selectAll();
 }
 
+// The hits use the reader's Arabic font and the translation font of the settings (which the
+// settings dialog may have changed since the last show).
+void TSearchTab::applyFonts()
+{
+    QFont arabic(kArabicFontFamily);
+    arabic.setPointSize(std::max(10, AppSet.ArabicFontSize * 3 / 4));
+    QFont translation(QString::fromStdString(AppSet.TransFontName));
+    translation.setPointSize(std::max(8, AppSet.TransFontSize + 2));
+    m_delegate->setTextFonts(arabic, translation);
+    lvResults->doItemsLayout(); // the rows take the new height; the current hit stays
+}
+
 void TSearchTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    applyFonts();
     edtSearch->setFocus(Qt::TabFocusReason);
     runGuarded([this] { ensurePrepared(); });
 }
@@ -132,11 +145,7 @@ void TSearchTab::ensurePrepared()
     if (m_prepareAsked)
         return;
     m_prepareAsked = true;
-    QFont arabic(kArabicFontFamily);
-    arabic.setPointSize(std::max(10, AppSet.ArabicFontSize * 3 / 4));
-    QFont translation(QString::fromStdString(AppSet.TransFontName));
-    translation.setPointSize(std::max(8, AppSet.TransFontSize + 2));
-    m_delegate->setTextFonts(arabic, translation);
+    applyFonts();
     lblCount->setText("Preparing the search index…");
     m_worker->prepare(searchSources(textStoreTexts()));
 }
@@ -184,6 +193,8 @@ void TSearchTab::showResults(quint64 request, std::shared_ptr<const SearchResult
         lblCount->setText(terms ? QStringLiteral("0 ayat") : QString());
     } else {
         QString count = QStringLiteral("%1 ayat").arg(ayat);
+        if (total != ayat)
+            count += QStringLiteral(", %1 hits").arg(total);
         if (capped)
             count += QStringLiteral(" (first %1 of %2 hits shown)").arg(shown).arg(total);
         lblCount->setText(count);

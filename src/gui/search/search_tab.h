@@ -55,6 +55,7 @@ protected:
 private:
     void createControls();
     void ensurePrepared();
+    void applyFonts();
     void startSearch();
     SearchOptions currentOptions() const;
     void showResults(quint64 request, std::shared_ptr<const SearchResults> results);
