@@ -89,7 +89,9 @@ void TSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const QRect area = option.rect.adjusted(6, 2, -6, -2);
     const int headingHeight = option.fontMetrics.height();
     painter->save();
-    painter->setPen(option.palette.color(QPalette::Disabled, QPalette::Text));
+    const bool selected = (option.state & QStyle::State_Selected) != 0;
+    painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                             : option.palette.color(QPalette::Disabled, QPalette::Text));
     painter->drawText(area.left(), area.top(), area.width(), headingHeight, Qt::AlignLeft | Qt::AlignVCenter,
                       index.data(TSearchResultModel::HeadingRole).toString());
 
