@@ -7,7 +7,6 @@
 #include "core/quran/sura_table.h"
 #include "core/quran/translations.h"
 
-#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 
@@ -45,11 +44,10 @@ std::vector<std::string> arabicAyat(const LineList& lines)
     return ayat;
 }
 
-// A package names its aya file relative to its own folder; search reads no other file.
+// Search reads a package's aya file only where the page builder would.
 std::vector<std::string> packageAyat(const TTranslation& entry)
 {
-    const std::filesystem::path file(entry.AyaNameFile);
-    if (entry.PackageFolder.empty() || file.parent_path() != std::filesystem::path(entry.PackageFolder))
+    if (namesFileOutsidePackage(entry, entry.AyaNameFile))
         throw TilvaneError("The translation \"" + entry.FullName + "\" names the file \"" + entry.AyaNameFile
                            + "\" outside its package folder; search leaves it out.");
     return LineList::loadFromFile(entry.AyaNameFile).lines();
@@ -78,14 +76,18 @@ BuiltInTexts archiveTexts()
     auto libinaDone = std::make_shared<bool>(false);
     auto fromLib = [libDone](const std::string& file) {
         // Files left in the working folder by an earlier run must not stand in for the archive.
-        if (!*libDone && !ExtractArchive(LibArchive, AppDirs.TempDir))
-            throw FileOpenError(LibArchive);
+        if (!*libDone) {
+            if (const ExtractResult result = ExtractArchive(LibArchive, AppDirs.TempDir); !result)
+                throwExtractFailure(result, LibArchive);
+        }
         *libDone = true;
         return LineList::loadFromFile(AppDirs.LibDir + file);
     };
     auto fromLibina = [libinaDone](const std::string& file) {
-        if (!*libinaDone && !ExtractArchive(LibinaArchive, AppDirs.TempResDir))
-            throw FileOpenError(LibinaArchive);
+        if (!*libinaDone) {
+            if (const ExtractResult result = ExtractArchive(LibinaArchive, AppDirs.TempResDir); !result)
+                throwExtractFailure(result, LibinaArchive);
+        }
         *libinaDone = true;
         return LineList::loadFromFile(AppDirs.LibinaDir + file);
     };
