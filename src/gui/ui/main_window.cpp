@@ -18,6 +18,7 @@
 #include "gui/audio/reciter_install_dialog.h"
 #include "gui/audio/reciter_panel.h"
 #include "gui/render/wb_container.h"
+#include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
 #include "gui/ui/index_tree_view.h"
@@ -114,6 +115,10 @@ void TfmMain::connectHandlers()
     connect(ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
     connect(ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
     connect(ui.actExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui.actFind, &QAction::triggered, this, guarded([this] { actFindExecute(); }));
+    ui.tabSearch->setShownSuraSource([this] { return m_navigator.FCurPos.Sura; });
+    connect(ui.tabSearch, &TSearchTab::ayaChosen, this,
+            guarded([this](int sura, int aya) { searchAyaChosen(sura, aya); }));
 }
 
 void TfmMain::showEvent(QShowEvent* event)
@@ -257,6 +262,23 @@ void TfmMain::actSearchSuraExecute()
     if (sura < 1 || sura > kSuraCount)
         return;
     ui.cbSura->setCurrentIndex(sura - 1);
+    actGotoSelectedSuraExecute();
+}
+
+void TfmMain::actFindExecute()
+{
+    ui.pgcNav->setCurrentWidget(ui.tabSearch);
+    ui.tabSearch->focusSearchBox();
+}
+
+// A hit is shown as the Go button shows the boxes' choice, with the reading page in front.
+void TfmMain::searchAyaChosen(int sura, int aya)
+{
+    if (sura < 1 || sura > kSuraCount || aya < 1 || aya > SuraTable[sura].AyaCount)
+        return;
+    ui.cbSura->setCurrentIndex(sura - 1);
+    ui.cbAya->setCurrentIndex(aya - 1);
+    ui.pgcNav->setCurrentWidget(ui.tabQuran);
     actGotoSelectedSuraExecute();
 }
 

@@ -87,6 +87,8 @@ private:
     void actSettingExecute();
     void actHelpExecute();
     void actAboutExecute();
+    void actFindExecute();
+    void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
     void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();

@@ -3,6 +3,7 @@
 #include "gui/audio/recitation_options_panel.h"
 #include "gui/audio/reciter_panel.h"
 #include "gui/render/local_web_page.h"
+#include "gui/search/search_tab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,7 +120,8 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
-    pgcNav->addTab(underConstruction(pgcNav), " Search ");
+    tabSearch = new TSearchTab(pgcNav);
+    pgcNav->addTab(tabSearch, " Search ");
     pgcNav->addTab(underConstruction(pgcNav), " Topics ");
     pgcNav->addTab(createIndexTab(pgcNav), " Index ");
     pgcNav->addTab(createAboutTab(pgcNav), " About ");
@@ -165,6 +167,8 @@ void TfmMainUi::createActions(QMainWindow* window)
     actHelp = makeAction(window, "actHelp", "Help", "Help", QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
     actAbout = makeAction(window, "actAbout", "About", "About", {}, QStyle::SP_MessageBoxInformation);
     actExit = makeAction(window, "actExit", "Exit" + QString(22, ' '), "Exit", {}, QStyle::SP_DialogCloseButton);
+    actFind = makeAction(window, "actFind", "Search", "Search the Quran and the translations",
+                         QKeySequence::Find);
 
     actPlayPause = makeAction(window, "actPlayPause", "Play/Pause", "Play|Play current aya");
     actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
