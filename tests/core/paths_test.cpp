@@ -39,6 +39,7 @@ TEST(PathToFileUrl, EscapesEveryCharacterAUrlPathMustEscape)
         {"/tmp/q?x/", "file:///tmp/q%3Fx/"},
         {"/tmp/\xD8\xB3/", "file:///tmp/%D8%B3/"},
         {"/tmp/a-b_c.d~e/", "file:///tmp/a-b_c.d~e/"},
+        {"/tmp/a&not/b&copy;/", "file:///tmp/a%26not/b%26copy;/"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PathToFileUrl(c.path), c.url) << c.path;

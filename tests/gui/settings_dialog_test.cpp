@@ -382,6 +382,16 @@ TEST_F(SettingsDialog, AFontNotInstalledIsOfferedAsStoredAndInstalledOnesMatchEx
     }
 }
 
+// Qt lists a family that two foundries make as "Family [foundry]", a name no page knows.
+TEST_F(SettingsDialog, AFoundryTaggedFamilyIsStoredAsTheFamilyAlone)
+{
+    open();
+    dialog->nfcTransFontName->insertItem(0, "Nimbus Sans [urw]");
+    dialog->nfcTransFontName->setCurrentIndex(0);
+    dialog->btnOK->click();
+    EXPECT_EQ(AppSet.TransFontName, "Nimbus Sans");
+}
+
 TEST_F(SettingsDialog, TwoPackagesWithOneFullNameKeepTheirOwnIdentities)
 {
     // An application folder of the test's own: the built archives and two packages that

@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 
 namespace tilvane {
 
+class ReciterInstallDialog;
 class TDlgSrchSura;
 class TPagePrinter;
 class TWBContainer;
@@ -43,6 +44,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
+    const QtMediaDevice& mediaDevice() const { return mpAudio; }
     const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
 
@@ -55,6 +57,9 @@ public:
     TDlgSrchSura* suraDialog() const { return m_suraDialog; }
     // Print and Save as PDF of the page in front.
     TPagePrinter* pagePrinter() const { return m_pagePrinter; }
+    // The install dialog once it has been opened; it stays, so an install runs on while the
+    // user reads.
+    ReciterInstallDialog* installDialog() const { return m_installDialog; }
 
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
@@ -73,7 +78,7 @@ private:
     void connectHandlers();
 
     void wbQuranProgressChange(int progress);
-    void wbQuranDocumentComplete(bool ok);
+    void wbQuranDocumentComplete();
     void cbSuraChange(int index);
     void cbAyaChange(int index);
     void tvContentsChange(QTreeWidgetItem* current);
@@ -85,6 +90,8 @@ private:
     void actSettingExecute();
     void actHelpExecute();
     void actAboutExecute();
+    void actFindExecute();
+    void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
     void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
@@ -117,6 +124,7 @@ private:
     TQuranPos currentPos() const override;
     void gotoNextAya() override;
     void gotoPrevAya() override;
+    void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
     void setPlayPauseButton(int imageIndex, const std::string& hint) override;
@@ -128,6 +136,9 @@ private:
     void setVolumeSlider(int position) override;
     void setContinueChecked(bool checked) override;
     void connectPlayer();
+    void cbReciterChange(const QString& name);
+    void btnInstallReciterClick();
+    void reciterInstalled(const QString& name);
 
     // IPrefaceHost
     void showSuraBehindPreface(int sura) override;
@@ -140,6 +151,7 @@ private:
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
     TPagePrinter* m_pagePrinter = nullptr;
+    ReciterInstallDialog* m_installDialog = nullptr;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
 };
