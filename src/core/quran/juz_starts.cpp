@@ -19,12 +19,20 @@ constexpr JuzStart kJuzStarts[kJuzCount] = {
 
 } // namespace
 
+TQuranPos juzStart(int juz)
+{
+    if (juz < 1 || juz > kJuzCount)
+        return {0, 0};
+    const JuzStart& start = kJuzStarts[juz - 1];
+    return {start.sura, start.aya};
+}
+
 int juzFirstAya(int juz)
 {
     if (juz < 1 || juz > kJuzCount)
         return 0;
-    const JuzStart& start = kJuzStarts[juz - 1];
-    return globalAyaIndex(start.sura, start.aya);
+    const TQuranPos start = juzStart(juz);
+    return globalAyaIndex(start.Sura, start.Aya);
 }
 
 int juzLastAya(int juz)
