@@ -13,6 +13,7 @@
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
 #include "gui/app/window_placement.h"
+#include "gui/render/host_style_sheet.h"
 #include "gui/render/wb_container.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
@@ -24,6 +25,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -72,8 +74,7 @@ void TfmMain::FormCreate()
     FFirstShowDone = false;
     tmrPlay.setInterval(100);
     // The web engine starts while the splash is shown, so the first page does not wait for it.
-    for (QWebEngineView* view : {ui.wbQuran, ui.wbBukaTutup})
-        view->load(QUrl(QStringLiteral("about:blank")));
+    ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     connectHandlers();
     connectPlayer();
 }
@@ -103,6 +104,21 @@ void TfmMain::connectHandlers()
 void TfmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        m_timings.start(TReaderTimings::Event::FirstPage);
+        // A page loaded while the window was hidden is focused again at the size it is shown at.
+        if (m_navigator.FDocLoaded && m_navigator.FCurPos.Sura != 0)
+            runFocusScript(m_navigator.FCurPos.Sura, m_navigator.FCurPos.Aya);
+    }
+    runGuarded([this] { FormShow(); });
+}
+
+void TfmMain::loadBeforeShow()
+{
+    // The page view gets its final size now, so that the page is laid out once, at that size.
+    ensurePolished();
+    layout()->activate();
     runGuarded([this] { FormShow(); });
 }
 
@@ -113,7 +129,6 @@ void TfmMain::FormShow()
     if (FFirstShowDone)
         return;
     FFirstShowDone = true;
-    m_timings.start(TReaderTimings::Event::FirstPage);
     BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
     LoadSettings();
@@ -341,7 +356,8 @@ void TfmMain::runFocusScript(int sura, int aya)
 {
     if (QuranHost == nullptr)
         return;
-    m_timings.start(TReaderTimings::Event::AyaMove);
+    if (isVisible())
+        m_timings.start(TReaderTimings::Event::AyaMove);
     const QString script = QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya);
     QuranHost->runScriptChecked(script, [this](bool completed) {
         m_timings.finish();
@@ -356,18 +372,22 @@ void TfmMain::runFocusScript(int sura, int aya)
 void TfmMain::createBrowserHosts()
 {
     freeBrowserHosts();
-    QuranHost = new TWBContainer(ui.wbQuran);
-    BukaTutupHost = new TWBContainer(ui.wbBukaTutup);
-    for (TWBContainer* host : {QuranHost, BukaTutupHost}) {
-        host->UseControlPopupMenu = true;
-        host->Border3DVisible = false;
-        host->ScrollBarsVisible = true;
-        host->TextSelectable = true;
-        host->setPopupMenu(ui.pmBrow);
-    }
+    QuranHost = newBrowserHost(ui.wbQuran, kSuraPageEngineRules);
     connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
     connect(ui.wbQuran, &QWebEngineView::loadFinished, QuranHost, guarded([this](bool ok) { wbQuranDocumentComplete(ok); }));
+}
+
+TWBContainer* TfmMain::newBrowserHost(QWebEngineView* view, const char* engineRules)
+{
+    auto* host = new TWBContainer(view);
+    host->UseControlPopupMenu = true;
+    host->Border3DVisible = false;
+    host->ScrollBarsVisible = true;
+    host->TextSelectable = true;
+    host->HostStyleSheet = engineRules;
+    host->setPopupMenu(ui.pmBrow);
+    return host;
 }
 
 void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)
@@ -430,9 +450,10 @@ void TfmMain::showSuraBehindPreface(int sura)
 
 void TfmMain::showPrefacePage(const std::string& path)
 {
+    if (BukaTutupHost == nullptr)
+        BukaTutupHost = newBrowserHost(ui.createPrefaceView(), kPrefacePageEngineRules);
     ui.nbQuran->setCurrentIndex(kPrefacePage);
-    if (BukaTutupHost != nullptr)
-        BukaTutupHost->Navigate(path);
+    BukaTutupHost->Navigate(path);
 }
 
 // --- recitation player ------------------------------------------------------------------

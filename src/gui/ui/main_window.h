@@ -16,6 +16,7 @@
 
 class QTreeWidget;
 class QTreeWidgetItem;
+class QWebEngineView;
 
 namespace tilvane {
 
@@ -34,6 +35,10 @@ class TfmMain : public QMainWindow,
 public:
     explicit TfmMain(QWidget* parent = nullptr);
     ~TfmMain() override;
+
+    // Runs the start-up loading of the first show now, while the window is still hidden; the
+    // first show then finds it done. Errors are reported like those of any handler.
+    void loadBeforeShow();
 
     TfmMainUi ui;
     TNavigator& navigator() { return m_navigator; }
@@ -81,6 +86,7 @@ private:
     void actAboutExecute();
     void btnOKAboutClick();
     void freeBrowserHosts();
+    TWBContainer* newBrowserHost(QWebEngineView* view, const char* engineRules);
 
     // INavigationView
     bool isSuraPageInFront() const override;
@@ -133,6 +139,7 @@ private:
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
     bool FFirstShowDone = false;
+    bool m_shownOnce = false;
 };
 
 } // namespace tilvane
