@@ -142,3 +142,4 @@ TEST_F(BrowserHost, TheHostStyleSheetLiesBelowThePageExceptWhereImportant)
             << "the page's elements stay as they are";
     }
 }
+

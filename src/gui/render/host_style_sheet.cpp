@@ -13,9 +13,11 @@ const char* const kSuraPageEngineRules =
     "div.aya { content-visibility: auto; contain-intrinsic-size: auto 300px; }\n";
 
 // The page fixes the heading's height at 4px, which older engines grew to fit the text; this
-// one keeps it and draws the heading over the first paragraph.
+// one keeps it and draws the heading over the first paragraph. The pages render in quirks
+// mode, where the engine matches class names in lower case, while this sheet is parsed in
+// standards mode: the lower-case selector is the one that matches there.
 const char* const kPrefacePageEngineRules =
-    ".TitleName { height: auto !important; min-height: 4px; }\n";
+    ".TitleName, .titlename { height: auto !important; min-height: 4px; }\n";
 
 namespace {
 
