@@ -48,9 +48,12 @@ function layOutAround(element) {
   }
 }
 
+// An aya laid out once at the window's width keeps its real height from then on.
 function layOutForReal(element, forced) {
-  if (window.getComputedStyle(element).contentVisibility === "auto") {
+  if (element.laidOutWidth !== window.innerWidth &&
+      window.getComputedStyle(element).contentVisibility === "auto") {
     element.style.contentVisibility = "visible";
+    element.laidOutWidth = window.innerWidth;
     forced.push(element);
   }
   return element.offsetHeight;

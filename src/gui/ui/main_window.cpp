@@ -309,7 +309,7 @@ void TfmMain::bringSuraPageToFront()
 
 void TfmMain::buildSuraPage(int sura)
 {
-    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone)
+    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone && isVisible())
         m_timings.start(TReaderTimings::Event::SuraChange);
     BuildSuraPage(sura, *this);
     m_player.clearBismillahDone();
