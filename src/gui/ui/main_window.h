@@ -47,6 +47,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
+    const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
 
     // The first node, depth first over all levels, whose text equals text without regard to
@@ -65,6 +66,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -85,6 +87,7 @@ private:
     void actHelpExecute();
     void actAboutExecute();
     void btnOKAboutClick();
+    void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
     TWBContainer* newBrowserHost(QWebEngineView* view, const char* engineRules);
 
@@ -138,6 +141,7 @@ private:
     QTimer tmrPlay;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
+    QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
     bool m_shownOnce = false;
 };
