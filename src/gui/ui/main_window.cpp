@@ -115,6 +115,7 @@ void TfmMain::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
+        reportProblemsBeforeShow();
         m_timings.start(TReaderTimings::Event::FirstPage);
         // A page loaded while the window was hidden is focused again at the size it is shown at.
         if (m_navigator.FDocLoaded && m_navigator.FCurPos.Sura != 0)
@@ -128,7 +129,23 @@ void TfmMain::loadBeforeShow()
     // The page view gets its final size now, so that the page is laid out once, at that size.
     ensurePolished();
     layout()->activate();
+    // A message box opened before the window shows could lie behind the splash and hold the
+    // start-up in a wait nobody sees: problems are told once the window is up.
+    m_reporterBeforeShow = setErrorReporter([this](const QString& message) { m_problemsBeforeShow.append(message); });
+    m_reportingDeferred = true;
     runGuarded([this] { FormShow(); });
+}
+
+void TfmMain::reportProblemsBeforeShow()
+{
+    if (!m_reportingDeferred)
+        return;
+    m_reportingDeferred = false;
+    setErrorReporter(std::move(m_reporterBeforeShow));
+    QTimer::singleShot(0, this, [this] {
+        for (const QString& message : std::exchange(m_problemsBeforeShow, {}))
+            reportError(message);
+    });
 }
 
 // The start-up loading runs once, on the first show; the flag is set first so that a load

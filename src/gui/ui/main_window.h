@@ -5,11 +5,13 @@
 #include "core/quran/quran_loader.h"
 #include "core/render/page_host.h"
 #include "core/ui/navigation.h"
+#include "gui/app/error_handler.h"
 #include "gui/audio/qt_media_device.h"
 #include "gui/ui/main_window_ui.h"
 #include "gui/ui/reader_timings.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include <string>
@@ -37,7 +39,7 @@ public:
     ~TfmMain() override;
 
     // Runs the start-up loading of the first show now, while the window is still hidden; the
-    // first show then finds it done. Errors are reported like those of any handler.
+    // first show then finds it done. Errors met until then are reported once the window shows.
     void loadBeforeShow();
 
     TfmMainUi ui;
@@ -89,6 +91,7 @@ private:
     void btnOKAboutClick();
     void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
+    void reportProblemsBeforeShow();
     TWBContainer* newBrowserHost(QWebEngineView* view, const char* engineRules);
 
     // INavigationView
@@ -144,6 +147,9 @@ private:
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
     bool m_shownOnce = false;
+    bool m_reportingDeferred = false;
+    ErrorReporter m_reporterBeforeShow;
+    QStringList m_problemsBeforeShow;
 };
 
 } // namespace tilvane
