@@ -53,8 +53,9 @@ void installHostStyleSheet(QWebEngineScriptCollection& scripts, const std::strin
     QWebEngineScript script;
     script.setName(kScriptName);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    // The page's own scripts cannot see or undo the sheet from their world.
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    // In the page's own world: a world of its own would cost the engine a script context for
+    // every page, and the pages' own scripts are the reader's.
+    script.setWorldId(QWebEngineScript::MainWorld);
     script.setSourceCode(installScript(css));
     scripts.insert(script);
 }
