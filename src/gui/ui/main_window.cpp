@@ -62,7 +62,12 @@ TfmMain::TfmMain(QWidget* parent)
     FormCreate();
 }
 
-TfmMain::~TfmMain() = default;
+TfmMain::~TfmMain()
+{
+    // A window gone before it was shown must not leave its collector as the error reporter.
+    if (m_reportingDeferred)
+        setErrorReporter(std::move(m_reporterBeforeShow));
+}
 
 void TfmMain::FormCreate()
 {
