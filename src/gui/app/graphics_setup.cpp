@@ -1,6 +1,7 @@
 #include "gui/app/graphics_setup.h"
 
 #include "gui/render/engine_flags.h"
+#include "gui/render/page_isolation.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,7 @@ void setUpGraphicsBeforeApplication()
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     addWebEngineFlags();
+    setUpPageIsolationBeforeApplication();
 }
 
 } // namespace tilvane
