@@ -2,9 +2,9 @@
 
 #include "gui_wait.h"
 
-#include "gui/render/local_web_page.h"
-
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <stdexcept>
@@ -14,7 +14,9 @@ namespace tilvane::bench {
 PlainView::PlainView(int width, int height)
     : m_view(std::make_unique<QWebEngineView>())
 {
-    m_view->setPage(new TLocalWebPage(m_view.get()));
+    // Off the record, like the reader's profile, so that nothing is kept on disk.
+    auto* profile = new QWebEngineProfile(m_view.get());
+    m_view->setPage(new QWebEnginePage(profile, m_view.get()));
     m_view->resize(width, height);
     m_view->show();
 }

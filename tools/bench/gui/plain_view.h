@@ -8,9 +8,9 @@ class QWebEngineView;
 
 namespace tilvane::bench {
 
-// The floor of the page cases: a web view of the reader's kind (same engine flags, same
-// local-only profile) without the reader's host, showing a saved page and running its focus
-// function, as any program showing these pages would have to.
+// The floor of the page cases: a plain web view with the reader's engine flags but without its
+// host, showing a saved page and running its focus function, as any program showing these
+// pages would have to.
 class PlainView {
 public:
     PlainView(int width, int height);
