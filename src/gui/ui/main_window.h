@@ -22,6 +22,7 @@ class QWebEngineView;
 
 namespace tilvane {
 
+class ReciterInstallDialog;
 class TDlgSrchSura;
 class TWBContainer;
 
@@ -49,6 +50,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
+    const QtMediaDevice& mediaDevice() const { return mpAudio; }
     const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
 
@@ -59,6 +61,9 @@ public:
 
     // The Select Sura dialog once it has been used; created on first use and kept.
     TDlgSrchSura* suraDialog() const { return m_suraDialog; }
+    // The install dialog once it has been opened; it stays, so an install runs on while the
+    // user reads.
+    ReciterInstallDialog* installDialog() const { return m_installDialog; }
 
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
@@ -89,6 +94,8 @@ private:
     void actSettingExecute();
     void actHelpExecute();
     void actAboutExecute();
+    void actFindExecute();
+    void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
     void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
@@ -123,6 +130,7 @@ private:
     TQuranPos currentPos() const override;
     void gotoNextAya() override;
     void gotoPrevAya() override;
+    void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
     void setPlayPauseButton(int imageIndex, const std::string& hint) override;
@@ -134,6 +142,9 @@ private:
     void setVolumeSlider(int position) override;
     void setContinueChecked(bool checked) override;
     void connectPlayer();
+    void cbReciterChange(const QString& name);
+    void btnInstallReciterClick();
+    void reciterInstalled(const QString& name);
 
     // IPrefaceHost
     void showSuraBehindPreface(int sura) override;
@@ -145,6 +156,7 @@ private:
     QTimer tmrPlay;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
+    ReciterInstallDialog* m_installDialog = nullptr;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
     bool m_shownOnce = false;

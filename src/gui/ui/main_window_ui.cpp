@@ -1,6 +1,9 @@
 #include "gui/ui/main_window_ui.h"
 
+#include "gui/audio/recitation_options_panel.h"
+#include "gui/audio/reciter_panel.h"
 #include "gui/render/local_web_page.h"
+#include "gui/search/search_tab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -117,7 +120,8 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
-    pgcNav->addTab(underConstruction(pgcNav), " Search ");
+    tabSearch = new TSearchTab(pgcNav);
+    pgcNav->addTab(tabSearch, " Search ");
     pgcNav->addTab(underConstruction(pgcNav), " Topics ");
     pgcNav->addTab(createIndexTab(pgcNav), " Index ");
     pgcNav->addTab(createAboutTab(pgcNav), " About ");
@@ -175,6 +179,8 @@ void TfmMainUi::createActions(QMainWindow* window)
     actHelp = makeAction(window, "actHelp", "Help", "Help", QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
     actAbout = makeAction(window, "actAbout", "About", "About", {}, QStyle::SP_MessageBoxInformation);
     actExit = makeAction(window, "actExit", "Exit" + QString(22, ' '), "Exit", {}, QStyle::SP_DialogCloseButton);
+    actFind = makeAction(window, "actFind", "Search", "Search the Quran and the translations",
+                         QKeySequence::Find);
 
     actPlayPause = makeAction(window, "actPlayPause", "Play/Pause", "Play|Play current aya");
     actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
@@ -364,6 +370,8 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     infoLayout->addWidget(lblAuPlayAya, 1, 0, 1, 2);
     infoLayout->addWidget(lblAuStatus, 1, 2);
     panAudio->addWidget(info);
+    panReciter = new ReciterPanel(tabAudio);
+    panAudio->addWidget(panReciter);
 
     progAudio = named(new QProgressBar(tabAudio), "progAudio");
     progAudio->setFixedHeight(9);
@@ -373,6 +381,8 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     chkAudioContinue = named(new QCheckBox("Play Continuously", tabAudio), "chkAudioContinue");
     chkAudioContinue->setChecked(true);
     panAudio->addWidget(chkAudioContinue);
+    panRecitationOptions = new RecitationOptionsPanel(tabAudio);
+    panAudio->addWidget(panRecitationOptions);
     panAudio->addStretch(1);
     return tabAudio;
 }
