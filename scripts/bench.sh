@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the benchmarks on the default data; ends with one line per case:
-# its time, its floor's time and their ratio. Extra arguments go to Google Benchmark
+# Sets up, builds and runs the benchmarks on the default data; each ends with one line per
+# case: its time (or memory), its floor's and their ratio. Extra arguments go to Google Benchmark's run
 # (e.g. --benchmark_filter=LoadQuranData).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
-# The benchmark makes its own working and font folders below TMPDIR and removes them.
-exec "${TILVANE_BUILD_DIR:-$root/build}/tilvane-bench" \
-  --benchmark_repetitions=3 --benchmark_report_aggregates_only=true "$@"
+# The benchmarks make their own working and font folders below TMPDIR and remove them.
+build_dir=${TILVANE_BUILD_DIR:-$root/build}
+"$build_dir/tilvane-bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true "$@"
+# What the user waits for in the reader's window, offscreen, beside a plain web view.
+source "$root/scripts/headless-env.sh"
+"$build_dir/tilvane-gui-bench"

@@ -121,3 +121,29 @@ TEST_F(BrowserHost, RightClickShowsTheWindowsMenuOrNoneAtAll)
     ASSERT_TRUE(show());
     EXPECT_EQ(view->contextMenuPolicy(), Qt::DefaultContextMenu) << "the engine's own menu";
 }
+
+TEST_F(BrowserHost, TheHostStyleSheetLiesBelowThePageExceptWhereImportant)
+{
+    writeFile(folder / "styled.html",
+              "<html><head><style>p { color: rgb(1, 2, 3); }</style></head><body><p id='x'>text</p>"
+              "<div id='y'>text</div></body></html>");
+    struct Case {
+        const char* sheet;
+        const char* element;
+        const char* colour;
+    };
+    for (const Case& c : {Case{"p { color: rgb(200, 0, 0); }", "x", "rgb(1, 2, 3)"},
+                          Case{"#x { color: rgb(200, 0, 0); }", "x", "rgb(1, 2, 3)"},
+                          Case{"p { color: rgb(200, 0, 0) !important; }", "x", "rgb(200, 0, 0)"},
+                          Case{"div { color: rgb(200, 0, 0); }", "y", "rgb(200, 0, 0)"}}) {
+        host->HostStyleSheet = c.sheet;
+        ASSERT_TRUE(show("styled.html"));
+        EXPECT_EQ(evaluate(view.get(), QStringLiteral("getComputedStyle(document.getElementById('%1')).color").arg(c.element))
+                      .toString(),
+                  c.colour)
+            << c.sheet;
+        EXPECT_EQ(evaluate(view.get(), "document.getElementsByTagName('style').length").toInt(), 1)
+            << "the page's elements stay as they are";
+    }
+}
+

@@ -176,6 +176,18 @@ TEST_F(MainWindow, AFailedStartUpKeepsTheLastReadPosition)
     EXPECT_EQ(saved.readInteger("quran", "LastOpenedAya", 0), 4);
 }
 
+TEST_F(MainWindow, AStartUpThatFailsBeforeTheWindowShowsIsToldWhenItShows)
+{
+    std::filesystem::remove(AppDirs.AppDir + "res");
+    window = std::make_unique<TfmMain>();
+    window->loadBeforeShow();
+    EXPECT_TRUE(errors.messages().isEmpty()) << "nothing may open behind the splash";
+    window->show();
+    ASSERT_TRUE(waitFor([&] { return !errors.messages().isEmpty(); }));
+    EXPECT_TRUE(errors.messages()[0].startsWith("Cannot open file")) << errors.messages()[0].toStdString();
+    EXPECT_EQ(errors.messages().size(), 1);
+}
+
 TEST_F(MainWindow, AFailingFocusScriptIsReportedAndThePositionStays)
 {
     start(1, 1);

@@ -64,7 +64,9 @@ void registerSuraPage(const PageSetting& setting)
 {
     const std::string name = "BuildSuraPage/" + std::to_string(kLargestSura) + "/view"
         + std::to_string(setting.viewStyle)
-        + (setting.translations == TranslationSet::BuiltIn ? "/built-in" : "/five-packages");
+        + (setting.translations == TranslationSet::BuiltIn       ? "/built-in"
+               : setting.translations == TranslationSet::FivePackages ? "/five-packages"
+                                                                      : "/ten-packages");
     registerBesideFloor(name, [setting](benchmark::State& state) {
         applySetting(setting);
         NoWindowPageHost host;
@@ -110,6 +112,7 @@ void registerPageCases()
         for (std::uint8_t viewStyle = 0; viewStyle <= 3; ++viewStyle)
             registerSuraPage({viewStyle, translations});
     }
+    registerSuraPage({0, TranslationSet::TenPackages});
     registerAllPages();
     registerCommonCss();
 }

@@ -15,8 +15,6 @@ namespace tilvane::bench {
 
 namespace {
 
-constexpr std::size_t kPackageCount = 5;
-
 std::string makeRoot()
 {
     const char* tmp = std::getenv("TMPDIR");
@@ -63,10 +61,11 @@ void selectTranslations(TranslationSet set)
     TransSlots.clear();
     for (const char* builtIn : {"Indonesian_Footnote", "Indonesian_Latin"})
         TransSlots.push_back(TTransSlot{static_cast<int>(TransSlots.size()), builtIn, true});
-    if (set == TranslationSet::FivePackages) {
-        if (Translations.size() < kFirstPackage + kPackageCount)
-            throw std::runtime_error("five translation packages are needed in " + AppDirs.TransDir);
-        for (std::size_t i = 0; i < kPackageCount; ++i)
+    const std::size_t packages = set == TranslationSet::TenPackages ? 10 : set == TranslationSet::FivePackages ? 5 : 0;
+    if (packages > 0) {
+        if (Translations.size() < kFirstPackage + packages)
+            throw std::runtime_error(std::to_string(packages) + " translation packages are needed in " + AppDirs.TransDir);
+        for (std::size_t i = 0; i < packages; ++i)
             TransSlots.push_back(TTransSlot{static_cast<int>(TransSlots.size()), Translations[kFirstPackage + i].TransName, true});
     }
     SaveTranslationSlots();

@@ -39,10 +39,11 @@ void startReader(const std::string& scratch);
 enum class TranslationSet {
     BuiltIn,      // the built-in translation and transliteration
     FivePackages, // the same and the first five installed packages
+    TenPackages,  // the same and the first ten installed packages
 };
 
 // Stores the selection in the settings file and reloads the catalogue, as the settings
-// dialog's Apply does. Throws std::runtime_error when fewer than five packages are installed.
+// dialog's Apply does. Throws std::runtime_error when fewer packages are installed.
 void selectTranslations(TranslationSet set);
 
 } // namespace tilvane::bench

@@ -1,5 +1,6 @@
 #include "gui/app/graphics_setup.h"
 
+#include "gui/render/engine_flags.h"
 #include "gui/render/page_isolation.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ void setUpGraphicsBeforeApplication()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
+    addWebEngineFlags();
     setUpPageIsolationBeforeApplication();
 }
 

@@ -10,6 +10,7 @@
 
 #include <QMessageBox>
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <memory>
@@ -35,7 +36,12 @@ int runReader(TApplication& app)
         TfmSplash splash;
         splash.showAndPaint();
         mainWindow = std::make_unique<TfmMain>();
-        waitExcludingUserInput(kSplashTime);
+        // The splash time is spent loading: the data and the first page are ready when the
+        // window appears, and the splash still shows for the same time.
+        const auto loadStart = std::chrono::steady_clock::now();
+        mainWindow->loadBeforeShow();
+        const auto loading = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - loadStart);
+        waitExcludingUserInput(std::max(kSplashTime - loading, std::chrono::milliseconds(0)));
     }
     mainWindow->show();
     return app.exec();

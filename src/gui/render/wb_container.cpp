@@ -1,35 +1,16 @@
 #include "gui/render/wb_container.h"
 
 #include "core/app/paths.h"
+#include "gui/render/host_style_sheet.h"
 #include "gui/render/local_web_page.h"
 
 #include <QMenu>
 #include <QUrl>
 #include <QVariant>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace tilvane {
-
-namespace {
-
-constexpr char kHostStyleScriptName[] = "tilvane-host-style";
-
-QString styleInjectionScript(const std::string& css)
-{
-    // The sheet travels as a JSON-quoted string so that no CSS text can break out of it.
-    QString quoted = QString::fromStdString(css);
-    quoted.replace('\\', "\\\\").replace('"', "\\\"").replace('\n', "\\n").replace('\r', "\\r")
-        .replace(QChar(0x2028), "\\u2028").replace(QChar(0x2029), "\\u2029");
-    return QStringLiteral(
-               "(function(){var s=document.createElement('style');s.textContent=\"%1\";"
-               "(document.head||document.documentElement).appendChild(s);})();")
-        .arg(quoted);
-}
-
-} // namespace
 
 TNulWBContainer::TNulWBContainer(QWebEngineView* browser)
     : QObject(browser)
@@ -75,7 +56,7 @@ std::string TWBContainer::effectiveStyleSheet() const
     if (Border3DVisible)
         css += "html { border: 2px inset #c0c0c0; }\n";
     if (!TextSelectable)
-        css += "* { -webkit-user-select: none; user-select: none; }\n";
+        css += "* { -webkit-user-select: none !important; user-select: none !important; }\n";
     css += HostStyleSheet;
     return css;
 }
@@ -86,18 +67,7 @@ void TWBContainer::beforeNavigate()
     view->setContextMenuPolicy(UseControlPopupMenu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
     view->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, ScrollBarsVisible);
 
-    QWebEngineScriptCollection& scripts = view->page()->scripts();
-    for (const QWebEngineScript& old : scripts.find(kHostStyleScriptName))
-        scripts.remove(old);
-    const std::string css = effectiveStyleSheet();
-    if (css.empty())
-        return;
-    QWebEngineScript style;
-    style.setName(kHostStyleScriptName);
-    style.setInjectionPoint(QWebEngineScript::DocumentReady);
-    style.setWorldId(QWebEngineScript::ApplicationWorld);
-    style.setSourceCode(styleInjectionScript(css));
-    scripts.insert(style);
+    installHostStyleSheet(view->page()->scripts(), effectiveStyleSheet());
 }
 
 void TWBContainer::showContextMenu(const QPoint& position)

@@ -18,6 +18,7 @@
 #include "gui/audio/reciter_install_dialog.h"
 #include "gui/audio/reciter_panel.h"
 #include "gui/print/page_printer.h"
+#include "gui/render/host_style_sheet.h"
 #include "gui/render/wb_container.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
@@ -31,6 +32,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -66,7 +68,12 @@ TfmMain::TfmMain(QWidget* parent)
     FormCreate();
 }
 
-TfmMain::~TfmMain() = default;
+TfmMain::~TfmMain()
+{
+    // A window gone before it was shown must not leave its collector as the error reporter.
+    if (m_reportingDeferred)
+        setErrorReporter(std::move(m_reporterBeforeShow));
+}
 
 void TfmMain::FormCreate()
 {
@@ -81,8 +88,7 @@ void TfmMain::FormCreate()
     FFirstShowDone = false;
     tmrPlay.setInterval(100);
     // The web engine starts while the splash is shown, so the first page does not wait for it.
-    for (QWebEngineView* view : {ui.wbQuran, ui.wbBukaTutup})
-        view->load(QUrl(QStringLiteral("about:blank")));
+    ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     connectHandlers();
     connectPlayer();
     m_pagePrinter = new TPagePrinter(
@@ -129,7 +135,39 @@ void TfmMain::connectHandlers()
 void TfmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        reportProblemsBeforeShow();
+        m_timings.start(TReaderTimings::Event::FirstPage);
+        // A page loaded while the window was hidden is focused again at the size it is shown at.
+        if (m_navigator.FDocLoaded && m_navigator.FCurPos.Sura != 0)
+            runFocusScript(m_navigator.FCurPos.Sura, m_navigator.FCurPos.Aya);
+    }
     runGuarded([this] { FormShow(); });
+}
+
+void TfmMain::loadBeforeShow()
+{
+    // The page view gets its final size now, so that the page is laid out once, at that size.
+    ensurePolished();
+    layout()->activate();
+    // A message box opened before the window shows could lie behind the splash and hold the
+    // start-up in a wait nobody sees: problems are told once the window is up.
+    m_reporterBeforeShow = setErrorReporter([this](const QString& message) { m_problemsBeforeShow.append(message); });
+    m_reportingDeferred = true;
+    runGuarded([this] { FormShow(); });
+}
+
+void TfmMain::reportProblemsBeforeShow()
+{
+    if (!m_reportingDeferred)
+        return;
+    m_reportingDeferred = false;
+    setErrorReporter(std::move(m_reporterBeforeShow));
+    QTimer::singleShot(0, this, [this] {
+        for (const QString& message : std::exchange(m_problemsBeforeShow, {}))
+            reportError(message);
+    });
 }
 
 // The start-up loading runs once, on the first show; the flag is set first so that a load
@@ -139,7 +177,6 @@ void TfmMain::FormShow()
     if (FFirstShowDone)
         return;
     FFirstShowDone = true;
-    m_timings.start(TReaderTimings::Event::FirstPage);
     BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
     LoadSettings();
@@ -359,8 +396,9 @@ void TfmMain::bringSuraPageToFront()
 void TfmMain::buildSuraPage(int sura)
 {
     // A page built behind a preface or closing page is not focused until the reader returns
-    // to it, so it is not a sura change the reader waits for.
-    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone && m_navigator.FShowSuraPage)
+    // to it, so it is not a sura change the reader waits for; nor is one built before the
+    // window is shown.
+    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone && m_navigator.FShowSuraPage && isVisible())
         m_timings.start(TReaderTimings::Event::SuraChange);
     BuildSuraPage(sura, *this);
     m_player.clearBismillahDone();
@@ -407,7 +445,8 @@ void TfmMain::runFocusScript(int sura, int aya)
 {
     if (QuranHost == nullptr)
         return;
-    m_timings.start(TReaderTimings::Event::AyaMove);
+    if (isVisible())
+        m_timings.start(TReaderTimings::Event::AyaMove);
     const QString script = QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya);
     QuranHost->runScriptChecked(script, [this](bool completed) {
         m_timings.finish();
@@ -422,19 +461,23 @@ void TfmMain::runFocusScript(int sura, int aya)
 void TfmMain::createBrowserHosts()
 {
     freeBrowserHosts();
-    QuranHost = new TWBContainer(ui.wbQuran);
-    BukaTutupHost = new TWBContainer(ui.wbBukaTutup);
-    for (TWBContainer* host : {QuranHost, BukaTutupHost}) {
-        host->UseControlPopupMenu = true;
-        host->Border3DVisible = false;
-        host->ScrollBarsVisible = true;
-        host->TextSelectable = true;
-        host->setPopupMenu(ui.pmBrow);
-    }
+    QuranHost = newBrowserHost(ui.wbQuran, kSuraPageEngineRules);
     connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
     connect(QuranHost->loadWatch(), &TPageLoadWatch::documentComplete, QuranHost,
             guarded([this] { wbQuranDocumentComplete(); }));
+}
+
+TWBContainer* TfmMain::newBrowserHost(QWebEngineView* view, const char* engineRules)
+{
+    auto* host = new TWBContainer(view);
+    host->UseControlPopupMenu = true;
+    host->Border3DVisible = false;
+    host->ScrollBarsVisible = true;
+    host->TextSelectable = true;
+    host->HostStyleSheet = engineRules;
+    host->setPopupMenu(ui.pmBrow);
+    return host;
 }
 
 void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)
@@ -497,9 +540,10 @@ void TfmMain::showSuraBehindPreface(int sura)
 
 void TfmMain::showPrefacePage(const std::string& path)
 {
+    if (BukaTutupHost == nullptr)
+        BukaTutupHost = newBrowserHost(ui.createPrefaceView(), kPrefacePageEngineRules);
     ui.nbQuran->setCurrentIndex(kPrefacePage);
-    if (BukaTutupHost != nullptr)
-        BukaTutupHost->Navigate(path);
+    BukaTutupHost->Navigate(path);
 }
 
 // --- recitation player ------------------------------------------------------------------

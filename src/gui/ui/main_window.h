@@ -5,17 +5,20 @@
 #include "core/quran/quran_loader.h"
 #include "core/render/page_host.h"
 #include "core/ui/navigation.h"
+#include "gui/app/error_handler.h"
 #include "gui/audio/qt_media_device.h"
 #include "gui/ui/main_window_ui.h"
 #include "gui/ui/reader_timings.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include <string>
 
 class QTreeWidget;
 class QTreeWidgetItem;
+class QWebEngineView;
 
 namespace tilvane {
 
@@ -36,6 +39,10 @@ class TfmMain : public QMainWindow,
 public:
     explicit TfmMain(QWidget* parent = nullptr);
     ~TfmMain() override;
+
+    // Runs the start-up loading of the first show now, while the window is still hidden; the
+    // first show then finds it done. Errors met until then are reported once the window shows.
+    void loadBeforeShow();
 
     TfmMainUi ui;
     TNavigator& navigator() { return m_navigator; }
@@ -95,6 +102,8 @@ private:
     void btnOKAboutClick();
     void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
+    void reportProblemsBeforeShow();
+    TWBContainer* newBrowserHost(QWebEngineView* view, const char* engineRules);
 
     // INavigationView
     bool isSuraPageInFront() const override;
@@ -154,6 +163,10 @@ private:
     ReciterInstallDialog* m_installDialog = nullptr;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
+    bool m_shownOnce = false;
+    bool m_reportingDeferred = false;
+    ErrorReporter m_reporterBeforeShow;
+    QStringList m_problemsBeforeShow;
 };
 
 } // namespace tilvane

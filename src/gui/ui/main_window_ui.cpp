@@ -147,6 +147,18 @@ void TfmMainUi::setupUi(QMainWindow* window)
     window->setCentralWidget(central);
 }
 
+// A web view keeps a renderer process alive, so the preface view is made when it is first
+// needed rather than with the window.
+QWebEngineView* TfmMainUi::createPrefaceView()
+{
+    if (wbBukaTutup == nullptr) {
+        wbBukaTutup = named(new QWebEngineView(nbQuran), "wbBukaTutup");
+        wbBukaTutup->setPage(new TLocalWebPage(wbBukaTutup));
+        nbQuran->addWidget(wbBukaTutup); // page 1, "pgBukaTutup"
+    }
+    return wbBukaTutup;
+}
+
 void TfmMainUi::createActions(QMainWindow* window)
 {
     actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", "&Go", "Go to Selected Sura");
@@ -257,11 +269,8 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     frameLayout->setSpacing(0);
     nbQuran = named(new QStackedWidget(frame), "nbQuran");
     wbQuran = named(new QWebEngineView(nbQuran), "wbQuran");
-    wbBukaTutup = named(new QWebEngineView(nbQuran), "wbBukaTutup");
-    for (QWebEngineView* view : {wbQuran, wbBukaTutup})
-        view->setPage(new TLocalWebPage(view));
-    nbQuran->addWidget(wbQuran);     // page 0, "pgAya"
-    nbQuran->addWidget(wbBukaTutup); // page 1, "pgBukaTutup"
+    wbQuran->setPage(new TLocalWebPage(wbQuran));
+    nbQuran->addWidget(wbQuran); // page 0, "pgAya"; page 1 comes with createPrefaceView()
     frameLayout->addWidget(nbQuran, 1);
 
     panQuranFrameStatus = styledPanel(frame, "panQuranFrameStatus");

@@ -34,6 +34,8 @@ class TSearchTab;
 // designer form) so that the window class holds behaviour only.
 struct TfmMainUi {
     void setupUi(QMainWindow* window);
+    // The preface and closing page view, page 1 of nbQuran; made on the first call.
+    QWebEngineView* createPrefaceView();
 
     // Actions (ActionList1).
     QAction* actGotoSelectedSura = nullptr;
@@ -72,7 +74,7 @@ struct TfmMainUi {
     QToolBar* tlb1 = nullptr;
     QStackedWidget* nbQuran = nullptr;
     QWebEngineView* wbQuran = nullptr;
-    QWebEngineView* wbBukaTutup = nullptr;
+    QWebEngineView* wbBukaTutup = nullptr; // none until createPrefaceView()
     QWidget* panQuranFrameStatus = nullptr;
     QLabel* lblSuraNameTrans = nullptr;
     QLabel* lblQuranStatus = nullptr;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "case_report.h"
+
+#include <string>
+#include <vector>
+
+namespace tilvane::bench {
+
+// Saved pages the child cases show in their plain views: the reader's own pages, copied.
+struct SavedPages {
+    std::string firstSuraDefault; // sura 1, built-in translations
+    std::string secondSuraAll;    // sura 2, ten packages
+    int viewWidth = 0;
+    int viewHeight = 0;
+};
+
+// Sura changes into suras 114, 18 and 2 with the built-in translations and with ten packages,
+// and aya moves, in the reader's window of this process beside a plain view.
+std::vector<CaseFigures> runWindowCases(const std::string& scratch, int repetitions, SavedPages& pages);
+
+// Launch to the first page focused, and the memory of all the reader's processes after start
+// and at the peak of a tour of all suras with ten packages, each in processes of their own.
+std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetitions, const SavedPages& pages);
+
+// The child processes' own work, run by this program with the arguments given.
+int runPlainChild(const std::string& pageFile, int sura, int width, int height);
+int runTourChild();
+
+} // namespace tilvane::bench

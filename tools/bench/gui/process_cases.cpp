@@ -1,0 +1,148 @@
+#include "gui_cases.h"
+
+#include "child_process.h"
+#include "plain_view.h"
+#include "process_memory.h"
+#include "reader_session.h"
+
+#include "core/app/paths.h"
+#include "core/quran/sura_table.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include <QCoreApplication>
+
+namespace tilvane::bench {
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr char kPlainFocused[] = "plain-focused";
+constexpr char kToured[] = "toured";
+constexpr char kFirstPage[] = "tilvane-timing first-page";
+constexpr auto kSettleTime = 1000ms;
+
+std::string selfExecutable()
+{
+    return std::filesystem::read_symlink("/proc/self/exe").string();
+}
+
+// The reader's executable in a folder of its own beside the built data, so that it reads a
+// settings file of the benchmark's and never writes the build's.
+std::string readerFolder(const std::string& scratch)
+{
+    const std::filesystem::path folder = scratch + "/app";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path built = executableDir();
+    std::filesystem::copy_file(built / "tilvane", folder / "tilvane", std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::permissions(folder / "tilvane", std::filesystem::perms::owner_all);
+    if (!std::filesystem::exists(folder / "res"))
+        std::filesystem::create_directory_symlink(built / "res", folder / "res");
+    std::ofstream(folder / "Tilvane.ini") << "[quran]\r\nLastOpenedSura=1\r\nLastOpenedAya=1\r\n";
+    return folder.string();
+}
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Waits for the line, keeping the highest memory of the child's processes meanwhile.
+std::string waitSampling(ChildProcess& child, const char* prefix, std::chrono::milliseconds deadline, double& peak)
+{
+    const auto line = child.waitForLine(prefix, deadline, [&] { peak = std::max(peak, treePssMegabytes(child.pid())); });
+    if (!line)
+        throw std::runtime_error(std::string("a child process ended before saying ") + prefix);
+    return *line;
+}
+
+// Lets the processes settle, sampling; the last sample is what stays after start.
+double settledPss(ChildProcess& child, double& peak)
+{
+    child.waitForLine("\x01", kSettleTime, [&] { peak = std::max(peak, treePssMegabytes(child.pid())); });
+    return treePssMegabytes(child.pid());
+}
+
+ChildProcess startPlain(const std::string& page, int sura, const SavedPages& pages)
+{
+    return ChildProcess(selfExecutable(), {"--plain", page, std::to_string(sura), std::to_string(pages.viewWidth),
+                                           std::to_string(pages.viewHeight)});
+}
+
+} // namespace
+
+std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetitions, const SavedPages& pages)
+{
+    const std::string folder = readerFolder(scratch);
+    std::filesystem::create_directories(scratch + "/launch-tmp");
+    const std::map<std::string, std::string> environment{{"TMPDIR", scratch + "/launch-tmp"}, {"TILVANE_TIMINGS", "1"}};
+    CaseFigures launch{"Launch/first-page/built-in", "ms", {}, {}, {}};
+    CaseFigures started{"Memory/after-start/built-in", "MB", {}, {}, {}};
+    CaseFigures tour{"Memory/tour-peak/ten-packages", "MB", {}, {}, {}};
+    std::vector<double> afterSplash;
+    for (int run = 0; run < repetitions; ++run) {
+        double peak = 0;
+        {
+            const Clock::time_point start = Clock::now();
+            ChildProcess reader(folder + "/tilvane", {}, environment);
+            const std::string line = waitSampling(reader, kFirstPage, 60s, peak);
+            launch.values.push_back(millisecondsSince(start));
+            afterSplash.push_back(std::stod(line.substr(sizeof kFirstPage)));
+            started.values.push_back(settledPss(reader, peak));
+        }
+        {
+            const Clock::time_point start = Clock::now();
+            ChildProcess plain = startPlain(pages.firstSuraDefault, 1, pages);
+            waitSampling(plain, kPlainFocused, 60s, peak);
+            launch.floors.push_back(millisecondsSince(start));
+            started.floors.push_back(settledPss(plain, peak));
+        }
+        double tourPeak = 0;
+        {
+            ChildProcess touring(selfExecutable(), {"--tour"});
+            waitSampling(touring, kToured, 600s, tourPeak);
+        }
+        tour.values.push_back(tourPeak);
+        double plainPeak = 0;
+        {
+            ChildProcess plain = startPlain(pages.secondSuraAll, 2, pages);
+            waitSampling(plain, kPlainFocused, 60s, plainPeak);
+            settledPss(plain, plainPeak);
+        }
+        tour.floors.push_back(plainPeak);
+    }
+    char note[96];
+    std::snprintf(note, sizeof note, "shown to focused %.0f ms", median(afterSplash));
+    launch.note = note;
+    return {launch, started, tour};
+}
+
+int runPlainChild(const std::string& pageFile, int sura, int width, int height)
+{
+    PlainView view(width, height);
+    view.show(QString::fromStdString(pageFile), sura, 1);
+    std::printf("%s\n", kPlainFocused);
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
+
+int runTourChild()
+{
+    const ScratchFolders folders;
+    ReaderSession reader(folders.root());
+    reader.useTranslations(TranslationSet::TenPackages);
+    for (int sura = 2; sura <= kSuraCount; ++sura)
+        reader.gotoSura(sura);
+    std::printf("%s\n", kToured);
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace tilvane::bench

@@ -1,0 +1,68 @@
+#include "process_memory.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tilvane::bench {
+
+namespace {
+
+// The parent of every running process.
+std::multimap<pid_t, pid_t> childrenByParent()
+{
+    std::multimap<pid_t, pid_t> children;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line))
+            continue;
+        // The command name may hold blanks and brackets; the fields after its last ')' do not.
+        std::istringstream fields(line.substr(line.rfind(')') + 2));
+        char state = 0;
+        pid_t parent = 0;
+        if (fields >> state >> parent)
+            children.emplace(parent, static_cast<pid_t>(std::stol(name)));
+    }
+    return children;
+}
+
+double pssKilobytes(pid_t pid)
+{
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    std::string key;
+    double value = 0;
+    while (rollup >> key) {
+        if (key == "Pss:" && rollup >> value)
+            return value;
+        rollup.ignore(1 << 12, '\n');
+    }
+    return 0;
+}
+
+} // namespace
+
+double treePssMegabytes(pid_t root)
+{
+    const std::multimap<pid_t, pid_t> children = childrenByParent();
+    std::vector<pid_t> pending{root};
+    double kilobytes = 0;
+    while (!pending.empty()) {
+        const pid_t pid = pending.back();
+        pending.pop_back();
+        kilobytes += pssKilobytes(pid);
+        const auto [first, last] = children.equal_range(pid);
+        for (auto it = first; it != last; ++it)
+            pending.push_back(it->second);
+    }
+    return kilobytes / 1024.0;
+}
+
+} // namespace tilvane::bench
