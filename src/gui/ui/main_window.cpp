@@ -4,15 +4,21 @@
 #include "core/app/ascii_case.h"
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
+#include "core/library/bookmark_marks.h"
+#include "core/library/library_location.h"
 #include "core/quran/sura_table.h"
 #include "core/quran/translations.h"
 #include "core/render/preface_page.h"
 #include "core/render/stylesheets.h"
 #include "core/render/sura_page.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/position_autosave.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/app/window_memory.h"
 #include "gui/app/window_placement.h"
+#include "gui/library/library.h"
+#include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
@@ -24,6 +30,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -68,14 +75,29 @@ void TfmMain::FormCreate()
     ui.setupUi(this);
     resize(kDesignSize);
     centreOnDesktop(*this);
+    restoreWindowState(*this, *ui.nxspltr1);
     ui.ProgressBar1->hide();
     FFirstShowDone = false;
     tmrPlay.setInterval(100);
     // The web engine starts while the splash is shown, so the first page does not wait for it.
     for (QWebEngineView* view : {ui.wbQuran, ui.wbBukaTutup})
         view->load(QUrl(QStringLiteral("about:blank")));
+    createLibrary();
     connectHandlers();
     connectPlayer();
+}
+
+void TfmMain::createLibrary()
+{
+    m_library = new TLibrary(defaultLibraryPath(), this);
+    m_topicsTab = new TTopicsTab(*m_library, ui.tabTopics);
+    ui.tabTopics->layout()->addWidget(m_topicsTab);
+    // Ctrl+Z brings a removed bookmark back wherever the focus is (a note editor keeps its own).
+    addAction(m_topicsTab->undoAction());
+    m_positionAutosave = new TPositionAutosave(this);
+    connect(m_library, &TLibrary::changed, this, guarded([this] { drawBookmarkMarks(); }));
+    connect(m_topicsTab, &TTopicsTab::gotoRequested, this, guarded([this](int sura, int aya) { showBookmark(sura, aya); }));
+    connect(ui.actToggleBookmark, &QAction::triggered, this, guarded([this] { actToggleBookmarkExecute(); }));
 }
 
 void TfmMain::connectHandlers()
@@ -117,6 +139,8 @@ void TfmMain::FormShow()
     BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
     LoadSettings();
+    m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
+    m_library->open();
     InitAudio();
     ui.lblReciter->setText(toQString(AppSet.Reciter));
     LoadQuranData(*this);
@@ -132,6 +156,7 @@ void TfmMain::closeEvent(QCloseEvent* event)
 
 void TfmMain::FormClose()
 {
+    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     FreeQuranData();
     freeBrowserHosts();
     // A start-up that failed before any page was shown must not overwrite the last-read
@@ -141,6 +166,7 @@ void TfmMain::FormClose()
         AppSet.LastOpenedAya = m_navigator.FCurPos.Aya;
     }
     SaveSettings();
+    saveWindowState(*this, *ui.nxspltr1);
 }
 
 void TfmMain::freeBrowserHosts()
@@ -175,6 +201,38 @@ void TfmMain::wbQuranDocumentComplete(bool ok)
     if (!ok || QuranHost == nullptr || ui.wbQuran->url().toLocalFile() != QuranHost->requestedUrl().toLocalFile())
         return;
     m_navigator.wbQuranDocumentComplete();
+    drawBookmarkMarks();
+}
+
+void TfmMain::actToggleBookmarkExecute()
+{
+    const TQuranPos pos = m_navigator.FCurPos;
+    if (pos.Sura == 0)
+        return;
+    const QString where = QStringLiteral("%1:%2").arg(pos.Sura).arg(pos.Aya);
+    if (m_library->toggle(pos))
+        ui.StatusBar1->showMessage("Bookmarked " + where);
+    else
+        ui.StatusBar1->showMessage("Bookmark on " + where + " removed; Ctrl+Z brings it back");
+}
+
+void TfmMain::showBookmark(int sura, int aya)
+{
+    ui.pgcNav->setCurrentWidget(ui.tabQuran);
+    m_navigator.FGotoSura = sura;
+    m_navigator.FGotoAya = aya;
+    m_navigator.gotoSelected();
+}
+
+void TfmMain::drawBookmarkMarks()
+{
+    const int sura = m_navigator.FCurPos.Sura;
+    if (QuranHost == nullptr || !m_navigator.FDocLoaded || sura == 0)
+        return;
+    const std::vector<int> ayas = m_library->read([sura](BookmarkStore& store) { return store.bookmarkedAyas(sura); });
+    // A failed run leaves the page without marks until the next load or change redraws them.
+    QuranHost->runScriptChecked(toQString(bookmarkMarksScript(sura, ayas)),
+                                [this](bool completed) { emit bookmarkMarksDrawn(completed); });
 }
 
 void TfmMain::cbSuraChange(int index)
@@ -332,9 +390,11 @@ void TfmMain::setQuranStatus(const std::string& text)
     ui.lblQuranStatus->setText(toQString(text));
 }
 
+// Every move passes here (FocusCurrentAya hands each shown position to the audio part).
 void TfmMain::setAudioAya(const TQuranPos& position)
 {
     ui.lblAuPlayAya->setText(toQString(SetAudioAya(position)));
+    m_positionAutosave->positionShown(position);
 }
 
 void TfmMain::runFocusScript(int sura, int aya)

@@ -20,6 +20,9 @@ class QTreeWidgetItem;
 namespace tilvane {
 
 class TDlgSrchSura;
+class TLibrary;
+class TPositionAutosave;
+class TTopicsTab;
 class TWBContainer;
 
 // The reader's only working window. FormShow does the start-up loading on the first show;
@@ -51,10 +54,14 @@ public:
 
     // The Select Sura dialog once it has been used; created on first use and kept.
     TDlgSrchSura* suraDialog() const { return m_suraDialog; }
+    TLibrary& library() const { return *m_library; }
+    TTopicsTab* topicsTab() const { return m_topicsTab; }
 
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
     void focusScriptFinished(bool completed);
+    // The bookmark marks were drawn into the sura page (or the script failed).
+    void bookmarkMarksDrawn(bool completed);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -81,6 +88,11 @@ private:
     void actAboutExecute();
     void btnOKAboutClick();
     void freeBrowserHosts();
+    void createLibrary();
+    void actToggleBookmarkExecute();
+    void showBookmark(int sura, int aya);
+    // Marks the bookmarked ayat in the loaded sura page; the page file stays as built.
+    void drawBookmarkMarks();
 
     // INavigationView
     bool isSuraPageInFront() const override;
@@ -132,6 +144,9 @@ private:
     QTimer tmrPlay;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
+    TLibrary* m_library = nullptr;
+    TTopicsTab* m_topicsTab = nullptr;
+    TPositionAutosave* m_positionAutosave = nullptr;
     bool FFirstShowDone = false;
 };
 

@@ -118,7 +118,10 @@ void TfmMainUi::setupUi(QMainWindow* window)
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
     pgcNav->addTab(underConstruction(pgcNav), " Search ");
-    pgcNav->addTab(underConstruction(pgcNav), " Topics ");
+    tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
+    new QVBoxLayout(tabTopics);
+    tabTopics->layout()->setContentsMargins(0, 0, 0, 0);
+    pgcNav->addTab(tabTopics, " Topics ");
     pgcNav->addTab(createIndexTab(pgcNav), " Index ");
     pgcNav->addTab(createAboutTab(pgcNav), " About ");
     pgcNav->setTabVisible(pgcNav->indexOf(tabAbout), false);
@@ -163,6 +166,9 @@ void TfmMainUi::createActions(QMainWindow* window)
     actHelp = makeAction(window, "actHelp", "Help", "Help", QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
     actAbout = makeAction(window, "actAbout", "About", "About", {}, QStyle::SP_MessageBoxInformation);
     actExit = makeAction(window, "actExit", "Exit" + QString(22, ' '), "Exit", {}, QStyle::SP_DialogCloseButton);
+    actToggleBookmark = makeAction(window, "actToggleBookmark", "Bookmark this aya",
+                                   "Bookmark this aya|Add or remove a bookmark on the shown aya",
+                                   QKeySequence(Qt::CTRL | Qt::Key_D), QStyle::SP_DialogApplyButton);
 
     actPlayPause = makeAction(window, "actPlayPause", "Play/Pause", "Play|Play current aya");
     actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
@@ -177,6 +183,8 @@ void TfmMainUi::createActions(QMainWindow* window)
     pmBrow->addActions({actSearchSura, actGotoSuraPrev, actGotoSuraNext, actReloadSura});
     pmBrow->addSeparator();
     pmBrow->addActions({actGotoAyaPrev, actGotoAyaNext});
+    pmBrow->addSeparator();
+    pmBrow->addAction(actToggleBookmark);
     pmBrow->addSeparator();
     pmBrow->addAction(actSetting);
 

@@ -43,6 +43,7 @@ struct TfmMainUi {
     QAction* actHelp = nullptr;
     QAction* actAbout = nullptr;
     QAction* actExit = nullptr;
+    QAction* actToggleBookmark = nullptr;
     // The player's keys: F9 and the media keys (not in the menus).
     QAction* actPlayPause = nullptr;
     QAction* actPlayStop = nullptr;
@@ -54,6 +55,7 @@ struct TfmMainUi {
     QTabWidget* pgcNav = nullptr;
     QWidget* tabQuran = nullptr;
     QWidget* tabAbout = nullptr;
+    QWidget* tabTopics = nullptr; // holds the Topics tab the window makes
     QWidget* panToolBar = nullptr;
     QToolButton* btnSetting = nullptr;
 
