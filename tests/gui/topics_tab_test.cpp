@@ -1,3 +1,4 @@
+#include "core/library/library_location.h"
 #include "gui/library/bookmark_tree.h"
 #include "gui/library/library.h"
 #include "gui/library/topics_tab.h"
@@ -10,12 +11,17 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
 #include <QWebEngineView>
+
+#include <algorithm>
+#include <filesystem>
 
 using namespace tilvane;
 using namespace tilvane::test;
@@ -107,4 +113,31 @@ TEST(MainWindowPlace, TheWindowReopensWhereItWasClosedClampedToTheScreens)
     TfmMain window;
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window.normalGeometry()));
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+}
+
+TEST(TopicsTab, ADamagedLibraryLeavesTheReaderReadingAndCanBeMovedAside)
+{
+    TestAppFolder app;
+    const std::string path = defaultLibraryPath();
+    writeFile(path, std::string(4096, 'x'));
+    std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
+    ASSERT_NE(window, nullptr);
+    window->ui.pgcNav->setCurrentWidget(window->ui.tabTopics);
+    QLabel* problem = window->topicsTab()->problemLabel();
+    EXPECT_TRUE(problem->isVisible());
+    EXPECT_TRUE(problem->text().contains(QString::fromStdString(path) + "\" is damaged"));
+    {
+        ErrorCapture errors;
+        window->ui.actToggleBookmark->trigger();
+        EXPECT_EQ(errors.messages().size(), 1);
+    }
+
+    window->topicsTab()->findChild<QPushButton*>("btnLibraryMoveAside")->click();
+    EXPECT_FALSE(problem->isVisible());
+    window->ui.actToggleBookmark->trigger();
+    EXPECT_TRUE(window->library().read([](BookmarkStore& store) { return store.contains({1, 1}); }));
+    const auto aside = std::find_if(std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()), {},
+                                    [](const auto& entry) { return entry.path().filename().string().starts_with("library.db.damaged-"); });
+    ASSERT_NE(aside, std::filesystem::directory_iterator());
+    EXPECT_EQ(readFile(aside->path()), std::string(4096, 'x'));
 }

@@ -63,8 +63,11 @@ void SaveWindowState(const TWindowState& state)
     ini.writeInteger(kWindow, "Height", state.frame.height);
     ini.writeBool(kWindow, "Maximized", state.maximized);
     std::string sizes;
-    for (const int size : state.splitter)
-        sizes += (sizes.empty() ? "" : ",") + std::to_string(size);
+    for (const int size : state.splitter) {
+        if (!sizes.empty())
+            sizes += ',';
+        sizes += std::to_string(size);
+    }
     ini.writeString(kWindow, "Splitter", sizes);
     ini.save(IniFileName);
 }

@@ -31,8 +31,11 @@ constexpr const char* kMarkFunction =
 std::string bookmarkMarksScript(int sura, const std::vector<int>& ayas)
 {
     std::string list;
-    for (const int aya : ayas)
-        list += (list.empty() ? "" : ",") + std::to_string(aya);
+    for (const int aya : ayas) {
+        if (!list.empty())
+            list += ',';
+        list += std::to_string(aya);
+    }
     return std::string(kMarkFunction) + "(" + std::to_string(sura) + ", [" + list + "])";
 }
 

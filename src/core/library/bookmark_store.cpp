@@ -28,13 +28,14 @@ constexpr std::array<std::string_view, BookmarkStore::kSchemaVersion> kMigration
 
 constexpr std::string_view kNoteSeparator = "\n\n--- imported note ---\n";
 
-// The folder is made before SQLite opens the file inside it.
+// The folder is made before SQLite opens the file inside it; notes are private, so a folder
+// made here is the owner's only.
 const std::string& withFolder(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty())
-        std::filesystem::create_directories(folder, error);
+    if (!folder.empty() && std::filesystem::create_directories(folder, error))
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
     if (error)
         throw LibraryError(LibraryError::Kind::Unreadable, path,
                            "Cannot create the folder \"" + folder.string() + "\" (" + error.message() + ").");

@@ -20,8 +20,12 @@ enum Column { kSuraColumn, kPositionColumn, kTextColumn, kNoteColumn };
 
 QString firstWords(TQuranPos pos)
 {
-    const QStringList words = QString::fromStdString(ayaLine(QuranUthmani, pos.Sura, pos.Aya))
-                                  .split(' ', Qt::SkipEmptyParts);
+    std::string text = ayaLine(QuranUthmani, pos.Sura, pos.Aya);
+    // The first aya of most suras is stored behind the bismillah, which says nothing here.
+    const std::string& bismillah = ayaLine(QuranUthmani, 1, 1);
+    if (pos.Sura != 1 && pos.Aya == 1 && !bismillah.empty() && text.starts_with(bismillah))
+        text.erase(0, bismillah.size());
+    const QStringList words = QString::fromStdString(text).split(' ', Qt::SkipEmptyParts);
     const QString start = words.mid(0, kFirstWords).join(' ');
     return words.size() > kFirstWords ? start + QStringLiteral(" …") : start;
 }
