@@ -47,6 +47,8 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace tilvane {
 
 namespace {
@@ -210,7 +212,14 @@ void TfmMain::actToggleBookmarkExecute()
     if (pos.Sura == 0)
         return;
     const QString where = QStringLiteral("%1:%2").arg(pos.Sura).arg(pos.Aya);
-    if (m_library->toggle(pos))
+    bool added = false;
+    try {
+        added = m_library->toggle(pos);
+    } catch (...) {
+        updateBookmarkAction(); // the action ticked itself when triggered
+        throw;
+    }
+    if (added)
         ui.StatusBar1->showMessage("Bookmarked " + where);
     else
         ui.StatusBar1->showMessage("Bookmark on " + where + " removed; Ctrl+Z brings it back");
@@ -229,10 +238,19 @@ void TfmMain::drawBookmarkMarks()
     const int sura = m_navigator.FCurPos.Sura;
     if (QuranHost == nullptr || !m_navigator.FDocLoaded || sura == 0)
         return;
-    const std::vector<int> ayas = m_library->read([sura](BookmarkStore& store) { return store.bookmarkedAyas(sura); });
+    m_markedSura = sura;
+    m_markedAyas = m_library->read([sura](BookmarkStore& store) { return store.bookmarkedAyas(sura); });
+    updateBookmarkAction();
     // A failed run leaves the page without marks until the next load or change redraws them.
-    QuranHost->runScriptChecked(toQString(bookmarkMarksScript(sura, ayas)),
+    QuranHost->runScriptChecked(toQString(bookmarkMarksScript(sura, m_markedAyas)),
                                 [this](bool completed) { emit bookmarkMarksDrawn(completed); });
+}
+
+void TfmMain::updateBookmarkAction()
+{
+    const TQuranPos pos = m_navigator.FCurPos;
+    ui.actToggleBookmark->setChecked(pos.Sura == m_markedSura
+                                     && std::find(m_markedAyas.begin(), m_markedAyas.end(), pos.Aya) != m_markedAyas.end());
 }
 
 void TfmMain::cbSuraChange(int index)
@@ -395,6 +413,7 @@ void TfmMain::setAudioAya(const TQuranPos& position)
 {
     ui.lblAuPlayAya->setText(toQString(SetAudioAya(position)));
     m_positionAutosave->positionShown(position);
+    updateBookmarkAction();
 }
 
 void TfmMain::runFocusScript(int sura, int aya)

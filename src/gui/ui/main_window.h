@@ -93,6 +93,8 @@ private:
     void showBookmark(int sura, int aya);
     // Marks the bookmarked ayat in the loaded sura page; the page file stays as built.
     void drawBookmarkMarks();
+    // Ticks "Bookmark this aya" when the shown aya is marked, from the marks last drawn.
+    void updateBookmarkAction();
 
     // INavigationView
     bool isSuraPageInFront() const override;
@@ -147,6 +149,8 @@ private:
     TLibrary* m_library = nullptr;
     TTopicsTab* m_topicsTab = nullptr;
     TPositionAutosave* m_positionAutosave = nullptr;
+    int m_markedSura = 0;
+    std::vector<int> m_markedAyas; // the bookmarked ayat of m_markedSura, as last drawn
     bool FFirstShowDone = false;
 };
 

@@ -168,7 +168,8 @@ void TfmMainUi::createActions(QMainWindow* window)
     actExit = makeAction(window, "actExit", "Exit" + QString(22, ' '), "Exit", {}, QStyle::SP_DialogCloseButton);
     actToggleBookmark = makeAction(window, "actToggleBookmark", "Bookmark this aya",
                                    "Bookmark this aya|Add or remove a bookmark on the shown aya",
-                                   QKeySequence(Qt::CTRL | Qt::Key_D), QStyle::SP_DialogApplyButton);
+                                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    actToggleBookmark->setCheckable(true); // ticked while the shown aya is bookmarked
 
     actPlayPause = makeAction(window, "actPlayPause", "Play/Pause", "Play|Play current aya");
     actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
