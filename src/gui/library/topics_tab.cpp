@@ -97,7 +97,11 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     refresh();
 }
 
-TTopicsTab::~TTopicsTab() = default;
+// A window that goes without closing (the program ends) still keeps the last words typed.
+TTopicsTab::~TTopicsTab()
+{
+    runGuarded([this] { saveNoteNow(); });
+}
 
 QWidget* TTopicsTab::createProblemPanel()
 {
