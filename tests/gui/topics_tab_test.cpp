@@ -85,6 +85,16 @@ TEST(TopicsTab, CtrlDMarksTheAyaAndListsItWithItsNoteAcrossARestart)
     row = rowOf(window->topicsTab()->tree(), "Unsorted", "2:255");
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->text(3), "Ayat al-Kursi");
+
+    // Enter on a row goes there.
+    window->ui.actGotoSuraNext->trigger();
+    ASSERT_TRUE(showsAya(*window, 3, 1));
+    window->ui.pgcNav->setCurrentWidget(window->ui.tabTopics);
+    TBookmarkTree* tree = window->topicsTab()->tree();
+    tree->setCurrentItem(rowOf(tree, "Unsorted", "2:255"));
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(window->ui.pgcNav->currentWidget(), window->ui.tabQuran);
+    EXPECT_TRUE(showsAya(*window, 2, 255));
 }
 
 TEST(MainWindowPlace, TheWindowReopensWhereItWasClosedClampedToTheScreens)
