@@ -137,8 +137,20 @@ std::vector<Bookmark> BookmarkStore::list()
         const TQuranPos pos{static_cast<int>(statement.integer(0)), static_cast<int>(statement.integer(1))};
         bookmarks.push_back(Bookmark{pos, {}, statement.text(2), statement.text(3)});
     }
-    for (Bookmark& bookmark : bookmarks)
-        bookmark.topics = topicsOf(m_db, bookmark.pos);
+    // One pass over all topic places, in the same order as the bookmarks.
+    SqliteStatement places(m_db, "SELECT bt.sura, bt.aya, t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
+                                 " ORDER BY bt.sura, bt.aya, t.name");
+    auto bookmark = bookmarks.begin();
+    while (places.step()) {
+        const TQuranPos pos{static_cast<int>(places.integer(0)), static_cast<int>(places.integer(1))};
+        const auto before = [&pos](TQuranPos other) {
+            return other.Sura < pos.Sura || (other.Sura == pos.Sura && other.Aya < pos.Aya);
+        };
+        while (bookmark != bookmarks.end() && before(bookmark->pos))
+            ++bookmark;
+        if (bookmark != bookmarks.end() && bookmark->pos == pos)
+            bookmark->topics.push_back(places.text(2));
+    }
     return bookmarks;
 }
 
