@@ -43,7 +43,7 @@ protected:
 TEST_F(MainWindowPlayer, ControlsStartFromTheSettings)
 {
     start(1, 2, false);
-    EXPECT_EQ(window->ui.trbVolume->value(), 700);
+    EXPECT_EQ(window->ui.trbVolume->value(), 300) << "the slider shows the loudness";
     EXPECT_FALSE(window->ui.chkAudioContinue->isChecked());
     EXPECT_EQ(window->ui.lblAuPlayAya->text(), "Al-Fatihah (1:2)");
     EXPECT_EQ(window->ui.lblReciter->text(), "synthetic");

@@ -48,6 +48,7 @@
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <utility>
 
 namespace tilvane {
 
@@ -108,6 +109,13 @@ void TfmMain::connectHandlers()
     connect(ui.cbAya, &QComboBox::currentIndexChanged, this, guarded([this](int index) { cbAyaChange(index); }));
     connect(ui.tvContents, &QTreeWidget::currentItemChanged, this,
             guarded([this](QTreeWidgetItem* current) { tvContentsChange(current); }));
+    // A click on the node that was already current raises no change, yet the reader may have
+    // moved away from what it shows (back to the sura from its closing page): show it again.
+    ui.tvContents->viewport()->installEventFilter(this);
+    connect(ui.tvContents, &QTreeWidget::itemClicked, this, guarded([this](QTreeWidgetItem* item) {
+        if (item == std::exchange(m_contentsNodeAtPress, nullptr))
+            tvContentsChange(item);
+    }));
     connect(ui.btnSetting, &QToolButton::clicked, this, guarded([this] { btnSettingClick(); }));
     connect(ui.btnOKAbout, &QPushButton::clicked, this, guarded([this] { btnOKAboutClick(); }));
 
@@ -177,6 +185,13 @@ void TfmMain::freeBrowserHosts()
     QuranHost = nullptr;
     delete BukaTutupHost;
     BukaTutupHost = nullptr;
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui.tvContents->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_contentsNodeAtPress = ui.tvContents->currentItem();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TfmMain::event(QEvent* event)
@@ -323,7 +338,9 @@ void TfmMain::actHelpExecute()
 
 void TfmMain::actAboutExecute()
 {
-    AboutReturnPage = ui.pgcNav->currentIndex();
+    // Opened again while shown, About must not become the page to return to.
+    if (ui.pgcNav->currentWidget() != ui.tabAbout)
+        AboutReturnPage = ui.pgcNav->currentIndex();
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), true);
     ui.pgcNav->setCurrentWidget(ui.tabAbout);
     ui.btnOKAbout->setFocus();
@@ -370,7 +387,9 @@ void TfmMain::bringSuraPageToFront()
 
 void TfmMain::buildSuraPage(int sura)
 {
-    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone)
+    // A page built behind a preface or closing page is not focused until the reader returns
+    // to it, so it is not a sura change the reader waits for.
+    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone && m_navigator.FShowSuraPage)
         m_timings.start(TReaderTimings::Event::SuraChange);
     BuildSuraPage(sura, *this);
     m_player.clearBismillahDone();
@@ -525,7 +544,7 @@ void TfmMain::connectPlayer()
     connect(ui.btnPlayNextAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayNextAyaClick(); }));
     connect(ui.btnSpeaker, &QToolButton::clicked, this, guarded([this] { m_player.btnSpeakerClick(); }));
     connect(ui.trbVolume, &QSlider::valueChanged, this,
-            guarded([this](int position) { m_player.trbVolumeChange(position); }));
+            guarded([this](int loudness) { m_player.trbVolumeChange(ui.trbVolume->maximum() - loudness); }));
     connect(ui.chkAudioContinue, &QCheckBox::toggled, this,
             guarded([this](bool checked) { m_player.chkAudioContinueChange(checked); }));
     // The keys act like the buttons, and only while those are usable.
@@ -567,6 +586,7 @@ void TfmMain::setPlayPauseButton(int imageIndex, const std::string& hint)
 {
     ui.btnPlayPause->setIcon(playerIcon(imageIndex));
     applyHint(ui.btnPlayPause, toQString(hint));
+    showHintOfHoveredButton(ui.btnPlayPause);
 }
 
 void TfmMain::setPlayPauseEnabled(bool enabled)
@@ -597,11 +617,20 @@ void TfmMain::setSpeakerButton(int imageIndex, const std::string& hint)
 {
     ui.btnSpeaker->setIcon(playerIcon(imageIndex));
     applyHint(ui.btnSpeaker, toQString(hint));
+    showHintOfHoveredButton(ui.btnSpeaker);
+}
+
+// Qt shows a status tip when the mouse enters a widget; a hint that changes under a resting
+// mouse (Mute becoming Unmute on a click) would otherwise stay stale until it leaves.
+void TfmMain::showHintOfHoveredButton(QWidget* button)
+{
+    if (button->underMouse())
+        ui.StatusBar1->showMessage(button->statusTip());
 }
 
 void TfmMain::setVolumeSlider(int position)
 {
-    ui.trbVolume->setValue(position);
+    ui.trbVolume->setValue(ui.trbVolume->maximum() - position);
 }
 
 void TfmMain::setContinueChecked(bool checked)

@@ -45,6 +45,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
+    const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
 
     // The first node, depth first over all levels, whose text equals text without regard to
@@ -67,6 +68,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -87,6 +89,7 @@ private:
     void actHelpExecute();
     void actAboutExecute();
     void btnOKAboutClick();
+    void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
     void createLibrary();
     void actToggleBookmarkExecute();
@@ -151,6 +154,7 @@ private:
     TPositionAutosave* m_positionAutosave = nullptr;
     int m_markedSura = 0;
     std::vector<int> m_markedAyas; // the bookmarked ayat of m_markedSura, as last drawn
+    QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
 };
 

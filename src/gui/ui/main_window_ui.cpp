@@ -225,7 +225,10 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     nav->setContentsMargins(4, 2, 4, 2);
     auto* suraLabel = new QLabel("&Sura:", panQuranNav1);
     cbSura = named(new QComboBox(panQuranNav1), "cbSura");
-    cbSura->setFixedWidth(127);
+    // Wide enough for the longest sura name in the font in use, and never squeezed: the
+    // window's minimum width follows from it.
+    cbSura->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cbSura->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cbSura->setMaxVisibleItems(20);
     suraLabel->setBuddy(cbSura);
     btnSearch = named(new QToolButton(panQuranNav1), "btnSearch");
@@ -327,10 +330,9 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     row->addWidget(btnStop);
     row->addWidget(btnPlayNextAya);
     trbVolume = named(new QSlider(Qt::Vertical, panAudioPlay), "trbVolume");
+    // The slider shows loudness, so its filled part grows with the volume; the window turns
+    // it into the player's slider position (0 at the top, the loudest).
     trbVolume->setRange(0, 1000);
-    // Position 0 at the top: the top of the slider is the loudest.
-    trbVolume->setInvertedAppearance(true);
-    trbVolume->setInvertedControls(true);
     trbVolume->setSingleStep(10);
     trbVolume->setPageStep(50);
     trbVolume->setTickPosition(QSlider::TicksBothSides);
@@ -421,6 +423,8 @@ QWidget* TfmMainUi::createAboutTab(QWidget* parent)
     lblAboutLink->setTextFormat(Qt::RichText);
     lblAboutLink->setOpenExternalLinks(true);
     btnOKAbout = named(new QPushButton("&OK", bottom), "btnOKAbout");
+    // Outside a dialog a push button answers Enter only when it is an auto-default button.
+    btnOKAbout->setAutoDefault(true);
     bottomLayout->addWidget(lblAboutLink, 1);
     bottomLayout->addWidget(btnOKAbout);
     layout->addWidget(bottom);

@@ -17,6 +17,8 @@ public:
     void start(Event event);
     // The focus script of the pending event has finished.
     void finish();
+    // An event is being timed and has not finished yet.
+    bool pending() const { return m_pending; }
 
 private:
     bool m_enabled = false;

@@ -12,8 +12,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tilvane {
 
@@ -63,9 +66,7 @@ TDlgSrchSura::TDlgSrchSura(QWidget* owner)
     ngQuranIdx->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ngQuranIdx->horizontalHeader()->setSectionsMovable(false);
     ngQuranIdx->horizontalHeader()->setStretchLastSection(true);
-    ngQuranIdx->setColumnWidth(nxIdx, 36);
-    ngQuranIdx->setColumnWidth(nxSuraName, 153);
-    ngQuranIdx->setColumnWidth(nxAyaCount, 63);
+    ngQuranIdx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ngQuranIdx->installEventFilter(this);
 
     btnOK = new QPushButton("&OK", this);
@@ -107,8 +108,22 @@ void TDlgSrchSura::FormCreate()
         ngQuranIdx->setItem(row, nxDescent, cell(info.Descent, Qt::AlignLeft));
     }
     ngQuranIdx->setUpdatesEnabled(true);
+    fitColumnsToContents();
     // Confirming always has a row to read.
     ngQuranIdx->selectRow(0);
+}
+
+// Fixed widths clipped the headers in fonts wider than the one they were measured in; the
+// columns take the width their texts need in the font in use, and the dialog grows to show
+// them all, so no column is cut and no horizontal scroll bar is needed.
+void TDlgSrchSura::fitColumnsToContents()
+{
+    ngQuranIdx->resizeColumnsToContents();
+    int tableWidth = 2 * ngQuranIdx->frameWidth() + ngQuranIdx->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < ngQuranIdx->columnCount(); ++column)
+        tableWidth += ngQuranIdx->columnWidth(column);
+    ngQuranIdx->setMinimumWidth(tableWidth);
+    resize(std::max(width(), minimumSizeHint().width()), height());
 }
 
 int TDlgSrchSura::selectedSura() const

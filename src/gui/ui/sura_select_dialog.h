@@ -30,6 +30,7 @@ protected:
 
 private:
     void FormCreate();
+    void fitColumnsToContents();
     bool searchName();
     void edSearchChange();
     void btnSearchClick();
