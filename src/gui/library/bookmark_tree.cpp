@@ -157,6 +157,11 @@ void TBookmarkTree::dropEvent(QDropEvent* event)
 {
     QTreeWidgetItem* target = dropTopic(event->position().toPoint());
     const std::optional<TQuranPos> pos = currentBookmark();
+    // Text dragged in from elsewhere must not move the current bookmark.
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
     if (target == nullptr || !pos)
