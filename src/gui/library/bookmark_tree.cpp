@@ -142,8 +142,10 @@ QTreeWidgetItem* TBookmarkTree::dropTopic(const QPoint& position) const
     return (target != nullptr && target->parent() != nullptr) ? target->parent() : target;
 }
 
+// The view's own handling scrolls and draws the indicator; which drops count is decided here.
 void TBookmarkTree::dragMoveEvent(QDragMoveEvent* event)
 {
+    QTreeWidget::dragMoveEvent(event);
     QTreeWidgetItem* target = dropTopic(event->position().toPoint());
     if (event->source() == this && target != nullptr && target->data(0, kTopicRole).toString() != currentTopic())
         event->acceptProposedAction();
