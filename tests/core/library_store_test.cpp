@@ -83,7 +83,7 @@ TEST(LibraryNotes, MergingKeepsBothTextsOnceSeparated)
         std::string existing, incoming, merged;
     } cases[] = {
         {"", "theirs", "theirs"}, {"mine", "", "mine"}, {"same", "same", "same"},
-        {"mine", "theirs", both}, {both, "theirs", both},
+        {"mine", "theirs", both}, {both, "theirs", both}, {both, "mine", both},
     };
     for (const auto& c : cases)
         EXPECT_EQ(mergedNote(c.existing, c.incoming), c.merged) << c.existing << " + " << c.incoming;

@@ -73,14 +73,20 @@ void checkTopicName(const std::string& name)
 
 std::string mergedNote(const std::string& existing, const std::string& incoming)
 {
-    if (incoming.empty() || incoming == existing)
+    if (incoming.empty())
         return existing;
     if (existing.empty())
         return incoming;
-    const std::string section = std::string(kNoteSeparator) + incoming;
-    if (existing.find(section) != std::string::npos)
-        return existing;
-    return existing + section;
+    // A text that is already one of the note's sections arrives only once.
+    for (std::size_t start = 0;;) {
+        const std::size_t end = existing.find(kNoteSeparator, start);
+        if (existing.compare(start, end == std::string::npos ? std::string::npos : end - start, incoming) == 0)
+            return existing;
+        if (end == std::string::npos)
+            break;
+        start = end + kNoteSeparator.size();
+    }
+    return existing + std::string(kNoteSeparator) + incoming;
 }
 
 BookmarkStore::BookmarkStore(const std::string& path, int busyTimeoutMs)
