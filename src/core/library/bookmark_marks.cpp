@@ -20,8 +20,10 @@ constexpr const char* kMarkFunction =
     "  mark.style.padding = '0 0.2em';"
     "  mark.textContent = '\\u2605';"
     "  var number = aya.querySelector('.suraAyaNum, .ayaSign');"
-    "  if (number) number.parentNode.insertBefore(mark, number.nextSibling);"
-    "  else aya.insertBefore(mark, aya.firstChild);"
+    "  if (number) { number.parentNode.insertBefore(mark, number.nextSibling); continue; }"
+    "  var rule = aya.querySelector('hr');"
+    "  mark.style.cssFloat = 'left';"
+    "  aya.insertBefore(mark, rule ? rule.nextSibling : aya.firstChild);"
     " }"
     " return true;"
     "})";
