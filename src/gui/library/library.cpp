@@ -21,12 +21,11 @@ void TLibrary::open()
     clock.start();
     m_store.reset();
     m_problem.clear();
-    m_damaged = false;
+    m_canMoveAside = false;
     try {
         m_store = std::make_unique<BookmarkStore>(m_path);
     } catch (const LibraryError& error) {
-        m_problem = QString::fromStdString(error.what());
-        m_damaged = error.kind() == LibraryError::Kind::Damaged;
+        setProblem(error);
     }
     // The same switch as the reader's page timings: what the database adds to start-up.
     if (qEnvironmentVariable("TILVANE_TIMINGS") == QLatin1String("1")) {
@@ -49,9 +48,14 @@ void TLibrary::fail(const LibraryError& error)
     if (error.kind() == LibraryError::Kind::Locked)
         return;
     m_store.reset();
-    m_problem = QString::fromStdString(error.what());
-    m_damaged = error.kind() == LibraryError::Kind::Damaged;
+    setProblem(error);
     emit changed();
+}
+
+void TLibrary::setProblem(const LibraryError& error)
+{
+    m_problem = QString::fromStdString(error.what());
+    m_canMoveAside = error.kind() == LibraryError::Kind::Damaged || error.kind() == LibraryError::Kind::Unreadable;
 }
 
 void TLibrary::change(const std::function<void(BookmarkStore&)>& fn)

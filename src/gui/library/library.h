@@ -24,10 +24,11 @@ public:
     void open();
     bool isAvailable() const { return m_store != nullptr; }
     const QString& problem() const { return m_problem; }
-    // The file cannot be read as a database and may be moved aside.
-    bool isDamaged() const { return m_damaged; }
+    // The file is damaged or unreadable and may be moved aside (not when it is merely in use
+    // or from a newer version, which another program still reads).
+    bool canMoveAside() const { return m_canMoveAside; }
     const std::string& path() const { return m_path; }
-    // Renames the damaged file (never deletes it) and starts a fresh library.
+    // Renames the file (never deletes it) and starts a fresh library.
     void moveAsideAndStartAfresh();
 
     // Runs fn on the store and announces a change; a store error is rethrown for the
@@ -68,12 +69,13 @@ private:
         }
     }
     void fail(const LibraryError& error);
+    void setProblem(const LibraryError& error);
     void setRemoved(std::optional<Bookmark> removed);
 
     std::string m_path;
     std::unique_ptr<BookmarkStore> m_store;
     QString m_problem;
-    bool m_damaged = false;
+    bool m_canMoveAside = false;
     std::optional<Bookmark> m_removed;
 };
 

@@ -153,7 +153,7 @@ void TTopicsTab::refresh()
     saveNoteNow();
     m_problemPanel->setVisible(!m_library.isAvailable());
     m_problem->setText(m_library.problem());
-    m_moveAside->setVisible(m_library.isDamaged());
+    m_moveAside->setVisible(m_library.canMoveAside());
     m_content->setEnabled(m_library.isAvailable());
     m_tree->fill(m_library.read([](BookmarkStore& store) { return store.topics(); }),
                  m_library.read([](BookmarkStore& store) { return store.list(); }));

@@ -21,7 +21,7 @@ class TLibrary;
 
 // The " Topics " tab: the bookmarks by topic beside the note of the current one, saved as it
 // is typed. When the library cannot be used it says why and offers to try again or, for a
-// damaged file, to move it aside and start afresh.
+// damaged or unreadable file, to move it aside and start afresh.
 class TTopicsTab : public QWidget {
     Q_OBJECT
 public:
