@@ -48,10 +48,16 @@ TEST(ContentsTree, NodesCarryTheirTextsPageFilesAndImages)
 
 namespace {
 
+struct ExpectedNode {
+    std::string text;
+    int depth;
+    int parent;
+};
+
 struct IndexCase {
     const char* name;
     std::vector<std::string> lines;
-    std::vector<TIndexNode> expected;
+    std::vector<ExpectedNode> expected;
 };
 
 } // namespace
@@ -79,4 +85,35 @@ TEST(IndexTree, DepthComesFromLeadingBlanksOrTabsAndDeepJumpsGoOneLevelOnly)
             EXPECT_EQ(nodes[i].parent, c.expected[i].parent) << c.name << " line " << i;
         }
     }
+}
+
+// Targets come line by line from the file beside the tree; only an aya that exists counts.
+TEST(IndexTree, TargetsLeadToExistingAyatOnlyAndShowWhereTheyLie)
+{
+    struct TargetCase {
+        std::string line;
+        TQuranPos target;
+        std::string shown;
+    };
+    const TargetCase cases[] = {
+        {"78:1", {78, 1}, "An-Naba' 78:1"},     {"100:11", {100, 11}, "Al-'Aadiyaat 100:11"},
+        {"", {}, ""},                           {"2:287", {}, ""},
+        {"115:1", {}, ""},                      {"0:1", {}, ""},
+        {"7: 206", {}, ""},                     {"7:206x", {}, ""},
+        {"-2:5", {}, ""},                       {"12", {}, ""},
+    };
+    std::vector<std::string> lines;
+    std::vector<std::string> targets;
+    for (const TargetCase& c : cases) {
+        lines.push_back("node");
+        targets.push_back(c.line);
+    }
+    lines.push_back("a node past the end of the targets");
+    std::vector<TIndexNode> nodes = parseIndexTree(LineList(lines));
+    attachIndexTargets(nodes, LineList(targets));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(nodes[i].target, cases[i].target) << '"' << cases[i].line << '"';
+        EXPECT_EQ(indexTargetText(nodes[i].target), cases[i].shown) << '"' << cases[i].line << '"';
+    }
+    EXPECT_EQ(nodes.back().target, TQuranPos{});
 }

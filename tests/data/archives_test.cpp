@@ -33,7 +33,7 @@ std::set<std::string> expectedLibinaFiles()
 {
     std::set<std::string> files = {"libina/ina_tran.txt", "libina/ina_latn.txt",
                                    "libina/ina_sura.txt", "libina/ina_foot.txt",
-                                   "libina/ina_idx.txt"};
+                                   "libina/ina_idx.txt", "libina/ina_idx_pos.txt"};
     char name[32];
     for (int sura = 1; sura <= 114; ++sura)
         for (const char kind : {'a', 'z'}) {
@@ -117,7 +117,8 @@ TEST(Builder, MissingPackagesFailWithTheSetUpHint)
 TEST(Builder, NoteNumberOutOfSequenceStopsTheBuild)
 {
     TempFolder modules;
-    std::filesystem::create_symlink(nodeModules() / "quran-json", modules.path() / "quran-json");
+    for (const char* package : {"quran-json", "quran-meta"})
+        std::filesystem::create_symlink(nodeModules() / package, modules.path() / package);
     const auto sources = modules.path() / "quran-pack/dist/surah/source";
     std::filesystem::create_directories(sources);
     for (int sura = 2; sura <= 114; ++sura) {

@@ -1,9 +1,16 @@
-// The juz index tree and the preface/closing page bodies of libina.tvz.
+// The structural index and the preface/closing page bodies of libina.tvz.
 #include "data_fixture.h"
+
+#include "build_error.h"
+#include "core/quran/sura_table.h"
+#include "quran_meta.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <regex>
 
 namespace tilvane::test {
@@ -34,11 +41,29 @@ std::string bodyFile(int sura, char kind)
     return builtLibina().files.at(name);
 }
 
+std::vector<std::string> indexLines()
+{
+    return crLfLines(builtLibina().files.at("libina/ina_idx.txt"));
+}
+
+// The juz part of the index: each juz with its sura ranges; its hizb quarters are left out.
+std::vector<std::string> juzRangeLines()
+{
+    std::vector<std::string> lines;
+    for (const std::string& line : indexLines()) {
+        if (line == "Halaman")
+            break;
+        if (!line.starts_with("\tHizb "))
+            lines.push_back(line);
+    }
+    return lines;
+}
+
 // Every range line names one sura's ayat; together, in order, they cover the whole text once,
 // and each juz's first range begins where that juz begins.
 TEST(JuzIndex, ThirtyJuzWhoseRangesCoverEveryAyaOnceInOrder)
 {
-    const auto lines = crLfLines(builtLibina().files.at("libina/ina_idx.txt"));
+    const auto lines = juzRangeLines();
     const std::regex range(R"(\t(.+) (\d+):(\d+) - (\d+):(\d+))");
     int juz = 0;
     Position next {1, 1};
@@ -68,6 +93,91 @@ TEST(JuzIndex, ThirtyJuzWhoseRangesCoverEveryAyaOnceInOrder)
     }
     EXPECT_EQ(juz, 30);
     EXPECT_EQ(next, (Position {115, 1}));
+}
+
+Position positionOf(int globalAya)
+{
+    int sura = 1;
+    while (SuraTable[static_cast<std::size_t>(sura)].LastAya < globalAya)
+        ++sura;
+    return {sura, globalAya - SuraTable[static_cast<std::size_t>(sura)].FirstAya + 1};
+}
+
+std::vector<std::string> targetsOf(const std::vector<int>& globalAyat)
+{
+    std::vector<std::string> targets;
+    for (const int g : globalAyat) {
+        const Position at = positionOf(g);
+        targets.push_back(std::to_string(at.sura) + ":" + std::to_string(at.aya));
+    }
+    return targets;
+}
+
+// Juz, hizb quarters, pages and sajda lead where quran-meta says they start, in its order; a
+// sura range leads to the first aya it names; the two groups lead nowhere.
+TEST(StructureIndex, EveryNodeLeadsWhereQuranMetaSaysItStarts)
+{
+    const auto lines = indexLines();
+    const auto targets = crLfLines(builtLibina().files.at("libina/ina_idx_pos.txt"));
+    ASSERT_EQ(targets.size(), lines.size());
+    std::map<std::string, std::vector<std::string>> byKind;
+    std::map<std::string, std::string> targetOfLine;
+    const std::regex kind(R"((\t*)(Juz|Hizb|Halaman|Sajdah) .*)");
+    const std::regex range(R"(\t.+ (\d+:\d+) - \d+:\d+)");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::smatch match;
+        targetOfLine[lines[i]] = targets[i];
+        if (std::regex_match(lines[i], match, kind))
+            byKind[match[1].str() + match[2].str()].push_back(targets[i]);
+        else if (std::regex_match(lines[i], match, range))
+            EXPECT_EQ(targets[i], match[1].str()) << lines[i];
+        else
+            EXPECT_TRUE((lines[i] == "Halaman" || lines[i] == "Sajdah") && targets[i].empty()) << lines[i];
+    }
+    const auto meta = databuilder::loadQuranMeta(nodeModules());
+    EXPECT_EQ(byKind["Juz"], targetsOf(meta.juzStarts));
+    EXPECT_EQ(byKind["\tHizb"], targetsOf(meta.quarterStarts));
+    EXPECT_EQ(byKind["\t\tHalaman"], targetsOf(meta.pageStarts));
+    EXPECT_EQ(byKind["\tSajdah"], targetsOf(meta.sajdaAyat));
+    EXPECT_EQ(byKind["\tJuz"].size(), 30u); // the pages grouped by juz
+    // A few starts every printed Medina mushaf shows.
+    const std::map<std::string, std::string> known = {
+        {"Juz 30", "78:1"}, {"\tHizb 1 \xC2\xBC", "2:26"}, {"\t\tHalaman 604", "112:1"},
+        {"\tSajdah 1", "7:206"}, {"\tSajdah 15", "96:19"}};
+    for (const auto& [line, target] : known)
+        EXPECT_EQ(targetOfLine[line], target) << line;
+}
+
+// The builder keeps a juz table of its own for the preface pages; the index takes quran-meta's
+// juz starts. The two must name the same ayat.
+TEST(StructureIndex, QuranMetaJuzStartsAgreeWithTheBuilderTable)
+{
+    const auto meta = databuilder::loadQuranMeta(nodeModules());
+    ASSERT_EQ(meta.juzStarts.size(), databuilder::kJuzStarts.size());
+    for (std::size_t juz = 0; juz < meta.juzStarts.size(); ++juz) {
+        const databuilder::AyaPosition own = databuilder::kJuzStarts[juz];
+        EXPECT_EQ(positionOf(meta.juzStarts[juz]), (Position {own.sura, own.aya})) << "juz " << juz + 1;
+    }
+}
+
+// A list that no longer has the shape the index relies on stops the build.
+TEST(StructureIndex, QuranMetaListsOfAnotherShapeAreRefused)
+{
+    const std::string lists = readFile(nodeModules() / "quran-meta/src/lists/HafsLists.ts");
+    const std::pair<std::string, std::string> faults[] = {
+        {"export const JuzList", "export const JuzTable"},      // list missing
+        {"0, 1, 149, 260,", "0, 1, 260,"},                        // a juz start missing
+        {"0, 1, 149, 260,", "0, 1, 260, 149,"},                   // out of order
+        {"1160, 1722,", "1160, x1722,"},                          // not a number
+    };
+    for (const auto& [from, to] : faults) {
+        TempFolder modules;
+        std::string broken = lists;
+        ASSERT_NE(broken.find(from), std::string::npos) << from;
+        broken.replace(broken.find(from), from.size(), to);
+        writeFile(modules.path() / "quran-meta/src/lists/HafsLists.ts", broken);
+        EXPECT_THROW(databuilder::loadQuranMeta(modules.path()), databuilder::BuildError) << to;
+    }
 }
 
 TEST(SuraBodies, OnePrefaceAndOneClosingPerSura)

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include <regex>
+#include <set>
 
 namespace tilvane::test {
 namespace {
@@ -45,6 +49,28 @@ TEST(DataSources, SuraAyaCountsAreTheStandardOnes)
     EXPECT_EQ(total, kAyaCount);
 }
 
+// The source borrows U+0657, U+065E and U+0656 for the open tanween; the data writes them as
+// U+08F0, U+08F1 and U+08F2.
+const std::pair<std::string, std::string> kOpenTanween[] = {
+    {"\xD9\x97", "\xE0\xA3\xB0"}, {"\xD9\x9E", "\xE0\xA3\xB1"}, {"\xD9\x96", "\xE0\xA3\xB2"}};
+
+std::string withOpenTanween(std::string text)
+{
+    for (const auto& [borrowed, proper] : kOpenTanween)
+        for (std::size_t at = text.find(borrowed); at != std::string::npos; at = text.find(borrowed, at))
+            text.replace(at, borrowed.size(), proper);
+    return text;
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Exact but for the bismillah in front and the open tanween.
 TEST(ArabicText, EqualsTheSourceWithTheBismillahBeforeEachFirstAya)
 {
     const auto lines = libLines("lib/quran_uthman/quran_uthmani.txt");
@@ -58,12 +84,56 @@ TEST(ArabicText, EqualsTheSourceWithTheBismillahBeforeEachFirstAya)
             const bool prefixed = a == 0 && sura != 1 && sura != 9
                 && !source[s][a].starts_with(bismillah);
             EXPECT_FALSE(lines[g].starts_with(bismillah + kBismillahSeparator + bismillah));
-            const std::string expected = prefixed
-                ? bismillah + kBismillahSeparator + source[s][a]
-                : source[s][a];
+            const std::string expected = withOpenTanween(
+                prefixed ? bismillah + kBismillahSeparator + source[s][a] : source[s][a]);
             ASSERT_EQ(lines[g], expected) << "aya " << sura << ":" << a + 1;
         }
     }
+}
+
+TEST(ArabicText, OpenTanweenHaveTheirOwnCodePoints)
+{
+    const std::string& text = builtLib().files.at("lib/quran_uthman/quran_uthmani.txt");
+    const std::size_t expected[] = {2901, 1807, 1935};
+    for (std::size_t i = 0; i < std::size(kOpenTanween); ++i) {
+        EXPECT_EQ(occurrences(text, kOpenTanween[i].first), 0u) << i;
+        EXPECT_EQ(occurrences(text, kOpenTanween[i].second), expected[i]) << i;
+    }
+}
+
+// Decodes well-formed UTF-8, as the builder writes it.
+std::set<char32_t> codePointsOf(const std::string& text)
+{
+    std::set<char32_t> found;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        found.insert(code);
+        i += length;
+    }
+    return found;
+}
+
+// The page names the shipped font alone for the Arabic text; a code point it lacks would be
+// drawn from another font or as a missing glyph.
+TEST(ArabicText, EveryCharacterIsInTheShippedFont)
+{
+    FT_Library library = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&library), 0);
+    FT_Face face = nullptr;
+    ASSERT_EQ(FT_New_Face(library, TILVANE_QURAN_FONT, 0, &face), 0);
+    const std::set<char32_t> used =
+        codePointsOf(builtLib().files.at("lib/quran_uthman/quran_uthmani.txt"));
+    EXPECT_GT(used.size(), 60u);
+    for (const char32_t code : used) {
+        if (code != U'\r' && code != U'\n')
+            EXPECT_NE(FT_Get_Char_Index(face, code), 0u) << std::hex << "U+" << static_cast<unsigned>(code);
+    }
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
 }
 
 TEST(ArabicText, SmallListsHoldDigitsNamesAndTheWordSura)

@@ -90,6 +90,8 @@ TEST(TranslationPackages, EachSourceLanguageIsAPackageWhoseLineGIsAyaG)
     std::map<std::string, std::string> ayaFileByLanguage; // the first line identifies the source
     for (const auto& folder : packageFolders()) {
         const Descriptor values = readDescriptor(folder);
+        if (!values.at("Copyright").starts_with("quran-json"))
+            continue;
         ayaFileByLanguage[values.at("Language") + "/" + values.at("IsArabicLatin")] =
             (folder / values.at("AyaNameFile")).string();
     }
@@ -115,6 +117,33 @@ TEST(TranslationPackages, EachSourceLanguageIsAPackageWhoseLineGIsAyaG)
     const auto lines = crLfLines(readFile(ayaFileByLanguage.at("English/1")));
     ASSERT_EQ(lines.size(), 6236u);
     EXPECT_EQ(lines[6235], asDataLine(transliteration[113][5]));
+}
+
+// The Indonesian ministry's short tafsir from quran-pack, shown under each aya like a
+// translation.
+TEST(TranslationPackages, TafsirPackageHoldsTheMinistrysTafsirOfEveryAya)
+{
+    const std::filesystem::path folder = builtResDir() / "trans/Indonesian_TafsirKemenag";
+    const Descriptor values = readDescriptor(folder);
+    EXPECT_EQ(values.at("FullName"), "Indonesian - Tafsir Ringkas Kemenag");
+    EXPECT_EQ(values.at("Language"), "Indonesian");
+    EXPECT_EQ(values.at("IsArabicLatin"), "0");
+    const auto names = crLfLines(readFile(folder / values.at("SuraNameFile")));
+    const auto lines = crLfLines(readFile(folder / values.at("AyaNameFile")));
+    ASSERT_EQ(names.size(), 114u);
+    ASSERT_EQ(lines.size(), 6236u);
+    std::size_t g = 0;
+    for (int sura = 1; sura <= 114; ++sura) {
+        const auto& source = quranPackSura(sura);
+        EXPECT_EQ(names[sura - 1], source.at("name_id").get<std::string>());
+        const auto& tafsir = source.at("tafsirs").at("id").at("kemenag");
+        for (std::size_t aya = 1; aya <= tafsir.size(); ++aya, ++g) {
+            ASSERT_EQ(lines[g], asDataLine(tafsir.at(std::to_string(aya)).get<std::string>()))
+                << sura << ":" << aya;
+            ASSERT_FALSE(lines[g].empty()) << sura << ":" << aya;
+        }
+    }
+    EXPECT_EQ(g, lines.size());
 }
 
 } // namespace

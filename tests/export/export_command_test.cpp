@@ -284,6 +284,20 @@ TEST_F(ExportDefaultData, Sura2InEveryViewStyle)
     }
 }
 
+// Ticked like a translation, the ministry's tafsir stands under every aya of the page.
+TEST_F(ExportDefaultData, Sura2WithTheTafsirTicked)
+{
+    writeSettings(0, "[translations]\r\nCount=3\r\ntrl_00=Indonesian_Footnote\r\ntrl_00Acive=1\r\n"
+                     "trl_01=Indonesian_Latin\r\ntrl_01Acive=1\r\n"
+                     "trl_02=Indonesian_TafsirKemenag\r\ntrl_02Acive=1\r\n");
+    const ExportRun result = exportPage({"--sura", "2"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string page = readFile(out);
+    const std::string first = page.substr(0, page.find("id=\"2_2\""));
+    EXPECT_TRUE(has(first, "Alif Laam miim. Beberapa surah dalam Al-Qur'an dibuka")) << first;
+    EXPECT_TRUE(has(page.substr(page.find("id=\"2_286\"")), "Tidak ada yang berat dalam beragama"));
+}
+
 TEST_F(ExportDefaultData, PrefaceAndClosingOfSura114)
 {
     for (const auto& [option, id] : {std::pair{"--preface", "114_a"}, {"--closing", "114_z"}}) {

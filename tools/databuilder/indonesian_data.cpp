@@ -1,8 +1,8 @@
 #include "indonesian_data.h"
 
-#include "juz_table.h"
 #include "sura_bodies.h"
 #include "note_numbers.h"
+#include "structure_index.h"
 #include "text_format.h"
 
 #include <cstdio>
@@ -49,31 +49,7 @@ std::vector<std::string> translationLines(const std::vector<SuraSource>& suras)
 
 } // namespace
 
-std::vector<std::string> juzIndexLines(const std::vector<SuraSource>& suras)
-{
-    std::vector<std::string> lines;
-    for (int juz = 1; juz <= kJuzCount; ++juz) {
-        lines.push_back("Juz " + std::to_string(juz));
-        const AyaPosition start = kJuzStarts[juz - 1];
-        for (int s = start.sura; s <= static_cast<int>(suras.size()); ++s) {
-            const SuraSource& sura = suras[s - 1];
-            const int first = s == start.sura ? start.aya : 1;
-            int last = static_cast<int>(sura.arabic.size());
-            if (juz < kJuzCount) {
-                const AyaPosition next = kJuzStarts[juz];
-                if (s > next.sura || (s == next.sura && next.aya == 1))
-                    break;
-                if (s == next.sura)
-                    last = next.aya - 1;
-            }
-            lines.push_back("\t" + sura.indonesianName + " " + position(s, first)
-                            + " - " + position(s, last));
-        }
-    }
-    return lines;
-}
-
-FileSet indonesianFiles(const std::vector<SuraSource>& suras)
+FileSet indonesianFiles(const std::vector<SuraSource>& suras, const QuranMeta& meta)
 {
     FileSet files;
     files["libina/ina_tran.txt"] = joinCrLf(translationLines(suras));
@@ -83,7 +59,9 @@ FileSet indonesianFiles(const std::vector<SuraSource>& suras)
     for (const SuraSource& sura : suras)
         meanings.push_back(sura.indonesianMeaning);
     files["libina/ina_sura.txt"] = joinCrLf(meanings);
-    files["libina/ina_idx.txt"] = joinCrLf(juzIndexLines(suras));
+    const StructureIndex index = structureIndex(suras, meta);
+    files["libina/ina_idx.txt"] = joinCrLf(index.lines);
+    files["libina/ina_idx_pos.txt"] = joinCrLf(index.targets);
     for (std::size_t i = 0; i < suras.size(); ++i) {
         const SuraSource& sura = suras[i];
         const SuraSource& following = suras[(i + 1) % suras.size()];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quran_meta.h"
 #include "sources.h"
 
 #include <map>
@@ -12,12 +13,8 @@ namespace databuilder {
 using FileSet = std::map<std::string, std::string>;
 
 // The files of libina.tvz: translation (note numbers removed, see removeNoteNumbers), its
-// empty note file, transliteration, sura name meanings, the juz index and the 228 preface
-// and closing bodies.
-FileSet indonesianFiles(const std::vector<SuraSource>& suras);
-
-// Lines of the index tree: one line per juz, each followed by TAB-indented lines naming the
-// part of every sura that lies in it ("Al-Baqarah 2:142 - 2:252").
-std::vector<std::string> juzIndexLines(const std::vector<SuraSource>& suras);
+// empty note file, transliteration, sura name meanings, the structural index with the
+// targets of its nodes, and the 228 preface and closing bodies.
+FileSet indonesianFiles(const std::vector<SuraSource>& suras, const QuranMeta& meta);
 
 } // namespace databuilder

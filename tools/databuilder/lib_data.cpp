@@ -4,6 +4,8 @@
 #include "sura_header_image.h"
 #include "text_format.h"
 
+#include "core/quran/quranic_marks.h"
+
 namespace databuilder {
 
 namespace {
@@ -44,11 +46,12 @@ void addPageFiles(FileSet& files, const std::filesystem::path& pageFiles)
 
 std::vector<std::string> arabicLines(const std::vector<SuraSource>& suras)
 {
-    const std::string bismillah = suras.at(0).arabic.at(0);
+    const std::string bismillah = tilvane::withProperOpenTanween(suras.at(0).arabic.at(0));
     std::vector<std::string> lines;
     for (const SuraSource& sura : suras) {
         for (std::size_t i = 0; i < sura.arabic.size(); ++i) {
-            std::string text = escapeHtml(flattenLineBreaks(sura.arabic[i]));
+            std::string text =
+                tilvane::withProperOpenTanween(escapeHtml(flattenLineBreaks(sura.arabic[i])));
             const bool needsBismillah = i == 0 && sura.number != 1
                 && sura.number != kSuraWithoutBismillah && !text.starts_with(bismillah);
             lines.push_back(needsBismillah ? bismillah + " " + text : text);

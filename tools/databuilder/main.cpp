@@ -5,6 +5,7 @@
 #include "build_error.h"
 #include "indonesian_data.h"
 #include "lib_data.h"
+#include "quran_meta.h"
 #include "seven_zip_writer.h"
 #include "sources.h"
 #include "translation_packages.h"
@@ -45,7 +46,8 @@ Options parseOptions(int argc, char** argv)
     if (values.size() != 4)
         throw BuildError("Unknown option; expected --node-modules, --page-files, --font, --out");
     if (!fs::is_directory(options.nodeModules / "quran-json")
-        || !fs::is_directory(options.nodeModules / "quran-pack"))
+        || !fs::is_directory(options.nodeModules / "quran-pack")
+        || !fs::is_directory(options.nodeModules / "quran-meta"))
         throw BuildError("The data packages are not installed in " + options.nodeModules.string()
                          + "; run scripts/setup.sh (it runs npm ci in data/)");
     return options;
@@ -67,10 +69,11 @@ void writeFiles(const fs::path& folder, const databuilder::FileSet& files)
 void build(const Options& options)
 {
     const auto suras = databuilder::loadSuras(options.nodeModules);
+    const auto meta = databuilder::loadQuranMeta(options.nodeModules);
     fs::create_directories(options.outDir / "audio");
     databuilder::writeSevenZip(options.outDir / "lib.tvz",
                                databuilder::libFiles(suras, options.pageFiles, options.fontFile));
-    databuilder::writeSevenZip(options.outDir / "libina.tvz", databuilder::indonesianFiles(suras));
+    databuilder::writeSevenZip(options.outDir / "libina.tvz", databuilder::indonesianFiles(suras, meta));
     writeFiles(options.outDir / "trans",
                databuilder::translationPackageFiles(options.nodeModules, suras));
 }

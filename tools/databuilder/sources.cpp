@@ -78,6 +78,8 @@ void readIndonesian(SuraSource& sura, const std::filesystem::path& file)
         sura.indonesianTranslation =
             numberedTexts(root.at("translations").at("id"), count, file.string() + " translation");
         sura.indonesianLatin = numberedTexts(root.at("latins"), count, file.string() + " latins");
+        sura.indonesianTafsir = numberedTexts(root.at("tafsirs").at("id").at("kemenag"), count,
+                                              file.string() + " tafsir");
     } catch (const json::exception& e) {
         throw BuildError(file.string() + ": " + e.what());
     }

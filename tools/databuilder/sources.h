@@ -17,6 +17,7 @@ struct SuraSource {
     bool madaniyah = false;           // quran-pack: revealed in Madinah
     std::vector<std::string> indonesianTranslation; // quran-pack, with note numbers
     std::vector<std::string> indonesianLatin;       // quran-pack transliteration
+    std::vector<std::string> indonesianTafsir;      // quran-pack, the ministry's short tafsir
 };
 
 // The texts of one language file of quran-json: per sura its name and its aya texts.

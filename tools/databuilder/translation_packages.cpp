@@ -13,7 +13,7 @@ namespace {
 // sourced from ..."); the package is under CC BY-SA 4.0 by its LICENSE.txt. Indonesian is
 // left out: the built-in translation is the same ministry's.
 struct PackageSource {
-    const char* file;          // in quran-json/dist/
+    const char* file;          // in quran-json/dist/; none for the tafsir
     bool arabicLatin;          // transliteration rather than translation
     const char* transName;     // also the folder name
     const char* fullName;
@@ -52,6 +52,14 @@ const PackageSource kPackages[] = {
      "Abul A'la Maududi", "Abul A'la Maududi", kViaTanzil},
 };
 
+// quran-pack says its texts come from the website of the Indonesian Ministry of Religious
+// Affairs; its package.json gives the licence as ISC (its LICENSE file is empty).
+const PackageSource kTafsir = {nullptr, false, "Indonesian_TafsirKemenag",
+                               "Indonesian - Tafsir Ringkas Kemenag", "Indonesian",
+                               "Kementerian Agama Republik Indonesia",
+                               "Kementerian Agama Republik Indonesia",
+                               "quran-pack (ISC), from the Ministry's website"};
+
 constexpr std::size_t kMaxCatalogueText = 50;
 constexpr const char* kSuraNameFile = "sura_names.txt";
 constexpr const char* kAyaFile = "aya_texts.txt";
@@ -81,6 +89,29 @@ std::string descriptor(const PackageSource& package)
     });
 }
 
+void addPackage(FileSet& files, std::set<std::string>& names, const PackageSource& package,
+                const std::vector<std::string>& suraNames, const std::vector<std::string>& ayat)
+{
+    if (!names.insert(package.transName).second || !names.insert(package.fullName).second)
+        throw BuildError(std::string("Translation name used twice: ") + package.transName);
+    const std::string folder = std::string(package.transName) + "/";
+    files[folder + "_transinit.ini"] = descriptor(package);
+    files[folder + kSuraNameFile] = joinCrLf(suraNames);
+    files[folder + kAyaFile] = joinCrLf(ayat);
+}
+
+void addTafsir(FileSet& files, std::set<std::string>& names, const std::vector<SuraSource>& suras)
+{
+    std::vector<std::string> suraNames;
+    std::vector<std::string> ayat;
+    for (const SuraSource& sura : suras) {
+        suraNames.push_back(sura.indonesianName);
+        for (const std::string& text : sura.indonesianTafsir)
+            ayat.push_back(escapeHtml(flattenLineBreaks(text)));
+    }
+    addPackage(files, names, kTafsir, suraNames, ayat);
+}
+
 } // namespace
 
 FileSet translationPackageFiles(const std::filesystem::path& nodeModules,
@@ -89,8 +120,6 @@ FileSet translationPackageFiles(const std::filesystem::path& nodeModules,
     FileSet files;
     std::set<std::string> names;
     for (const PackageSource& package : kPackages) {
-        if (!names.insert(package.transName).second || !names.insert(package.fullName).second)
-            throw BuildError(std::string("Translation name used twice: ") + package.transName);
         const char* field = package.arabicLatin ? "transliteration" : "translation";
         const LanguageSource language =
             loadLanguage(nodeModules / "quran-json/dist" / package.file, field, field, suras);
@@ -98,11 +127,9 @@ FileSet translationPackageFiles(const std::filesystem::path& nodeModules,
         for (const std::vector<std::string>& sura : language.ayat)
             for (const std::string& text : sura)
                 ayat.push_back(escapeHtml(flattenLineBreaks(text)));
-        const std::string folder = std::string(package.transName) + "/";
-        files[folder + "_transinit.ini"] = descriptor(package);
-        files[folder + kSuraNameFile] = joinCrLf(language.suraNames);
-        files[folder + kAyaFile] = joinCrLf(ayat);
+        addPackage(files, names, package, language.suraNames, ayat);
     }
+    addTafsir(files, names, suras);
     return files;
 }
 

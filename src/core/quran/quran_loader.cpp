@@ -54,7 +54,7 @@ void LoadQuranData(IQuranLoadHost& host)
     ExtractArchive(LibArchive, AppDirs.TempDir);
     libina.wait();
 
-    host.loadIndexTree(parseIndexTree(LineList::loadFromFile(AppDirs.LibinaDir + "ina_idx.txt")));
+    host.loadIndexTree(loadIndexTree(AppDirs.LibinaDir));
     host.fillContents(contentsTree());
     LoadTranslationCatalogue();
     host.writeStylesheets();

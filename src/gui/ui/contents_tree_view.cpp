@@ -83,20 +83,4 @@ TContentNode contentNodeOf(const QTreeWidgetItem* item)
     return node;
 }
 
-void fillIndexTree(QTreeWidget* tree, const std::vector<TIndexNode>& nodes)
-{
-    tree->clear();
-    std::vector<QTreeWidgetItem*> items;
-    items.reserve(nodes.size());
-    for (const TIndexNode& node : nodes) {
-        auto* item = new QTreeWidgetItem({toQString(node.text)});
-        if (node.parent >= 0 && static_cast<std::size_t>(node.parent) < items.size())
-            items[static_cast<std::size_t>(node.parent)]->addChild(item);
-        else
-            tree->addTopLevelItem(item);
-        items.push_back(item);
-    }
-}
-
-
 } // namespace tilvane

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/quran/contents_tree.h"
-#include "core/quran/index_tree.h"
 
 #include <QString>
 
@@ -15,8 +14,5 @@ namespace tilvane {
 // Replaces the contents tree's nodes; every node carries its TContentNode.
 void fillContentsTree(QTreeWidget* tree, const std::vector<TContentsSura>& suras);
 TContentNode contentNodeOf(const QTreeWidgetItem* item);
-
-// Replaces the Index tab's nodes.
-void fillIndexTree(QTreeWidget* tree, const std::vector<TIndexNode>& nodes);
 
 } // namespace tilvane

@@ -22,6 +22,7 @@
 #include "gui/render/wb_container.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
+#include "gui/ui/index_tree_view.h"
 #include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
@@ -116,6 +117,8 @@ void TfmMain::connectHandlers()
         if (item == std::exchange(m_contentsNodeAtPress, nullptr))
             tvContentsChange(item);
     }));
+    connect(ui.tvIndex, &QTreeWidget::itemActivated, this,
+            guarded([this](QTreeWidgetItem* item) { tvIndexActivate(item); }));
     connect(ui.btnSetting, &QToolButton::clicked, this, guarded([this] { btnSettingClick(); }));
     connect(ui.btnOKAbout, &QPushButton::clicked, this, guarded([this] { btnOKAboutClick(); }));
 
@@ -287,6 +290,18 @@ void TfmMain::tvContentsChange(QTreeWidgetItem* current)
         m_navigator.showSuraText(node.Sura);
     else if (node.Kind == kContentPreface || node.Kind == kContentClosing)
         ShowPrefacePage(node.Sura, node.Kind == kContentPreface, node.PageFile, *this);
+}
+
+// A double-click or Enter on an index node does what Go does with its sura and aya chosen.
+void TfmMain::tvIndexActivate(QTreeWidgetItem* item)
+{
+    const TQuranPos target = indexTargetOf(item);
+    if (target.Sura == 0)
+        return;
+    ui.pgcNav->setCurrentWidget(ui.tabQuran);
+    ui.cbSura->setCurrentIndex(target.Sura - 1);
+    ui.cbAya->setCurrentIndex(target.Aya - 1);
+    actGotoSelectedSuraExecute();
 }
 
 void TfmMain::btnSettingClick()

@@ -81,6 +81,7 @@ private:
     void cbSuraChange(int index);
     void cbAyaChange(int index);
     void tvContentsChange(QTreeWidgetItem* current);
+    void tvIndexActivate(QTreeWidgetItem* item);
     void btnSettingClick();
     void actGotoSelectedSuraExecute();
     void actSearchSuraExecute();

@@ -397,7 +397,8 @@ QWidget* TfmMainUi::createIndexTab(QWidget* parent)
     tvIndex->setEditTriggers(QAbstractItemView::NoEditTriggers);
     splitter->addWidget(tvIndex);
     splitter->addWidget(new QWidget(splitter));
-    splitter->setSizes({201, 700});
+    // Wide enough for a node and, beside it, where it leads.
+    splitter->setSizes({360, 540});
     return splitter;
 }
 
