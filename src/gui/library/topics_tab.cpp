@@ -50,7 +50,7 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     auto* notePanel = new QWidget(splitter);
     auto* noteLayout = new QVBoxLayout(notePanel);
     noteLayout->setContentsMargins(4, 0, 0, 0);
-    m_noteCaption = new QLabel("Note", notePanel);
+    m_noteCaption = new QLabel("N&ote", notePanel);
     m_note = new QPlainTextEdit(notePanel);
     m_note->setObjectName("edtNote");
     m_note->setEnabled(false);
@@ -171,7 +171,7 @@ void TTopicsTab::currentChanged()
     const QSignalBlocker blocker(m_note);
     m_note->setPlainText(bookmark ? QString::fromStdString(bookmark->note) : QString());
     m_note->setEnabled(m_notePos.has_value());
-    m_noteCaption->setText(m_notePos ? "&Note on " + positionText(*m_notePos) + " (kept as you type)" : "&Note");
+    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + " (kept as you type)" : "N&ote");
 }
 
 void TTopicsTab::saveNoteNow()
