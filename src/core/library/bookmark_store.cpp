@@ -106,7 +106,8 @@ void BookmarkStore::openSchema()
         return statement.step() ? statement.text(0) : std::string("ok");
     }();
     if (check != "ok")
-        throw LibraryError(LibraryError::Kind::Damaged, path(), "The bookmark library \"" + path() + "\" is damaged (" + check + ").");
+        throw LibraryError(LibraryError::Kind::Damaged, path(),
+                           "The bookmark library \"" + path() + "\" is damaged (" + check + ").");
     if (m_db.queryInteger("PRAGMA user_version") == kSchemaVersion)
         return;
     WriteTransaction transaction(m_db);

@@ -37,8 +37,9 @@ std::string messageFor(LibraryError::Kind kind, const std::string& path, const s
 SqliteDb::SqliteDb(const std::string& path, int busyTimeoutMs)
     : m_path(path)
 {
-    const int code = sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW,
-                                     nullptr);
+    // A link in place of the file is refused, as everywhere this program writes.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW;
+    const int code = sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr);
     if (code != SQLITE_OK) {
         const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
         sqlite3_close(m_db);
@@ -99,7 +100,8 @@ SqliteStatement& SqliteStatement::bind(int index, long long value)
 
 SqliteStatement& SqliteStatement::bind(int index, std::string_view text)
 {
-    const int code = sqlite3_bind_text(m_statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    const int code =
+        sqlite3_bind_text(m_statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     if (code != SQLITE_OK)
         m_db.fail(code);
     return *this;

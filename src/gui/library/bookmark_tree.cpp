@@ -89,9 +89,9 @@ void TBookmarkTree::fill(const std::vector<std::string>& topics, const std::vect
             parents.push_back(unsorted);
         for (QTreeWidgetItem* parent : parents) {
             const QString position = QStringLiteral("%1:%2").arg(bookmark.pos.Sura).arg(bookmark.pos.Aya);
-            auto* row = new QTreeWidgetItem(parent, {QString::fromStdString(SuraLatinNames[bookmark.pos.Sura]), position,
-                                                     firstWords(bookmark.pos),
-                                                     QString::fromStdString(noteFirstLine(bookmark.note))});
+            const QString suraName = QString::fromStdString(SuraLatinNames[bookmark.pos.Sura]);
+            const QString note = QString::fromStdString(noteFirstLine(bookmark.note));
+            auto* row = new QTreeWidgetItem(parent, {suraName, position, firstWords(bookmark.pos), note});
             row->setData(0, kSuraRole, bookmark.pos.Sura);
             row->setData(0, kAyaRole, bookmark.pos.Aya);
             row->setData(0, kTopicRole, parent->data(0, kTopicRole));
@@ -170,7 +170,8 @@ void TBookmarkTree::dropEvent(QDropEvent* event)
         return;
     const QString from = currentTopic();
     const QString to = target->data(0, kTopicRole).toString();
-    QMetaObject::invokeMethod(this, [this, pos, from, to] { emit moveRequested(*pos, from, to); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, pos, from, to] { emit moveRequested(*pos, from, to); }, Qt::QueuedConnection);
 }
 
 } // namespace tilvane

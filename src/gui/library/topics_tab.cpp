@@ -91,9 +91,7 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     connect(m_tree, &QWidget::customContextMenuRequested, this,
             guarded([this](const QPoint& position) { showContextMenu(position); }));
     connect(m_tree, &TBookmarkTree::moveRequested, this,
-            guarded([this](TQuranPos pos, const QString& from, const QString& to) {
-                m_library.change([&](BookmarkStore& store) { store.moveToTopic(pos, from.toStdString(), to.toStdString()); });
-            }));
+            guarded([this](TQuranPos pos, const QString& from, const QString& to) { moveBookmark(pos, from, to); }));
     refresh();
 }
 
@@ -222,14 +220,17 @@ void TTopicsTab::addTopicMenus(QMenu& menu, TQuranPos pos)
         const QString to = QString::fromStdString(name);
         if (to == from)
             continue;
-        moveTo->addAction(to, this, guarded([this, pos, from, to] {
-            m_library.change([&](BookmarkStore& store) { store.moveToTopic(pos, from.toStdString(), to.toStdString()); });
-        }));
+        moveTo->addAction(to, this, guarded([this, pos, from, to] { moveBookmark(pos, from, to); }));
         if (to != kUnsortedTopic)
             addTo->addAction(to, this, guarded([this, pos, to] {
                 m_library.change([&](BookmarkStore& store) { store.addToTopic(pos, to.toStdString()); });
             }));
     }
+}
+
+void TTopicsTab::moveBookmark(TQuranPos pos, const QString& from, const QString& to)
+{
+    m_library.change([&](BookmarkStore& store) { store.moveToTopic(pos, from.toStdString(), to.toStdString()); });
 }
 
 void TTopicsTab::newTopic()

@@ -49,6 +49,7 @@ private:
     void currentChanged();
     void showContextMenu(const QPoint& position);
     void addTopicMenus(QMenu& menu, TQuranPos pos);
+    void moveBookmark(TQuranPos pos, const QString& from, const QString& to);
     void newTopic();
     void renameTopic();
     void deleteTopic();

@@ -100,7 +100,8 @@ void TfmMain::createLibrary()
     addAction(m_topicsTab->undoAction());
     m_positionAutosave = new TPositionAutosave(this);
     connect(m_library, &TLibrary::changed, this, guarded([this] { drawBookmarkMarks(); }));
-    connect(m_topicsTab, &TTopicsTab::gotoRequested, this, guarded([this](int sura, int aya) { showBookmark(sura, aya); }));
+    connect(m_topicsTab, &TTopicsTab::gotoRequested, this,
+            guarded([this](int sura, int aya) { showBookmark(sura, aya); }));
     connect(ui.actToggleBookmark, &QAction::triggered, this, guarded([this] { actToggleBookmarkExecute(); }));
 }
 
@@ -267,8 +268,8 @@ void TfmMain::drawBookmarkMarks()
 void TfmMain::updateBookmarkAction()
 {
     const TQuranPos pos = m_navigator.FCurPos;
-    ui.actToggleBookmark->setChecked(pos.Sura == m_markedSura
-                                     && std::find(m_markedAyas.begin(), m_markedAyas.end(), pos.Aya) != m_markedAyas.end());
+    const bool marked = std::find(m_markedAyas.begin(), m_markedAyas.end(), pos.Aya) != m_markedAyas.end();
+    ui.actToggleBookmark->setChecked(pos.Sura == m_markedSura && marked);
 }
 
 void TfmMain::cbSuraChange(int index)
