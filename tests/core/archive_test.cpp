@@ -4,14 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <future>
 #include <iterator>
 #include <map>
 #include <string>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using tilvane::ExtractArchive;
+using tilvane::ExtractResult;
 using tilvane::test::readFile;
 using tilvane::test::TempFolder;
 using tilvane::test::writeFile;
@@ -310,3 +319,133 @@ TEST(ExtractArchive, MissingArchiveReturnsFalse)
 }
 
 } // namespace
+
+namespace {
+
+// Counts every umask call of the process, the library's included (the test program's own
+// definition stands before the C library's), so that a call is seen however short it is.
+std::atomic<int> g_umaskCalls{0};
+
+} // namespace
+
+extern "C" mode_t umask(mode_t mask) noexcept
+{
+    ++g_umaskCalls;
+    return static_cast<mode_t>(syscall(SYS_umask, mask));
+}
+
+namespace {
+
+// The umask as the kernel reports it: asking umask() itself would change it for a moment.
+mode_t currentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    }
+    return 07777;
+}
+
+mode_t modeOf(const fs::path& path)
+{
+    struct stat info {};
+    lstat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+} // namespace
+
+// Both data archives unpack at once while the program may create other files: the umask is
+// never touched, not even for a moment, and every file and folder gets its mode under it.
+TEST(ExtractArchive, ParallelExtractionsNeverTouchTheUmask)
+{
+    TempFolder temp;
+    writeFile(temp / "a/lib/css/base.css", "a");
+    writeFile(temp / "b/res/libina/az/s001a.htm", "b");
+    run7zz(temp / "a", "a -t7z ../a.tvz .");
+    run7zz(temp / "b", "a -t7z ../b.tvz .");
+    const mode_t previous = umask(027);
+    const int callsBefore = g_umaskCalls;
+    for (int round = 0; round < 20; ++round) {
+        const fs::path out = temp / ("out" + std::to_string(round));
+        auto first = std::async(std::launch::async, [&] { return bool(ExtractArchive((temp / "a.tvz").string(), (out / "a").string())); });
+        auto second = std::async(std::launch::async, [&] { return bool(ExtractArchive((temp / "b.tvz").string(), (out / "b").string())); });
+        EXPECT_TRUE(first.get());
+        EXPECT_TRUE(second.get());
+        EXPECT_EQ(modeOf(out / "a/lib/css/base.css"), 0640u);
+        EXPECT_EQ(modeOf(out / "b/res/libina/az"), 0750u);
+    }
+    EXPECT_EQ(g_umaskCalls - callsBefore, 0);
+    EXPECT_EQ(currentUmask(), 027u);
+    umask(previous);
+}
+
+struct FailingCase {
+    const char* name;
+    // Makes the archive at the path and anything needed in the target folder.
+    std::function<void(const TempFolder& temp, const fs::path& archive, const fs::path& target)> make;
+    std::uint64_t maxBytes;
+    ExtractResult::Outcome outcome;
+    const char* says;
+};
+
+class ExtractFailingArchive : public testing::TestWithParam<FailingCase> {};
+
+// Every failure names the archive, so that the user knows which file to replace.
+TEST_P(ExtractFailingArchive, StopsWithAMessageNamingTheArchive)
+{
+    TempFolder temp;
+    const fs::path archive = temp / "data.tvz";
+    const fs::path target = temp / "out";
+    fs::create_directories(target);
+    GetParam().make(temp, archive, target);
+
+    const ExtractResult result = ExtractArchive(archive.string(), target.string(), GetParam().maxBytes);
+    EXPECT_EQ(result.outcome, GetParam().outcome) << result.message;
+    try {
+        tilvane::throwExtractFailure(result, archive.string());
+        FAIL() << "no error";
+    } catch (const std::exception& error) {
+        EXPECT_NE(std::string(error.what()).find(archive.string()), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find(GetParam().says), std::string::npos) << error.what();
+    }
+    std::uintmax_t written = 0;
+    for (const auto& item : fs::recursive_directory_iterator(target))
+        written += item.is_regular_file() ? item.file_size() : 0;
+    EXPECT_LE(written, GetParam().maxBytes);
+}
+
+void makeChecksumMismatch(const TempFolder& temp, const fs::path& archive, const fs::path&)
+{
+    writeFile(temp / "src/lib/quran.txt", std::string(4000, 'q'));
+    run7zz(temp / "src", "a -t7z -m0=Copy " + quoted(archive) + " .");
+    std::string bytes = readFile(archive);
+    bytes[bytes.find(std::string(4000, 'q')) + 2000] = 'Q'; // stored as is, one letter changed
+    writeFile(archive, bytes);
+}
+
+void makeBomb(const TempFolder& temp, const fs::path& archive, const fs::path&)
+{
+    writeFile(temp / "src/zeros.bin", std::string(4 * 1024 * 1024, '\0'));
+    run7zz(temp / "src", "a -t7z " + quoted(archive) + " .");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, ExtractFailingArchive,
+    testing::Values(
+        FailingCase{"ChecksumMismatch", makeChecksumMismatch, tilvane::kMaxUnpackedBytes,
+                    ExtractResult::Outcome::Damaged, "is damaged"},
+        FailingCase{"DecompressionBomb", makeBomb, 1024 * 1024, ExtractResult::Outcome::TooLarge, "more than 1 MB"},
+        FailingCase{"ArchiveIsAFifo", [](const TempFolder&, const fs::path& archive,
+                                         const fs::path&) { mkfifo(archive.c_str(), 0600); },
+                    tilvane::kMaxUnpackedBytes, ExtractResult::Outcome::CannotOpen, "not a regular file"},
+        FailingCase{"FileTakesAFolderName",
+                    [](const TempFolder& temp, const fs::path& archive, const fs::path& target) {
+                        writeFile(temp / "src/_sura", "a file where pages go");
+                        run7zz(temp / "src", "a -t7z " + quoted(archive) + " .");
+                        writeFile(target / "_sura/S001_ar_in.html", "page");
+                    },
+                    tilvane::kMaxUnpackedBytes, ExtractResult::Outcome::Refused, "\"_sura\""}),
+    [](const auto& info) { return std::string(info.param.name); });

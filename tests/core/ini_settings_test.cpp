@@ -2,11 +2,16 @@
 #include "core/app/errors.h"
 #include "core/app/ini_file.h"
 #include "core/app/settings.h"
+#include "core/quran/translations.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tilvane;
@@ -63,6 +68,16 @@ TEST(IniFile, WritingKeepsCommentsUnknownKeysAndTheKeysOwnSpelling)
     ini.writeString("new", "k", "v");
     EXPECT_EQ(ini.text(),
               "; note\r\n[Audio]\r\nVOLUME=300\r\nOther=x\r\nReciter=r\r\n\r\n[keep]\r\nz=1\r\n[new]\r\nk=v\r\n");
+}
+
+TEST(IniFile, ReadsByteOrderMarksQuotedValuesAndLoneCarriageReturnsAsProfileFilesDo)
+{
+    const IniFile ini = IniFile::parse("\xEF\xBB\xBF[fonts]\rTransFontName=\"Noto Sans\"\rq=\"\r[audio]\rVolume=\"300\"\r");
+    EXPECT_EQ(ini.value("fonts", "TransFontName"), "Noto Sans");
+    EXPECT_EQ(ini.value("fonts", "q"), "\""); // a lone quote is no pair
+    EXPECT_EQ(ini.readInteger("audio", "Volume", 800), 300);
+    // The mark survives a rewrite; the lines end as this program writes them.
+    EXPECT_EQ(ini.text().substr(0, 12), "\xEF\xBB\xBF[fonts]\r\n");
 }
 
 TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllThirteenKeys)
@@ -146,4 +161,95 @@ TEST_F(SettingsFile, UnwritableFolderReportsTheMessageEvenForRoot)
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + IniFileName);
     }
     EXPECT_EQ(readFile(appFolder / "notafolder"), "x");
+}
+
+namespace {
+
+const std::string kStored = "[quran]\r\nLastOpenedSura=5\r\n[translations]\r\nCount=0\r\n[mine]\r\nx=1\r\n";
+
+struct Unreadable {
+    const char* name;
+    bool needsNonRoot; // root reads files whatever their mode
+    std::function<void(const std::string&)> make;
+};
+
+} // namespace
+
+TEST_F(SettingsFile, AFileThatCannotBeReadIsNeverReplacedByEitherSave)
+{
+    const Unreadable cases[] = {
+        {"NoPermissions", true, [](const std::string& f) { writeFile(f, kStored); chmod(f.c_str(), 0); }},
+        {"WriteOnly", true, [](const std::string& f) { writeFile(f, kStored); chmod(f.c_str(), 0200); }},
+        {"Fifo", false, [](const std::string& f) { mkfifo(f.c_str(), 0600); }},
+        {"Folder", false, [](const std::string& f) { std::filesystem::create_directory(f); }},
+    };
+    const std::function<void()> saves[] = {SaveSettings, SaveTranslationSlots};
+    for (const Unreadable& c : cases) {
+        if (c.needsNonRoot && geteuid() == 0)
+            continue;
+        for (const auto& save : saves) {
+            std::filesystem::remove_all(IniFileName);
+            c.make(IniFileName);
+            try {
+                save();
+                ADD_FAILURE() << c.name << ": saved over a file it could not read";
+            } catch (const TilvaneError& error) {
+                EXPECT_EQ(std::string(error.what()), "Unable to read " + IniFileName + "; your settings were not saved")
+                    << c.name;
+            }
+            chmod(IniFileName.c_str(), 0600);
+            if (std::filesystem::is_regular_file(IniFileName))
+                EXPECT_EQ(readFile(IniFileName), kStored) << c.name;
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(appFolder.path()), {}), 1) << c.name;
+        }
+    }
+}
+
+TEST_F(SettingsFile, AReadOnlyFileIsRefusedAndALinkedFileUpdatesItsTarget)
+{
+    writeFile(IniFileName, kStored);
+    chmod(IniFileName.c_str(), 0444);
+    AppSet.LastOpenedSura = 9;
+    EXPECT_THROW(
+        {
+            try {
+                SaveSettings();
+            } catch (const TilvaneError& error) {
+                EXPECT_EQ(std::string(error.what()), "Unable to write to " + IniFileName);
+                throw;
+            }
+        },
+        TilvaneError);
+    EXPECT_EQ(readFile(IniFileName), kStored);
+
+    // A relative link to a link in another folder: the last target is written, in its folder.
+    TempFolder elsewhere;
+    writeFile(elsewhere / "real.ini", kStored);
+    std::filesystem::create_symlink(elsewhere / "real.ini", elsewhere / "hop.ini");
+    std::filesystem::remove(IniFileName);
+    std::filesystem::create_symlink(std::filesystem::relative(elsewhere / "hop.ini", appFolder.path()), IniFileName);
+    SaveSettings();
+    EXPECT_TRUE(std::filesystem::is_symlink(IniFileName));
+    EXPECT_TRUE(std::filesystem::is_symlink(elsewhere / "hop.ini"));
+    const IniFile saved = IniFile::load((elsewhere / "real.ini").string());
+    EXPECT_EQ(saved.readInteger("quran", "LastOpenedSura", 0), 9);
+    EXPECT_EQ(saved.readInteger("mine", "x", 0), 1);
+}
+
+TEST_F(SettingsFile, TemporaryFilesOfInterruptedSavesGoAtTheNextSaveAndOthersStay)
+{
+    const std::string stale = IniFileName + ".saving-aB3xYz";
+    const std::string inUse = IniFileName + ".saving-Qw9rT2";
+    const std::string notOurs = IniFileName + ".backup";
+    for (const std::string& file : {stale, inUse, notOurs})
+        writeFile(file, "partial");
+    // A save still running holds its temporary file locked.
+    const int held = open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+    SaveSettings();
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(inUse));
+    EXPECT_TRUE(std::filesystem::exists(notOurs));
+    close(held);
 }

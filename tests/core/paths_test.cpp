@@ -1,5 +1,6 @@
 #include "core/app/app_dirs.h"
 #include "core/app/errors.h"
+#include "core/app/instance_folder.h"
 #include "core/app/paths.h"
 #include "core/quran/line_list.h"
 #include "support/temp_folder.h"
@@ -8,6 +9,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace tilvane;
@@ -36,6 +39,7 @@ TEST(PathToFileUrl, EscapesEveryCharacterAUrlPathMustEscape)
         {"/tmp/q?x/", "file:///tmp/q%3Fx/"},
         {"/tmp/\xD8\xB3/", "file:///tmp/%D8%B3/"},
         {"/tmp/a-b_c.d~e/", "file:///tmp/a-b_c.d~e/"},
+        {"/tmp/a&not/b&copy;/", "file:///tmp/a%26not/b%26copy;/"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PathToFileUrl(c.path), c.url) << c.path;
@@ -117,6 +121,56 @@ TEST_F(WorkingFolders, AnOpenFolderIsMadePrivate)
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
+TEST_F(WorkingFolders, InstancesRunningTogetherGetTheirOwnFoldersAndDeadOnesAreCleanedUp)
+{
+    const std::string root = GetTempDir();
+    std::optional<InstanceFolder> first = InstanceFolder::acquire(root);
+    std::optional<InstanceFolder> second = InstanceFolder::acquire(root);
+    std::optional<InstanceFolder> third = InstanceFolder::acquire(root);
+    EXPECT_EQ(first->path(), root + "Tilvane/");
+    EXPECT_EQ(second->path(), root + "Tilvane-2/");
+    EXPECT_EQ(third->path(), root + "Tilvane-3/");
+    writeFile(second->path() + "lib/kept.txt", "x");
+    writeFile(third->path() + "lib/left.txt", "x");
+
+    // Two instances die; the next start reuses the first free folder and removes the other.
+    second.reset();
+    third.reset();
+    const InstanceFolder next = InstanceFolder::acquire(root);
+    EXPECT_EQ(next.path(), root + "Tilvane-2/");
+    EXPECT_EQ(readFile(next.path() + "lib/kept.txt"), "x");
+    EXPECT_FALSE(fs::exists(root + "Tilvane-3"));
+    EXPECT_TRUE(fs::exists(first->path()));
+}
+
+TEST_F(WorkingFolders, LinksAnywhereBelowTheRootAreRefusedAndNothingIsWrittenThroughThem)
+{
+    for (const char* planted : {"Tilvane", "Tilvane/_sura", "Tilvane/res", "Tilvane/lib/css/common.css",
+                                "Tilvane/_sura/S001_ar_in.html", "Tilvane/.instance.lock"}) {
+        TempFolder elsewhere;
+        const std::string root = GetTempDir();
+        fs::remove_all(root + "Tilvane");
+        fs::create_directories(root + "Tilvane/lib/css");
+        fs::create_directories(root + "Tilvane/_sura");
+        fs::remove_all(root + planted);
+        fs::create_symlink(elsewhere.path(), root + planted);
+        ResetAppDirsForTesting();
+        EXPECT_THROW(InitAppDirs(app.path().string()), TilvaneError) << planted;
+        EXPECT_TRUE(fs::is_empty(elsewhere.path())) << planted;
+    }
+    ResetAppDirsForTesting();
+}
+
+TEST_F(WorkingFolders, AFileTakingAGeneratedFolderNameIsReplacedByTheFolder)
+{
+    const std::string root = GetTempDir();
+    writeFile(root + "Tilvane/_sura", "left by a bad archive");
+    writeFile(root + "Tilvane/lib/css", "x");
+    InitAppDirs(app.path().string());
+    EXPECT_TRUE(fs::is_directory(AppDirs.SuraDir));
+    EXPECT_TRUE(fs::is_directory(AppDirs.CssDir));
+}
+
 TEST(UserFontDir, FollowsXdgDataHome)
 {
     EXPECT_EQ(userFontDir(), std::string(std::getenv("XDG_DATA_HOME")) + "/fonts/");
@@ -146,6 +200,34 @@ TEST(LineList, ReadsPastTheEndGiveEmptyText)
     const LineList list({"only"});
     EXPECT_EQ(list.lineOrEmpty(1), "");
     EXPECT_EQ(list.lineOrEmpty(static_cast<std::size_t>(-1)), "");
+}
+
+// A FIFO would block the reader, a device or a huge sparse file would fill the memory: each is
+// refused at once, with a message naming the file and saying why.
+TEST(LineList, FilesThatAreNotPlainDataFilesAreRefusedWithoutBeingRead)
+{
+    TempFolder folder;
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        const char* says;
+    } cases[] = {
+        {"fifo", [](const std::string& f) { mkfifo(f.c_str(), 0600); }, "not a regular file"},
+        {"zero", [](const std::string& f) { fs::create_symlink("/dev/zero", f); }, "not a regular file"},
+        {"sparse", [](const std::string& f) { writeFile(f, ""); fs::resize_file(f, 1ull << 40); }, "larger than"},
+        {"folder", [](const std::string& f) { fs::create_directory(f); }, "is a folder"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = (folder / c.name).string();
+        c.make(file);
+        try {
+            LineList::loadFromFile(file);
+            ADD_FAILURE() << c.name << " was read";
+        } catch (const FileOpenError& error) {
+            EXPECT_EQ(error.path(), file);
+            EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
+        }
+    }
 }
 
 TEST(LineList, MissingFileRaisesAnErrorNamingIt)

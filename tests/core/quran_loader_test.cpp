@@ -12,6 +12,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 
 using namespace tilvane;
 using tilvane::test::readFile;
@@ -67,7 +69,11 @@ protected:
         LibinaArchive = AppDirs.AppDir + "res/libina.tvz";
         AppSet = TAppSet{};
         writeFile(AppDirs.TransDir + "english/_transinit.ini", "[translation]\nTransName=English\n");
+        writeStage();
+    }
 
+    void writeStage()
+    {
         const fs::path lib = stage / "lib" / "lib";
         writeFile(lib / "num_ar.txt", "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
         writeFile(lib / "suraarb.txt", "sura-word\r\nignored\r\n");
@@ -84,17 +90,18 @@ protected:
         writeFile(libina / "az" / "s001a.htm", "<p>Mukadimah</p>\r\n");
     }
 
-    void packArchives()
+    void packArchives(const std::string& switches = "")
     {
         fs::create_directories(AppDirs.ResDir);
-        pack(stage / "lib", LibArchive, "lib");
-        pack(stage / "libina", LibinaArchive, "libina");
+        pack(stage / "lib", LibArchive, "lib", switches);
+        pack(stage / "libina", LibinaArchive, "libina", switches);
     }
 
-    static void pack(const fs::path& from, const std::string& archive, const std::string& folder)
+    static void pack(const fs::path& from, const std::string& archive, const std::string& folder,
+                     const std::string& switches)
     {
-        const std::string command = "cd '" + from.string() + "' && 7zz a -t7z -bd -bso0 -bsp0 '" + archive + "' '"
-            + folder + "' >/dev/null";
+        const std::string command = "cd '" + from.string() + "' && 7zz a -t7z -bd -bso0 -bsp0 " + switches + " '"
+            + archive + "' '" + folder + "' >/dev/null";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
 
@@ -181,13 +188,72 @@ TEST_F(DataArchives, AMissingDataFileStopsLoadingWithAnErrorNamingIt)
     EXPECT_TRUE(fs::exists(AppDirs.LibDir + kQuranFontFile));       // the font step never ran
 }
 
-TEST_F(DataArchives, MissingArchivesStopLoadingAtTheIndexFile)
+TEST_F(DataArchives, MissingArchivesStopLoadingNamingTheArchive)
 {
     try {
         LoadQuranData(host);
         FAIL() << "loading went on without archives";
     } catch (const FileOpenError& error) {
-        EXPECT_EQ(error.path(), AppDirs.LibinaDir + "ina_idx.txt");
+        EXPECT_EQ(error.path(), LibArchive);
     }
     EXPECT_EQ(host.calls, (std::vector<std::string>{"createBrowserHosts"}));
+}
+
+namespace {
+
+struct HostileData {
+    const char* name;
+    std::function<void()> prepare;
+    std::function<std::string()> named; // the file the message must name
+    const char* says;
+};
+
+} // namespace
+
+// Nothing of a damaged archive or an odd data file is ever shown: loading stops before the
+// first page with a message naming the file at fault, at once and without reading it whole.
+TEST_F(DataArchives, HostileArchivesAndDataFilesStopLoadingNamingTheFile)
+{
+    const HostileData cases[] = {
+        {"LibArchiveIsAFifo", [this] { packArchives(); fs::remove(LibArchive); mkfifo(LibArchive.c_str(), 0600); },
+         [] { return LibArchive; }, "not a regular file"},
+        {"ArchiveFailsItsCheck",
+         [this] {
+             packArchives("-m0=Copy");
+             std::string bytes = readFile(LibinaArchive);
+             bytes[bytes.find("terjemah 1")] = 'T';
+             writeFile(LibinaArchive, bytes);
+         },
+         [] { return LibinaArchive; }, "is damaged"},
+        {"ArchiveIsTruncated",
+         [this] {
+             packArchives();
+             const std::string bytes = readFile(LibArchive);
+             writeFile(LibArchive, bytes.substr(0, bytes.size() - 40));
+         },
+         [] { return LibArchive; }, "is damaged"},
+        {"DataFileIsAFolder",
+         [this] {
+             fs::remove(stage / "lib/lib/num_ar.txt");
+             writeFile(stage / "lib/lib/num_ar.txt/inside.txt", "x");
+             packArchives();
+         },
+         [] { return AppDirs.LibDir + "num_ar.txt"; }, "is a folder"},
+    };
+    for (const HostileData& c : cases) {
+        fs::remove_all(stage.path() / "lib");
+        fs::remove_all(AppDirs.TempDir);
+        fs::remove_all(AppDirs.ResDir);
+        writeStage();
+        c.prepare();
+        RecordingHost fresh;
+        try {
+            LoadQuranData(fresh);
+            ADD_FAILURE() << c.name << ": loaded";
+        } catch (const TilvaneError& error) {
+            EXPECT_NE(std::string(error.what()).find("\"" + c.named() + "\""), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
+        }
+        EXPECT_NE(fresh.calls.back(), "showInitialPosition 1:1") << c.name;
+    }
 }

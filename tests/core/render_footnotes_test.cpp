@@ -63,6 +63,14 @@ TEST_F(FootnoteExpansion, UnreadableNumberIsLoggedAndShownAsFootnote1610)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(logs.path()), {}), 1);
 }
 
+TEST_F(FootnoteExpansion, ASignIsPartOfAValidNumberAsInTheSettings)
+{
+    const std::string line = "a<sup><b>[+3]</b></sup> b<sup><b>[+-3]</b></sup>";
+    EXPECT_EQ(expander.expand(line, 1, 1), "a" + mark("3") + " b" + mark("1610"));
+    EXPECT_EQ(tips.lineOrEmpty(0), tip("3", "third note"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(logs.path()), {}), 1); // only "+-3"
+}
+
 TEST_F(FootnoteExpansion, NumbersOutsideTheFootnoteListGiveEmptyTips)
 {
     expander.expand("a<sup><b>[4]</b></sup>b<sup><b>[0]</b></sup>c<sup><b>[]</b></sup>", 3, 300);

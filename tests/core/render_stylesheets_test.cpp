@@ -128,3 +128,21 @@ TEST_F(Stylesheets, ScreenSuffixStylesTheListedSelectorsWithTheNamedDeclarations
           "margin: 3px 0 3px 0;", "color: rgb(218, 96, 39);", "font-family:Tahoma;", "font-size:8pt"})
         EXPECT_NE(css.find(declaration), std::string::npos) << declaration;
 }
+
+TEST(CssFontFamily, WritesTheFamilyAPageCanNameAndNothingThatBreaksTheDeclaration)
+{
+    const struct {
+        const char* stored;
+        const char* written;
+    } cases[] = {
+        {"Tahoma", "Tahoma"},
+        {"DejaVu Sans", "DejaVu Sans"},
+        {"Nimbus Sans [urw]", "Nimbus Sans"},
+        {"Noto Sans Arabic UI [GOOG]", "Noto Sans Arabic UI"},
+        {"Source Han Sans 2", "\"Source Han Sans 2\""},
+        {"Evil; } body { color: red", "\"Evil; } body { color: red\""},
+        {"A \"quoted\\ name", "\"A \\\"quoted\\\\ name\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cssFontFamily(c.stored), c.written) << c.stored;
+}

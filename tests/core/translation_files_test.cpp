@@ -59,17 +59,38 @@ TEST_F(PackageFiles, APackageWithoutItsInitFileCanBeActiveWithoutStoppingThePage
     EXPECT_THAT(takeTranslationProblems(), ElementsAre(HasSubstr(AppDirs.TransDir + "bare/[Unknown]")));
 }
 
-TEST_F(PackageFiles, FileNamesReachingOutsideThePackageFolderAreNeverRead)
+TEST_F(PackageFiles, NamesInsideThePackageAreReadAndNamesResolvingOutsideAreNever)
 {
     writeFile(AppDirs.TransDir + "secret.txt", "outside\n");
-    writeFile(AppDirs.TransDir + "pkg/sub/aya.txt", "nested\n");
-    const std::string names[] = {"../secret.txt", AppDirs.TransDir + "secret.txt", "sub/aya.txt", "..", "."};
-    for (const std::string& name : names) {
-        activatePackageNaming(name);
+    writeFile(AppDirs.TransDir + "pkg/texts/aya.txt", "nested\n");
+    std::filesystem::create_symlink(AppDirs.TransDir + "secret.txt", AppDirs.TransDir + "pkg/out.txt");
+    std::filesystem::create_symlink("texts/aya.txt", AppDirs.TransDir + "pkg/in.txt");
+    const struct {
+        std::string name;
+        const char* line; // nullptr: refused as outside
+    } cases[] = {
+        {"texts/aya.txt", "nested"},
+        {"./texts/aya.txt", "nested"},
+        {"in.txt", "nested"},
+        {"out.txt", nullptr},
+        {"../secret.txt", nullptr},
+        {"texts/../../secret.txt", nullptr},
+        {AppDirs.TransDir + "secret.txt", nullptr},
+        {"..", nullptr},
+        {".", nullptr},
+    };
+    for (const auto& c : cases) {
+        activatePackageNaming(c.name);
         LoadActiveTranslations();
         ASSERT_EQ(TransAyaLists.size(), 1u);
-        EXPECT_TRUE(TransAyaLists[0].empty()) << name;
-        EXPECT_THAT(takeTranslationProblems(), ElementsAre(HasSubstr("outside its package folder"))) << name;
+        const std::vector<std::string> problems = takeTranslationProblems();
+        if (c.line != nullptr) {
+            EXPECT_EQ(TransAyaLists[0].lineOrEmpty(0), c.line) << c.name;
+            EXPECT_TRUE(problems.empty()) << c.name;
+        } else {
+            EXPECT_TRUE(TransAyaLists[0].empty()) << c.name;
+            EXPECT_THAT(problems, ElementsAre(HasSubstr("outside its package folder"))) << c.name;
+        }
     }
 }
 

@@ -112,3 +112,15 @@ TEST_F(Selection, ASlotNamingARemovedPackageIsLeftOutAndDroppedOnApply)
     EXPECT_THAT(readFile(IniFileName), HasSubstr("Count=2\r\ntrl_00=Indonesian_Latin\r\ntrl_00Acive=1\r\n"
                                                  "trl_01=Indonesian_Footnote\r\ntrl_01Acive=0\r\n"));
 }
+
+TEST_F(Selection, AnEntryStoredTwiceIsCheckedWhenAnyOfItsSlotsIsActiveAndApplyKeepsIt)
+{
+    writeSettings("[translations]\r\nCount=3\r\ntrl_00=Indonesian_Latin\r\ntrl_00Acive=0\r\n"
+                  "trl_01=Indonesian_Footnote\r\ntrl_01Acive=1\r\ntrl_02=Indonesian_Latin\r\ntrl_02Acive=1\r\n");
+    LoadTranslationCatalogue();
+    const std::vector<TransListLine> lines = listTranslationSelection();
+    EXPECT_EQ(shown(lines), (std::vector<Line>{{kLatin, true}, {kFootnote, true}}));
+    applyTranslationSelection(lines);
+    EXPECT_EQ(ActiveTransCount, 2);
+    EXPECT_EQ(TransSlots[0].TransName, "Indonesian_Latin");
+}

@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace tilvane;
 using tilvane::test::readFile;
 using tilvane::test::TranslationFixture;
 using tilvane::test::writeFile;
+using ::testing::AllOf;
+using ::testing::Contains;
 using ::testing::HasSubstr;
 
 namespace {
@@ -238,4 +241,29 @@ TEST_F(Catalogue, AHandEditedSlotCountBeyondTheNamedSlotsGivesOnlyThoseSlots)
         EXPECT_EQ(TransSlots.size(), c.slots) << c.section;
     }
     EXPECT_TRUE(activeTranslationIndexes().empty());
+}
+
+// Only the first of packages sharing a TransName can be shown, and a descriptor that is no file
+// to read is never read: the user is told once, with the folders to look at.
+TEST_F(Catalogue, SharedNamesAndUnreadableDescriptorsAreReportedOnceNamingTheFolders)
+{
+    const std::string first = addPackage("alpha", "English", "English - Alpha");
+    const std::string second = addPackage("beta", "English", "English - Beta");
+    const std::string latin = addPackage("gamma", "Indonesian_Latin", "Latin again");
+    std::filesystem::create_directories(AppDirs.TransDir + "fifo");
+    mkfifo((AppDirs.TransDir + "fifo/_transinit.ini").c_str(), 0600);
+    std::filesystem::create_directories(AppDirs.TransDir + "zero");
+    std::filesystem::create_symlink("/dev/zero", AppDirs.TransDir + "zero/_transinit.ini");
+
+    LoadTranslationCatalogue();
+    const std::vector<std::string> problems = takeTranslationProblems();
+    EXPECT_THAT(problems, Contains(AllOf(HasSubstr("\"" + first + "\""), HasSubstr("\"" + second + "\""),
+                                         HasSubstr("\"English\""))));
+    EXPECT_THAT(problems, Contains(AllOf(HasSubstr("built into Tilvane"), HasSubstr("\"" + latin + "\""))));
+    EXPECT_THAT(problems, Contains(HasSubstr(AppDirs.TransDir + "fifo/_transinit.ini")));
+    EXPECT_THAT(problems, Contains(HasSubstr(AppDirs.TransDir + "zero/_transinit.ini")));
+    EXPECT_EQ(Translations.back().TransName, "[Unknown]");
+
+    LoadTranslationCatalogue(); // after the settings dialog's Apply
+    EXPECT_TRUE(takeTranslationProblems().empty());
 }

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -248,6 +249,29 @@ TEST_F(ExportCommand, ALoadFailureNamesTheFileAndExitsWith1)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(has(result.err, "Cannot open file")) << result.err;
     EXPECT_FALSE(fs::exists(out));
+}
+
+// Each run loads the data from a working folder of its own: none deletes the files another
+// is loading, and the folders of runs that ended are reused, not piled up.
+TEST_F(ExportCommand, RunsStartedTogetherWithOneTmpdirAllSucceed)
+{
+    for (int round = 0; round < 4; ++round) {
+        std::vector<std::future<ExportRun>> runs;
+        for (int i = 0; i < 3; ++i) {
+            const std::string page = (outFolder / ("page" + std::to_string(i) + ".html")).string();
+            runs.push_back(std::async(std::launch::async, [this, page] {
+                return run({"--app-dir", app.path().string(), "--out", page, "--sura", "2"});
+            }));
+        }
+        for (auto& result : runs) {
+            const ExportRun done = result.get();
+            EXPECT_EQ(done.exitCode, 0) << done.err;
+        }
+    }
+    int folders = 0;
+    for (const auto& entry : fs::directory_iterator(workingRoot().parent_path()))
+        folders += entry.is_directory() ? 1 : 0;
+    EXPECT_LE(folders, 3);
 }
 
 TEST_F(ExportCommand, AnUnwritableOutputFileExitsWith1)

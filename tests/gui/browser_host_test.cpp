@@ -1,5 +1,7 @@
 #include "gui/render/wb_container.h"
 
+#include "core/app/app_dirs.h"
+
 #include "gui/support/gui_app.h"
 #include "gui/support/page_wait.h"
 #include "support/temp_folder.h"
@@ -25,6 +27,8 @@ protected:
     void SetUp() override
     {
         guiApp();
+        // Pages load only from the working root.
+        AppDirs = makeAppDirs(folder.dir(), folder.dir());
         view = std::make_unique<QWebEngineView>();
         view->resize(400, 300);
         view->show();

@@ -57,8 +57,9 @@ TEST(Startup, FirstShowLoadsSettingsAndCloseSavesAllKeys)
 TEST(Startup, RefusedSettingsWriteIsShownAndWindowStillCloses)
 {
     TestAppFolder appFolder;
-    // A folder in the settings file's place: the system refuses the final rename.
-    std::filesystem::create_directory(appFolder.iniFile());
+    // A read-only settings file refuses the write, whoever runs the test.
+    tilvane::test::writeFile(appFolder.iniFile(), "[quran]\r\nLastOpenedSura=1\r\n");
+    std::filesystem::permissions(appFolder.iniFile(), std::filesystem::perms::owner_read);
 
     TfmMain window;
     window.show();

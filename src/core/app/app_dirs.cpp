@@ -1,8 +1,9 @@
 #include "core/app/app_dirs.h"
 
+#include "core/app/instance_folder.h"
 #include "core/app/paths.h"
 
-#include <sys/stat.h>
+#include <optional>
 
 namespace tilvane {
 
@@ -18,6 +19,7 @@ constexpr const char* kScreenCssFile = "screen.css";
 constexpr const char* kScreen2CssFile = "screen_2.css";
 
 bool g_initialised = false;
+std::optional<InstanceFolder> g_instanceFolder;
 
 } // namespace
 
@@ -57,13 +59,14 @@ void InitAppDirs(const std::string& appDir)
 {
     if (g_initialised)
         return;
-    AppDirs = makeAppDirs(appDir, GetTempDir() + "Tilvane/");
-    // One level at a time, parents first. A failure shows up later as a file that cannot be
-    // written; the private parent from GetTempDir keeps others from planting anything here.
-    for (const std::string* folder : {&AppDirs.TempDir, &AppDirs.LibDir, &AppDirs.CssDir,
-                                      &AppDirs.SuraDir, &AppDirs.SearchDir, &AppDirs.TempResDir,
-                                      &AppDirs.LibinaDir, &AppDirs.AzDir, &AppDirs.InaazfmtDir})
-        mkdir(folder->c_str(), 0700);
+    InstanceFolder instance = InstanceFolder::acquire(GetTempDir());
+    AppDirs = makeAppDirs(appDir, instance.path());
+    // The private parent from GetTempDir keeps others from planting anything here; a link
+    // found below it was planted by someone with the user's rights.
+    refuseLinksBelow(AppDirs.TempDir);
+    makeFolders({&AppDirs.TempDir, &AppDirs.LibDir, &AppDirs.CssDir, &AppDirs.SuraDir, &AppDirs.SearchDir,
+                 &AppDirs.TempResDir, &AppDirs.LibinaDir, &AppDirs.AzDir, &AppDirs.InaazfmtDir});
+    g_instanceFolder = std::move(instance);
 
     IniFileName = AppDirs.AppDir + kIniFileName;
     LibArchive = AppDirs.AppDir + kLibArchive;
@@ -77,6 +80,7 @@ void InitAppDirs(const std::string& appDir)
 void ResetAppDirsForTesting()
 {
     g_initialised = false;
+    g_instanceFolder.reset();
     AppDirs = TAppDir{};
 }
 

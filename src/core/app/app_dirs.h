@@ -10,7 +10,7 @@ struct TAppDir {
     std::string ResDir;      // AppDir + "res/"
     std::string AudioDir;    // ResDir + "audio/": recitation folders
     std::string TransDir;    // ResDir + "trans/": translation packages
-    std::string TempDir;     // private working root; the lib archive is unpacked here
+    std::string TempDir;     // this instance's working root; the lib archive is unpacked here
     std::string LibDir;      // TempDir + "lib/"
     std::string CssDir;      // LibDir + "css/": generated stylesheets
     std::string SuraDir;     // TempDir + "_sura/": generated sura pages
@@ -34,13 +34,15 @@ extern std::string Screen2CssFile;
 // The folders for an application folder and a working root, without touching the disk.
 TAppDir makeAppDirs(const std::string& appDir, const std::string& tempDir);
 
-// Resolves the folders (the executable's folder, or appDir) and the working root below
-// GetTempDir(), creates the working folders owner-only and prefixes the path constants.
-// Runs once; later calls do nothing. Throws when the temp folder cannot be used safely.
+// Resolves the folders (the executable's folder, or appDir) and this instance's working root
+// below GetTempDir() (see InstanceFolder: "Tilvane/" unless another instance runs), creates
+// the working folders owner-only (replacing files that took their names) and prefixes the
+// path constants. Runs once; later calls do nothing. Throws when the temp folder cannot be
+// used safely, also when a symbolic link lies anywhere below the working root.
 void InitAppDirs();
 void InitAppDirs(const std::string& appDir);
 
-// Lets a test process start over with another application folder.
+// Lets a test process start over with another application folder; releases the working root.
 void ResetAppDirsForTesting();
 
 } // namespace tilvane

@@ -14,8 +14,10 @@ public:
 // A data or page file that cannot be opened; start-up loading stops on it.
 class FileOpenError : public TilvaneError {
 public:
-    explicit FileOpenError(const std::string& path)
-        : TilvaneError("Cannot open file \"" + path + "\"."), m_path(path) {}
+    explicit FileOpenError(const std::string& path, const std::string& reason = {})
+        : TilvaneError("Cannot open file \"" + path + "\"." + (reason.empty() ? "" : " " + reason)), m_path(path)
+    {
+    }
     const std::string& path() const { return m_path; }
 
 private:

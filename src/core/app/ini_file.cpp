@@ -1,22 +1,19 @@
 #include "core/app/ini_file.h"
 
 #include "core/app/ascii_case.h"
+#include "core/app/atomic_replace.h"
+#include "core/app/decimal_text.h"
 #include "core/app/errors.h"
 #include "core/app/file_bytes.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <charconv>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tilvane {
 
 namespace {
 
 constexpr std::size_t npos = static_cast<std::size_t>(-1);
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 std::string_view trim(std::string_view text)
 {
@@ -27,62 +24,72 @@ std::string_view trim(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-bool writeAll(int fd, const std::string& bytes)
+// A value in double quotes reads without them ("a b" gives a b), as profile files are read.
+std::string_view unquoted(std::string_view value)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
 }
 
 } // namespace
 
 IniFile IniFile::load(const std::string& path)
 {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    return bytes ? parse(*bytes) : IniFile{};
+    std::optional<IniFile> ini = loadIfReadable(path);
+    return ini ? std::move(*ini) : IniFile{};
+}
+
+std::optional<IniFile> IniFile::loadIfReadable(const std::string& path)
+{
+    const FileBytes file = readFileBytes(path, kMaxFileBytes);
+    if (file.failure == ReadFailure::Missing)
+        return IniFile{};
+    if (!file)
+        return std::nullopt;
+    return parse(file.bytes);
 }
 
 IniFile IniFile::parse(std::string_view text)
 {
     IniFile ini;
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        ini.m_hasBom = true;
+        text.remove_prefix(kUtf8Bom.size());
+    }
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        // Lines end with CR LF, LF or a lone CR, as profile files are read.
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view raw = text.substr(start, end - start);
-        if (!raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
-        start = end + 1;
-
-        Line line;
-        line.raw = std::string(raw);
-        const std::string_view content = trim(raw);
-        if (!content.empty() && content.front() == '[') {
-            const auto close = content.find(']');
-            if (close != std::string_view::npos) {
-                line.isHeader = true;
-                line.section = std::string(trim(content.substr(1, close - 1)));
-            }
-        } else if (!content.empty() && content.front() != ';') {
-            const auto equals = content.find('=');
-            if (equals != std::string_view::npos) {
-                line.isKey = true;
-                line.key = std::string(trim(content.substr(0, equals)));
-                line.value = std::string(trim(content.substr(equals + 1)));
-            }
-        }
-        ini.m_lines.push_back(std::move(line));
+        const std::string_view raw = text.substr(start, end - start);
+        start = end + ((end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ? 2 : 1);
+        ini.m_lines.push_back(parseLine(raw));
     }
     return ini;
+}
+
+IniFile::Line IniFile::parseLine(std::string_view raw)
+{
+    Line line;
+    line.raw = std::string(raw);
+    const std::string_view content = trim(raw);
+    if (!content.empty() && content.front() == '[') {
+        const auto close = content.find(']');
+        if (close != std::string_view::npos) {
+            line.isHeader = true;
+            line.section = std::string(trim(content.substr(1, close - 1)));
+        }
+    } else if (!content.empty() && content.front() != ';') {
+        const auto equals = content.find('=');
+        if (equals != std::string_view::npos) {
+            line.isKey = true;
+            line.key = std::string(trim(content.substr(0, equals)));
+            line.value = std::string(unquoted(trim(content.substr(equals + 1))));
+        }
+    }
+    return line;
 }
 
 std::size_t IniFile::findSection(std::string_view section) const
@@ -145,17 +152,7 @@ std::string IniFile::readString(std::string_view section, std::string_view key, 
 int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const
 {
     const auto text = value(section, key);
-    if (!text || text->empty())
-        return defaultValue;
-    const char* first = text->data();
-    const char* last = first + text->size();
-    if (*first == '+')
-        ++first;
-    int result = 0;
-    const auto [end, error] = std::from_chars(first, last, result);
-    if (error != std::errc() || end != last)
-        return defaultValue;
-    return result;
+    return text ? parseDecimalInt(*text).value_or(defaultValue) : defaultValue;
 }
 
 bool IniFile::readBool(std::string_view section, std::string_view key, bool defaultValue) const
@@ -207,7 +204,7 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 
 std::string IniFile::text() const
 {
-    std::string out;
+    std::string out(m_hasBom ? kUtf8Bom : std::string_view());
     for (const Line& line : m_lines) {
         out += line.raw;
         out += "\r\n";
@@ -218,19 +215,22 @@ std::string IniFile::text() const
 void IniFile::save(const std::string& path) const
 {
     const auto failure = [&path] { return TilvaneError("Unable to write to " + path); };
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0)
+    const std::optional<std::string> target = finalLinkTarget(path);
+    if (!target || isReadOnly(*target))
         throw failure();
-
-    struct stat existing {};
-    const mode_t mode = (stat(path.c_str(), &existing) == 0) ? (existing.st_mode & 07777) : 0644;
-    const bool written = fchmod(fd, mode) == 0 && writeAll(fd, text()) && fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        throw failure();
+    removeStaleTemporaries(*target);
+    // A concurrent save may take our fresh temporary file for a stale one: then once more.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        switch (replaceFile(*target, text())) {
+        case Replaced::Yes:
+            return;
+        case Replaced::TemporaryGone:
+            continue;
+        case Replaced::No:
+            throw failure();
+        }
     }
+    throw failure();
 }
 
 } // namespace tilvane

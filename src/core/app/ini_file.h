@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +13,17 @@ namespace tilvane {
 // program does not change (unknown sections and keys, comments) is written back as it was.
 class IniFile {
 public:
-    // A missing or unreadable file gives an empty one: every read then yields its default.
+    // Far above any settings or descriptor file this program reads.
+    static constexpr std::uint64_t kMaxFileBytes = 4 * 1024 * 1024;
+
+    // A missing or unreadable file (also a FIFO, a device or one over kMaxFileBytes, which are
+    // never read) gives an empty one: every read then yields its default.
     static IniFile load(const std::string& path);
+    // As load, but nothing for a file that exists and cannot be read: a caller about to
+    // replace the file must not replace what it could not see.
+    static std::optional<IniFile> loadIfReadable(const std::string& path);
+    // Lines end with CR LF, LF or CR; a leading UTF-8 byte-order mark is kept aside and
+    // written back; a value in double quotes reads without them.
     static IniFile parse(std::string_view text);
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
@@ -34,7 +44,10 @@ public:
     // The file's text, lines ended by CR LF.
     std::string text() const;
     // Replaces the file atomically (temporary file in the same folder, then rename), so a
-    // failure leaves the old file as it was. Throws TilvaneError "Unable to write to <path>".
+    // failure leaves the old file as it was. A symbolic link stays a link: its final target is
+    // replaced, in the target's folder. A read-only file is refused. Temporary files of
+    // interrupted saves (path + ".saving-XXXXXX" that no running save holds) are removed first.
+    // Throws TilvaneError "Unable to write to <path>".
     void save(const std::string& path) const;
 
 private:
@@ -47,6 +60,8 @@ private:
         bool isKey = false;
     };
 
+    static Line parseLine(std::string_view raw);
+
     // Index of the first header of section, or npos.
     std::size_t findSection(std::string_view section) const;
     // Index of the first key line of key in the section starting at header, or npos.
@@ -54,6 +69,7 @@ private:
     std::size_t sectionEnd(std::size_t header) const;
 
     std::vector<Line> m_lines;
+    bool m_hasBom = false;
 };
 
 } // namespace tilvane

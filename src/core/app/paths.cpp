@@ -27,10 +27,11 @@ std::string PathToFileUrl(const std::string& path)
     std::string url = "file://";
     for (unsigned char c : path) {
         const bool unreserved = std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~';
-        // "/" separates segments; the sub-delimiters and ":" and "@" are allowed in a path.
-        const bool pathSafe = c == '/' || c == ':' || c == '@' || c == '!' || c == '$' || c == '&'
-            || c == '\'' || c == '(' || c == ')' || c == '*' || c == '+' || c == ',' || c == ';'
-            || c == '=';
+        // "/" separates segments; the sub-delimiters and ":" and "@" are allowed in a path,
+        // except "&": the URL is written into pages as an attribute, where "&not" or "&copy"
+        // would be read as a character reference.
+        const bool pathSafe = c == '/' || c == ':' || c == '@' || c == '!' || c == '$' || c == '\''
+            || c == '(' || c == ')' || c == '*' || c == '+' || c == ',' || c == ';' || c == '=';
         if ((c < 0x80 && unreserved) || pathSafe) {
             url += static_cast<char>(c);
         } else {

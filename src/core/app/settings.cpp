@@ -1,6 +1,7 @@
 #include "core/app/settings.h"
 
 #include "core/app/app_dirs.h"
+#include "core/app/errors.h"
 #include "core/app/ini_file.h"
 
 namespace tilvane {
@@ -34,9 +35,17 @@ void LoadSettings()
     AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
 }
 
+IniFile loadSettingsFileForUpdate()
+{
+    std::optional<IniFile> ini = IniFile::loadIfReadable(IniFileName);
+    if (!ini)
+        throw TilvaneError("Unable to read " + IniFileName + "; your settings were not saved");
+    return std::move(*ini);
+}
+
 void SaveSettings()
 {
-    IniFile ini = IniFile::load(IniFileName);
+    IniFile ini = loadSettingsFileForUpdate();
     ini.writeInteger(kFonts, "ArabicFontSize", AppSet.ArabicFontSize);
     ini.writeInteger(kFonts, "ArabicFontColor", AppSet.ArabicFontColor);
     ini.writeInteger(kFonts, "ArabicLatinFontColor", AppSet.ArabicLatinFontColor);

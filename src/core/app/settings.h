@@ -32,11 +32,20 @@ struct TAppSet {
 
 extern TAppSet AppSet;
 
+class IniFile;
+
 // Reads IniFileName into AppSet; missing keys and a missing file give the defaults.
 void LoadSettings();
 // Reads the file as it is now, updates only the settings' own keys and replaces the file
 // atomically, so that sections written meanwhile by others survive. Throws TilvaneError
 // "Unable to write to <path>" and leaves the old file intact when the system refuses.
+// Refuses to replace a file it could not read, so that no setting stored there is lost:
+// throws TilvaneError "Unable to read <path>; your settings were not saved".
 void SaveSettings();
+
+// IniFileName as it is now, for a save that updates its own keys; a missing file is empty.
+// Throws TilvaneError "Unable to read <path>; your settings were not saved" when it exists
+// and cannot be read.
+IniFile loadSettingsFileForUpdate();
 
 } // namespace tilvane

@@ -3,16 +3,15 @@
 #include "core/app/errors.h"
 #include "core/app/file_bytes.h"
 
-#include <fstream>
 
 namespace tilvane {
 
-LineList LineList::loadFromFile(const std::string& path)
+LineList LineList::loadFromFile(const std::string& path, std::uint64_t maxBytes)
 {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes)
-        throw FileOpenError(path);
-    return fromText(*bytes);
+    const FileBytes file = readFileBytes(path, maxBytes);
+    if (!file)
+        throw FileOpenError(path, file.failure == ReadFailure::Missing ? "" : describeReadFailure(file.failure, maxBytes));
+    return fromText(file.bytes);
 }
 
 LineList LineList::fromText(std::string_view text)
@@ -42,10 +41,7 @@ void LineList::saveToFile(const std::string& path) const
         bytes += line;
         bytes += "\r\n";
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
+    if (!writeFileNoFollow(path, bytes))
         throw TilvaneError("Cannot write file \"" + path + "\".");
 }
 

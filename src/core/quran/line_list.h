@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +15,16 @@ public:
     LineList() = default;
     explicit LineList(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
 
-    // Throws FileOpenError naming the file when it cannot be opened.
-    static LineList loadFromFile(const std::string& path);
+    // Far above the largest data or translation file (a few MB), far below what would
+    // exhaust memory.
+    static constexpr std::uint64_t kMaxFileBytes = 64 * 1024 * 1024;
+
+    // Throws FileOpenError naming the file (and saying why) when it cannot be opened, is not
+    // a regular file or is larger than maxBytes.
+    static LineList loadFromFile(const std::string& path, std::uint64_t maxBytes = kMaxFileBytes);
     static LineList fromText(std::string_view text);
-    // Throws TilvaneError naming the file when it cannot be written completely.
+    // Never writes through a symbolic link in the file's place. Throws TilvaneError naming the
+    // file when it cannot be written completely.
     void saveToFile(const std::string& path) const;
 
     // Line i, or an empty text past the end: a short data file must never crash a page.

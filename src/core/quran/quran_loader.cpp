@@ -47,12 +47,14 @@ void LoadQuranData(IQuranLoadHost& host)
     host.createBrowserHosts();
     clearQuranStore();
 
-    // A missing or damaged archive shows up below as a data file that cannot be opened. The
-    // two archives unpack into separate folders, side by side: start-up waits for the slower
-    // one only.
+    // The two archives unpack into separate folders, side by side: start-up waits for the
+    // slower one only. A missing or damaged archive stops loading with a message naming it,
+    // so that nothing damaged is ever shown.
     auto libina = std::async(std::launch::async, [] { return ExtractArchive(LibinaArchive, AppDirs.TempResDir); });
-    ExtractArchive(LibArchive, AppDirs.TempDir);
-    libina.wait();
+    const ExtractResult lib = ExtractArchive(LibArchive, AppDirs.TempDir);
+    const ExtractResult ina = libina.get();
+    throwExtractFailure(lib, LibArchive);
+    throwExtractFailure(ina, LibinaArchive);
 
     host.loadIndexTree(loadIndexTree(AppDirs.LibinaDir));
     host.fillContents(contentsTree());

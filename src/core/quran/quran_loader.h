@@ -29,7 +29,9 @@ public:
 // Unpacks the data archives into the working folders and fills the text store, the contents
 // and index data and the translation catalogue, then shows AppSet's last-read position.
 // Each data file is deleted from the working folder once loaded. Throws FileOpenError naming
-// the first data file that cannot be opened; the steps after it are not carried out.
+// an archive or the first data file that cannot be opened (also one that is not a regular file
+// or is too large), TilvaneError naming an archive that is damaged, too large or holds refused
+// entries; the steps after it are not carried out.
 void LoadQuranData(IQuranLoadHost& host);
 
 // Empties the text store and the translation packages' lists loaded for pages. The browser

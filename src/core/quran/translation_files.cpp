@@ -5,9 +5,12 @@
 #include "core/app/paths.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <set>
 #include <sys/stat.h>
+
+namespace fs = std::filesystem;
 
 namespace tilvane {
 
@@ -77,21 +80,39 @@ void reportOnce(const std::string& file, const std::string& message)
         g_problems.push_back(message);
 }
 
-// A package names its files relative to its own folder; anything else (an absolute name, a
-// path through other folders, "..") could read files the user never installed.
-bool liesInPackageFolder(const TTranslation& entry, const std::string& file)
+enum class Placement { Inside, Outside, Missing };
+
+// A package names its files relative to its own folder, subfolders allowed. A name that
+// resolves elsewhere (absolute, through "..", or a symbolic link pointing out) could read
+// files the user never installed.
+Placement placeInPackage(const TTranslation& entry, const std::string& file)
 {
     const std::string prefix = entry.PackageFolder + kPathSeparator;
     if (entry.PackageFolder.empty() || file.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    const std::string name = file.substr(prefix.size());
-    return !name.empty() && name != "." && name != ".." && name.find(kPathSeparator) == std::string::npos;
+        return Placement::Outside;
+    const fs::path name = file.substr(prefix.size());
+    if (name.empty() || name.is_absolute())
+        return Placement::Outside;
+    for (const fs::path& part : name) {
+        if (part == "..")
+            return Placement::Outside;
+    }
+    std::error_code error;
+    const fs::path folder = fs::canonical(entry.PackageFolder, error);
+    if (error)
+        return Placement::Missing;
+    const fs::path resolved = fs::canonical(file, error);
+    if (error)
+        return Placement::Missing;
+    const fs::path inside = resolved.lexically_relative(folder);
+    const bool within = !inside.empty() && inside != "." && *inside.begin() != "..";
+    return within ? Placement::Inside : Placement::Outside;
 }
 
 LineList loadPackageFile(const TTranslation& entry, const std::string& file, PreviousLists& previous,
                          std::optional<FileStamp>& loadedFrom)
 {
-    if (!liesInPackageFolder(entry, file)) {
+    if (placeInPackage(entry, file) == Placement::Outside) {
         reportOnce(file, "The translation \"" + entry.FullName + "\" names the file \"" + file
                              + "\" outside its package folder; it is shown without text.");
         return {};
@@ -133,6 +154,11 @@ void LoadActiveTranslations()
         TransSuraLists[slot] = loadPackageFile(entry, entry.SuraNameFile, previousSura, g_suraStamps[slot]);
         TransAyaLists[slot] = loadPackageFile(entry, entry.AyaNameFile, previousAya, g_ayaStamps[slot]);
     }
+}
+
+void reportTranslationProblem(const std::string& key, const std::string& message)
+{
+    reportOnce(key, message);
 }
 
 std::vector<std::string> takeTranslationProblems()

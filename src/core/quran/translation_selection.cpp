@@ -15,10 +15,15 @@ std::vector<TransListLine> listTranslationSelection()
         entry.ListIndex = static_cast<int>(lines.size());
         lines.push_back(TransListLine{index, entry.FullName, checked});
     };
+    // A hand-edited file may name an entry in several slots: its line is checked when any of
+    // them is active, or Apply would drop a translation the page shows.
+    std::vector<bool> active(Translations.size(), false);
+    for (const TActiveTranslation& shown : activeTranslationIndexes())
+        active[static_cast<std::size_t>(shown.catalogueIndex)] = true;
     for (const TTransSlot& slot : TransSlots) {
         const int index = FindTranslation(slot.TransName);
         if (index >= 0 && Translations[static_cast<std::size_t>(index)].ListIndex == -1)
-            addLine(index, slot.Active);
+            addLine(index, active[static_cast<std::size_t>(index)]);
     }
     for (std::size_t i = 0; i < Translations.size(); ++i) {
         if (Translations[i].ListIndex == -1)

@@ -13,7 +13,8 @@ struct TransListLine {
     bool checked = false;
 };
 
-// The dialog's list: the stored slots in order, checked as they are active, then every other
+// The dialog's list: the stored slots in order, checked when any slot naming the entry is
+// active, then every other
 // catalogue entry unchecked, in catalogue order. Sets every entry's ListIndex to its line
 // (-1 before listing, so a list made twice without an Apply between is the same). A slot
 // naming no installed translation, or an entry already listed, is left out.

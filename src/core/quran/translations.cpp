@@ -5,10 +5,12 @@
 #include "core/app/app_dirs.h"
 #include "core/app/ini_file.h"
 #include "core/app/paths.h"
+#include "core/app/settings.h"
 #include "core/quran/short_string.h"
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <string_view>
 #include <filesystem>
 
@@ -128,6 +130,26 @@ void readTransSlots()
     }
 }
 
+// FindTranslation finds the first of entries sharing a TransName: the later ones can never be
+// shown, and the user is told which folders to look at.
+void reportSharedNames()
+{
+    for (std::size_t i = kFirstPackage; i < Translations.size(); ++i) {
+        const TTranslation& later = Translations[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            const TTranslation& first = Translations[j];
+            if (first.TransName != later.TransName)
+                continue;
+            const std::string firstPlace = first.PackageFolder.empty() ? "built into Tilvane" : "in \"" + first.PackageFolder + "\"";
+            reportTranslationProblem("name:" + later.PackageFolder,
+                                     "The translations " + firstPlace + " and in \"" + later.PackageFolder
+                                         + "\" are both named \"" + later.TransName
+                                         + "\"; only the first can be shown. Rename one in its _transinit.ini.");
+            break;
+        }
+    }
+}
+
 int findBy(std::string TTranslation::*field, const std::string& name)
 {
     const auto found = std::find_if(Translations.begin(), Translations.end(),
@@ -146,11 +168,12 @@ void LoadTranslationCatalogue()
     Translations[kBuiltInFootnote] = builtInFootnote();
     for (std::size_t i = 0; i < folders.size(); ++i)
         ReadTransInit(Translations[kFirstPackage + i], AppDirs.TransDir + folders[i]);
+    reportSharedNames();
 }
 
 void SaveTranslationSlots()
 {
-    IniFile ini = IniFile::load(IniFileName);
+    IniFile ini = loadSettingsFileForUpdate();
     ini.writeInteger(kSlotsSection, "Count", static_cast<int>(TransSlots.size()));
     for (std::size_t i = 0; i < TransSlots.size(); ++i) {
         ini.writeString(kSlotsSection, slotNameKey(i), TransSlots[i].TransName);
@@ -164,7 +187,12 @@ void ReadTransInit(TTranslation& entry, const std::string& folder)
     std::string packageFolder = folder;
     while (packageFolder.size() > 1 && packageFolder.back() == kPathSeparator)
         packageFolder.pop_back();
-    const IniFile ini = IniFile::load(packageFolder + kPathSeparator + kInitFileName);
+    const std::string initFile = packageFolder + kPathSeparator + kInitFileName;
+    std::optional<IniFile> read = IniFile::loadIfReadable(initFile);
+    if (!read)
+        reportTranslationProblem(initFile, "The translation package \"" + packageFolder + "\" cannot be read: its file \""
+                                               + initFile + "\" is not a readable file of sensible size.");
+    const IniFile ini = read ? std::move(*read) : IniFile{};
     const auto text = [&ini](const char* key) {
         return shortString(ini.readString(kInitSection, key, kUnknown), kCatalogueTextLength);
     };

@@ -20,7 +20,7 @@ struct TTranslation {
     std::string Copyright;
     int ListIndex = -1; // position in the settings dialog's list; -1 = not listed
     // The package folder without a trailing separator; empty for the built-in entries.
-    // The package's files are read only from directly inside it.
+    // The package's files are read only from inside it (subfolders included).
     std::string PackageFolder;
 };
 
@@ -44,10 +44,12 @@ extern std::vector<LineList> TransAyaLists;
 
 // Reads TransSlots from the settings file and rebuilds Translations from TransDir's
 // subfolders, sorted by name without regard to case. A missing TransDir means that no
-// package is installed.
+// package is installed. A package whose TransName an earlier entry already has, and a
+// descriptor that cannot be read, are reported through takeTranslationProblems.
 void LoadTranslationCatalogue();
 // Writes TransSlots to the settings file's "translations" section at once, keeping every
-// other section. Throws TilvaneError "Unable to write to <path>" when the system refuses.
+// other section. Throws TilvaneError "Unable to write to <path>" when the system refuses,
+// and "Unable to read <path>; your settings were not saved" when the file cannot be read.
 void SaveTranslationSlots();
 // Fills one entry from folder + "/_transinit.ini"; a missing file gives "[Unknown]" texts.
 void ReadTransInit(TTranslation& entry, const std::string& folder);
@@ -68,12 +70,14 @@ std::vector<TActiveTranslation> activeTranslationIndexes();
 // Loads the package files of the active slots into TransSuraLists and TransAyaLists. A file
 // unchanged since the last call (same inode, size and modification time) keeps the list read
 // then; a changed or replaced file is read again.
-// Never throws for a package's files: a file that is missing, unreadable or named outside its
-// package folder leaves that slot's list empty (the page shows an empty text) and is reported
+// Never throws for a package's files: a file that is missing, unreadable or resolving outside
+// its package folder (also through a symbolic link) leaves that slot's list empty (the page shows an empty text) and is reported
 // once per run through takeTranslationProblems().
 void LoadActiveTranslations();
 // The problem messages collected since the last call, each naming the file, for the window
 // (or the export tool) to show; empties the collection.
 std::vector<std::string> takeTranslationProblems();
+// Adds a problem message for takeTranslationProblems, once per key per run.
+void reportTranslationProblem(const std::string& key, const std::string& message);
 
 } // namespace tilvane

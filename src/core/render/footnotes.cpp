@@ -1,10 +1,10 @@
 #include "core/render/footnotes.h"
 
+#include "core/app/decimal_text.h"
 #include "core/app/paths.h"
 #include "core/render/fragment_format.h"
 #include "core/render/fragments.h"
 
-#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -14,16 +14,6 @@ namespace {
 
 constexpr std::string_view kMarkOpen = "<sup><b>[";
 constexpr std::string_view kMarkClose = "]</b></sup>";
-
-std::optional<int> parseFootnoteNumber(std::string_view text)
-{
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
 
 } // namespace
 
@@ -48,7 +38,7 @@ std::string FootnoteExpander::expand(const std::string& text, int sura, int glob
         const std::string mark = rest.substr(open, close - open + kMarkClose.size());
         const std::string numberText = mark.substr(kMarkOpen.size(), mark.size() - kMarkOpen.size() - kMarkClose.size());
         int number = kUnreadableFootnote;
-        if (const std::optional<int> parsed = parseFootnoteNumber(numberText)) {
+        if (const std::optional<int> parsed = parseDecimalInt(numberText)) {
             number = *parsed;
         } else {
             logUnreadableMark(sura, globalAya, static_cast<int>(markNumber),

@@ -9,6 +9,14 @@ namespace tilvane {
 // "rgb(r, g, b)" of a colour value, each component in plain decimal.
 std::string RgbText(TColor colour);
 
+// A font list names a family that two foundries make with the foundry's tag ("Nimbus Sans
+// [urw]"); the family a page can name is the part before it ("Nimbus Sans").
+std::string fontFamilyWithoutFoundry(const std::string& name);
+
+// The family as a stylesheet writes it: without a foundry's tag, and quoted unless it is a
+// plain sequence of identifiers, so that no name breaks the declaration it stands in.
+std::string cssFontFamily(const std::string& name);
+
 // Writes CommonCssFile from the user's fonts and colours in AppSet; overwrites it.
 void WriteCommonCss();
 

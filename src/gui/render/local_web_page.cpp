@@ -1,31 +1,21 @@
 #include "gui/render/local_web_page.h"
 
+#include "core/app/app_dirs.h"
+#include "gui/render/page_isolation.h"
+
 #include <QCoreApplication>
 #include <QWebEngineProfile>
-#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineSettings>
 
 namespace tilvane {
-
-namespace {
-
-class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override
-    {
-        if (!info.requestUrl().isLocalFile())
-            info.block(true);
-    }
-};
-
-} // namespace
 
 QWebEngineProfile* localOnlyProfile()
 {
     static QWebEngineProfile* profile = [] {
         auto* created = new QWebEngineProfile(QCoreApplication::instance()); // off the record
-        created->setUrlRequestInterceptor(new LocalOnlyInterceptor(created));
+        created->setUrlRequestInterceptor(new TPageRequestFilter(created));
         created->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        isolatePageSettings(*created->settings());
         return created;
     }();
     return profile;
@@ -36,10 +26,15 @@ TLocalWebPage::TLocalWebPage(QObject* parent)
 {
 }
 
-// The empty page is allowed too: the window opens it to start the engine early.
-bool TLocalWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool)
+// Only the program loads pages (a typed navigation), and only its own: no link, form,
+// script, refresh or history move (mouse Back and Forward buttons included) changes the page
+// behind the window's back, and no frame inside a page loads anything. The empty page is
+// allowed too: the window opens it to start the engine early.
+bool TLocalWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
-    return url.isLocalFile() || url == QUrl(QStringLiteral("about:blank"));
+    if (!isMainFrame || type != NavigationTypeTyped)
+        return false;
+    return isPageResource(url, AppDirs.TempDir) || url == QUrl(QStringLiteral("about:blank"));
 }
 
 QWebEnginePage* TLocalWebPage::createWindow(WebWindowType)

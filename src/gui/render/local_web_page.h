@@ -6,11 +6,12 @@ class QWebEngineProfile;
 
 namespace tilvane {
 
-// The reader shows only the pages it wrote itself: one off-the-record profile whose every
-// request with a scheme other than file is blocked, so no page can reach the network.
+// The reader shows only the pages it wrote itself: one off-the-record profile that loads
+// nothing but the files below the working root (page_isolation.h), so no page reaches the
+// network or reads the user's files.
 QWebEngineProfile* localOnlyProfile();
 
-// A page that refuses to navigate anywhere but local files and opens no new windows.
+// A page that goes only where the program sends it and opens no new windows.
 class TLocalWebPage : public QWebEnginePage {
     Q_OBJECT
 public:

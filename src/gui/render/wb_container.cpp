@@ -38,6 +38,7 @@ TNulWBContainer::TNulWBContainer(QWebEngineView* browser)
     Q_ASSERT_X(browser != nullptr, "TNulWBContainer", "a host needs a browser");
     if (browser->page() == nullptr || qobject_cast<TLocalWebPage*>(browser->page()) == nullptr)
         browser->setPage(new TLocalWebPage(browser));
+    m_loadWatch = new TPageLoadWatch(browser, this);
 }
 
 void TNulWBContainer::Navigate(const std::string& path)
@@ -46,6 +47,7 @@ void TNulWBContainer::Navigate(const std::string& path)
         return;
     beforeNavigate();
     m_requestedUrl = QUrl(QString::fromStdString(PathToFileUrl(path)), QUrl::StrictMode);
+    m_loadWatch->expect(m_requestedUrl);
     m_browser->load(m_requestedUrl);
 }
 

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QWebEngineView>
 
+#include "gui/render/page_load_watch.h"
+
 namespace tilvane {
 
 // Hosts a web view without changing how it behaves: the engine's own context menu, its own
@@ -26,6 +28,8 @@ public:
     void Navigate(const std::string& path);
     // The URL of the last Navigate.
     const QUrl& requestedUrl() const { return m_requestedUrl; }
+    // Reports documentComplete() once the page of the last Navigate is loaded.
+    TPageLoadWatch* loadWatch() const { return m_loadWatch; }
 
     // Runs script in the loaded page. done(true) only when the script completed: the engine
     // reports a script that throws exactly like one that returns nothing, so the call is
@@ -39,6 +43,7 @@ protected:
 private:
     QPointer<QWebEngineView> m_browser;
     QUrl m_requestedUrl;
+    TPageLoadWatch* m_loadWatch = nullptr;
 };
 
 // The reader's host: its options are read when a page loads, so changing them does not

@@ -215,12 +215,10 @@ void TfmMain::wbQuranProgressChange(int progress)
     ui.ProgressBar1->setVisible(progress != ui.ProgressBar1->maximum());
 }
 
-// A load that was replaced by a newer one also reports its end (unsuccessful); only the page
-// last asked for counts, or the focus would run in a page that is about to go.
-void TfmMain::wbQuranDocumentComplete(bool ok)
+// Only the page last asked for counts (the host's load watch), or the focus would run in a
+// page that is about to go.
+void TfmMain::wbQuranDocumentComplete()
 {
-    if (!ok || QuranHost == nullptr || ui.wbQuran->url().toLocalFile() != QuranHost->requestedUrl().toLocalFile())
-        return;
     m_navigator.wbQuranDocumentComplete();
     drawBookmarkMarks();
 }
@@ -481,7 +479,8 @@ void TfmMain::createBrowserHosts()
     }
     connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
-    connect(ui.wbQuran, &QWebEngineView::loadFinished, QuranHost, guarded([this](bool ok) { wbQuranDocumentComplete(ok); }));
+    connect(QuranHost->loadWatch(), &TPageLoadWatch::documentComplete, QuranHost,
+            guarded([this] { wbQuranDocumentComplete(); }));
 }
 
 void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)

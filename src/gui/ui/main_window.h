@@ -77,7 +77,7 @@ private:
     void connectHandlers();
 
     void wbQuranProgressChange(int progress);
-    void wbQuranDocumentComplete(bool ok);
+    void wbQuranDocumentComplete();
     void cbSuraChange(int index);
     void cbAyaChange(int index);
     void tvContentsChange(QTreeWidgetItem* current);

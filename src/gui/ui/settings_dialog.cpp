@@ -3,6 +3,7 @@
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
 #include "core/quran/translations.h"
+#include "core/render/stylesheets.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
@@ -371,7 +372,7 @@ void TDlgSett::btnOKClick()
     AppSet.ArabicFontSize = nseArbFontSz->value();
     AppSet.ArabicFontColor = nclrArbFontCol->color();
     AppSet.ArabicLatinFontColor = nclrArabicLatinFontColor->color();
-    AppSet.TransFontName = nfcTransFontName->currentText().toStdString();
+    AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
     accept();
