@@ -17,7 +17,7 @@ namespace {
 using nlohmann::json;
 
 // Far beyond 6236 bookmarks with long notes; a larger file is not ours.
-constexpr std::size_t kMaxFileBytes = 64u << 20;
+constexpr std::uint64_t kMaxFileBytes = 64u << 20;
 
 json bookmarkJson(const Bookmark& bookmark)
 {
@@ -32,15 +32,8 @@ void writeFileAtomically(const std::string& path, const std::string& bytes)
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
         throw failure();
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written <= 0)
-            break;
-        done += static_cast<std::size_t>(written);
-    }
     // Notes are private: the file keeps mkstemp's owner-only mode.
-    const bool ok = done == bytes.size() && fsync(fd) == 0;
+    const bool ok = writeAllBytes(fd, bytes) && fsync(fd) == 0;
     if (::close(fd) != 0 || !ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         throw failure();
@@ -123,12 +116,10 @@ void exportLibrary(BookmarkStore& store, const std::string& path)
 ImportSummary importLibrary(BookmarkStore& store, const std::string& path)
 {
     const FileChecker checker(path);
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes)
-        throw TilvaneError("Cannot open file \"" + path + "\".");
-    if (bytes->size() > kMaxFileBytes)
-        checker.fail("the file is too large for a bookmark file");
-    const json document = json::parse(*bytes, nullptr, false);
+    const FileBytes file = readFileBytes(path, kMaxFileBytes);
+    if (!file)
+        throw TilvaneError("Cannot open file \"" + path + "\". " + describeReadFailure(file.failure, kMaxFileBytes));
+    const json document = json::parse(file.bytes, nullptr, false);
     if (document.is_discarded())
         checker.fail("it is not a JSON file");
     if (!document.is_object() || document.value("format", json()) != kLibraryFileFormat)
