@@ -33,6 +33,7 @@ public:
     std::vector<std::string> opened;
     std::vector<std::string> calls;
     int volume = -1;
+    double rate = 1.0;
 
     void advance(std::int64_t milliseconds)
     {
@@ -83,6 +84,7 @@ public:
         m_position = 0;
     }
     void setVolume(int value) override { volume = value; }
+    void setPlaybackRate(double value) override { rate = value; }
 
     bool reachedEnd() const override
     {

@@ -80,7 +80,7 @@ TEST(IniFile, ReadsByteOrderMarksQuotedValuesAndLoneCarriageReturnsAsProfileFile
     EXPECT_EQ(ini.text().substr(0, 12), "\xEF\xBB\xBF[fonts]\r\n");
 }
 
-TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllThirteenKeys)
+TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllKeys)
 {
     LoadSettings();
     const TAppSet defaults;
@@ -93,7 +93,23 @@ TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllThirteenKeys)
               "[fonts]\r\nArabicFontSize=16\r\nArabicFontColor=1288274\r\nArabicLatinFontColor=1288274\r\n"
               "TransFontName=Tahoma\r\nTransFontSize=8\r\nTransFontColor=0\r\n"
               "[quran]\r\nViewStyle=0\r\nLastOpenedSura=1\r\nLastOpenedAya=1\r\n"
-              "[audio]\r\nIsMuted=0\r\nIsPlayContinue=1\r\nVolume=800\r\nReciter=darvel_40kbps\r\n");
+              "[audio]\r\nIsMuted=0\r\nIsPlayContinue=1\r\nVolume=800\r\nReciter=darvel_40kbps\r\n"
+              "PlaybackSpeed=100\r\nAyaRepeat=1\r\nAyaPause=0\r\nIsRangeRepeat=0\r\nRangeFromSura=1\r\n"
+              "RangeFromAya=1\r\nRangeToSura=1\r\nRangeToAya=7\r\nRangeRepeat=3\r\n");
+}
+
+TEST_F(SettingsFile, RecitationOptionsOutsideTheirRangesReadAsTheNearestOption)
+{
+    writeFile(IniFileName, "[audio]\r\nPlaybackSpeed=130\r\nAyaRepeat=-3\r\nAyaPause=99\r\nRangeRepeat=11\r\n");
+    LoadSettings();
+    EXPECT_EQ(AppSet.PlaybackSpeed, 125);
+    EXPECT_EQ(AppSet.AyaRepeat, 0);
+    EXPECT_EQ(AppSet.AyaPause, 10);
+    EXPECT_EQ(AppSet.RangeRepeat, 10);
+    writeFile(IniFileName, "[audio]\r\nPlaybackSpeed=999\r\nAyaPause=-7\r\n");
+    LoadSettings();
+    EXPECT_EQ(AppSet.PlaybackSpeed, 200);
+    EXPECT_EQ(AppSet.AyaPause, kAyaPauseAsAya);
 }
 
 TEST_F(SettingsFile, OddStoredValuesReadAsProfileFilesDo)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -69,6 +70,7 @@ public:
             moveTo({sura, ayaCount(sura)});
         }
     }
+    void gotoAya(const TQuranPos& to) override { moveTo(to); }
     void processPendingEvents() override { ++pendingRounds; }
 
     void setStatusText(const std::string& text) override { status = text; }
@@ -198,6 +200,136 @@ INSTANTIATE_TEST_SUITE_P(
         ContinuousStart{{1, 1}, 0, {"audhubillah.mp3", "001/001001.mp3", "001/001002.mp3"}},
         ContinuousStart{{9, 1}, 0, {"audhubillah.mp3", "009/009001.mp3", "009/009002.mp3"}},
         ContinuousStart{{2, 2}, 0, {"audhubillah.mp3", "002/002002.mp3", "002/002003.mp3"}}));
+
+struct RepeatCase {
+    const char* name;
+    TQuranPos from;
+    bool continuous;
+    int ayaRepeat;
+    int ayaPause;
+    std::vector<int> range; // from sura, aya, to sura, aya, times; empty: no range
+    std::vector<std::string> expected; // files opened, "wait N" for N silent ticks before one
+    bool stopsAfter;
+};
+
+class RepeatAndPause : public Player, public ::testing::WithParamInterface<RepeatCase> {
+protected:
+    // The files opened and the silences between them, until expected.size() events or the stop.
+    std::vector<std::string> events(std::size_t count)
+    {
+        std::vector<std::string> seen = openedNames();
+        int silentTicks = 0;
+        for (int tick = 0; tick < 2000 && host.timerEnabled && seen.size() < count; ++tick) {
+            silentTicks += player.isWaiting() ? 1 : 0;
+            const std::size_t opened = device.opened.size();
+            device.advance(100);
+            player.tmrPlayTimer();
+            if (device.opened.size() == opened)
+                continue;
+            if (silentTicks > 0)
+                seen.push_back("wait " + std::to_string(silentTicks));
+            seen.push_back(shortName(device.opened.back()));
+            silentTicks = 0;
+        }
+        return seen;
+    }
+};
+
+TEST_P(RepeatAndPause, TheSettingsDecideWhatPlaysNext)
+{
+    const RepeatCase& c = GetParam();
+    for (int sura : {1, 2})
+        addAyat(sura, 1, 7);
+    AppSet.IsPlayContinue = c.continuous;
+    AppSet.AyaRepeat = c.ayaRepeat;
+    AppSet.AyaPause = c.ayaPause;
+    if (!c.range.empty()) {
+        AppSet.IsRangeRepeat = true;
+        AppSet.RangeFromSura = c.range[0];
+        AppSet.RangeFromAya = c.range[1];
+        AppSet.RangeToSura = c.range[2];
+        AppSet.RangeToAya = c.range[3];
+        AppSet.RangeRepeat = c.range[4];
+    }
+    host.moveTo(c.from);
+
+    player.btnPlayPauseClick();
+    EXPECT_EQ(events(c.expected.size()), c.expected);
+    if (c.stopsAfter) {
+        runUntilStopped();
+        expectStoppedAndReady();
+        EXPECT_EQ(device.opened.size(), static_cast<std::size_t>(std::count_if(
+                                            c.expected.begin(), c.expected.end(),
+                                            [](const std::string& e) { return e.rfind("wait", 0) != 0; })));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Memorising, RepeatAndPause,
+    ::testing::Values(
+        RepeatCase{"AyaThreeTimesThenStop", {2, 5}, false, 3, 0, {},
+                   {"002/002005.mp3", "002/002005.mp3", "002/002005.mp3"}, true},
+        RepeatCase{"EachAyaTwiceInContinuousPlay", {2, 2}, true, 2, 0, {},
+                   {"audhubillah.mp3", "002/002002.mp3", "002/002002.mp3", "002/002003.mp3", "002/002003.mp3",
+                    "002/002004.mp3"}, false},
+        RepeatCase{"AyaWithoutEnd", {2, 5}, false, 0, 0, {},
+                   {"002/002005.mp3", "002/002005.mp3", "002/002005.mp3", "002/002005.mp3"}, false},
+        RepeatCase{"TwoSecondsAfterEachAya", {2, 2}, true, 1, 2, {},
+                   {"audhubillah.mp3", "002/002002.mp3", "wait 20", "002/002003.mp3", "wait 20", "002/002004.mp3"},
+                   false},
+        RepeatCase{"AsLongAsTheAyaAndNoneAfterTheLast", {2, 5}, false, 2, kAyaPauseAsAya, {},
+                   {"002/002005.mp3", "wait 10", "002/002005.mp3"}, true},
+        RepeatCase{"RangeAcrossSurasTwice", {1, 6}, false, 1, 0, {1, 6, 2, 2, 2},
+                   {"001/001006.mp3", "001/001007.mp3", "002/002001.mp3", "002/002002.mp3", "001/001006.mp3",
+                    "001/001007.mp3", "002/002001.mp3", "002/002002.mp3"}, true},
+        RepeatCase{"PlayOutsideTheRangeStartsAtItsFirstAya", {2, 5}, false, 1, 0, {1, 1, 1, 2, 1},
+                   {"001/001001.mp3", "001/001002.mp3"}, true},
+        RepeatCase{"RangeWithoutEndAndEachAyaTwice", {1, 1}, false, 2, 0, {1, 1, 1, 2, 0},
+                   {"001/001001.mp3", "001/001001.mp3", "001/001002.mp3", "001/001002.mp3", "001/001001.mp3",
+                    "001/001001.mp3"}, false},
+        RepeatCase{"BackwardsRangeIsIgnored", {2, 3}, false, 1, 0, {2, 4, 2, 1, 1}, {"002/002003.mp3"}, true}),
+    [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Player, TheAyaMovedToDuringContinuousPlayIsTheNextOnePlayed)
+{
+    addAyat(2, 1, 7);
+    host.moveTo({2, 2});
+    player.btnPlayPauseClick();
+    runUntilOpened(2); // audhubillah, 2:2
+
+    host.gotoNextAya(); // the main toolbar, twice, while 2:2 plays
+    host.gotoNextAya();
+    runUntilOpened(4);
+
+    EXPECT_EQ(openedNames(),
+              (std::vector<std::string>{"audhubillah.mp3", "002/002002.mp3", "002/002004.mp3", "002/002005.mp3"}));
+}
+
+TEST_F(Player, PauseInTheSilenceHoldsItAndSpeedAppliesAtOnce)
+{
+    addAyat(2, 1, 7);
+    host.moveTo({2, 2});
+    player.chkAudioContinueChange(false);
+    AppSet.AyaRepeat = 2;
+    AppSet.AyaPause = 1;
+    player.btnPlayPauseClick();
+    player.setPlaybackSpeed(125);
+    EXPECT_DOUBLE_EQ(device.rate, 1.25);
+    runTimer([&] { return player.isWaiting(); });
+    EXPECT_EQ(host.status, "Waiting");
+
+    player.btnPlayPauseClick();
+    EXPECT_EQ(host.status, "Paused");
+    EXPECT_FALSE(host.timerEnabled);
+    player.btnPlayPauseClick();
+    EXPECT_EQ(host.status, "Waiting");
+    runUntilOpened(2);
+
+    EXPECT_EQ(openedNames(), (std::vector<std::string>{"002/002002.mp3", "002/002002.mp3"}));
+    EXPECT_DOUBLE_EQ(device.rate, 1.25);
+    player.setPlaybackSpeed(300);
+    EXPECT_EQ(AppSet.PlaybackSpeed, 200);
+}
 
 TEST_F(Player, BismillahPlaysAgainOnlyAfterThePageWasRebuilt)
 {

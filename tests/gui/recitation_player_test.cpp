@@ -51,6 +51,11 @@ public:
         --pos.Aya;
         SetAudioAya(pos);
     }
+    void gotoAya(const TQuranPos& to) override
+    {
+        pos = to;
+        SetAudioAya(pos);
+    }
     void processPendingEvents() override { QCoreApplication::processEvents(); }
     void setStatusText(const std::string& text) override { statuses.push_back(text); }
     void setPlayPauseButton(int, const std::string&) override {}

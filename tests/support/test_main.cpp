@@ -44,8 +44,10 @@ int main(int argc, char** argv)
     const std::string scratch = makeProcessScratch();
     std::filesystem::create_directories(scratch + "/tmp");
     std::filesystem::create_directories(scratch + "/data");
+    std::filesystem::create_directories(scratch + "/cache");
     setenv("TMPDIR", (scratch + "/tmp").c_str(), 1);
     setenv("XDG_DATA_HOME", (scratch + "/data").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (scratch + "/cache").c_str(), 1);
     setenv("TILVANE_TEST_PROCESS_DIR", scratch.c_str(), 1);
 
     ::testing::InitGoogleTest(&argc, argv);

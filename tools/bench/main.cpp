@@ -20,6 +20,7 @@ int main(int argc, char** argv)
         startReader(folders.root());
         registerLoadCases();
         registerPageCases();
+        registerSearchCases(folders.root());
 
         benchmark::Initialize(&argc, argv);
         if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quran/juz_starts.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -11,9 +13,9 @@ struct AyaPosition {
     int aya;
 };
 
-inline constexpr int kJuzCount = 30;
+inline constexpr int kJuzCount = tilvane::kJuzCount;
 
-// Where each of the 30 juz begins, in the common division of the Uthmani text.
+// Where each of the 30 juz begins: the reader's own table, so pages and search agree.
 extern const std::array<AyaPosition, kJuzCount> kJuzStarts;
 
 // The juz (1..30) that holds the given aya.

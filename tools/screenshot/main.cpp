@@ -1,5 +1,6 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
-// the Audio Player tab, the Topics tab, the About page and the Select Sura dialog. Runs offscreen unless
+// the Audio Player tab, the Search tab with hits (search.png), the Topics tab, the About page
+// and the Select Sura dialog. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
 #include "core/app/app_dirs.h"
@@ -8,6 +9,7 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
+#include "gui/search/search_tab.h"
 #include "gui/ui/main_window.h"
 #include "gui/ui/sura_select_dialog.h"
 
@@ -103,6 +105,16 @@ int main(int argc, char* argv[])
     mainWindow.ui.pgcNav->setCurrentWidget(mainWindow.ui.tabTopics);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("topics.png")));
+
+    mainWindow.ui.actFind->trigger();
+    bool searched = false;
+    QObject::connect(mainWindow.ui.tabSearch, &TSearchTab::resultsShown, [&searched] { searched = true; });
+    mainWindow.ui.tabSearch->edtSearch->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
+    QTest::keyClick(mainWindow.ui.tabSearch->edtSearch, Qt::Key_Space);
+    for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search.png")));
 
     mainWindow.ui.actAbout->trigger();
     settle();

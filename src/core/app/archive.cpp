@@ -181,6 +181,7 @@ ExtractResult Extraction::run(int archiveFd, const std::string& targetDir)
     if (!m_reader)
         return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": out of memory.");
     archive_read_support_format_7zip(m_reader.get());
+    archive_read_support_format_zip(m_reader.get());
     if (archive_read_open_fd(m_reader.get(), archiveFd, 64 * 1024) != ARCHIVE_OK)
         return damaged();
     archive_entry* entry = nullptr;

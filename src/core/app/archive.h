@@ -18,7 +18,7 @@ struct ExtractResult {
     explicit operator bool() const { return outcome == Outcome::Extracted; }
 };
 
-// Unpacks every entry of the 7z archive below targetDir, keeping relative paths and
+// Unpacks every entry of the 7z or ZIP archive below targetDir, keeping relative paths and
 // overwriting existing files; never throws. Entries that could write outside targetDir
 // (absolute paths, "..", links, paths through an existing symbolic link) are refused and the
 // safe entries still written, so a hostile archive never passes for a clean one. An entry

@@ -105,8 +105,14 @@ void removeDeadInstances(const std::string& privateRoot, const std::string& ours
         const int fd = lockFolder(folder, false);
         if (fd < 0)
             continue;
-        std::error_code ignored;
-        fs::remove_all(path, ignored); // removes links below, never follows them
+        // The folder leaves its slot in one step before it is emptied: removed in place, a
+        // start taking the slot meanwhile could create its lock file in it and then lose the
+        // folder it believes it owns.
+        const std::string doomed = privateRoot + ".removing-" + std::to_string(::getpid()) + "-" + std::to_string(slot);
+        if (::rename(path.c_str(), doomed.c_str()) == 0) {
+            std::error_code ignored;
+            fs::remove_all(doomed, ignored); // removes links below, never follows them
+        }
         ::close(fd);
     }
 }

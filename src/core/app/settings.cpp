@@ -4,6 +4,8 @@
 #include "core/app/errors.h"
 #include "core/app/ini_file.h"
 
+#include <algorithm>
+
 namespace tilvane {
 
 TAppSet AppSet;
@@ -13,6 +15,38 @@ namespace {
 constexpr const char* kFonts = "fonts";
 constexpr const char* kQuran = "quran";
 constexpr const char* kAudio = "audio";
+
+int readClamped(const IniFile& ini, const char* key, int defaultValue, int low, int high)
+{
+    return std::clamp(ini.readInteger(kAudio, key, defaultValue), low, high);
+}
+
+void loadRecitationOptions(const IniFile& ini, const TAppSet& defaults)
+{
+    const int speed = readClamped(ini, "PlaybackSpeed", defaults.PlaybackSpeed, 50, 200);
+    AppSet.PlaybackSpeed = (speed + 12) / 25 * 25;
+    AppSet.AyaRepeat = readClamped(ini, "AyaRepeat", defaults.AyaRepeat, 0, 10);
+    AppSet.AyaPause = readClamped(ini, "AyaPause", defaults.AyaPause, kAyaPauseAsAya, 10);
+    AppSet.IsRangeRepeat = ini.readBool(kAudio, "IsRangeRepeat", defaults.IsRangeRepeat);
+    AppSet.RangeFromSura = ini.readInteger(kAudio, "RangeFromSura", defaults.RangeFromSura);
+    AppSet.RangeFromAya = ini.readInteger(kAudio, "RangeFromAya", defaults.RangeFromAya);
+    AppSet.RangeToSura = ini.readInteger(kAudio, "RangeToSura", defaults.RangeToSura);
+    AppSet.RangeToAya = ini.readInteger(kAudio, "RangeToAya", defaults.RangeToAya);
+    AppSet.RangeRepeat = readClamped(ini, "RangeRepeat", defaults.RangeRepeat, 0, 10);
+}
+
+void saveRecitationOptions(IniFile& ini)
+{
+    ini.writeInteger(kAudio, "PlaybackSpeed", AppSet.PlaybackSpeed);
+    ini.writeInteger(kAudio, "AyaRepeat", AppSet.AyaRepeat);
+    ini.writeInteger(kAudio, "AyaPause", AppSet.AyaPause);
+    ini.writeBool(kAudio, "IsRangeRepeat", AppSet.IsRangeRepeat);
+    ini.writeInteger(kAudio, "RangeFromSura", AppSet.RangeFromSura);
+    ini.writeInteger(kAudio, "RangeFromAya", AppSet.RangeFromAya);
+    ini.writeInteger(kAudio, "RangeToSura", AppSet.RangeToSura);
+    ini.writeInteger(kAudio, "RangeToAya", AppSet.RangeToAya);
+    ini.writeInteger(kAudio, "RangeRepeat", AppSet.RangeRepeat);
+}
 
 } // namespace
 
@@ -33,6 +67,7 @@ void LoadSettings()
     AppSet.IsPlayContinue = ini.readBool(kAudio, "IsPlayContinue", defaults.IsPlayContinue);
     AppSet.Volume = ini.readInteger(kAudio, "Volume", defaults.Volume);
     AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
+    loadRecitationOptions(ini, defaults);
 }
 
 IniFile loadSettingsFileForUpdate()
@@ -59,6 +94,7 @@ void SaveSettings()
     ini.writeBool(kAudio, "IsPlayContinue", AppSet.IsPlayContinue);
     ini.writeInteger(kAudio, "Volume", AppSet.Volume);
     ini.writeString(kAudio, "Reciter", AppSet.Reciter);
+    saveRecitationOptions(ini);
     ini.save(IniFileName);
 }
 

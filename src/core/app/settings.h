@@ -28,7 +28,23 @@ struct TAppSet {
     bool IsPlayContinue = true;
     int Volume = 800;
     std::string Reciter = "darvel_40kbps";
+    // Recitation speed in percent: 50..200 in steps of 25.
+    int PlaybackSpeed = 100;
+    // Plays of each aya before the player moves on: 1..10, 0 without end.
+    int AyaRepeat = 1;
+    // Silence after each aya in seconds, 0..10; kAyaPauseAsAya waits as long as the aya took.
+    int AyaPause = 0;
+    // Repeat the ayat from RangeFrom to RangeTo (sura:aya, across suras if need be)
+    // RangeRepeat times (1..10, 0 without end).
+    bool IsRangeRepeat = false;
+    int RangeFromSura = 1;
+    int RangeFromAya = 1;
+    int RangeToSura = 1;
+    int RangeToAya = 7;
+    int RangeRepeat = 3;
 };
+
+inline constexpr int kAyaPauseAsAya = -1;
 
 extern TAppSet AppSet;
 

@@ -32,6 +32,8 @@ public:
 
     // 0 is silence, 1000 the normal level.
     virtual void setVolume(int volume) = 0;
+    // 1.0 is the recorded speed; applies to the open file at once and to files opened later.
+    virtual void setPlaybackRate(double rate) = 0;
 
     // The device's own notice that playback ran to the end of the file. A failure during
     // playback is thrown from here as TilvaneError, since this is where the player looks.

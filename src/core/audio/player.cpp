@@ -15,6 +15,7 @@ namespace tilvane {
 namespace {
 
 constexpr int kMaxVolume = 1000;
+constexpr int kTickMs = 100; // the play timer's interval
 
 bool fileExists(const std::string& path)
 {
@@ -80,6 +81,7 @@ void RecitationPlayer::PlayerCommand(TPlayerCmd command)
 
 void RecitationPlayer::play()
 {
+    m_waitTicks = 0;
     m_host.setPlayPauseEnabled(false);
     m_host.setStatusText("Playing");
     if (!fileExists(AudioAyaFile)) {
@@ -101,6 +103,7 @@ void RecitationPlayer::play()
     }
     if (!interludeStarted) {
         FInterludePlaying = false;
+        m_repeat.ayaStarted(pos);
         openAndPlay(AudioAyaFile);
     }
     m_host.setPlayPauseEnabled(true);
@@ -124,7 +127,9 @@ void RecitationPlayer::openAndPlay(const std::string& file)
     m_device.open(file);
     showProgressMaximum(m_device.length());
     SetMediaVolume(m_device, effectiveVolume());
+    m_device.setPlaybackRate(AppSet.PlaybackSpeed / 100.0);
     m_host.setPlayPauseButton(kPauseImage, "Pause");
+    m_playedTicks = 0;
     m_device.play();
     m_host.setPlayTimerEnabled(true);
 }
@@ -134,13 +139,21 @@ void RecitationPlayer::pause()
     m_host.setStatusText("Paused");
     m_host.setPlayPauseEnabled(false);
     m_host.setPlayPauseButton(kPlayImage, "Resume");
-    m_device.pause();
+    // In the silence after an aya the file has already ended; only the count stops.
+    if (!isWaiting())
+        m_device.pause();
     m_host.setPlayTimerEnabled(false);
     m_host.setPlayPauseEnabled(true);
 }
 
 void RecitationPlayer::resume()
 {
+    if (isWaiting()) {
+        m_host.setStatusText("Waiting");
+        m_host.setPlayPauseButton(kPauseImage, "Pause");
+        m_host.setPlayTimerEnabled(true);
+        return;
+    }
     // Moved to another aya while paused, or paused in a recording: start the shown aya.
     if (m_device.fileName() != AudioAyaFile) {
         PlayerState = pcPlay;
@@ -172,6 +185,7 @@ void RecitationPlayer::endStopped()
 void RecitationPlayer::showStopped()
 {
     PlayerState = pcStop;
+    m_waitTicks = 0;
     m_host.setStatusText("Stopped");
     m_host.setPlayPauseButton(kPlayImage, "Play");
     showProgress(0);
@@ -180,8 +194,15 @@ void RecitationPlayer::showStopped()
 
 void RecitationPlayer::btnPlayPauseClick()
 {
-    if (!isActive())
+    if (!isActive()) {
+        m_repeat.reset();
+        // A run with a repeated range plays the range, wherever the window stood.
+        if (rangeRepeatActive(AppSet) && !isInRange(AppSet, m_host.currentPos())) {
+            m_host.gotoAya(rangeStart(AppSet));
+            m_host.processPendingEvents();
+        }
         PlayerCommand(pcPlay);
+    }
     else if (PlayerState == pcPlay || PlayerState == pcResume)
         PlayerCommand(pcPause);
     else
@@ -197,6 +218,7 @@ void RecitationPlayer::btnPlayPrevAyaClick()
 {
     if (isActive())
         PlayerCommand(pcStop);
+    m_repeat.reset();
     m_host.gotoPrevAya();
     m_host.processPendingEvents();
     PlayerCommand(pcPlay);
@@ -206,6 +228,7 @@ void RecitationPlayer::btnPlayNextAyaClick()
 {
     if (isActive())
         PlayerCommand(pcStop);
+    m_repeat.reset();
     m_host.gotoNextAya();
     m_host.processPendingEvents();
     PlayerCommand(pcPlay);
@@ -216,6 +239,12 @@ void RecitationPlayer::tmrPlayTimer()
     // A tick queued before the timer was switched off.
     if (PlayerState != pcPlay && PlayerState != pcResume)
         return;
+    if (isWaiting()) {
+        if (--m_waitTicks == 0)
+            carryOut(m_host.currentPos() == m_waitPos ? m_afterWait : AfterAya::PlayShown);
+        return;
+    }
+    ++m_playedTicks;
 
     bool finished = false;
     try {
@@ -232,15 +261,51 @@ void RecitationPlayer::tmrPlayTimer()
     if (!finished)
         return;
 
-    PlayerCommand(pcStop);
     if (FInterludePlaying) {
+        PlayerCommand(pcStop);
         FInterludePlaying = false;
         PlayerCommand(pcPlay);
-    } else if (AppSet.IsPlayContinue) {
+    } else {
+        ayaEnded();
+    }
+}
+
+void RecitationPlayer::ayaEnded()
+{
+    const TQuranPos shown = m_host.currentPos();
+    const AfterAya step = m_repeat.afterAya(AppSet, shown);
+    const int silence = step == AfterAya::Stop ? 0 : pauseAfterAyaMs(AppSet, m_playedTicks * kTickMs);
+    if (silence <= 0) {
+        carryOut(step);
+        return;
+    }
+    m_afterWait = step;
+    m_waitPos = shown;
+    m_waitTicks = std::max(1, (silence + kTickMs - 1) / kTickMs);
+    m_device.stop();
+    showProgress(0);
+    m_host.setStatusText("Waiting");
+}
+
+void RecitationPlayer::carryOut(AfterAya step)
+{
+    PlayerCommand(pcStop);
+    switch (step) {
+    case AfterAya::Stop:
+        return;
+    case AfterAya::RepeatAya:
+    case AfterAya::PlayShown:
+        break;
+    case AfterAya::NextAya:
         m_host.gotoNextAya();
         m_host.processPendingEvents();
-        PlayerCommand(pcPlay);
+        break;
+    case AfterAya::RangeStart:
+        m_host.gotoAya(rangeStart(AppSet));
+        m_host.processPendingEvents();
+        break;
     }
+    PlayerCommand(pcPlay);
 }
 
 void RecitationPlayer::trbVolumeChange(int sliderPosition)
@@ -259,6 +324,13 @@ void RecitationPlayer::btnSpeakerClick()
 void RecitationPlayer::chkAudioContinueChange(bool checked)
 {
     AppSet.IsPlayContinue = checked;
+}
+
+void RecitationPlayer::setPlaybackSpeed(int percent)
+{
+    AppSet.PlaybackSpeed = std::clamp(percent, 50, 200);
+    if (m_device.isOpen())
+        m_device.setPlaybackRate(AppSet.PlaybackSpeed / 100.0);
 }
 
 void RecitationPlayer::showProgress(std::int64_t position)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/audio/player_host.h"
+#include "core/audio/repeat_rules.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,7 +29,10 @@ int clockSeededBismillahChoice();
 
 // Plays the shown aya's recitation file and, with continuous play on, walks on aya after
 // aya: an audhubillah once per run, a bismillah before aya 1 of every sura but 1 and 9.
-// Reads and changes AppSet.IsPlayContinue, IsMuted and Volume; takes its files from the
+// For memorising, each aya may play several times, a range of ayat may repeat, and a
+// silence may follow each aya (the player stays active and its timer counts it down).
+// Reads and changes AppSet.IsPlayContinue, IsMuted, Volume and PlaybackSpeed, reads the
+// repeat settings; takes its files from the
 // audio unit (AudioAyaFile and the recordings). Every entry point runs on the GUI thread;
 // the errors of the device pass through to the caller after the player has stopped.
 class RecitationPlayer {
@@ -55,6 +59,10 @@ public:
     void trbVolumeChange(int sliderPosition);
     void btnSpeakerClick();
     void chkAudioContinueChange(bool checked);
+    // Percent, 50..200; the file that plays changes speed at once.
+    void setPlaybackSpeed(int percent);
+    // Waiting in the silence after an aya.
+    bool isWaiting() const { return m_waitTicks > 0; }
 
 private:
     void play();
@@ -64,6 +72,9 @@ private:
     // Plays one recording before an aya; false when its file is missing.
     bool PlayInterlude(const std::string& file);
     void openAndPlay(const std::string& file);
+    // The playing aya ended: repeat, move on or stop, after the silence the settings ask for.
+    void ayaEnded();
+    void carryOut(AfterAya step);
     // The stopped state after a failure, the Play/Pause button usable again.
     void endStopped();
     void showStopped();
@@ -82,6 +93,12 @@ private:
     bool FInterludePlaying = false;
     int m_progressMaximum = 0;
     int m_progress = 0;
+
+    RepeatRules m_repeat;
+    int m_playedTicks = 0; // timer ticks while the current file played
+    int m_waitTicks = 0;   // ticks of silence still to wait
+    AfterAya m_afterWait = AfterAya::Stop;
+    TQuranPos m_waitPos; // shown when the silence began
 };
 
 } // namespace tilvane

@@ -19,6 +19,8 @@ public:
     // shown position and set the aya's file through SetAudioAya.
     virtual void gotoNextAya() = 0;
     virtual void gotoPrevAya() = 0;
+    // Shows the given aya, as Go does (the first aya of a repeated range).
+    virtual void gotoAya(const TQuranPos& pos) = 0;
     // One round of pending GUI work, so the window shows the new aya before the file opens.
     virtual void processPendingEvents() = 0;
 

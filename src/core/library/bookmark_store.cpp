@@ -42,9 +42,9 @@ const std::string& withFolder(const std::string& path)
     return path;
 }
 
-std::vector<std::string> topicsOf(SqliteDb& db, TQuranPos pos)
+std::vector<std::string> topicsOf(LibraryDb& db, TQuranPos pos)
 {
-    SqliteStatement statement(db, "SELECT t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
+    LibraryStatement statement(db, "SELECT t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
                                   " WHERE bt.sura = ?1 AND bt.aya = ?2 ORDER BY t.name");
     statement.bind(1, pos.Sura).bind(2, pos.Aya);
     std::vector<std::string> names;
@@ -100,9 +100,9 @@ void BookmarkStore::openSchema()
     m_db.exec("PRAGMA foreign_keys = ON");
     // Kept in the file: readers then never wait for a writer, and a crash mid-write leaves
     // the last committed state.
-    SqliteStatement(m_db, "PRAGMA journal_mode = WAL").step();
+    LibraryStatement(m_db, "PRAGMA journal_mode = WAL").step();
     const std::string check = [this] {
-        SqliteStatement statement(m_db, "PRAGMA quick_check");
+        LibraryStatement statement(m_db, "PRAGMA quick_check");
         return statement.step() ? statement.text(0) : std::string("ok");
     }();
     if (check != "ok")
@@ -110,7 +110,7 @@ void BookmarkStore::openSchema()
                            "The bookmark library \"" + path() + "\" is damaged (" + check + ").");
     if (m_db.queryInteger("PRAGMA user_version") == kSchemaVersion)
         return;
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     // Read again under the write lock: another program may have migrated meanwhile.
     const long long version = m_db.queryInteger("PRAGMA user_version");
     if (version > kSchemaVersion)
@@ -124,13 +124,13 @@ void BookmarkStore::openSchema()
 
 bool BookmarkStore::contains(TQuranPos pos)
 {
-    SqliteStatement statement(m_db, "SELECT 1 FROM bookmark WHERE sura = ?1 AND aya = ?2");
+    LibraryStatement statement(m_db, "SELECT 1 FROM bookmark WHERE sura = ?1 AND aya = ?2");
     return statement.bind(1, pos.Sura).bind(2, pos.Aya).step();
 }
 
 std::optional<Bookmark> BookmarkStore::find(TQuranPos pos)
 {
-    SqliteStatement statement(m_db, "SELECT note, created FROM bookmark WHERE sura = ?1 AND aya = ?2");
+    LibraryStatement statement(m_db, "SELECT note, created FROM bookmark WHERE sura = ?1 AND aya = ?2");
     if (!statement.bind(1, pos.Sura).bind(2, pos.Aya).step())
         return std::nullopt;
     return Bookmark{pos, topicsOf(m_db, pos), statement.text(0), statement.text(1)};
@@ -139,13 +139,13 @@ std::optional<Bookmark> BookmarkStore::find(TQuranPos pos)
 std::vector<Bookmark> BookmarkStore::list()
 {
     std::vector<Bookmark> bookmarks;
-    SqliteStatement statement(m_db, "SELECT sura, aya, note, created FROM bookmark ORDER BY sura, aya");
+    LibraryStatement statement(m_db, "SELECT sura, aya, note, created FROM bookmark ORDER BY sura, aya");
     while (statement.step()) {
         const TQuranPos pos{static_cast<int>(statement.integer(0)), static_cast<int>(statement.integer(1))};
         bookmarks.push_back(Bookmark{pos, {}, statement.text(2), statement.text(3)});
     }
     // One pass over all topic places, in the same order as the bookmarks.
-    SqliteStatement places(m_db, "SELECT bt.sura, bt.aya, t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
+    LibraryStatement places(m_db, "SELECT bt.sura, bt.aya, t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
                                  " ORDER BY bt.sura, bt.aya, t.name");
     auto bookmark = bookmarks.begin();
     while (places.step()) {
@@ -163,7 +163,7 @@ std::vector<Bookmark> BookmarkStore::list()
 
 std::vector<int> BookmarkStore::bookmarkedAyas(int sura)
 {
-    SqliteStatement statement(m_db, "SELECT aya FROM bookmark WHERE sura = ?1 ORDER BY aya");
+    LibraryStatement statement(m_db, "SELECT aya FROM bookmark WHERE sura = ?1 ORDER BY aya");
     statement.bind(1, sura);
     std::vector<int> ayas;
     while (statement.step())
@@ -174,7 +174,7 @@ std::vector<int> BookmarkStore::bookmarkedAyas(int sura)
 void BookmarkStore::insertBookmark(TQuranPos pos, const std::string& created)
 {
     checkAyaExists(pos);
-    SqliteStatement statement(m_db, created.empty()
+    LibraryStatement statement(m_db, created.empty()
                                         ? "INSERT OR IGNORE INTO bookmark(sura, aya) VALUES (?1, ?2)"
                                         : "INSERT OR IGNORE INTO bookmark(sura, aya, created) VALUES (?1, ?2, ?3)");
     statement.bind(1, pos.Sura).bind(2, pos.Aya);
@@ -185,7 +185,7 @@ void BookmarkStore::insertBookmark(TQuranPos pos, const std::string& created)
 
 bool BookmarkStore::add(TQuranPos pos)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     const bool isNew = !contains(pos);
     insertBookmark(pos);
     transaction.commit();
@@ -194,10 +194,10 @@ bool BookmarkStore::add(TQuranPos pos)
 
 std::optional<Bookmark> BookmarkStore::remove(TQuranPos pos)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     std::optional<Bookmark> removed = find(pos);
     if (removed) {
-        SqliteStatement statement(m_db, "DELETE FROM bookmark WHERE sura = ?1 AND aya = ?2");
+        LibraryStatement statement(m_db, "DELETE FROM bookmark WHERE sura = ?1 AND aya = ?2");
         statement.bind(1, pos.Sura).bind(2, pos.Aya).run();
     }
     transaction.commit();
@@ -206,23 +206,23 @@ std::optional<Bookmark> BookmarkStore::remove(TQuranPos pos)
 
 void BookmarkStore::restore(const Bookmark& bookmark)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     mergeOne(bookmark);
     transaction.commit();
 }
 
 void BookmarkStore::setNote(TQuranPos pos, const std::string& note)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     insertBookmark(pos);
-    SqliteStatement statement(m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
+    LibraryStatement statement(m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
     statement.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, note).run();
     transaction.commit();
 }
 
 std::vector<std::string> BookmarkStore::topics()
 {
-    SqliteStatement statement(m_db, "SELECT name FROM topic ORDER BY name");
+    LibraryStatement statement(m_db, "SELECT name FROM topic ORDER BY name");
     std::vector<std::string> names;
     while (statement.step())
         names.push_back(statement.text(0));
@@ -233,22 +233,22 @@ long long BookmarkStore::topicId(const std::string& name, bool create)
 {
     if (create) {
         checkTopicName(name);
-        SqliteStatement insert(m_db, "INSERT OR IGNORE INTO topic(name) VALUES (?1)");
+        LibraryStatement insert(m_db, "INSERT OR IGNORE INTO topic(name) VALUES (?1)");
         insert.bind(1, name).run();
     }
-    SqliteStatement statement(m_db, "SELECT id FROM topic WHERE name = ?1");
+    LibraryStatement statement(m_db, "SELECT id FROM topic WHERE name = ?1");
     return statement.bind(1, name).step() ? statement.integer(0) : 0;
 }
 
 void BookmarkStore::linkTopic(TQuranPos pos, long long topic)
 {
-    SqliteStatement statement(m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic) VALUES (?1, ?2, ?3)");
+    LibraryStatement statement(m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic) VALUES (?1, ?2, ?3)");
     statement.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, topic).run();
 }
 
 void BookmarkStore::addTopic(const std::string& name)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     topicId(name, true);
     transaction.commit();
 }
@@ -256,20 +256,20 @@ void BookmarkStore::addTopic(const std::string& name)
 void BookmarkStore::renameTopic(const std::string& from, const std::string& to)
 {
     checkTopicName(to);
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     const long long source = topicId(from, false);
     if (source == 0)
         throw TilvaneError("There is no topic \"" + from + "\".");
     const long long target = topicId(to, false);
     if (target != 0 && target != source) {
         // Renaming onto an existing topic joins the two.
-        SqliteStatement join(m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic)"
+        LibraryStatement join(m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic)"
                                    " SELECT sura, aya, ?2 FROM bookmark_topic WHERE topic = ?1");
         join.bind(1, source).bind(2, target).run();
-        SqliteStatement drop(m_db, "DELETE FROM topic WHERE id = ?1");
+        LibraryStatement drop(m_db, "DELETE FROM topic WHERE id = ?1");
         drop.bind(1, source).run();
     } else {
-        SqliteStatement rename(m_db, "UPDATE topic SET name = ?2 WHERE id = ?1");
+        LibraryStatement rename(m_db, "UPDATE topic SET name = ?2 WHERE id = ?1");
         rename.bind(1, source).bind(2, to).run();
     }
     transaction.commit();
@@ -277,15 +277,15 @@ void BookmarkStore::renameTopic(const std::string& from, const std::string& to)
 
 void BookmarkStore::removeTopic(const std::string& name)
 {
-    WriteTransaction transaction(m_db);
-    SqliteStatement statement(m_db, "DELETE FROM topic WHERE name = ?1");
+    LibraryTransaction transaction(m_db);
+    LibraryStatement statement(m_db, "DELETE FROM topic WHERE name = ?1");
     statement.bind(1, name).run();
     transaction.commit();
 }
 
 void BookmarkStore::addToTopic(TQuranPos pos, const std::string& topic)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     insertBookmark(pos);
     linkTopic(pos, topicId(topic, true));
     transaction.commit();
@@ -293,10 +293,10 @@ void BookmarkStore::addToTopic(TQuranPos pos, const std::string& topic)
 
 void BookmarkStore::moveToTopic(TQuranPos pos, const std::string& from, const std::string& to)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     insertBookmark(pos);
     if (from != kUnsortedTopic) {
-        SqliteStatement unlink(m_db, "DELETE FROM bookmark_topic WHERE sura = ?1 AND aya = ?2 AND topic = ?3");
+        LibraryStatement unlink(m_db, "DELETE FROM bookmark_topic WHERE sura = ?1 AND aya = ?2 AND topic = ?3");
         unlink.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, topicId(from, false)).run();
     }
     if (to != kUnsortedTopic)
@@ -310,12 +310,12 @@ bool BookmarkStore::mergeOne(const Bookmark& bookmark)
     insertBookmark(bookmark.pos, bookmark.created);
     for (const std::string& topic : bookmark.topics)
         linkTopic(bookmark.pos, topicId(topic, true));
-    SqliteStatement read(m_db, "SELECT note FROM bookmark WHERE sura = ?1 AND aya = ?2");
+    LibraryStatement read(m_db, "SELECT note FROM bookmark WHERE sura = ?1 AND aya = ?2");
     read.bind(1, bookmark.pos.Sura).bind(2, bookmark.pos.Aya).step();
     const std::string existing = read.text(0);
     const std::string note = mergedNote(existing, bookmark.note);
     if (note != existing) {
-        SqliteStatement update(m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
+        LibraryStatement update(m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
         update.bind(1, bookmark.pos.Sura).bind(2, bookmark.pos.Aya).bind(3, note).run();
     }
     return isNew;
@@ -323,7 +323,7 @@ bool BookmarkStore::mergeOne(const Bookmark& bookmark)
 
 int BookmarkStore::merge(const std::vector<std::string>& topics, const std::vector<Bookmark>& bookmarks)
 {
-    WriteTransaction transaction(m_db);
+    LibraryTransaction transaction(m_db);
     for (const std::string& topic : topics)
         topicId(topic, true);
     int added = 0;

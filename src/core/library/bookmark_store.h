@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/library/sqlite_db.h"
+#include "core/library/library_db.h"
 #include "core/quran/quran_pos.h"
 
 #include <optional>
@@ -75,7 +75,7 @@ private:
     // True when the bookmark was new.
     bool mergeOne(const Bookmark& bookmark);
 
-    SqliteDb m_db;
+    LibraryDb m_db;
 };
 
 // The note after merging incoming into existing: equal or empty texts give the other one;

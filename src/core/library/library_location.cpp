@@ -1,7 +1,7 @@
 #include "core/library/library_location.h"
 
 #include "core/app/paths.h"
-#include "core/library/sqlite_db.h"
+#include "core/library/library_db.h"
 
 #include <cerrno>
 #include <cstdio>

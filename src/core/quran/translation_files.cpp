@@ -138,6 +138,11 @@ LineList loadPackageFile(const TTranslation& entry, const std::string& file, Pre
 
 } // namespace
 
+bool namesFileOutsidePackage(const TTranslation& entry, const std::string& file)
+{
+    return placeInPackage(entry, file) == Placement::Outside;
+}
+
 void LoadActiveTranslations()
 {
     PreviousLists previousSura(TransSuraLists, g_suraStamps);

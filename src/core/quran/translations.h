@@ -74,6 +74,9 @@ std::vector<TActiveTranslation> activeTranslationIndexes();
 // its package folder (also through a symbolic link) leaves that slot's list empty (the page shows an empty text) and is reported
 // once per run through takeTranslationProblems().
 void LoadActiveTranslations();
+// Whether a package names a file that resolves outside its package folder (absolute, through
+// "..", or a symbolic link pointing out); such a file is never read.
+bool namesFileOutsidePackage(const TTranslation& entry, const std::string& file);
 // The problem messages collected since the last call, each naming the file, for the window
 // (or the export tool) to show; empties the collection.
 std::vector<std::string> takeTranslationProblems();

@@ -34,6 +34,7 @@ void QtMediaDevice::open(const std::string& fileName)
     m_output->setVolume(m_volume);
     m_player = std::make_unique<QMediaPlayer>();
     m_player->setAudioOutput(m_output.get());
+    m_player->setPlaybackRate(m_rate);
     QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
                      [this](QMediaPlayer::Error, const QString& errorString) {
                          m_error = errorString.isEmpty() ? QStringLiteral("unknown media error") : errorString;
@@ -128,6 +129,13 @@ void QtMediaDevice::setVolume(int volume)
     m_volume = static_cast<float>(std::clamp(volume, 0, 1000)) / 1000.0f;
     if (m_output)
         m_output->setVolume(m_volume);
+}
+
+void QtMediaDevice::setPlaybackRate(double rate)
+{
+    m_rate = rate;
+    if (m_player)
+        m_player->setPlaybackRate(m_rate);
 }
 
 bool QtMediaDevice::reachedEnd() const

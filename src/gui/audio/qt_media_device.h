@@ -38,6 +38,10 @@ public:
     void stop() override;
     // Linear: 0..1000 onto 0.0..1.0.
     void setVolume(int volume) override;
+    // Qt 6.4's GStreamer back end changes the rate with a rate seek and inserts no
+    // scaletempo element, so the pitch moves with the speed.
+    void setPlaybackRate(double rate) override;
+    double playbackRate() const { return m_rate; }
 
     bool reachedEnd() const override;
 
@@ -48,6 +52,7 @@ private:
 
     std::unique_ptr<QAudioOutput> m_output;
     float m_volume = 1.0f;
+    double m_rate = 1.0;
     // A fresh player per file: after a refused file, GStreamer may still report errors of
     // the old pipeline, which must not fail the next file.
     std::unique_ptr<QMediaPlayer> m_player;

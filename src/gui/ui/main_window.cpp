@@ -4,6 +4,7 @@
 #include "core/app/ascii_case.h"
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
+#include "core/audio/reciter_layout.h"
 #include "core/library/bookmark_marks.h"
 #include "core/library/library_location.h"
 #include "core/quran/sura_table.h"
@@ -17,9 +18,13 @@
 #include "gui/app/ui_font.h"
 #include "gui/app/window_memory.h"
 #include "gui/app/window_placement.h"
+#include "gui/audio/recitation_options_panel.h"
+#include "gui/audio/reciter_install_dialog.h"
+#include "gui/audio/reciter_panel.h"
 #include "gui/library/library.h"
 #include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
+#include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/contents_tree_view.h"
 #include "gui/ui/index_tree_view.h"
@@ -134,6 +139,10 @@ void TfmMain::connectHandlers()
     connect(ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
     connect(ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
     connect(ui.actExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui.actFind, &QAction::triggered, this, guarded([this] { actFindExecute(); }));
+    ui.tabSearch->setShownSuraSource([this] { return m_navigator.FCurPos.Sura; });
+    connect(ui.tabSearch, &TSearchTab::ayaChosen, this,
+            guarded([this](int sura, int aya) { searchAyaChosen(sura, aya); }));
 }
 
 void TfmMain::showEvent(QShowEvent* event)
@@ -157,8 +166,10 @@ void TfmMain::FormShow()
     m_library->open();
     InitAudio();
     ui.lblReciter->setText(toQString(AppSet.Reciter));
+    ui.panReciter->refresh();
     LoadQuranData(*this);
     m_player.setUpFromSettings();
+    ui.panRecitationOptions->showSettings();
 }
 
 // The window closes even when saving fails: the error is shown and the close goes on.
@@ -327,6 +338,23 @@ void TfmMain::actSearchSuraExecute()
     if (sura < 1 || sura > kSuraCount)
         return;
     ui.cbSura->setCurrentIndex(sura - 1);
+    actGotoSelectedSuraExecute();
+}
+
+void TfmMain::actFindExecute()
+{
+    ui.pgcNav->setCurrentWidget(ui.tabSearch);
+    ui.tabSearch->focusSearchBox();
+}
+
+// A hit is shown as the Go button shows the boxes' choice, with the reading page in front.
+void TfmMain::searchAyaChosen(int sura, int aya)
+{
+    if (sura < 1 || sura > kSuraCount || aya < 1 || aya > SuraTable[sura].AyaCount)
+        return;
+    ui.cbSura->setCurrentIndex(sura - 1);
+    ui.cbAya->setCurrentIndex(aya - 1);
+    ui.pgcNav->setCurrentWidget(ui.tabQuran);
     actGotoSelectedSuraExecute();
 }
 
@@ -567,6 +595,11 @@ void TfmMain::connectPlayer()
         if (ui.btnPlayPause->isEnabled())
             ui.btnPlayPause->click();
     });
+    connect(ui.panRecitationOptions, &RecitationOptionsPanel::speedChanged, this,
+            guarded([this](int percent) { m_player.setPlaybackSpeed(percent); }));
+    connect(ui.panReciter, &ReciterPanel::reciterChosen, this,
+            guarded([this](const QString& name) { cbReciterChange(name); }));
+    connect(ui.panReciter, &ReciterPanel::installRequested, this, guarded([this] { btnInstallReciterClick(); }));
     connect(ui.actPlayStop, &QAction::triggered, ui.btnStop, &QToolButton::click);
     connect(ui.actPlayNextAya, &QAction::triggered, ui.btnPlayNextAya, &QToolButton::click);
     connect(ui.actPlayPrevAya, &QAction::triggered, ui.btnPlayPrevAya, &QToolButton::click);
@@ -585,6 +618,48 @@ void TfmMain::gotoNextAya()
 void TfmMain::gotoPrevAya()
 {
     m_navigator.gotoAyaPrev();
+}
+
+void TfmMain::gotoAya(const TQuranPos& pos)
+{
+    m_navigator.FGotoSura = pos.Sura;
+    m_navigator.FGotoAya = pos.Aya;
+    m_navigator.gotoSelected();
+}
+
+// Another reciter: its description is read again and the shown aya's file comes from it.
+void TfmMain::cbReciterChange(const QString& name)
+{
+    if (FAudioActive())
+        m_player.PlayerCommand(pcStop);
+    AppSet.Reciter = name.toStdString();
+    InitAudio();
+    ui.lblReciter->setText(name);
+    if (m_navigator.FCurPos.Sura != 0)
+        setAudioAya(m_navigator.FCurPos);
+    ui.panReciter->refresh();
+}
+
+void TfmMain::btnInstallReciterClick()
+{
+    if (m_installDialog == nullptr) {
+        m_installDialog = new ReciterInstallDialog(this);
+        connect(m_installDialog, &ReciterInstallDialog::reciterInstalled, this,
+                guarded([this](const QString& name) { reciterInstalled(name); }));
+    }
+    m_installDialog->show();
+    m_installDialog->raise();
+    m_installDialog->activateWindow();
+}
+
+// A new user's first reciter becomes the one played; with one in use already the new one
+// waits in the chooser, unless it is that same reciter grown by more suras.
+void TfmMain::reciterInstalled(const QString& name)
+{
+    if (!isReciterInstalled(AppSet.Reciter) || name.toStdString() == AppSet.Reciter)
+        cbReciterChange(name);
+    else
+        ui.panReciter->refresh();
 }
 
 void TfmMain::processPendingEvents()

@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 
 namespace tilvane {
 
+class ReciterInstallDialog;
 class TDlgSrchSura;
 class TLibrary;
 class TPositionAutosave;
@@ -45,6 +46,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
+    const QtMediaDevice& mediaDevice() const { return mpAudio; }
     const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
 
@@ -57,6 +59,9 @@ public:
     TDlgSrchSura* suraDialog() const { return m_suraDialog; }
     TLibrary& library() const { return *m_library; }
     TTopicsTab* topicsTab() const { return m_topicsTab; }
+    // The install dialog once it has been opened; it stays, so an install runs on while the
+    // user reads.
+    ReciterInstallDialog* installDialog() const { return m_installDialog; }
 
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
@@ -89,6 +94,8 @@ private:
     void actSettingExecute();
     void actHelpExecute();
     void actAboutExecute();
+    void actFindExecute();
+    void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
     void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
@@ -128,6 +135,7 @@ private:
     TQuranPos currentPos() const override;
     void gotoNextAya() override;
     void gotoPrevAya() override;
+    void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
     void setPlayPauseButton(int imageIndex, const std::string& hint) override;
@@ -139,6 +147,9 @@ private:
     void setVolumeSlider(int position) override;
     void setContinueChecked(bool checked) override;
     void connectPlayer();
+    void cbReciterChange(const QString& name);
+    void btnInstallReciterClick();
+    void reciterInstalled(const QString& name);
 
     // IPrefaceHost
     void showSuraBehindPreface(int sura) override;
@@ -155,6 +166,7 @@ private:
     TPositionAutosave* m_positionAutosave = nullptr;
     int m_markedSura = 0;
     std::vector<int> m_markedAyas; // the bookmarked ayat of m_markedSura, as last drawn
+    ReciterInstallDialog* m_installDialog = nullptr;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;
 };

@@ -1,6 +1,9 @@
 #include "gui/ui/main_window_ui.h"
 
+#include "gui/audio/recitation_options_panel.h"
+#include "gui/audio/reciter_panel.h"
 #include "gui/render/local_web_page.h"
+#include "gui/search/search_tab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,17 +73,6 @@ Widget* named(Widget* widget, const char* name)
     return widget;
 }
 
-QWidget* underConstruction(QWidget* parent)
-{
-    auto* panel = named(new QWidget(parent), "panUnderConstruction");
-    panel->setAttribute(Qt::WA_StyledBackground);
-    auto* layout = new QVBoxLayout(panel);
-    auto* caption = new QLabel("Under Constructions!", panel);
-    caption->setAlignment(Qt::AlignCenter);
-    layout->addWidget(caption);
-    return panel;
-}
-
 QWidget* styledPanel(QWidget* parent, const char* name)
 {
     auto* panel = named(new QWidget(parent), name);
@@ -117,7 +109,8 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
-    pgcNav->addTab(underConstruction(pgcNav), " Search ");
+    tabSearch = new TSearchTab(pgcNav);
+    pgcNav->addTab(tabSearch, " Search ");
     tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
     new QVBoxLayout(tabTopics);
     tabTopics->layout()->setContentsMargins(0, 0, 0, 0);
@@ -170,6 +163,8 @@ void TfmMainUi::createActions(QMainWindow* window)
                                    "Bookmark this aya|Add or remove a bookmark on the shown aya",
                                    QKeySequence(Qt::CTRL | Qt::Key_D));
     actToggleBookmark->setCheckable(true); // ticked while the shown aya is bookmarked
+    actFind = makeAction(window, "actFind", "Search", "Search the Quran and the translations",
+                         QKeySequence::Find);
 
     actPlayPause = makeAction(window, "actPlayPause", "Play/Pause", "Play|Play current aya");
     actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
@@ -364,6 +359,8 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     infoLayout->addWidget(lblAuPlayAya, 1, 0, 1, 2);
     infoLayout->addWidget(lblAuStatus, 1, 2);
     panAudio->addWidget(info);
+    panReciter = new ReciterPanel(tabAudio);
+    panAudio->addWidget(panReciter);
 
     progAudio = named(new QProgressBar(tabAudio), "progAudio");
     progAudio->setFixedHeight(9);
@@ -373,6 +370,8 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     chkAudioContinue = named(new QCheckBox("Play Continuously", tabAudio), "chkAudioContinue");
     chkAudioContinue->setChecked(true);
     panAudio->addWidget(chkAudioContinue);
+    panRecitationOptions = new RecitationOptionsPanel(tabAudio);
+    panAudio->addWidget(panRecitationOptions);
     panAudio->addStretch(1);
     return tabAudio;
 }

@@ -26,6 +26,10 @@ class QWidget;
 
 namespace tilvane {
 
+class RecitationOptionsPanel;
+class ReciterPanel;
+class TSearchTab;
+
 // The widgets, actions and menus of the main window, built in one place (in the manner of a
 // designer form) so that the window class holds behaviour only.
 struct TfmMainUi {
@@ -44,6 +48,7 @@ struct TfmMainUi {
     QAction* actAbout = nullptr;
     QAction* actExit = nullptr;
     QAction* actToggleBookmark = nullptr;
+    QAction* actFind = nullptr; // Ctrl+F: the Search tab's box
     // The player's keys: F9 and the media keys (not in the menus).
     QAction* actPlayPause = nullptr;
     QAction* actPlayStop = nullptr;
@@ -91,6 +96,11 @@ struct TfmMainUi {
     QLabel* lblAuStatus = nullptr;
     QProgressBar* progAudio = nullptr;
     QCheckBox* chkAudioContinue = nullptr;
+    ReciterPanel* panReciter = nullptr;
+    RecitationOptionsPanel* panRecitationOptions = nullptr;
+
+    // " Search " tab.
+    TSearchTab* tabSearch = nullptr;
 
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;

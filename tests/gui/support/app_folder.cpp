@@ -40,7 +40,10 @@ TestAppFolder::TestAppFolder(Recitation recitation)
         std::filesystem::create_directory(m_folder / "res");
         for (const char* name : {"lib.tvz", "libina.tvz", "trans"})
             std::filesystem::create_symlink(builtRes / name, m_folder / "res" / name);
-        std::filesystem::create_directory_symlink(syntheticRecitationFolder(), m_folder / "res" / "audio");
+        if (recitation == Recitation::Synthetic)
+            std::filesystem::create_directory_symlink(syntheticRecitationFolder(), m_folder / "res" / "audio");
+        else
+            std::filesystem::create_directory(m_folder / "res" / "audio");
     }
     ResetAppDirsForTesting();
     InitAppDirs(dir());

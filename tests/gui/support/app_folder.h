@@ -11,7 +11,8 @@ namespace tilvane::test {
 // constants) and gives AppSet its defaults.
 class TestAppFolder {
 public:
-    enum class Recitation { None, Synthetic };
+    // Empty: an empty recitation folder of the test's own, for installing into.
+    enum class Recitation { None, Synthetic, Empty };
 
     // With Recitation::Synthetic, res/audio/ holds the synthetic reciter "synthetic" made by
     // scripts/make-test-recitation.sh in this test process's scratch folder (never in the

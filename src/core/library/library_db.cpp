@@ -1,4 +1,4 @@
-#include "core/library/sqlite_db.h"
+#include "core/library/library_db.h"
 
 #include <sqlite3.h>
 
@@ -34,7 +34,7 @@ std::string messageFor(LibraryError::Kind kind, const std::string& path, const s
 
 } // namespace
 
-SqliteDb::SqliteDb(const std::string& path, int busyTimeoutMs)
+LibraryDb::LibraryDb(const std::string& path, int busyTimeoutMs)
     : m_path(path)
 {
     // A link in place of the file is refused, as everywhere this program writes.
@@ -51,19 +51,19 @@ SqliteDb::SqliteDb(const std::string& path, int busyTimeoutMs)
     sqlite3_busy_timeout(m_db, busyTimeoutMs);
 }
 
-SqliteDb::~SqliteDb()
+LibraryDb::~LibraryDb()
 {
     sqlite3_close_v2(m_db);
 }
 
-void SqliteDb::fail(int code) const
+void LibraryDb::fail(int code) const
 {
     const LibraryError::Kind kind = kindOf(code);
     const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
     throw LibraryError(kind, m_path, messageFor(kind, m_path, detail));
 }
 
-void SqliteDb::exec(std::string_view sql)
+void LibraryDb::exec(std::string_view sql)
 {
     const std::string text(sql);
     const int code = sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, nullptr);
@@ -71,13 +71,13 @@ void SqliteDb::exec(std::string_view sql)
         fail(code);
 }
 
-long long SqliteDb::queryInteger(std::string_view sql)
+long long LibraryDb::queryInteger(std::string_view sql)
 {
-    SqliteStatement statement(*this, sql);
+    LibraryStatement statement(*this, sql);
     return statement.step() ? statement.integer(0) : 0;
 }
 
-SqliteStatement::SqliteStatement(SqliteDb& db, std::string_view sql)
+LibraryStatement::LibraryStatement(LibraryDb& db, std::string_view sql)
     : m_db(db)
 {
     const int code = sqlite3_prepare_v2(db.handle(), sql.data(), static_cast<int>(sql.size()), &m_statement, nullptr);
@@ -85,12 +85,12 @@ SqliteStatement::SqliteStatement(SqliteDb& db, std::string_view sql)
         db.fail(code);
 }
 
-SqliteStatement::~SqliteStatement()
+LibraryStatement::~LibraryStatement()
 {
     sqlite3_finalize(m_statement);
 }
 
-SqliteStatement& SqliteStatement::bind(int index, long long value)
+LibraryStatement& LibraryStatement::bind(int index, long long value)
 {
     const int code = sqlite3_bind_int64(m_statement, index, value);
     if (code != SQLITE_OK)
@@ -98,7 +98,7 @@ SqliteStatement& SqliteStatement::bind(int index, long long value)
     return *this;
 }
 
-SqliteStatement& SqliteStatement::bind(int index, std::string_view text)
+LibraryStatement& LibraryStatement::bind(int index, std::string_view text)
 {
     const int code =
         sqlite3_bind_text(m_statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
@@ -107,7 +107,7 @@ SqliteStatement& SqliteStatement::bind(int index, std::string_view text)
     return *this;
 }
 
-bool SqliteStatement::step()
+bool LibraryStatement::step()
 {
     const int code = sqlite3_step(m_statement);
     if (code == SQLITE_ROW)
@@ -117,38 +117,38 @@ bool SqliteStatement::step()
     m_db.fail(code);
 }
 
-void SqliteStatement::run()
+void LibraryStatement::run()
 {
     while (step()) {
     }
     sqlite3_reset(m_statement);
 }
 
-long long SqliteStatement::integer(int column) const
+long long LibraryStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);
 }
 
-std::string SqliteStatement::text(int column) const
+std::string LibraryStatement::text(int column) const
 {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     return bytes != nullptr ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)))
                             : std::string();
 }
 
-WriteTransaction::WriteTransaction(SqliteDb& db)
+LibraryTransaction::LibraryTransaction(LibraryDb& db)
     : m_db(db)
 {
     m_db.exec("BEGIN IMMEDIATE");
 }
 
-WriteTransaction::~WriteTransaction()
+LibraryTransaction::~LibraryTransaction()
 {
     if (!m_done)
         sqlite3_exec(m_db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
-void WriteTransaction::commit()
+void LibraryTransaction::commit()
 {
     m_db.exec("COMMIT");
     m_done = true;

@@ -29,14 +29,15 @@ private:
     std::string m_path;
 };
 
-// One connection to an SQLite file. Every failure becomes a LibraryError naming the file.
-class SqliteDb {
+// One connection to the bookmark library's SQLite file. Every failure becomes a LibraryError
+// naming the file.
+class LibraryDb {
 public:
     // Opens (creating) the file; waits up to busyTimeoutMs when another connection holds a lock.
-    SqliteDb(const std::string& path, int busyTimeoutMs);
-    ~SqliteDb();
-    SqliteDb(const SqliteDb&) = delete;
-    SqliteDb& operator=(const SqliteDb&) = delete;
+    LibraryDb(const std::string& path, int busyTimeoutMs);
+    ~LibraryDb();
+    LibraryDb(const LibraryDb&) = delete;
+    LibraryDb& operator=(const LibraryDb&) = delete;
 
     void exec(std::string_view sql);
     // The first column of the first row as an integer (0 when there is no row).
@@ -53,15 +54,15 @@ private:
 };
 
 // A prepared statement; bind by 1-based index, step through the rows.
-class SqliteStatement {
+class LibraryStatement {
 public:
-    SqliteStatement(SqliteDb& db, std::string_view sql);
-    ~SqliteStatement();
-    SqliteStatement(const SqliteStatement&) = delete;
-    SqliteStatement& operator=(const SqliteStatement&) = delete;
+    LibraryStatement(LibraryDb& db, std::string_view sql);
+    ~LibraryStatement();
+    LibraryStatement(const LibraryStatement&) = delete;
+    LibraryStatement& operator=(const LibraryStatement&) = delete;
 
-    SqliteStatement& bind(int index, long long value);
-    SqliteStatement& bind(int index, std::string_view text);
+    LibraryStatement& bind(int index, long long value);
+    LibraryStatement& bind(int index, std::string_view text);
     // True while there is a row to read.
     bool step();
     // Runs a statement that returns no rows.
@@ -70,22 +71,22 @@ public:
     std::string text(int column) const;
 
 private:
-    SqliteDb& m_db;
+    LibraryDb& m_db;
     sqlite3_stmt* m_statement = nullptr;
 };
 
 // BEGIN IMMEDIATE ... COMMIT: the write lock is taken at the start, so two programs never
 // deadlock upgrading a read to a write. Rolled back unless committed.
-class WriteTransaction {
+class LibraryTransaction {
 public:
-    explicit WriteTransaction(SqliteDb& db);
-    ~WriteTransaction();
-    WriteTransaction(const WriteTransaction&) = delete;
-    WriteTransaction& operator=(const WriteTransaction&) = delete;
+    explicit LibraryTransaction(LibraryDb& db);
+    ~LibraryTransaction();
+    LibraryTransaction(const LibraryTransaction&) = delete;
+    LibraryTransaction& operator=(const LibraryTransaction&) = delete;
     void commit();
 
 private:
-    SqliteDb& m_db;
+    LibraryDb& m_db;
     bool m_done = false;
 };
 

@@ -1,0 +1,229 @@
+#include "core/search/search_index.h"
+
+#include "core/search/fold_tokenizer.h"
+#include "core/search/sqlite_db.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace tilvane {
+
+namespace {
+
+// Bump when the tokenizer or the tables change: an index of another format is rebuilt.
+constexpr char kFormat[] = "1";
+
+constexpr char kSchema[] = R"(
+CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);
+CREATE TABLE sources(id INTEGER PRIMARY KEY, name TEXT UNIQUE NOT NULL, title TEXT NOT NULL,
+                     field INTEGER NOT NULL, stamp TEXT NOT NULL);
+CREATE TABLE docs(id INTEGER PRIMARY KEY, body TEXT NOT NULL);
+CREATE VIRTUAL TABLE words USING fts5(body, content='docs', content_rowid='id', tokenize='tilvane_fold');
+)";
+
+} // namespace
+
+SearchIndex::CancelScope::CancelScope(SearchIndex& index, const std::function<bool()>& cancelled) : m_index(index)
+{
+    m_index.m_cancelled = cancelled ? &cancelled : nullptr;
+}
+
+SearchIndex::CancelScope::~CancelScope()
+{
+    m_index.m_cancelled = nullptr;
+}
+
+bool SearchIndex::isCancelled() const
+{
+    return m_cancelled != nullptr && (*m_cancelled)();
+}
+
+int SearchIndex::progressHandler(void* index)
+{
+    return static_cast<const SearchIndex*>(index)->isCancelled() ? 1 : 0;
+}
+
+SearchIndex::SearchIndex(std::string path) : m_path(std::move(path))
+{
+    open();
+}
+
+SearchIndex::~SearchIndex() = default;
+
+void SearchIndex::open()
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
+    try {
+        m_db = std::make_unique<SqliteDb>(m_path);
+        registerFoldTokenizer(*m_db);
+        sqlite3_progress_handler(m_db->handle(), 1000, &SearchIndex::progressHandler, this);
+        // The index can always be built again: a write need not wait for the disk.
+        m_db->exec("PRAGMA synchronous = OFF");
+        // Indexing all texts touches tens of megabytes; a larger page cache halves its writes.
+        m_db->exec("PRAGMA cache_size = -32768");
+        SqliteStatement tables(*m_db, "SELECT count(*) FROM sqlite_master WHERE name = 'meta'");
+        tables.step();
+        if (tables.int64(0) == 0) {
+            m_db->exec(std::string("BEGIN;") + kSchema + "INSERT INTO meta VALUES('format', '" + kFormat + "'); COMMIT;");
+        } else {
+            SqliteStatement format(*m_db, "SELECT value FROM meta WHERE key = 'format'");
+            if (!format.step() || format.text(0) != kFormat)
+                throw SqliteError("another format", SQLITE_NOTADB);
+        }
+        readIndexedSources();
+    } catch (const SqliteError& error) {
+        if (!error.damaged())
+            throw;
+        recreate();
+    }
+}
+
+void SearchIndex::recreate()
+{
+    m_db.reset();
+    m_indexed.clear();
+    m_vocabularyRead = false;
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        std::error_code ignored;
+        std::filesystem::remove(m_path + suffix, ignored);
+    }
+    open();
+}
+
+void SearchIndex::readIndexedSources()
+{
+    m_indexed.clear();
+    SqliteStatement rows(*m_db, "SELECT id, name, title, field, stamp FROM sources");
+    while (rows.step())
+        m_indexed[rows.int64(0)] = {rows.text(1), rows.text(2), static_cast<int>(rows.int64(3)), rows.text(4)};
+}
+
+void SearchIndex::update(std::vector<SearchSource> sources, const std::function<bool()>& cancelled)
+{
+    const CancelScope scope(*this, cancelled);
+    m_sources = std::move(sources);
+    try {
+        synchronize();
+    } catch (const SqliteError& error) {
+        if (!error.damaged())
+            throw;
+        recreate();
+        synchronize();
+    }
+}
+
+// One transaction for the whole update: another process updating the same index waits for it
+// and then sees its sources, and an update that fails leaves the index as it was.
+void SearchIndex::synchronize()
+{
+    m_db->exec("BEGIN IMMEDIATE");
+    try {
+        readIndexedSources();
+        std::vector<std::int64_t> stale;
+        for (const auto& [id, indexed] : m_indexed) {
+            const bool current = std::any_of(m_sources.begin(), m_sources.end(), [&](const SearchSource& source) {
+                return source.name == indexed.name && source.title == indexed.title && source.field == indexed.field
+                    && source.stamp == indexed.stamp;
+            });
+            if (!current)
+                stale.push_back(id);
+        }
+        for (std::int64_t id : stale)
+            dropSource(id);
+        for (const SearchSource& source : m_sources) {
+            const bool indexed = std::any_of(m_indexed.begin(), m_indexed.end(),
+                                             [&](const auto& entry) { return entry.second.name == source.name; });
+            if (!indexed)
+                addSource(source);
+        }
+        m_db->exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        m_vocabularyRead = false;
+        try {
+            readIndexedSources();
+        } catch (const SqliteError&) {
+            m_indexed.clear(); // the error below tells what happened
+        }
+        throw;
+    }
+}
+
+void SearchIndex::dropSource(std::int64_t id)
+{
+    m_vocabularyRead = false;
+    // An external-content index forgets a row only when told what the row held.
+    SqliteStatement forget(*m_db, "INSERT INTO words(words, rowid, body) SELECT 'delete', id, body FROM docs "
+                                  "WHERE id % ?2 = ?1");
+    forget.bind(1, id).bind(2, kSourceSlots).step();
+    SqliteStatement remove(*m_db, "DELETE FROM docs WHERE id % ?2 = ?1");
+    remove.bind(1, id).bind(2, kSourceSlots).step();
+    SqliteStatement source(*m_db, "DELETE FROM sources WHERE id = ?1");
+    source.bind(1, id).step();
+    m_indexed.erase(id);
+}
+
+void SearchIndex::addSource(const SearchSource& source)
+{
+    std::int64_t id = 0;
+    while (m_indexed.contains(id))
+        ++id;
+    if (id >= kSourceSlots)
+        return;
+    std::vector<std::string> texts;
+    try {
+        texts = source.ayaTexts();
+    } catch (const TilvaneError& error) {
+        if (source.required)
+            throw;
+        m_problems.push_back(error.what());
+        return;
+    }
+    m_vocabularyRead = false;
+    SqliteStatement doc(*m_db, "INSERT INTO docs(id, body) VALUES(?1, ?2)");
+    SqliteStatement word(*m_db, "INSERT INTO words(rowid, body) VALUES(?1, ?2)");
+    for (std::size_t k = 0; k < texts.size() && k < static_cast<std::size_t>(kAyaCount); ++k) {
+        if (texts[k].empty())
+            continue;
+        const std::int64_t rowid = static_cast<std::int64_t>(k + 1) * kSourceSlots + id;
+        doc.bind(1, rowid).bind(2, texts[k]).step();
+        doc.reset();
+        word.bind(1, rowid).bind(2, texts[k]).step();
+        word.reset();
+    }
+    SqliteStatement row(*m_db, "INSERT INTO sources(id, name, title, field, stamp) VALUES(?1, ?2, ?3, ?4, ?5)");
+    row.bind(1, id).bind(2, source.name).bind(3, source.title).bind(4, source.field).bind(5, source.stamp).step();
+    m_indexed[id] = {source.name, source.title, source.field, source.stamp};
+}
+
+std::vector<std::string> SearchIndex::takeProblems()
+{
+    std::vector<std::string> problems;
+    problems.swap(m_problems);
+    return problems;
+}
+
+std::string searchIndexPath(const std::string& appDir)
+{
+    std::string cache;
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg != nullptr && xdg[0] == '/')
+        cache = xdg;
+    else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
+        cache = std::string(home) + "/.cache";
+    else
+        cache = std::filesystem::temp_directory_path().string();
+    // FNV-1a of the folder's path names the file.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : appDir)
+        hash = (hash ^ c) * 1099511628211ull;
+    char name[40];
+    std::snprintf(name, sizeof name, "search-%016llx.sqlite", static_cast<unsigned long long>(hash));
+    return cache + "/tilvane/" + name;
+}
+
+} // namespace tilvane

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tilvane {
+
+// One part of a query: a single word, or words that must stand together in this order (a
+// quoted phrase, or one typed word that folds into several, like "ar-rahman").
+struct QueryTerm {
+    std::vector<std::string> tokens; // folded, never empty
+    bool phrase = false;
+};
+
+// The terms of what the user typed: blank-separated words and "quoted phrases" (an
+// unclosed quote runs to the end). A query of only blanks, marks or punctuation has none.
+std::vector<QueryTerm> parseQuery(std::string_view query);
+
+// A query whose every word is a single letter finds so much that its results are capped.
+bool isSingleLetterQuery(const std::vector<QueryTerm>& terms);
+
+// Whether a folded word (or one of its other spellings) matches a folded query token: the
+// same word when whole words are asked for, otherwise a part of it (a single letter: its
+// start, as one typed letter begins a word).
+bool tokenMatches(const std::string& token, const std::string& wordForm, bool wholeWord);
+
+// Whether the words of text hold the term, as the index finds it: a word of the term in any
+// of the text's words, a phrase in consecutive words (whole words; in any-part mode the last
+// one may be the start of a word).
+bool textHoldsTerm(std::string_view text, const QueryTerm& term, bool wholeWord);
+
+// The byte ranges of the words in text that match a token of the query, for highlighting.
+struct TextMark {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord);
+
+} // namespace tilvane

@@ -1,0 +1,194 @@
+#include "gui/audio/reciter_install_dialog.h"
+
+#include "core/app/errors.h"
+#include "core/audio/reciter_layout.h"
+#include "core/audio/sura_selection.h"
+#include "gui/app/qt_text.h"
+#include "gui/audio/reciter_install_job.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tilvane {
+
+namespace {
+
+QString megabytes(double bytes)
+{
+    return QString::number(bytes / 1e6, 'f', 1) + " MB";
+}
+
+} // namespace
+
+ReciterInstallDialog::ReciterInstallDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("DlgInstallReciter");
+    setWindowTitle("Install Recitation");
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    edtSource = new QLineEdit(this);
+    edtSource->setObjectName("edtSource");
+    edtSource->setPlaceholderText("https://\u2026/ holding 001001.mp3 \u2026, a folder, or a ZIP/7z file");
+    edtSource->setMinimumWidth(360);
+    btnSourceFolder = new QPushButton("F&older\u2026", this);
+    btnSourceFile = new QPushButton("&File\u2026", this);
+    auto* source = new QHBoxLayout;
+    source->addWidget(edtSource, 1);
+    source->addWidget(btnSourceFolder);
+    source->addWidget(btnSourceFile);
+    edtName = new QLineEdit(this);
+    edtName->setObjectName("edtName");
+    edtName->setPlaceholderText("a folder name, e.g. my_reciter_64kbps");
+    edtSuras = new QLineEdit("1-114", this);
+    edtSuras->setObjectName("edtSuras");
+    edtSuras->setToolTip("Suras to install, e.g. 1,78-114");
+    form->addRow("&Source:", source);
+    form->addRow("&Name:", edtName);
+    form->addRow("S&uras:", edtSuras);
+    layout->addLayout(form);
+
+    progInstall = new QProgressBar(this);
+    progInstall->setObjectName("progInstall");
+    progInstall->setRange(0, 1);
+    progInstall->setValue(0);
+    lblInstallStatus = new QLabel(this);
+    lblInstallStatus->setObjectName("lblInstallStatus");
+    lblInstallStatus->setWordWrap(true);
+    lblInstallStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(progInstall);
+    layout->addWidget(lblInstallStatus);
+
+    btnInstall = new QPushButton("&Install", this);
+    btnInstall->setDefault(true);
+    btnClose = new QPushButton("Close", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnInstall);
+    buttons->addWidget(btnClose);
+    layout->addLayout(buttons);
+
+    connect(btnInstall, &QPushButton::clicked, this, &ReciterInstallDialog::btnInstallClick);
+    connect(btnClose, &QPushButton::clicked, this, &ReciterInstallDialog::btnCloseClick);
+    connect(btnSourceFolder, &QPushButton::clicked, this, &ReciterInstallDialog::chooseFolder);
+    connect(btnSourceFile, &QPushButton::clicked, this, &ReciterInstallDialog::chooseFile);
+}
+
+ReciterInstallDialog::~ReciterInstallDialog() = default;
+
+void ReciterInstallDialog::chooseFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, "Folder with the recitation's MP3 files");
+    if (!folder.isEmpty())
+        edtSource->setText(folder);
+}
+
+void ReciterInstallDialog::chooseFile()
+{
+    const QString file = QFileDialog::getOpenFileName(this, "Archive with the recitation's MP3 files", {},
+                                                      "Archives (*.zip *.7z);;All files (*)");
+    if (!file.isEmpty())
+        edtSource->setText(file);
+}
+
+// Without a name given, the source's last part names the reciter: ".../husary_64kbps/"
+// or "husary_64kbps.zip" gives "husary_64kbps".
+QString ReciterInstallDialog::reciterName() const
+{
+    const QString given = edtName->text().trimmed();
+    if (!given.isEmpty())
+        return given;
+    QString source = edtSource->text().trimmed();
+    while (source.endsWith('/'))
+        source.chop(1);
+    const QString last = source.startsWith("http") ? QUrl(source).fileName() : QFileInfo(source).fileName();
+    return QFileInfo(last).completeBaseName();
+}
+
+void ReciterInstallDialog::btnInstallClick()
+{
+    const QString name = reciterName();
+    try {
+        const std::vector<int> suras = parseSuraSelection(edtSuras->text().toStdString());
+        m_job = std::make_unique<ReciterInstallJob>(name, edtSource->text().trimmed(), suras);
+    } catch (const TilvaneError& error) {
+        lblInstallStatus->setText(toQString(error.what()));
+        return;
+    }
+    edtName->setText(name);
+    setInputsEnabled(false);
+    btnClose->setText("Cancel");
+    connect(m_job.get(), &ReciterInstallJob::unpackingStarted, this,
+            [this] { lblInstallStatus->setText("Unpacking the archive\u2026"); });
+    connect(m_job.get(), &ReciterInstallJob::progressChanged, this, &ReciterInstallDialog::showProgress);
+    connect(m_job.get(), &ReciterInstallJob::finished, this, &ReciterInstallDialog::installFinished);
+    m_job->start();
+}
+
+void ReciterInstallDialog::showProgress()
+{
+    const InstallProgress& progress = m_job->progress();
+    progInstall->setRange(0, std::max(1, progress.total));
+    progInstall->setValue(progress.done);
+    lblInstallStatus->setText(QStringLiteral("%1/%2 files, %3, %4/s")
+                                  .arg(progress.done)
+                                  .arg(progress.total)
+                                  .arg(megabytes(static_cast<double>(progress.bytes)))
+                                  .arg(megabytes(m_job->bytesPerSecond())));
+}
+
+void ReciterInstallDialog::installFinished()
+{
+    showProgress();
+    // The job is still emitting: it goes once the event loop is back.
+    ReciterInstallJob* job = m_job.release();
+    job->deleteLater();
+    const InstallSummary& summary = job->summary();
+    QString text = summary.cancelled ? "Cancelled. " : "";
+    text += QStringLiteral("%1 files installed, %2 were already there.").arg(summary.installed).arg(summary.present);
+    if (!summary.failures.empty()) {
+        text += QStringLiteral(" %1 not installed:").arg(summary.failures.size());
+        for (std::size_t i = 0; i < std::min<std::size_t>(summary.failures.size(), 5); ++i)
+            text += "\n" + toQString(summary.failures[i]);
+        if (summary.failures.size() > 5)
+            text += "\n\u2026";
+    }
+    lblInstallStatus->setText(text);
+    setInputsEnabled(true);
+    btnClose->setText("Close");
+    const QString name = edtName->text();
+    if (isReciterInstalled(name.toStdString()))
+        emit reciterInstalled(name);
+}
+
+void ReciterInstallDialog::btnCloseClick()
+{
+    if (m_job)
+        m_job->cancel();
+    else
+        accept();
+}
+
+void ReciterInstallDialog::reject()
+{
+    if (m_job)
+        m_job->cancel();
+    QDialog::reject();
+}
+
+void ReciterInstallDialog::setInputsEnabled(bool enabled)
+{
+    for (QWidget* widget : std::initializer_list<QWidget*>{edtSource, btnSourceFolder, btnSourceFile, edtName,
+                                                           edtSuras, btnInstall})
+        widget->setEnabled(enabled);
+}
+
+} // namespace tilvane

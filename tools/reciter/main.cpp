@@ -1,0 +1,93 @@
+// tilvane-reciter: installs a reciter's per-aya MP3 files into the reader's recitation folder
+// from a web folder, a local folder or an archive, lists the installed reciters, removes one.
+// Exit status: 0 when every requested file is installed, 1 when some are not (they are
+// named, the rest is kept), 2 on bad arguments.
+#include "reciter_options.h"
+
+#include "core/app/app_dirs.h"
+#include "core/app/errors.h"
+#include "core/audio/reciter_layout.h"
+#include "gui/audio/reciter_install_job.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+
+using namespace tilvane;
+using namespace tilvane::reciter;
+
+namespace {
+
+constexpr int kExitIncomplete = 1;
+constexpr int kExitUsage = 2;
+
+std::string megabytes(double bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", bytes / 1e6);
+    return text;
+}
+
+int install(const ReciterOptions& options)
+{
+    std::unique_ptr<ReciterInstallJob> job;
+    try {
+        job = std::make_unique<ReciterInstallJob>(QString::fromStdString(options.name),
+                                                  QString::fromStdString(options.source), options.suras);
+    } catch (const TilvaneError& error) {
+        std::cerr << "tilvane-reciter: " << error.what() << '\n';
+        return kExitUsage;
+    }
+    QObject::connect(job.get(), &ReciterInstallJob::unpackingStarted,
+                     [] { std::cerr << "unpacking the archive\n"; });
+    QObject::connect(job.get(), &ReciterInstallJob::progressChanged, [&job] {
+        const InstallProgress& progress = job->progress();
+        std::cerr << progress.done << '/' << progress.total << " files, " << megabytes(static_cast<double>(progress.bytes))
+                  << ", " << megabytes(job->bytesPerSecond()) << "/s\n";
+    });
+    QObject::connect(job.get(), &ReciterInstallJob::finished, qApp, &QCoreApplication::quit);
+    job->start();
+    QCoreApplication::exec();
+
+    const InstallSummary& summary = job->summary();
+    for (const std::string& failure : summary.failures)
+        std::cerr << "not installed: " << failure << '\n';
+    std::cerr << "installed " << summary.installed << " files (" << summary.present << " already there) into "
+              << job->folder().toStdString() << ": " << megabytes(static_cast<double>(job->progress().bytes))
+              << " in " << job->elapsedMilliseconds() / 1000.0 << " s, " << megabytes(job->bytesPerSecond()) << "/s\n";
+    return summary.complete() ? 0 : kExitIncomplete;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    std::string problem;
+    const auto options = parseReciterOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
+    if (!options) {
+        std::cerr << "tilvane-reciter: " << problem << '\n' << kUsage << '\n';
+        return kExitUsage;
+    }
+    try {
+        if (options->appDir.empty())
+            InitAppDirs();
+        else
+            InitAppDirs(options->appDir);
+        switch (options->command) {
+        case Command::List:
+            for (const std::string& name : installedReciters())
+                std::cout << name << '\n';
+            return 0;
+        case Command::Remove:
+            removeReciter(options->name);
+            return 0;
+        case Command::Install:
+            return install(*options);
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "tilvane-reciter: " << error.what() << '\n';
+    }
+    return kExitIncomplete;
+}

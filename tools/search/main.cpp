@@ -1,0 +1,61 @@
+// tilvane-search: finds ayat as the Search tab does and prints one hit per line,
+// sura:aya<TAB>field<TAB>text, in Quran order. Reads the settings, never writes them.
+#include "search_options.h"
+
+#include "core/app/app_dirs.h"
+#include "core/app/paths.h"
+#include "core/app/settings.h"
+#include "core/quran/translations.h"
+#include "core/search/search_sources.h"
+
+#include <exception>
+#include <iostream>
+
+using namespace tilvane;
+using namespace tilvane::searchtool;
+
+namespace {
+
+constexpr int kExitLoadFailure = 1;
+constexpr int kExitUsage = 2;
+
+const char* fieldName(int field)
+{
+    return field == kFieldArabic ? "arabic" : field == kFieldLatin ? "latin" : "translation";
+}
+
+void reportProblems(SearchIndex& index)
+{
+    for (const std::string& problem : index.takeProblems())
+        std::cerr << "tilvane-search: " << problem << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string problem;
+    const auto options = parseSearchToolOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
+    if (!options) {
+        std::cerr << "tilvane-search: " << problem << '\n' << kUsage << '\n';
+        return kExitUsage;
+    }
+    try {
+        InitAppDirs(options->appDir.empty() ? executableDir() : options->appDir);
+        LoadSettings();
+        LoadTranslationCatalogue();
+        SearchIndex index(searchIndexPath(AppDirs.AppDir));
+        index.update(searchSources(archiveTexts()));
+        reportProblems(index);
+        const SearchResults results = index.find(options->query, options->search);
+        for (const SearchHit& hit : results.hits) {
+            std::cout << hit.sura << ':' << hit.aya << '\t' << fieldName(hit.field) << '\t' << hit.text << '\n';
+        }
+        if (results.capped)
+            std::cerr << "tilvane-search: " << results.hits.size() << " of " << results.total << " hits shown\n";
+    } catch (const std::exception& error) {
+        std::cerr << "tilvane-search: " << error.what() << '\n';
+        return kExitLoadFailure;
+    }
+    return 0;
+}
