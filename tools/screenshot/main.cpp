@@ -1,5 +1,6 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
-// the Audio Player tab, the Search tab with hits (search.png), the About page and the Select Sura dialog. Runs offscreen unless
+// the Audio Player tab, the Search tab with hits (search.png), the Topics tab, the About page
+// and the Select Sura dialog. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
 #include "core/app/app_dirs.h"
@@ -100,6 +101,10 @@ int main(int argc, char* argv[])
     mainWindow.ui.pgcContent->setCurrentWidget(mainWindow.ui.tabAudio);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("audio-player.png")));
+
+    mainWindow.ui.pgcNav->setCurrentWidget(mainWindow.ui.tabTopics);
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("topics.png")));
 
     mainWindow.ui.actFind->trigger();
     bool searched = false;

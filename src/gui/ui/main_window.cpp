@@ -5,20 +5,26 @@
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
 #include "core/audio/reciter_layout.h"
+#include "core/library/bookmark_marks.h"
+#include "core/library/library_location.h"
 #include "core/quran/sura_table.h"
 #include "core/quran/translations.h"
 #include "core/render/preface_page.h"
 #include "core/render/stylesheets.h"
 #include "core/render/sura_page.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/position_autosave.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/app/window_memory.h"
 #include "gui/app/window_placement.h"
 #include "gui/audio/recitation_options_panel.h"
 #include "gui/audio/reciter_install_dialog.h"
 #include "gui/audio/reciter_panel.h"
 #include "gui/print/page_printer.h"
 #include "gui/render/host_style_sheet.h"
+#include "gui/library/library.h"
+#include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
@@ -49,6 +55,7 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <utility>
 
 namespace tilvane {
@@ -84,17 +91,33 @@ void TfmMain::FormCreate()
     ui.setupUi(this);
     resize(kDesignSize);
     centreOnDesktop(*this);
+    restoreWindowState(*this, *ui.nxspltr1);
     ui.ProgressBar1->hide();
     FFirstShowDone = false;
     tmrPlay.setInterval(100);
     // The web engine starts while the splash is shown, so the first page does not wait for it.
     ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
+    createLibrary();
     connectHandlers();
     connectPlayer();
     m_pagePrinter = new TPagePrinter(
         this, ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); },
         [this] { return ui.cbSura->currentText(); });
     addPrintActionsToMenus(*m_pagePrinter, ui.pmBrow, ui.pmSetting, ui.actSetting, ui.actExit);
+}
+
+void TfmMain::createLibrary()
+{
+    m_library = new TLibrary(defaultLibraryPath(), this);
+    m_topicsTab = new TTopicsTab(*m_library, ui.tabTopics);
+    ui.tabTopics->layout()->addWidget(m_topicsTab);
+    // Ctrl+Z brings a removed bookmark back wherever the focus is (a note editor keeps its own).
+    addAction(m_topicsTab->undoAction());
+    m_positionAutosave = new TPositionAutosave(this);
+    connect(m_library, &TLibrary::changed, this, guarded([this] { drawBookmarkMarks(); }));
+    connect(m_topicsTab, &TTopicsTab::gotoRequested, this,
+            guarded([this](int sura, int aya) { showBookmark(sura, aya); }));
+    connect(ui.actToggleBookmark, &QAction::triggered, this, guarded([this] { actToggleBookmarkExecute(); }));
 }
 
 void TfmMain::connectHandlers()
@@ -180,6 +203,8 @@ void TfmMain::FormShow()
     BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
     LoadSettings();
+    m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
+    m_library->open();
     InitAudio();
     ui.lblReciter->setText(toQString(AppSet.Reciter));
     ui.panReciter->refresh();
@@ -197,6 +222,7 @@ void TfmMain::closeEvent(QCloseEvent* event)
 
 void TfmMain::FormClose()
 {
+    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     FreeQuranData();
     freeBrowserHosts();
     // A start-up that failed before any page was shown must not overwrite the last-read
@@ -206,6 +232,7 @@ void TfmMain::FormClose()
         AppSet.LastOpenedAya = m_navigator.FCurPos.Aya;
     }
     SaveSettings();
+    saveWindowState(*this, *ui.nxspltr1);
 }
 
 void TfmMain::freeBrowserHosts()
@@ -245,6 +272,54 @@ void TfmMain::wbQuranProgressChange(int progress)
 void TfmMain::wbQuranDocumentComplete()
 {
     m_navigator.wbQuranDocumentComplete();
+    drawBookmarkMarks();
+}
+
+void TfmMain::actToggleBookmarkExecute()
+{
+    const TQuranPos pos = m_navigator.FCurPos;
+    if (pos.Sura == 0)
+        return;
+    const QString where = QStringLiteral("%1:%2").arg(pos.Sura).arg(pos.Aya);
+    bool added = false;
+    try {
+        added = m_library->toggle(pos);
+    } catch (...) {
+        updateBookmarkAction(); // the action ticked itself when triggered
+        throw;
+    }
+    if (added)
+        ui.StatusBar1->showMessage("Bookmarked " + where);
+    else
+        ui.StatusBar1->showMessage("Bookmark on " + where + " removed; Ctrl+Z brings it back");
+}
+
+void TfmMain::showBookmark(int sura, int aya)
+{
+    ui.pgcNav->setCurrentWidget(ui.tabQuran);
+    m_navigator.FGotoSura = sura;
+    m_navigator.FGotoAya = aya;
+    m_navigator.gotoSelected();
+}
+
+void TfmMain::drawBookmarkMarks()
+{
+    const int sura = m_navigator.FCurPos.Sura;
+    if (QuranHost == nullptr || !m_navigator.FDocLoaded || sura == 0)
+        return;
+    m_markedSura = sura;
+    m_markedAyas = m_library->read([sura](BookmarkStore& store) { return store.bookmarkedAyas(sura); });
+    updateBookmarkAction();
+    // A failed run leaves the page without marks until the next load or change redraws them.
+    QuranHost->runScriptChecked(toQString(bookmarkMarksScript(sura, m_markedAyas)),
+                                [this](bool completed) { emit bookmarkMarksDrawn(completed); });
+}
+
+void TfmMain::updateBookmarkAction()
+{
+    const TQuranPos pos = m_navigator.FCurPos;
+    const bool marked = std::find(m_markedAyas.begin(), m_markedAyas.end(), pos.Aya) != m_markedAyas.end();
+    ui.actToggleBookmark->setChecked(pos.Sura == m_markedSura && marked);
 }
 
 void TfmMain::cbSuraChange(int index)
@@ -436,9 +511,12 @@ void TfmMain::setQuranStatus(const std::string& text)
     ui.lblQuranStatus->setText(toQString(text));
 }
 
+// Every move passes here (FocusCurrentAya hands each shown position to the audio part).
 void TfmMain::setAudioAya(const TQuranPos& position)
 {
     ui.lblAuPlayAya->setText(toQString(SetAudioAya(position)));
+    m_positionAutosave->positionShown(position);
+    updateBookmarkAction();
 }
 
 void TfmMain::runFocusScript(int sura, int aya)

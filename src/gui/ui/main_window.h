@@ -25,6 +25,9 @@ namespace tilvane {
 class ReciterInstallDialog;
 class TDlgSrchSura;
 class TPagePrinter;
+class TLibrary;
+class TPositionAutosave;
+class TTopicsTab;
 class TWBContainer;
 
 // The reader's only working window. FormShow does the start-up loading on the first show;
@@ -64,6 +67,8 @@ public:
     TDlgSrchSura* suraDialog() const { return m_suraDialog; }
     // Print and Save as PDF of the page in front.
     TPagePrinter* pagePrinter() const { return m_pagePrinter; }
+    TLibrary& library() const { return *m_library; }
+    TTopicsTab* topicsTab() const { return m_topicsTab; }
     // The install dialog once it has been opened; it stays, so an install runs on while the
     // user reads.
     ReciterInstallDialog* installDialog() const { return m_installDialog; }
@@ -71,6 +76,8 @@ public:
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
     void focusScriptFinished(bool completed);
+    // The bookmark marks were drawn into the sura page (or the script failed).
+    void bookmarkMarksDrawn(bool completed);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -104,6 +111,13 @@ private:
     void freeBrowserHosts();
     void reportProblemsBeforeShow();
     TWBContainer* newBrowserHost(QWebEngineView* view, const char* engineRules);
+    void createLibrary();
+    void actToggleBookmarkExecute();
+    void showBookmark(int sura, int aya);
+    // Marks the bookmarked ayat in the loaded sura page; the page file stays as built.
+    void drawBookmarkMarks();
+    // Ticks "Bookmark this aya" when the shown aya is marked, from the marks last drawn.
+    void updateBookmarkAction();
 
     // INavigationView
     bool isSuraPageInFront() const override;
@@ -160,6 +174,11 @@ private:
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
     TPagePrinter* m_pagePrinter = nullptr;
+    TLibrary* m_library = nullptr;
+    TTopicsTab* m_topicsTab = nullptr;
+    TPositionAutosave* m_positionAutosave = nullptr;
+    int m_markedSura = 0;
+    std::vector<int> m_markedAyas; // the bookmarked ayat of m_markedSura, as last drawn
     ReciterInstallDialog* m_installDialog = nullptr;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool FFirstShowDone = false;

@@ -73,17 +73,6 @@ Widget* named(Widget* widget, const char* name)
     return widget;
 }
 
-QWidget* underConstruction(QWidget* parent)
-{
-    auto* panel = named(new QWidget(parent), "panUnderConstruction");
-    panel->setAttribute(Qt::WA_StyledBackground);
-    auto* layout = new QVBoxLayout(panel);
-    auto* caption = new QLabel("Under Constructions!", panel);
-    caption->setAlignment(Qt::AlignCenter);
-    layout->addWidget(caption);
-    return panel;
-}
-
 QWidget* styledPanel(QWidget* parent, const char* name)
 {
     auto* panel = named(new QWidget(parent), name);
@@ -122,7 +111,10 @@ void TfmMainUi::setupUi(QMainWindow* window)
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
     tabSearch = new TSearchTab(pgcNav);
     pgcNav->addTab(tabSearch, " Search ");
-    pgcNav->addTab(underConstruction(pgcNav), " Topics ");
+    tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
+    new QVBoxLayout(tabTopics);
+    tabTopics->layout()->setContentsMargins(0, 0, 0, 0);
+    pgcNav->addTab(tabTopics, " Topics ");
     pgcNav->addTab(createIndexTab(pgcNav), " Index ");
     pgcNav->addTab(createAboutTab(pgcNav), " About ");
     pgcNav->setTabVisible(pgcNav->indexOf(tabAbout), false);
@@ -179,6 +171,10 @@ void TfmMainUi::createActions(QMainWindow* window)
     actHelp = makeAction(window, "actHelp", "Help", "Help", QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
     actAbout = makeAction(window, "actAbout", "About", "About", {}, QStyle::SP_MessageBoxInformation);
     actExit = makeAction(window, "actExit", "Exit" + QString(22, ' '), "Exit", {}, QStyle::SP_DialogCloseButton);
+    actToggleBookmark = makeAction(window, "actToggleBookmark", "Bookmark this aya",
+                                   "Bookmark this aya|Add or remove a bookmark on the shown aya",
+                                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    actToggleBookmark->setCheckable(true); // ticked while the shown aya is bookmarked
     actFind = makeAction(window, "actFind", "Search", "Search the Quran and the translations",
                          QKeySequence::Find);
 
@@ -195,6 +191,8 @@ void TfmMainUi::createActions(QMainWindow* window)
     pmBrow->addActions({actSearchSura, actGotoSuraPrev, actGotoSuraNext, actReloadSura});
     pmBrow->addSeparator();
     pmBrow->addActions({actGotoAyaPrev, actGotoAyaNext});
+    pmBrow->addSeparator();
+    pmBrow->addAction(actToggleBookmark);
     pmBrow->addSeparator();
     pmBrow->addAction(actSetting);
 

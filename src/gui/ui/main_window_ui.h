@@ -49,6 +49,7 @@ struct TfmMainUi {
     QAction* actHelp = nullptr;
     QAction* actAbout = nullptr;
     QAction* actExit = nullptr;
+    QAction* actToggleBookmark = nullptr;
     QAction* actFind = nullptr; // Ctrl+F: the Search tab's box
     // The player's keys: F9 and the media keys (not in the menus).
     QAction* actPlayPause = nullptr;
@@ -61,6 +62,7 @@ struct TfmMainUi {
     QTabWidget* pgcNav = nullptr;
     QWidget* tabQuran = nullptr;
     QWidget* tabAbout = nullptr;
+    QWidget* tabTopics = nullptr; // holds the Topics tab the window makes
     QWidget* panToolBar = nullptr;
     QToolButton* btnSetting = nullptr;
 

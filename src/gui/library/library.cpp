@@ -1,0 +1,112 @@
+#include "gui/library/library.h"
+
+#include "core/library/library_location.h"
+
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+namespace tilvane {
+
+TLibrary::TLibrary(std::string path, QObject* parent)
+    : QObject(parent), m_path(std::move(path))
+{
+}
+
+TLibrary::~TLibrary() = default;
+
+void TLibrary::open()
+{
+    QElapsedTimer clock;
+    clock.start();
+    m_store.reset();
+    m_problem.clear();
+    m_canMoveAside = false;
+    try {
+        m_store = std::make_unique<BookmarkStore>(m_path);
+    } catch (const LibraryError& error) {
+        setProblem(error);
+    }
+    // The same switch as the reader's page timings: what the database adds to start-up.
+    if (qEnvironmentVariable("TILVANE_TIMINGS") == QLatin1String("1")) {
+        std::fprintf(stderr, "tilvane-timing library-open %.3f ms\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        std::fflush(stderr);
+    }
+    emit changed();
+}
+
+void TLibrary::moveAsideAndStartAfresh()
+{
+    m_store.reset();
+    moveLibraryAside(m_path);
+    open();
+}
+
+void TLibrary::fail(const LibraryError& error)
+{
+    // A lock held by another reader passes; a file that went bad or away does not.
+    if (error.kind() == LibraryError::Kind::Locked)
+        return;
+    m_store.reset();
+    setProblem(error);
+    emit changed();
+}
+
+void TLibrary::setProblem(const LibraryError& error)
+{
+    m_problem = QString::fromStdString(error.what());
+    m_canMoveAside = error.kind() == LibraryError::Kind::Damaged || error.kind() == LibraryError::Kind::Unreadable;
+}
+
+void TLibrary::change(const std::function<void(BookmarkStore&)>& fn)
+{
+    if (!m_store)
+        throw TilvaneError(m_problem.toStdString());
+    guardedCall([&] { fn(*m_store); });
+    emit changed();
+}
+
+bool TLibrary::toggle(TQuranPos pos)
+{
+    bool added = false;
+    change([&](BookmarkStore& store) {
+        std::optional<Bookmark> removed = store.remove(pos);
+        added = !removed;
+        if (added)
+            store.add(pos);
+        else
+            setRemoved(std::move(removed));
+    });
+    return added;
+}
+
+void TLibrary::saveNote(TQuranPos pos, const std::string& note)
+{
+    if (!m_store)
+        throw TilvaneError(m_problem.toStdString());
+    guardedCall([&] { m_store->setNote(pos, note); });
+}
+
+void TLibrary::remove(TQuranPos pos)
+{
+    change([&](BookmarkStore& store) {
+        if (std::optional<Bookmark> removed = store.remove(pos))
+            setRemoved(std::move(removed));
+    });
+}
+
+void TLibrary::undoRemove()
+{
+    if (!m_removed)
+        return;
+    change([&](BookmarkStore& store) { store.restore(*m_removed); });
+    setRemoved(std::nullopt);
+}
+
+void TLibrary::setRemoved(std::optional<Bookmark> removed)
+{
+    m_removed = std::move(removed);
+    emit undoAvailable(m_removed.has_value());
+}
+
+} // namespace tilvane

@@ -1,0 +1,303 @@
+#include "gui/library/topics_tab.h"
+
+#include "core/library/library_file.h"
+#include "gui/app/error_handler.h"
+#include "gui/library/bookmark_tree.h"
+#include "gui/library/library.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace tilvane {
+
+namespace {
+
+// Long enough to let a word be typed, short enough that a note is never far behind.
+constexpr int kNoteSaveDelayMs = 600;
+
+QString positionText(TQuranPos pos)
+{
+    return QStringLiteral("%1:%2").arg(pos.Sura).arg(pos.Aya);
+}
+
+} // namespace
+
+TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
+    : QWidget(parent), m_library(library)
+{
+    setObjectName("tabTopics");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(createProblemPanel());
+
+    m_content = new QWidget(this);
+    auto* contentLayout = new QVBoxLayout(m_content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(createButtons());
+    auto* splitter = new QSplitter(Qt::Horizontal, m_content);
+    m_tree = new TBookmarkTree(splitter);
+    m_tree->setObjectName("tvBookmarks");
+    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* notePanel = new QWidget(splitter);
+    auto* noteLayout = new QVBoxLayout(notePanel);
+    noteLayout->setContentsMargins(4, 0, 0, 0);
+    m_noteCaption = new QLabel("N&ote", notePanel);
+    m_note = new QPlainTextEdit(notePanel);
+    m_note->setObjectName("edtNote");
+    m_note->setEnabled(false);
+    m_noteCaption->setBuddy(m_note);
+    noteLayout->addWidget(m_noteCaption);
+    noteLayout->addWidget(m_note, 1);
+    splitter->addWidget(m_tree);
+    splitter->addWidget(notePanel);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    contentLayout->addWidget(splitter, 1);
+    layout->addWidget(m_content, 1);
+
+    auto* deleteAction = new QAction("&Delete Bookmark", m_tree);
+    deleteAction->setShortcut(QKeySequence::Delete);
+    deleteAction->setShortcutContext(Qt::WidgetShortcut);
+    m_tree->addAction(deleteAction);
+    m_undo = new QAction("&Undo Delete Bookmark", this);
+    m_undo->setObjectName("actUndoRemoveBookmark");
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_undo->setEnabled(false);
+
+    m_noteTimer.setSingleShot(true);
+    m_noteTimer.setInterval(kNoteSaveDelayMs);
+    connect(&m_noteTimer, &QTimer::timeout, this, guarded([this] { saveNoteNow(); }));
+    connect(m_note, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_notePos) {
+            m_noteDirty = true;
+            m_noteTimer.start();
+        }
+    });
+    connect(deleteAction, &QAction::triggered, this, guarded([this] { deleteBookmark(); }));
+    connect(m_undo, &QAction::triggered, this, guarded([this] { m_library.undoRemove(); }));
+    connect(&m_library, &TLibrary::undoAvailable, m_undo, &QAction::setEnabled);
+    connect(&m_library, &TLibrary::changed, this, guarded([this] { refresh(); }));
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, guarded([this] { currentChanged(); }));
+    connect(m_tree, &QTreeWidget::itemActivated, this, guarded([this](QTreeWidgetItem* item) { activate(item); }));
+    connect(m_tree, &QWidget::customContextMenuRequested, this,
+            guarded([this](const QPoint& position) { showContextMenu(position); }));
+    connect(m_tree, &TBookmarkTree::moveRequested, this,
+            guarded([this](TQuranPos pos, const QString& from, const QString& to) { moveBookmark(pos, from, to); }));
+    refresh();
+}
+
+// A window that goes without closing (the program ends) still keeps the last words typed.
+TTopicsTab::~TTopicsTab()
+{
+    runGuarded([this] { saveNoteNow(); });
+}
+
+QWidget* TTopicsTab::createProblemPanel()
+{
+    m_problemPanel = new QWidget(this);
+    auto* layout = new QHBoxLayout(m_problemPanel);
+    m_problem = new QLabel(m_problemPanel);
+    m_problem->setObjectName("lblLibraryProblem");
+    m_problem->setWordWrap(true);
+    m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* retry = new QPushButton("&Try Again", m_problemPanel);
+    m_moveAside = new QPushButton("&Move Aside and Start Afresh", m_problemPanel);
+    m_moveAside->setObjectName("btnLibraryMoveAside");
+    layout->addWidget(m_problem, 1);
+    layout->addWidget(retry);
+    layout->addWidget(m_moveAside);
+    connect(retry, &QPushButton::clicked, this, guarded([this] { m_library.open(); }));
+    connect(m_moveAside, &QPushButton::clicked, this, guarded([this] { m_library.moveAsideAndStartAfresh(); }));
+    return m_problemPanel;
+}
+
+QWidget* TTopicsTab::createButtons()
+{
+    auto* bar = new QWidget(this);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto button = [&](const QString& caption, void (TTopicsTab::*slot)()) {
+        auto* push = new QPushButton(caption, bar);
+        connect(push, &QPushButton::clicked, this, guarded([this, slot] { (this->*slot)(); }));
+        layout->addWidget(push);
+    };
+    button("&New Topic...", &TTopicsTab::newTopic);
+    button("&Rename Topic...", &TTopicsTab::renameTopic);
+    button("De&lete Topic", &TTopicsTab::deleteTopic);
+    layout->addStretch(1);
+    button("&Export...", &TTopicsTab::exportFile);
+    button("&Import...", &TTopicsTab::importFile);
+    return bar;
+}
+
+void TTopicsTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Another reader may have changed the library meanwhile.
+    runGuarded([this] { refresh(); });
+}
+
+void TTopicsTab::refresh()
+{
+    saveNoteNow();
+    m_problemPanel->setVisible(!m_library.isAvailable());
+    m_problem->setText(m_library.problem());
+    m_moveAside->setVisible(m_library.canMoveAside());
+    m_content->setEnabled(m_library.isAvailable());
+    m_tree->fill(m_library.read([](BookmarkStore& store) { return store.topics(); }),
+                 m_library.read([](BookmarkStore& store) { return store.list(); }));
+    currentChanged();
+}
+
+void TTopicsTab::currentChanged()
+{
+    saveNoteNow();
+    m_notePos = m_tree->currentBookmark();
+    const std::optional<Bookmark> bookmark =
+        m_notePos ? m_library.read([this](BookmarkStore& store) { return store.find(*m_notePos); }) : std::nullopt;
+    if (!bookmark)
+        m_notePos.reset();
+    const QSignalBlocker blocker(m_note);
+    m_note->setPlainText(bookmark ? QString::fromStdString(bookmark->note) : QString());
+    m_note->setEnabled(m_notePos.has_value());
+    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + " (kept as you type)" : "N&ote");
+}
+
+void TTopicsTab::saveNoteNow()
+{
+    if (!m_noteDirty || !m_notePos)
+        return;
+    m_noteTimer.stop();
+    const std::string note = m_note->toPlainText().toStdString();
+    m_library.saveNote(*m_notePos, note);
+    m_noteDirty = false;
+    m_tree->setNoteShown(*m_notePos, note);
+}
+
+void TTopicsTab::activate(QTreeWidgetItem* item)
+{
+    if (const std::optional<TQuranPos> pos = TBookmarkTree::bookmarkOf(item))
+        emit gotoRequested(pos->Sura, pos->Aya);
+}
+
+void TTopicsTab::showContextMenu(const QPoint& position)
+{
+    QTreeWidgetItem* item = m_tree->itemAt(position);
+    if (item == nullptr || !m_library.isAvailable())
+        return;
+    m_tree->setCurrentItem(item);
+    QMenu menu(this);
+    if (const std::optional<TQuranPos> pos = TBookmarkTree::bookmarkOf(item)) {
+        menu.addAction("&Go to Aya", this, [this, item] { activate(item); });
+        addTopicMenus(menu, *pos);
+        menu.addSeparator();
+        menu.addActions(m_tree->actions());
+    } else if (item->text(0) != kUnsortedTopic) {
+        menu.addAction("&Rename Topic...", this, guarded([this] { renameTopic(); }));
+        menu.addAction("De&lete Topic", this, guarded([this] { deleteTopic(); }));
+    }
+    menu.addAction("&New Topic...", this, guarded([this] { newTopic(); }));
+    menu.exec(m_tree->viewport()->mapToGlobal(position));
+}
+
+void TTopicsTab::addTopicMenus(QMenu& menu, TQuranPos pos)
+{
+    const QString from = m_tree->currentTopic();
+    QMenu* moveTo = menu.addMenu("&Move to Topic");
+    QMenu* addTo = menu.addMenu("&Add to Topic");
+    std::vector<std::string> names = m_library.read([](BookmarkStore& store) { return store.topics(); });
+    names.push_back(kUnsortedTopic);
+    for (const std::string& name : names) {
+        const QString to = QString::fromStdString(name);
+        if (to == from)
+            continue;
+        moveTo->addAction(to, this, guarded([this, pos, from, to] { moveBookmark(pos, from, to); }));
+        if (to != kUnsortedTopic)
+            addTo->addAction(to, this, guarded([this, pos, to] {
+                m_library.change([&](BookmarkStore& store) { store.addToTopic(pos, to.toStdString()); });
+            }));
+    }
+}
+
+void TTopicsTab::moveBookmark(TQuranPos pos, const QString& from, const QString& to)
+{
+    m_library.change([&](BookmarkStore& store) { store.moveToTopic(pos, from.toStdString(), to.toStdString()); });
+}
+
+void TTopicsTab::newTopic()
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, "New Topic", "Topic name:", QLineEdit::Normal, {}, &ok).trimmed();
+    if (!ok || name.isEmpty())
+        return;
+    const std::optional<TQuranPos> pos = m_tree->currentBookmark();
+    m_library.change([&](BookmarkStore& store) {
+        store.addTopic(name.toStdString());
+        // A topic made from a bookmark's row takes that bookmark in.
+        if (pos)
+            store.addToTopic(*pos, name.toStdString());
+    });
+}
+
+void TTopicsTab::renameTopic()
+{
+    const QString from = m_tree->currentTopic();
+    if (from.isEmpty() || from == kUnsortedTopic)
+        return;
+    bool ok = false;
+    const QString to = QInputDialog::getText(this, "Rename Topic", "New name:", QLineEdit::Normal, from, &ok).trimmed();
+    if (ok && !to.isEmpty() && to != from)
+        m_library.change([&](BookmarkStore& store) { store.renameTopic(from.toStdString(), to.toStdString()); });
+}
+
+void TTopicsTab::deleteTopic()
+{
+    const QString name = m_tree->currentTopic();
+    if (name.isEmpty() || name == kUnsortedTopic)
+        return;
+    m_library.change([&](BookmarkStore& store) { store.removeTopic(name.toStdString()); });
+}
+
+void TTopicsTab::deleteBookmark()
+{
+    if (const std::optional<TQuranPos> pos = m_tree->currentBookmark()) {
+        // The note goes with the bookmark, and comes back whole with Undo.
+        saveNoteNow();
+        m_library.remove(*pos);
+    }
+}
+
+void TTopicsTab::exportFile()
+{
+    const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks", "tilvane-bookmarks.json",
+                                                      "Bookmark files (*.json)");
+    if (file.isEmpty())
+        return;
+    m_library.read([&](BookmarkStore& store) {
+        exportLibrary(store, file.toStdString());
+        return 0;
+    });
+}
+
+void TTopicsTab::importFile()
+{
+    const QString file = QFileDialog::getOpenFileName(this, "Import Bookmarks", {}, "Bookmark files (*.json)");
+    if (file.isEmpty())
+        return;
+    ImportSummary summary;
+    m_library.change([&](BookmarkStore& store) { summary = importLibrary(store, file.toStdString()); });
+    QMessageBox::information(this, "Import Bookmarks",
+                             QStringLiteral("%1 bookmarks read (%2 new), %3 topics.")
+                                 .arg(summary.bookmarks).arg(summary.added).arg(summary.topics));
+}
+
+} // namespace tilvane
