@@ -5,6 +5,7 @@
 #include "core/app/decimal_text.h"
 #include "core/app/errors.h"
 #include "core/app/file_bytes.h"
+#include "core/app/text_trim.h"
 
 #include <algorithm>
 
@@ -14,15 +15,6 @@ namespace {
 
 constexpr std::size_t npos = static_cast<std::size_t>(-1);
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::string_view trim(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // A value in double quotes reads without them ("a b" gives a b), as profile files are read.
 std::string_view unquoted(std::string_view value)
@@ -74,19 +66,19 @@ IniFile::Line IniFile::parseLine(std::string_view raw)
 {
     Line line;
     line.raw = std::string(raw);
-    const std::string_view content = trim(raw);
+    const std::string_view content = trimBlanks(raw);
     if (!content.empty() && content.front() == '[') {
         const auto close = content.find(']');
         if (close != std::string_view::npos) {
             line.isHeader = true;
-            line.section = std::string(trim(content.substr(1, close - 1)));
+            line.section = std::string(trimBlanks(content.substr(1, close - 1)));
         }
     } else if (!content.empty() && content.front() != ';') {
         const auto equals = content.find('=');
         if (equals != std::string_view::npos) {
             line.isKey = true;
-            line.key = std::string(trim(content.substr(0, equals)));
-            line.value = std::string(unquoted(trim(content.substr(equals + 1))));
+            line.key = std::string(trimBlanks(content.substr(0, equals)));
+            line.value = std::string(unquoted(trimBlanks(content.substr(equals + 1))));
         }
     }
     return line;
@@ -187,7 +179,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     }
     // After the section's last key, before any blank lines that separate it from the next.
     std::size_t insertAt = sectionEnd(header);
-    while (insertAt > header + 1 && trim(m_lines[insertAt - 1].raw).empty())
+    while (insertAt > header + 1 && trimBlanks(m_lines[insertAt - 1].raw).empty())
         --insertAt;
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(keyLine));
 }

@@ -1,6 +1,7 @@
 #include "core/audio/sura_selection.h"
 
 #include "core/app/errors.h"
+#include "core/app/text_trim.h"
 #include "core/quran/sura_table.h"
 
 #include <algorithm>
@@ -12,18 +13,9 @@ namespace tilvane {
 
 namespace {
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 int suraNumber(std::string_view text, std::string_view part)
 {
-    text = trimmed(text);
+    text = trimBlanks(text);
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1 || value > kSuraCount)
@@ -39,7 +31,7 @@ std::vector<int> parseSuraSelection(const std::string& text)
     std::string_view rest = text;
     while (true) {
         const auto comma = rest.find(',');
-        const std::string_view part = trimmed(rest.substr(0, comma));
+        const std::string_view part = trimBlanks(rest.substr(0, comma));
         const auto dash = part.find('-');
         const int first = suraNumber(part.substr(0, dash), part);
         const int last = dash == std::string_view::npos ? first : suraNumber(part.substr(dash + 1), part);
