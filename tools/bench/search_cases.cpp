@@ -3,7 +3,7 @@
 
 #include "core/search/fold_tokenizer.h"
 #include "core/search/search_sources.h"
-#include "core/search/sqlite_db.h"
+#include "core/search/search_db.h"
 
 #include <filesystem>
 #include <memory>
@@ -50,7 +50,7 @@ void openIndex()
         return;
     b.index = std::make_unique<SearchIndex>(b.indexPath);
     b.index->update(b.sources);
-    b.floorDb = std::make_unique<SqliteDb>(b.indexPath);
+    b.floorDb = openSearchDb(b.indexPath);
     registerFoldTokenizer(*b.floorDb);
 }
 
@@ -66,16 +66,16 @@ void buildIndex(benchmark::State& state)
     measureBesideFloor(
         state, [&] { SearchIndex(workPath).update(b.sources); },
         [&] {
-            SqliteDb db(floorPath);
-            db.exec("BEGIN; CREATE VIRTUAL TABLE words USING fts5(body)");
-            SqliteStatement insert(db, "INSERT INTO words(body) VALUES(?1)");
+            const std::unique_ptr<SqliteDb> db = openSearchDb(floorPath);
+            db->exec("BEGIN; CREATE VIRTUAL TABLE words USING fts5(body)");
+            SqliteStatement insert(*db, "INSERT INTO words(body) VALUES(?1)");
             for (const auto& ayat : texts) {
                 for (const std::string& aya : ayat) {
                     insert.bind(1, aya).step();
                     insert.reset();
                 }
             }
-            db.exec("COMMIT");
+            db->exec("COMMIT");
         },
         [&] {
             std::filesystem::remove(workPath);

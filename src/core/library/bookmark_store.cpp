@@ -42,9 +42,9 @@ const std::string& withFolder(const std::string& path)
     return path;
 }
 
-std::vector<std::string> topicsOf(LibraryDb& db, TQuranPos pos)
+std::vector<std::string> topicsOf(SqliteDb& db, TQuranPos pos)
 {
-    LibraryStatement statement(db, "SELECT t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
+    SqliteStatement statement(db, "SELECT t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
                                   " WHERE bt.sura = ?1 AND bt.aya = ?2 ORDER BY t.name");
     statement.bind(1, pos.Sura).bind(2, pos.Aya);
     std::vector<std::string> names;
@@ -90,66 +90,66 @@ std::string mergedNote(const std::string& existing, const std::string& incoming)
 }
 
 BookmarkStore::BookmarkStore(const std::string& path, int busyTimeoutMs)
-    : m_db(withFolder(path), busyTimeoutMs)
+    : m_db(openLibraryDb(withFolder(path), busyTimeoutMs))
 {
     openSchema();
 }
 
 void BookmarkStore::openSchema()
 {
-    m_db.exec("PRAGMA foreign_keys = ON");
+    m_db->exec("PRAGMA foreign_keys = ON");
     // Kept in the file: readers then never wait for a writer, and a crash mid-write leaves
     // the last committed state.
-    LibraryStatement(m_db, "PRAGMA journal_mode = WAL").step();
+    SqliteStatement(*m_db, "PRAGMA journal_mode = WAL").step();
     const std::string check = [this] {
-        LibraryStatement statement(m_db, "PRAGMA quick_check");
+        SqliteStatement statement(*m_db, "PRAGMA quick_check");
         return statement.step() ? statement.text(0) : std::string("ok");
     }();
     if (check != "ok")
         throw LibraryError(LibraryError::Kind::Damaged, path(),
                            "The bookmark library \"" + path() + "\" is damaged (" + check + ").");
-    if (m_db.queryInteger("PRAGMA user_version") == kSchemaVersion)
+    if (m_db->queryInteger("PRAGMA user_version") == kSchemaVersion)
         return;
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     // Read again under the write lock: another program may have migrated meanwhile.
-    const long long version = m_db.queryInteger("PRAGMA user_version");
+    const long long version = m_db->queryInteger("PRAGMA user_version");
     if (version > kSchemaVersion)
         throw LibraryError(LibraryError::Kind::Newer, path(),
                            "The bookmark library \"" + path() + "\" was written by a newer version of this program.");
     for (long long step = version; step < kSchemaVersion; ++step)
-        m_db.exec(kMigrations[static_cast<std::size_t>(step)]);
-    m_db.exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
+        m_db->exec(kMigrations[static_cast<std::size_t>(step)]);
+    m_db->exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     transaction.commit();
 }
 
 bool BookmarkStore::contains(TQuranPos pos)
 {
-    LibraryStatement statement(m_db, "SELECT 1 FROM bookmark WHERE sura = ?1 AND aya = ?2");
+    SqliteStatement statement(*m_db, "SELECT 1 FROM bookmark WHERE sura = ?1 AND aya = ?2");
     return statement.bind(1, pos.Sura).bind(2, pos.Aya).step();
 }
 
 std::optional<Bookmark> BookmarkStore::find(TQuranPos pos)
 {
-    LibraryStatement statement(m_db, "SELECT note, created FROM bookmark WHERE sura = ?1 AND aya = ?2");
+    SqliteStatement statement(*m_db, "SELECT note, created FROM bookmark WHERE sura = ?1 AND aya = ?2");
     if (!statement.bind(1, pos.Sura).bind(2, pos.Aya).step())
         return std::nullopt;
-    return Bookmark{pos, topicsOf(m_db, pos), statement.text(0), statement.text(1)};
+    return Bookmark{pos, topicsOf(*m_db, pos), statement.text(0), statement.text(1)};
 }
 
 std::vector<Bookmark> BookmarkStore::list()
 {
     std::vector<Bookmark> bookmarks;
-    LibraryStatement statement(m_db, "SELECT sura, aya, note, created FROM bookmark ORDER BY sura, aya");
+    SqliteStatement statement(*m_db, "SELECT sura, aya, note, created FROM bookmark ORDER BY sura, aya");
     while (statement.step()) {
-        const TQuranPos pos{static_cast<int>(statement.integer(0)), static_cast<int>(statement.integer(1))};
+        const TQuranPos pos{static_cast<int>(statement.int64(0)), static_cast<int>(statement.int64(1))};
         bookmarks.push_back(Bookmark{pos, {}, statement.text(2), statement.text(3)});
     }
     // One pass over all topic places, in the same order as the bookmarks.
-    LibraryStatement places(m_db, "SELECT bt.sura, bt.aya, t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
+    SqliteStatement places(*m_db, "SELECT bt.sura, bt.aya, t.name FROM bookmark_topic bt JOIN topic t ON t.id = bt.topic"
                                  " ORDER BY bt.sura, bt.aya, t.name");
     auto bookmark = bookmarks.begin();
     while (places.step()) {
-        const TQuranPos pos{static_cast<int>(places.integer(0)), static_cast<int>(places.integer(1))};
+        const TQuranPos pos{static_cast<int>(places.int64(0)), static_cast<int>(places.int64(1))};
         const auto before = [&pos](TQuranPos other) {
             return other.Sura < pos.Sura || (other.Sura == pos.Sura && other.Aya < pos.Aya);
         };
@@ -163,18 +163,18 @@ std::vector<Bookmark> BookmarkStore::list()
 
 std::vector<int> BookmarkStore::bookmarkedAyas(int sura)
 {
-    LibraryStatement statement(m_db, "SELECT aya FROM bookmark WHERE sura = ?1 ORDER BY aya");
+    SqliteStatement statement(*m_db, "SELECT aya FROM bookmark WHERE sura = ?1 ORDER BY aya");
     statement.bind(1, sura);
     std::vector<int> ayas;
     while (statement.step())
-        ayas.push_back(static_cast<int>(statement.integer(0)));
+        ayas.push_back(static_cast<int>(statement.int64(0)));
     return ayas;
 }
 
 void BookmarkStore::insertBookmark(TQuranPos pos, const std::string& created)
 {
     checkAyaExists(pos);
-    LibraryStatement statement(m_db, created.empty()
+    SqliteStatement statement(*m_db, created.empty()
                                         ? "INSERT OR IGNORE INTO bookmark(sura, aya) VALUES (?1, ?2)"
                                         : "INSERT OR IGNORE INTO bookmark(sura, aya, created) VALUES (?1, ?2, ?3)");
     statement.bind(1, pos.Sura).bind(2, pos.Aya);
@@ -185,7 +185,7 @@ void BookmarkStore::insertBookmark(TQuranPos pos, const std::string& created)
 
 bool BookmarkStore::add(TQuranPos pos)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     const bool isNew = !contains(pos);
     insertBookmark(pos);
     transaction.commit();
@@ -194,10 +194,10 @@ bool BookmarkStore::add(TQuranPos pos)
 
 std::optional<Bookmark> BookmarkStore::remove(TQuranPos pos)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     std::optional<Bookmark> removed = find(pos);
     if (removed) {
-        LibraryStatement statement(m_db, "DELETE FROM bookmark WHERE sura = ?1 AND aya = ?2");
+        SqliteStatement statement(*m_db, "DELETE FROM bookmark WHERE sura = ?1 AND aya = ?2");
         statement.bind(1, pos.Sura).bind(2, pos.Aya).run();
     }
     transaction.commit();
@@ -206,23 +206,23 @@ std::optional<Bookmark> BookmarkStore::remove(TQuranPos pos)
 
 void BookmarkStore::restore(const Bookmark& bookmark)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     mergeOne(bookmark);
     transaction.commit();
 }
 
 void BookmarkStore::setNote(TQuranPos pos, const std::string& note)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     insertBookmark(pos);
-    LibraryStatement statement(m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
+    SqliteStatement statement(*m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
     statement.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, note).run();
     transaction.commit();
 }
 
 std::vector<std::string> BookmarkStore::topics()
 {
-    LibraryStatement statement(m_db, "SELECT name FROM topic ORDER BY name");
+    SqliteStatement statement(*m_db, "SELECT name FROM topic ORDER BY name");
     std::vector<std::string> names;
     while (statement.step())
         names.push_back(statement.text(0));
@@ -233,22 +233,22 @@ long long BookmarkStore::topicId(const std::string& name, bool create)
 {
     if (create) {
         checkTopicName(name);
-        LibraryStatement insert(m_db, "INSERT OR IGNORE INTO topic(name) VALUES (?1)");
+        SqliteStatement insert(*m_db, "INSERT OR IGNORE INTO topic(name) VALUES (?1)");
         insert.bind(1, name).run();
     }
-    LibraryStatement statement(m_db, "SELECT id FROM topic WHERE name = ?1");
-    return statement.bind(1, name).step() ? statement.integer(0) : 0;
+    SqliteStatement statement(*m_db, "SELECT id FROM topic WHERE name = ?1");
+    return statement.bind(1, name).step() ? statement.int64(0) : 0;
 }
 
 void BookmarkStore::linkTopic(TQuranPos pos, long long topic)
 {
-    LibraryStatement statement(m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic) VALUES (?1, ?2, ?3)");
+    SqliteStatement statement(*m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic) VALUES (?1, ?2, ?3)");
     statement.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, topic).run();
 }
 
 void BookmarkStore::addTopic(const std::string& name)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     topicId(name, true);
     transaction.commit();
 }
@@ -256,20 +256,20 @@ void BookmarkStore::addTopic(const std::string& name)
 void BookmarkStore::renameTopic(const std::string& from, const std::string& to)
 {
     checkTopicName(to);
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     const long long source = topicId(from, false);
     if (source == 0)
         throw TilvaneError("There is no topic \"" + from + "\".");
     const long long target = topicId(to, false);
     if (target != 0 && target != source) {
         // Renaming onto an existing topic joins the two.
-        LibraryStatement join(m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic)"
+        SqliteStatement join(*m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic)"
                                    " SELECT sura, aya, ?2 FROM bookmark_topic WHERE topic = ?1");
         join.bind(1, source).bind(2, target).run();
-        LibraryStatement drop(m_db, "DELETE FROM topic WHERE id = ?1");
+        SqliteStatement drop(*m_db, "DELETE FROM topic WHERE id = ?1");
         drop.bind(1, source).run();
     } else {
-        LibraryStatement rename(m_db, "UPDATE topic SET name = ?2 WHERE id = ?1");
+        SqliteStatement rename(*m_db, "UPDATE topic SET name = ?2 WHERE id = ?1");
         rename.bind(1, source).bind(2, to).run();
     }
     transaction.commit();
@@ -277,15 +277,15 @@ void BookmarkStore::renameTopic(const std::string& from, const std::string& to)
 
 void BookmarkStore::removeTopic(const std::string& name)
 {
-    LibraryTransaction transaction(m_db);
-    LibraryStatement statement(m_db, "DELETE FROM topic WHERE name = ?1");
+    SqliteTransaction transaction(*m_db);
+    SqliteStatement statement(*m_db, "DELETE FROM topic WHERE name = ?1");
     statement.bind(1, name).run();
     transaction.commit();
 }
 
 void BookmarkStore::addToTopic(TQuranPos pos, const std::string& topic)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     insertBookmark(pos);
     linkTopic(pos, topicId(topic, true));
     transaction.commit();
@@ -293,10 +293,10 @@ void BookmarkStore::addToTopic(TQuranPos pos, const std::string& topic)
 
 void BookmarkStore::moveToTopic(TQuranPos pos, const std::string& from, const std::string& to)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     insertBookmark(pos);
     if (from != kUnsortedTopic) {
-        LibraryStatement unlink(m_db, "DELETE FROM bookmark_topic WHERE sura = ?1 AND aya = ?2 AND topic = ?3");
+        SqliteStatement unlink(*m_db, "DELETE FROM bookmark_topic WHERE sura = ?1 AND aya = ?2 AND topic = ?3");
         unlink.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, topicId(from, false)).run();
     }
     if (to != kUnsortedTopic)
@@ -310,12 +310,12 @@ bool BookmarkStore::mergeOne(const Bookmark& bookmark)
     insertBookmark(bookmark.pos, bookmark.created);
     for (const std::string& topic : bookmark.topics)
         linkTopic(bookmark.pos, topicId(topic, true));
-    LibraryStatement read(m_db, "SELECT note FROM bookmark WHERE sura = ?1 AND aya = ?2");
+    SqliteStatement read(*m_db, "SELECT note FROM bookmark WHERE sura = ?1 AND aya = ?2");
     read.bind(1, bookmark.pos.Sura).bind(2, bookmark.pos.Aya).step();
     const std::string existing = read.text(0);
     const std::string note = mergedNote(existing, bookmark.note);
     if (note != existing) {
-        LibraryStatement update(m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
+        SqliteStatement update(*m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
         update.bind(1, bookmark.pos.Sura).bind(2, bookmark.pos.Aya).bind(3, note).run();
     }
     return isNew;
@@ -323,7 +323,7 @@ bool BookmarkStore::mergeOne(const Bookmark& bookmark)
 
 int BookmarkStore::merge(const std::vector<std::string>& topics, const std::vector<Bookmark>& bookmarks)
 {
-    LibraryTransaction transaction(m_db);
+    SqliteTransaction transaction(*m_db);
     for (const std::string& topic : topics)
         topicId(topic, true);
     int added = 0;

@@ -3,6 +3,7 @@
 #include "core/library/library_db.h"
 #include "core/quran/quran_pos.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,7 +34,7 @@ public:
     // damaged, locked for longer than busyTimeoutMs, unreadable, or newer than this program.
     explicit BookmarkStore(const std::string& path, int busyTimeoutMs = 2000);
 
-    const std::string& path() const { return m_db.path(); }
+    const std::string& path() const { return m_db->path(); }
 
     bool contains(TQuranPos pos);
     std::optional<Bookmark> find(TQuranPos pos);
@@ -75,7 +76,7 @@ private:
     // True when the bookmark was new.
     bool mergeOne(const Bookmark& bookmark);
 
-    LibraryDb m_db;
+    std::unique_ptr<SqliteDb> m_db;
 };
 
 // The note after merging incoming into existing: equal or empty texts give the other one;

@@ -1,7 +1,7 @@
 #include "core/search/search_index.h"
 
 #include "core/search/fold_tokenizer.h"
-#include "core/search/sqlite_db.h"
+#include "core/search/search_db.h"
 
 #include <sqlite3.h>
 
@@ -59,7 +59,7 @@ void SearchIndex::open()
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
     try {
-        m_db = std::make_unique<SqliteDb>(m_path);
+        m_db = openSearchDb(m_path);
         registerFoldTokenizer(*m_db);
         sqlite3_progress_handler(m_db->handle(), 1000, &SearchIndex::progressHandler, this);
         // The index can always be built again: a write need not wait for the disk.

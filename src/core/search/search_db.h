@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/app/sqlite_db.h"
+
+#include <memory>
+#include <string>
+
+namespace tilvane {
+
+// A connection to a search index file. Its failures are SqliteErrors naming the index, which
+// the index answers by building itself anew where the file is damaged.
+std::unique_ptr<SqliteDb> openSearchDb(const std::string& path);
+
+} // namespace tilvane
