@@ -62,10 +62,7 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     try {
-        if (options->appDir.empty())
-            InitAppDirs(); // portable or installed, as the reader decides
-        else
-            InitAppDirs(options->appDir);
+        InitAppDirsFromOption(options->appDir);
         LoadSettings();
         ExportLoadHost loadHost;
         LoadQuranData(loadHost);

@@ -71,10 +71,7 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     try {
-        if (options->appDir.empty())
-            InitAppDirs();
-        else
-            InitAppDirs(options->appDir);
+        InitAppDirsFromOption(options->appDir);
         switch (options->command) {
         case Command::List:
             for (const std::string& name : installedReciters())

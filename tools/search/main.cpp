@@ -41,10 +41,7 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     try {
-        if (options->appDir.empty())
-            InitAppDirs(); // portable or installed, as the reader decides
-        else
-            InitAppDirs(options->appDir);
+        InitAppDirsFromOption(options->appDir);
         LoadSettings();
         LoadTranslationCatalogue();
         SearchIndex index(searchIndexPath(AppDirs.AppDir));

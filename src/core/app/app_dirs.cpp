@@ -56,6 +56,14 @@ void InitAppDirs()
         InitAppDirs(DetectInstallLayout(executableDir(), userFoldersFromEnvironment()));
 }
 
+void InitAppDirsFromOption(const std::string& appDirOption)
+{
+    if (appDirOption.empty())
+        InitAppDirs();
+    else
+        InitAppDirs(appDirOption);
+}
+
 void InitAppDirs(const std::string& appDir)
 {
     if (g_initialised)

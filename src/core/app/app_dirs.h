@@ -45,6 +45,9 @@ TAppDir makeAppDirs(const std::string& appDir, const std::string& tempDir);
 // used safely, also when a symbolic link lies anywhere below the working root.
 void InitAppDirs();
 void InitAppDirs(const std::string& appDir);
+// For the command-line tools: the folder given with --app-dir, taken as portable, or where
+// the reader itself would look when none was given.
+void InitAppDirsFromOption(const std::string& appDirOption);
 
 // Lets a test process start over with another application folder; releases the working root.
 void ResetAppDirsForTesting();
