@@ -19,11 +19,17 @@ struct SavedPages {
 // and aya moves, in the reader's window of this process beside a plain view.
 std::vector<CaseFigures> runWindowCases(const std::string& scratch, int repetitions, SavedPages& pages);
 
+// The same in a child process of this program (--window-cases), so that no web engine of this
+// process is left sharing library pages with the processes whose memory is measured next:
+// their memory is then what it would be with no other engine running.
+std::vector<CaseFigures> runWindowCasesInChild(const std::string& scratch, int repetitions, SavedPages& pages);
+
 // Launch to the first page focused, and the memory of all the reader's processes after start
 // and at the peak of a tour of all suras with ten packages, each in processes of their own.
 std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetitions, const SavedPages& pages);
 
 // The child processes' own work, run by this program with the arguments given.
+int runWindowCasesChild(const std::string& scratch, int repetitions);
 int runPlainChild(const std::string& pageFile, int sura, int width, int height);
 int runTourChild();
 

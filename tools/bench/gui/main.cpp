@@ -1,8 +1,8 @@
 // tilvane-gui-bench [--repetitions N]: what the user of the reader waits for, measured in the
 // reader's own window and processes on the default data beside the executable, each case
 // beside a plain web view doing the same work; ends with one line per case and its ratio.
-// Runs offscreen unless QT_QPA_PLATFORM says otherwise. The modes --plain and --tour are the
-// child processes of the memory and launch cases.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise. The modes --window-cases, --plain and
+// --tour are its child processes.
 #include "case_report.h"
 #include "gui_cases.h"
 #include "reader_setup.h"
@@ -28,7 +28,7 @@ int runAll(int repetitions)
 {
     const ScratchFolders folders;
     SavedPages pages;
-    std::vector<CaseFigures> cases = runWindowCases(folders.root(), repetitions, pages);
+    std::vector<CaseFigures> cases = runWindowCasesInChild(folders.root(), repetitions, pages);
     for (CaseFigures& figures : runProcessCases(folders.root(), repetitions, pages))
         cases.push_back(std::move(figures));
     printReport(cases);
@@ -46,6 +46,8 @@ int main(int argc, char* argv[])
     try {
         if (argc == 6 && std::strcmp(argv[1], "--plain") == 0)
             return runPlainChild(argv[2], std::stoi(argv[3]), std::stoi(argv[4]), std::stoi(argv[5]));
+        if (argc == 4 && std::strcmp(argv[1], "--window-cases") == 0)
+            return runWindowCasesChild(argv[2], std::stoi(argv[3]));
         if (argc == 2 && std::strcmp(argv[1], "--tour") == 0)
             return runTourChild();
         int repetitions = kDefaultRepetitions;
