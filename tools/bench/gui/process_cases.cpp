@@ -70,6 +70,15 @@ double settledPss(ChildProcess& child, double& peak)
     return treePssMegabytes(child.pid());
 }
 
+// A page of one word that answers focusOnAya like the reader's pages: what any web view takes.
+std::string writeAlmostEmptyPage(const std::string& scratch)
+{
+    const std::string page = scratch + "/almost-empty.html";
+    std::ofstream(page) << "<html><body><p>Tilvane</p><script>function focusOnAya() { return true; }</script>"
+                           "</body></html>\n";
+    return page;
+}
+
 ChildProcess startPlain(const std::string& page, int sura, const SavedPages& pages)
 {
     return ChildProcess(selfExecutable(), {"--plain", page, std::to_string(sura), std::to_string(pages.viewWidth),
@@ -87,6 +96,8 @@ std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetit
     CaseFigures started{"Memory/after-start/built-in", "MB", {}, {}, {}};
     CaseFigures tour{"Memory/tour-peak/ten-packages", "MB", {}, {}, {}};
     std::vector<double> afterSplash;
+    std::vector<double> almostEmpty;
+    const std::string almostEmptyPage = writeAlmostEmptyPage(scratch);
     for (int run = 0; run < repetitions; ++run) {
         double peak = 0;
         {
@@ -103,6 +114,11 @@ std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetit
             waitSampling(plain, kPlainFocused, 60s, peak);
             launch.floors.push_back(millisecondsSince(start));
             started.floors.push_back(settledPss(plain, peak));
+        }
+        {
+            ChildProcess plain = startPlain(almostEmptyPage, 1, pages);
+            waitSampling(plain, kPlainFocused, 60s, peak);
+            almostEmpty.push_back(settledPss(plain, peak));
         }
         double tourPeak = 0;
         {
@@ -121,6 +137,8 @@ std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetit
     char note[96];
     std::snprintf(note, sizeof note, "shown to focused %.0f ms", median(afterSplash));
     launch.note = note;
+    std::snprintf(note, sizeof note, "a page of one word %.1f MB", median(almostEmpty));
+    started.note = note;
     return {launch, started, tour};
 }
 
