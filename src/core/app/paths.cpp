@@ -94,13 +94,18 @@ std::string GetTempDir()
     return withTrailingSeparator(folder);
 }
 
-std::string executableDir()
+std::string executablePath()
 {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
         throw TilvaneError("Cannot find the program's own folder: " + error.message());
-    return withTrailingSeparator(exe.parent_path().string());
+    return exe.string();
+}
+
+std::string executableDir()
+{
+    return withTrailingSeparator(std::filesystem::path(executablePath()).parent_path().string());
 }
 
 std::string userFontDir()

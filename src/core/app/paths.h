@@ -19,6 +19,9 @@ std::string PathToFileUrl(const std::string& path);
 // folder owned by someone else is refused with an error rather than written through.
 std::string GetTempDir();
 
+// The running executable's own file.
+std::string executablePath();
+
 // The folder holding the running executable, ending with the separator.
 std::string executableDir();
 

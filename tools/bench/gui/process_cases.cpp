@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 
 #include <QCoreApplication>
@@ -28,11 +29,6 @@ constexpr char kPlainFocused[] = "plain-focused";
 constexpr char kToured[] = "toured";
 constexpr char kFirstPage[] = "tilvane-timing first-page";
 constexpr auto kSettleTime = 1000ms;
-
-std::string selfExecutable()
-{
-    return std::filesystem::read_symlink("/proc/self/exe").string();
-}
 
 // The reader's executable in a folder of its own beside the built data, so that it reads a
 // settings file of the benchmark's and never writes the build's.
@@ -54,19 +50,29 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Waits for the line, keeping the highest memory of the child's processes meanwhile.
-std::string waitSampling(ChildProcess& child, const char* prefix, std::chrono::milliseconds deadline, double& peak)
+// Keeps the highest memory of the child's processes in peak, when there is one.
+std::function<void()> peakSampler(const ChildProcess& child, double* peak)
 {
-    const auto line = child.waitForLine(prefix, deadline, [&] { peak = std::max(peak, treePssMegabytes(child.pid())); });
+    if (peak == nullptr)
+        return {};
+    return [&child, peak] { *peak = std::max(*peak, treePssMegabytes(child.pid())); };
+}
+
+// Waits for the line, sampling the peak meanwhile when one is asked for.
+std::string waitSaying(ChildProcess& child, const char* prefix, std::chrono::milliseconds deadline,
+                       double* peak = nullptr)
+{
+    const auto line = child.waitForLine(prefix, deadline, peakSampler(child, peak));
     if (!line)
         throw std::runtime_error(std::string("a child process ended before saying ") + prefix);
     return *line;
 }
 
-// Lets the processes settle, sampling; the last sample is what stays after start.
-double settledPss(ChildProcess& child, double& peak)
+// Lets the processes settle, sampling the peak when one is asked for; the last sample is what
+// stays after start.
+double settledPss(ChildProcess& child, double* peak = nullptr)
 {
-    child.waitForLine("\x01", kSettleTime, [&] { peak = std::max(peak, treePssMegabytes(child.pid())); });
+    child.waitForLine("\x01", kSettleTime, peakSampler(child, peak));
     return treePssMegabytes(child.pid());
 }
 
@@ -81,7 +87,7 @@ std::string writeAlmostEmptyPage(const std::string& scratch)
 
 ChildProcess startPlain(const std::string& page, int sura, const SavedPages& pages)
 {
-    return ChildProcess(selfExecutable(), {"--plain", page, std::to_string(sura), std::to_string(pages.viewWidth),
+    return ChildProcess(executablePath(), {"--plain", page, std::to_string(sura), std::to_string(pages.viewWidth),
                                            std::to_string(pages.viewHeight)});
 }
 
@@ -99,38 +105,37 @@ std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetit
     std::vector<double> almostEmpty;
     const std::string almostEmptyPage = writeAlmostEmptyPage(scratch);
     for (int run = 0; run < repetitions; ++run) {
-        double peak = 0;
         {
             const Clock::time_point start = Clock::now();
             ChildProcess reader(folder + "/tilvane", {}, environment);
-            const std::string line = waitSampling(reader, kFirstPage, 60s, peak);
+            const std::string line = waitSaying(reader, kFirstPage, 60s);
             launch.values.push_back(millisecondsSince(start));
             afterSplash.push_back(std::stod(line.substr(sizeof kFirstPage)));
-            started.values.push_back(settledPss(reader, peak));
+            started.values.push_back(settledPss(reader));
         }
         {
             const Clock::time_point start = Clock::now();
             ChildProcess plain = startPlain(pages.firstSuraDefault, 1, pages);
-            waitSampling(plain, kPlainFocused, 60s, peak);
+            waitSaying(plain, kPlainFocused, 60s);
             launch.floors.push_back(millisecondsSince(start));
-            started.floors.push_back(settledPss(plain, peak));
+            started.floors.push_back(settledPss(plain));
         }
         {
             ChildProcess plain = startPlain(almostEmptyPage, 1, pages);
-            waitSampling(plain, kPlainFocused, 60s, peak);
-            almostEmpty.push_back(settledPss(plain, peak));
+            waitSaying(plain, kPlainFocused, 60s);
+            almostEmpty.push_back(settledPss(plain));
         }
         double tourPeak = 0;
         {
-            ChildProcess touring(selfExecutable(), {"--tour"});
-            waitSampling(touring, kToured, 600s, tourPeak);
+            ChildProcess touring(executablePath(), {"--tour"});
+            waitSaying(touring, kToured, 600s, &tourPeak);
         }
         tour.values.push_back(tourPeak);
         double plainPeak = 0;
         {
             ChildProcess plain = startPlain(pages.secondSuraAll, 2, pages);
-            waitSampling(plain, kPlainFocused, 60s, plainPeak);
-            settledPss(plain, plainPeak);
+            waitSaying(plain, kPlainFocused, 60s, &plainPeak);
+            settledPss(plain, &plainPeak);
         }
         tour.floors.push_back(plainPeak);
     }

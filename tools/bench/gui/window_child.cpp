@@ -2,8 +2,9 @@
 
 #include "child_process.h"
 
+#include "core/app/paths.h"
+
 #include <cstdio>
-#include <filesystem>
 #include <sstream>
 #include <stdexcept>
 
@@ -54,7 +55,9 @@ void report(const std::vector<std::string>& fields)
     for (const std::string& field : fields)
         line += field + '\t';
     line.back() = '\n';
+    // A line at a time: the engine writes to the same pipe and must not land inside one.
     std::fputs(line.c_str(), stdout);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -68,14 +71,12 @@ int runWindowCasesChild(const std::string& scratch, int repetitions)
     report({kPagesKind, pages.firstSuraDefault, pages.secondSuraAll, std::to_string(pages.viewWidth),
             std::to_string(pages.viewHeight)});
     report({kDoneKind});
-    std::fflush(stdout);
     return 0;
 }
 
 std::vector<CaseFigures> runWindowCasesInChild(const std::string& scratch, int repetitions, SavedPages& pages)
 {
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    ChildProcess child(self, {"--window-cases", scratch, std::to_string(repetitions)});
+    ChildProcess child(executablePath(), {"--window-cases", scratch, std::to_string(repetitions)});
     std::vector<CaseFigures> cases;
     for (;;) {
         const auto line = child.waitForLine(kReportPrefix, 1800s);
