@@ -2,7 +2,7 @@
 // through a symbolic link already inside the target, and leaves no link behind.
 #include "fuzz_support.h"
 
-#include "core/app/archive.h"
+#include "core/base/archive.h"
 
 #include <fstream>
 #include <iterator>

@@ -2,7 +2,7 @@
 // read back, and the written text parses to itself.
 #include "fuzz_support.h"
 
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 
 #include <string>
 

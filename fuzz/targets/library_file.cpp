@@ -2,7 +2,7 @@
 // changes nothing, or refused with an error that leaves the library exactly as it was.
 #include "fuzz_support.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/library/bookmark_store.h"
 #include "core/library/library_file.h"
 

@@ -1,4 +1,4 @@
-#include "core/app/archive.h"
+#include "core/base/archive.h"
 
 #include "support/temp_folder.h"
 

@@ -4,6 +4,7 @@
 #include "core/quran/quran_loader.h"
 #include "core/quran/quran_store.h"
 #include "core/quran/translation_selection.h"
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 #include "support/temp_folder.h"
 

@@ -1,6 +1,6 @@
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
-#include "core/app/ini_file.h"
+#include "core/base/errors.h"
+#include "core/base/ini_file.h"
 #include "core/app/settings.h"
 #include "core/quran/translations.h"
 #include "support/temp_folder.h"

@@ -1,6 +1,6 @@
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
-#include "core/ui/navigation.h"
+#include "core/reader/navigation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/instance_folder.h"
 #include "core/app/paths.h"
 #include "core/quran/line_list.h"

@@ -1,5 +1,5 @@
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
 #include "core/quran/quran_font.h"

@@ -1,6 +1,6 @@
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
-#include "core/app/ini_file.h"
+#include "core/base/errors.h"
+#include "core/base/ini_file.h"
 #include "core/audio/folder_transfer.h"
 #include "core/audio/mp3_check.h"
 #include "core/audio/reciter_installer.h"

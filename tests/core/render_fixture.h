@@ -6,6 +6,7 @@
 #include "core/app/settings.h"
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 #include "core/render/page_host.h"
 #include "support/temp_folder.h"

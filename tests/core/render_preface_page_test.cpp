@@ -1,4 +1,4 @@
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/paths.h"
 #include "core/render/fragment_format.h"
 #include "core/render/fragments.h"

@@ -1,4 +1,5 @@
-#include "core/app/errors.h"
+#include "core/base/errors.h"
+#include "core/quran/translation_files.h"
 #include "core/render/footnotes.h"
 #include "core/render/fragment_format.h"
 #include "core/render/fragments.h"

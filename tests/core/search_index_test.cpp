@@ -1,4 +1,4 @@
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/search/search_index.h"
 #include "support/temp_folder.h"
 

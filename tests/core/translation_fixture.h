@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/app_dirs.h"
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 #include "support/temp_folder.h"
 

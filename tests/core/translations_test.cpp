@@ -1,4 +1,5 @@
 #include "core/app/settings.h"
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 #include "translation_fixture.h"
 

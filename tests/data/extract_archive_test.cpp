@@ -1,7 +1,7 @@
 // The reader's own extraction unpacks both built archives into the working root's layout.
 #include "data_fixture.h"
 
-#include "core/app/archive.h"
+#include "core/base/archive.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

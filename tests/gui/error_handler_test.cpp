@@ -1,6 +1,6 @@
 #include "gui/app/error_handler.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "gui/support/gui_app.h"
 
 #include <gtest/gtest.h>

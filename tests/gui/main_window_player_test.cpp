@@ -1,6 +1,6 @@
 #include "gui/ui/main_window.h"
 
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
 #include "gui/support/page_wait.h"

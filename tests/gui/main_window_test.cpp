@@ -1,7 +1,7 @@
 #include "gui/ui/main_window.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 #include "core/app/settings.h"
 #include "gui/render/wb_container.h"
 #include "gui/support/gui_app.h"

@@ -2,7 +2,7 @@
 // fragments (so it opens with <html> before the DOCTYPE and renders in quirks mode) loads
 // them without errors, focusOnAya marks and shows an aya, and popUp shows and hides a tip.
 #include "core/app/app_dirs.h"
-#include "core/app/archive.h"
+#include "core/base/archive.h"
 #include "core/app/paths.h"
 #include "core/render/fragment_format.h"
 #include "core/render/fragments.h"

@@ -1,4 +1,4 @@
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "gui/audio/qt_media_device.h"
 #include "gui/support/spoken_mp3.h"
 #include "gui/support/gui_app.h"

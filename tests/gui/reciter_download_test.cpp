@@ -1,6 +1,6 @@
 #include "core/app/app_dirs.h"
 #include "core/audio/reciter_layout.h"
-#include "gui/audio/reciter_install_job.h"
+#include "download/reciter_install_job.h"
 #include "gui/support/gui_app.h"
 #include "gui/support/local_http_server.h"
 #include "gui/support/spoken_mp3.h"

@@ -2,7 +2,7 @@
 
 #include "core/app/app_dirs.h"
 #include "core/app/app_info.h"
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 #include "core/app/settings.h"
 #include "core/quran/translations.h"
 #include "gui/app/qt_text.h"

@@ -1,6 +1,6 @@
 #include "bookmark_options.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/library/bookmark_store.h"
 
 #include <charconv>

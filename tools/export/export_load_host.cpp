@@ -1,6 +1,6 @@
 #include "export_load_host.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/render/stylesheets.h"
 
 namespace tilvane::exporter {

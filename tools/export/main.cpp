@@ -9,6 +9,7 @@
 #include "core/app/paths.h"
 #include "core/app/settings.h"
 #include "core/quran/contents_tree.h"
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 #include "core/render/page_host.h"
 #include "core/render/preface_page.h"

@@ -1,6 +1,6 @@
 #include "pdf_output.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/print/pdf_writer.h"
 #include "gui/render/wb_container.h"

@@ -1,6 +1,6 @@
 #include "pdf_output.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 
 namespace tilvane::exporter {
 

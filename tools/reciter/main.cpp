@@ -5,9 +5,9 @@
 #include "reciter_options.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/audio/reciter_layout.h"
-#include "gui/audio/reciter_install_job.h"
+#include "download/reciter_install_job.h"
 
 #include <QCoreApplication>
 

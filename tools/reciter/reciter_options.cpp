@@ -1,6 +1,6 @@
 #include "reciter_options.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/audio/sura_selection.h"
 
 namespace tilvane::reciter {

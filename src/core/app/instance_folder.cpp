@@ -1,6 +1,6 @@
 #include "core/app/instance_folder.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "core/app/paths.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #include "core/app/settings.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
-#include "core/app/ini_file.h"
+#include "core/base/errors.h"
+#include "core/base/ini_file.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "core/app/window_state.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 
 #include <algorithm>
 #include <charconv>

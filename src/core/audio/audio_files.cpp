@@ -1,7 +1,7 @@
 #include "core/audio/audio_files.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
 #include "core/audio/media_device.h"

@@ -1,6 +1,6 @@
 #include "core/audio/reciter_installer.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/paths.h"
 #include "core/audio/mp3_check.h"
 #include "core/audio/reciter_layout.h"

@@ -1,8 +1,8 @@
 #include "core/audio/reciter_source.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/archive.h"
-#include "core/app/errors.h"
+#include "core/base/archive.h"
+#include "core/base/errors.h"
 #include "core/app/paths.h"
 #include "core/audio/folder_transfer.h"
 

@@ -1,7 +1,7 @@
 #include "core/audio/sura_selection.h"
 
-#include "core/app/errors.h"
-#include "core/app/text_trim.h"
+#include "core/base/errors.h"
+#include "core/base/text_trim.h"
 #include "core/quran/sura_table.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/errors.h"
-#include "core/app/sqlite_db.h"
+#include "core/base/errors.h"
+#include "core/base/sqlite_db.h"
 
 #include <memory>
 #include <string>

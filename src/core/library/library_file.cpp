@@ -1,7 +1,7 @@
 #include "core/library/library_file.h"
 
-#include "core/app/errors.h"
-#include "core/app/file_bytes.h"
+#include "core/base/errors.h"
+#include "core/base/file_bytes.h"
 #include "core/library/bookmark_store.h"
 #include "core/quran/sura_table.h"
 

@@ -1,7 +1,7 @@
 #include "core/quran/line_list.h"
 
-#include "core/app/errors.h"
-#include "core/app/file_bytes.h"
+#include "core/base/errors.h"
+#include "core/base/file_bytes.h"
 
 
 namespace tilvane {

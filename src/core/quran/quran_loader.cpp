@@ -1,7 +1,7 @@
 #include "core/quran/quran_loader.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/archive.h"
+#include "core/base/archive.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
 #include "core/quran/quran_font.h"

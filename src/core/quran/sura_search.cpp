@@ -1,6 +1,6 @@
 #include "core/quran/sura_search.h"
 
-#include "core/app/ascii_case.h"
+#include "core/base/ascii_case.h"
 #include "core/quran/sura_table.h"
 
 namespace tilvane {

@@ -1,7 +1,7 @@
 // Loading the selected packages' text files for a page, and reporting the files that fail.
-#include "core/quran/translations.h"
+#include "core/quran/translation_files.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/paths.h"
 
 #include <cstdint>

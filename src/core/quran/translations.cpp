@@ -1,9 +1,10 @@
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 
-#include "core/app/ascii_case.h"
+#include "core/base/ascii_case.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
 #include "core/quran/short_string.h"

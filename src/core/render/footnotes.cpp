@@ -1,6 +1,6 @@
 #include "core/render/footnotes.h"
 
-#include "core/app/decimal_text.h"
+#include "core/base/decimal_text.h"
 #include "core/app/paths.h"
 #include "core/render/fragment_format.h"
 #include "core/render/fragments.h"

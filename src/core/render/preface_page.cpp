@@ -1,7 +1,7 @@
 #include "core/render/preface_page.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/paths.h"
 #include "core/quran/line_list.h"
 #include "core/quran/sura_table.h"

@@ -1,11 +1,12 @@
 #include "core/render/sura_page.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 #include "core/render/footnotes.h"
 #include "core/render/fragment_format.h"

@@ -1,6 +1,6 @@
 #include "core/render/text_search.h"
 
-#include "core/app/ascii_case.h"
+#include "core/base/ascii_case.h"
 
 namespace tilvane {
 

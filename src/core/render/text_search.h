@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/ascii_case.h"
+#include "core/base/ascii_case.h"
 
 #include <string>
 #include <string_view>

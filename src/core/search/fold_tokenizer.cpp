@@ -1,6 +1,6 @@
 #include "core/search/fold_tokenizer.h"
 
-#include "core/app/sqlite_db.h"
+#include "core/base/sqlite_db.h"
 #include "core/search/text_fold.h"
 
 #include <sqlite3.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/sqlite_db.h"
+#include "core/base/sqlite_db.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 #include "core/search/search_index.h"
 
 #include "core/quran/quran_pos.h"
-#include "core/app/sqlite_db.h"
+#include "core/base/sqlite_db.h"
 #include "core/search/text_fold.h"
 
 #include <sqlite3.h>

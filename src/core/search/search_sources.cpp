@@ -1,10 +1,11 @@
 #include "core/search/search_sources.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/archive.h"
-#include "core/app/errors.h"
+#include "core/base/archive.h"
+#include "core/base/errors.h"
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
+#include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
 
 #include <memory>

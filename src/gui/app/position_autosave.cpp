@@ -1,6 +1,6 @@
 #include "gui/app/position_autosave.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/app/settings.h"
 #include "core/app/window_state.h"
 #include "gui/app/error_handler.h"

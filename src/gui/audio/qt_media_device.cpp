@@ -1,6 +1,6 @@
 #include "gui/audio/qt_media_device.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,10 +1,10 @@
 #include "gui/audio/reciter_install_dialog.h"
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 #include "core/audio/reciter_layout.h"
 #include "core/audio/sura_selection.h"
 #include "gui/app/qt_text.h"
-#include "gui/audio/reciter_install_job.h"
+#include "download/reciter_install_job.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

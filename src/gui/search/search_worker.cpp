@@ -1,7 +1,7 @@
 #include "gui/search/search_worker.h"
 
 #include "core/app/app_dirs.h"
-#include "core/app/sqlite_db.h"
+#include "core/base/sqlite_db.h"
 #include "gui/app/qt_text.h"
 
 namespace tilvane {

@@ -4,7 +4,7 @@
 #include "core/audio/player_host.h"
 #include "core/quran/quran_loader.h"
 #include "core/render/page_host.h"
-#include "core/ui/navigation.h"
+#include "core/reader/navigation.h"
 #include "gui/app/error_handler.h"
 #include "gui/audio/qt_media_device.h"
 #include "gui/ui/main_window_ui.h"

@@ -1,4 +1,4 @@
-#include "core/ui/navigation.h"
+#include "core/reader/navigation.h"
 
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"

@@ -1,11 +1,11 @@
-#include "core/app/ini_file.h"
+#include "core/base/ini_file.h"
 
-#include "core/app/ascii_case.h"
-#include "core/app/atomic_replace.h"
-#include "core/app/decimal_text.h"
-#include "core/app/errors.h"
-#include "core/app/file_bytes.h"
-#include "core/app/text_trim.h"
+#include "core/base/ascii_case.h"
+#include "core/base/atomic_replace.h"
+#include "core/base/decimal_text.h"
+#include "core/base/errors.h"
+#include "core/base/file_bytes.h"
+#include "core/base/text_trim.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/app/decimal_text.h"
+#include "core/base/decimal_text.h"
 
 #include <charconv>
 

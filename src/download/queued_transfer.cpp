@@ -1,4 +1,4 @@
-#include "gui/audio/queued_transfer.h"
+#include "download/queued_transfer.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "core/app/sqlite_db.h"
+#include "core/base/sqlite_db.h"
 
 #include <sqlite3.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/errors.h"
+#include "core/base/errors.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
-#include "core/app/archive.h"
+#include "core/base/archive.h"
 
-#include "core/app/errors.h"
-#include "core/app/extract_target.h"
-#include "core/app/file_bytes.h"
+#include "core/base/errors.h"
+#include "core/base/extract_target.h"
+#include "core/base/file_bytes.h"
 
 #include <archive.h>
 #include <archive_entry.h>

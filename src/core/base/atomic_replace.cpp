@@ -1,6 +1,6 @@
-#include "core/app/atomic_replace.h"
+#include "core/base/atomic_replace.h"
 
-#include "core/app/file_bytes.h"
+#include "core/base/file_bytes.h"
 
 #include <cctype>
 #include <cerrno>

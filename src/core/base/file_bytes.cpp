@@ -1,4 +1,4 @@
-#include "core/app/file_bytes.h"
+#include "core/base/file_bytes.h"
 
 #include <cerrno>
 #include <fcntl.h>

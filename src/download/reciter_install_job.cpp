@@ -1,8 +1,8 @@
-#include "gui/audio/reciter_install_job.h"
+#include "download/reciter_install_job.h"
 
 #include "core/audio/folder_transfer.h"
-#include "gui/audio/network_transfer.h"
-#include "gui/audio/queued_transfer.h"
+#include "download/network_transfer.h"
+#include "download/queued_transfer.h"
 
 #include <QThread>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "core/app/text_trim.h"
+#include "core/base/text_trim.h"
 
 namespace tilvane {
 

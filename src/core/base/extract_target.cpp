@@ -1,4 +1,4 @@
-#include "core/app/extract_target.h"
+#include "core/base/extract_target.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

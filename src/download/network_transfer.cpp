@@ -1,4 +1,4 @@
-#include "gui/audio/network_transfer.h"
+#include "download/network_transfer.h"
 
 #include <QFile>
 #include <QNetworkReply>
