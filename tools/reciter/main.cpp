@@ -4,6 +4,7 @@
 // named, the rest is kept), 2 on bad arguments.
 #include "reciter_options.h"
 
+#include "core/app/command_line_help.h"
 #include "core/app/app_dirs.h"
 #include "core/base/errors.h"
 #include "core/audio/reciter_layout.h"
@@ -63,6 +64,8 @@ int install(const ReciterOptions& options)
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = answerHelpOrVersion(argc, argv, "tilvane-reciter", kUsage, std::cout))
+        return *answered;
     QCoreApplication application(argc, argv);
     std::string problem;
     const auto options = parseReciterOptions(std::vector<std::string>(argv + 1, argv + argc), problem);

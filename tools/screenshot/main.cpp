@@ -4,6 +4,7 @@
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
 #include "core/app/app_dirs.h"
+#include "core/app/command_line_help.h"
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
 #include "gui/app/error_handler.h"
@@ -22,6 +23,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <iostream>
 
 using namespace tilvane;
 
@@ -58,6 +60,11 @@ bool save(const QPixmap& image, const QString& file)
 
 int main(int argc, char* argv[])
 {
+    if (const auto answered = answerHelpOrVersion(
+            argc, argv, "tilvane_screenshot",
+            "Usage: tilvane_screenshot [DIR]\nSaves pictures of the reader's windows as PNG files in DIR (default: .).\n",
+            std::cout))
+        return *answered;
     InitAppDirs();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

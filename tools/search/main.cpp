@@ -2,6 +2,7 @@
 // sura:aya<TAB>field<TAB>text, in Quran order. Reads the settings, never writes them.
 #include "search_options.h"
 
+#include "core/app/command_line_help.h"
 #include "core/app/app_dirs.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
@@ -34,6 +35,8 @@ void reportProblems(SearchIndex& index)
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = answerHelpOrVersion(argc, argv, "tilvane-search", kUsage, std::cout))
+        return *answered;
     std::string problem;
     const auto options = parseSearchToolOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
     if (!options) {

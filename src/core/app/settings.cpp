@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kFonts = "fonts";
 constexpr const char* kQuran = "quran";
 constexpr const char* kAudio = "audio";
+constexpr const char* kGeneral = "general";
 
 int readClamped(const IniFile& ini, const char* key, int defaultValue, int low, int high)
 {
@@ -48,7 +49,22 @@ void saveRecitationOptions(IniFile& ini)
     ini.writeInteger(kAudio, "RangeRepeat", AppSet.RangeRepeat);
 }
 
+std::string readLanguage(const IniFile& ini)
+{
+    const std::string value = ini.readString(kGeneral, "Language", "system");
+    for (const char* known : kLanguageValues) {
+        if (value == known)
+            return value;
+    }
+    return "system";
+}
+
 } // namespace
+
+std::string loadLanguageSetting()
+{
+    return readLanguage(IniFile::load(IniFileName));
+}
 
 void LoadSettings()
 {
@@ -68,6 +84,7 @@ void LoadSettings()
     AppSet.Volume = ini.readInteger(kAudio, "Volume", defaults.Volume);
     AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
     loadRecitationOptions(ini, defaults);
+    AppSet.Language = readLanguage(ini);
 }
 
 IniFile loadSettingsFileForUpdate()
@@ -95,6 +112,7 @@ void SaveSettings()
     ini.writeInteger(kAudio, "Volume", AppSet.Volume);
     ini.writeString(kAudio, "Reciter", AppSet.Reciter);
     saveRecitationOptions(ini);
+    ini.writeString(kGeneral, "Language", AppSet.Language);
     ini.save(IniFileName);
 }
 

@@ -42,6 +42,9 @@ struct TAppSet {
     int RangeToSura = 1;
     int RangeToAya = 7;
     int RangeRepeat = 3;
+
+    // The interface language: "system" (the environment's), "en", "id" or "ar".
+    std::string Language = "system";
 };
 
 inline constexpr int kAyaPauseAsAya = -1;
@@ -49,6 +52,12 @@ inline constexpr int kAyaPauseAsAya = -1;
 extern TAppSet AppSet;
 
 class IniFile;
+
+// The values Language may hold; any other stored value reads as "system".
+inline constexpr const char* kLanguageValues[] = {"system", "en", "id", "ar"};
+
+// The stored interface language alone, for the start before the windows exist.
+std::string loadLanguageSetting();
 
 // Reads IniFileName into AppSet; missing keys and a missing file give the defaults.
 void LoadSettings();

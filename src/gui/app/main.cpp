@@ -1,11 +1,13 @@
 #include "core/app/app_dirs.h"
 #include "core/app/app_info.h"
 #include "core/app/product.h"
+#include "core/app/settings.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/event_wait.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/splash_window.h"
+#include "gui/i18n/interface_language.h"
 #include "gui/ui/main_window.h"
 
 #include <QMessageBox>
@@ -70,6 +72,9 @@ int main(int argc, char* argv[])
     }
 
     try {
+        // The splash and the window come up in the stored language; the settings proper are
+        // read later, with the data.
+        applyInterfaceLanguage(QString::fromStdString(loadLanguageSetting()));
         return runReader(app);
     } catch (const std::exception& error) {
         showFatalError(error.what());

@@ -7,6 +7,9 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/audio/reciter_list_model.h"
+#include "gui/audio/reciter_manager.h"
+#include "gui/i18n/interface_language.h"
 #include "gui/ui/color_picker.h"
 
 #include <QComboBox>
@@ -87,7 +90,7 @@ std::vector<std::string> shownTranslationNames()
 
 } // namespace
 
-TDlgSett::TDlgSett(QWidget* owner)
+TDlgSett::TDlgSett(QWidget* owner, ReciterListModel* reciters)
     : QDialog(owner)
 {
     setObjectName("DlgSett");
@@ -101,7 +104,7 @@ TDlgSett::TDlgSett(QWidget* owner)
     pgcSettings->setObjectName("pgcSettings");
     pgcSettings->addTab(createGeneralTab(), " General ");
     pgcSettings->addTab(createTranslationsTab(), " Translations ");
-    pgcSettings->addTab(createAudioTab(), " Audio ");
+    pgcSettings->addTab(createAudioTab(reciters != nullptr ? reciters : new ReciterListModel(this)), " Audio ");
 
     btnDefault = button(this, "btnDefault", "&Default");
     btnOK = button(this, "btnOK", "&Apply");
@@ -133,6 +136,9 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
+    auto* topRow = new QHBoxLayout;
+    topRow->addWidget(viewGroup, 3);
+    topRow->addWidget(createLanguageGroup(tab), 2);
 
     auto* arabicGroup = new QGroupBox("Arabic Font", tab);
     nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
@@ -167,7 +173,7 @@ QWidget* TDlgSett::createGeneralTab()
 
     auto* layout = new QVBoxLayout(tab);
     layout->setSpacing(4);
-    layout->addWidget(viewGroup);
+    layout->addLayout(topRow);
     layout->addWidget(arabicGroup);
     layout->addWidget(transGroup);
     layout->addStretch(1);
@@ -200,21 +206,37 @@ QWidget* TDlgSett::createTranslationsTab()
     return tab;
 }
 
-QWidget* TDlgSett::createAudioTab()
+// Beside the Quran view; the language names stand in their own language, so that a reader
+// finds theirs whatever the interface shows now.
+QWidget* TDlgSett::createLanguageGroup(QWidget* parent)
+{
+    auto* group = new QGroupBox(tr("Language"), parent);
+    cbbLanguage = new QComboBox(group);
+    cbbLanguage->setObjectName("cbbLanguage");
+    cbbLanguage->addItem(tr("System"), QStringLiteral("system"));
+    cbbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    cbbLanguage->addItem(QStringLiteral("Bahasa Indonesia"), QStringLiteral("id"));
+    cbbLanguage->addItem(QStringLiteral("العربية"), QStringLiteral("ar"));
+    auto* layout = groupGrid(group, 0);
+    layout->addWidget(cbbLanguage, 0, 0, 1, 2);
+    return group;
+}
+
+QWidget* TDlgSett::createAudioTab(ReciterListModel* reciters)
 {
     auto* tab = new QWidget;
     tab->setObjectName("tabAudio");
-    auto* notice = new QLabel("UNDER CONSTRUCTIONS !!!", tab);
-    notice->setStyleSheet("color: red;");
-    auto* reciters = new QListWidget(tab);
-    reciters->setObjectName("chklstReciters");
-    reciters->setEnabled(false);
-
+    panReciters = new ReciterManager(reciters, tab);
     auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(new QLabel("Select reciters to be play:", tab));
-    layout->addWidget(notice);
-    layout->addWidget(reciters, 1);
+    // The caption stays as the program has always worded it, in every language.
+    layout->addWidget(new QLabel(QStringLiteral("Select reciters to be play:"), tab));
+    layout->addWidget(panReciters, 1);
     return tab;
+}
+
+QString TDlgSett::chosenReciter() const
+{
+    return panReciters->chosenReciter();
 }
 
 void TDlgSett::connectHandlers()
@@ -256,6 +278,8 @@ void TDlgSett::FormCreate()
     nclrTransFontColor->setColor(AppSet.TransFontColor);
 
     fillTranslationList();
+    const int language = cbbLanguage->findData(toQString(AppSet.Language));
+    cbbLanguage->setCurrentIndex(language < 0 ? 0 : language);
     m_filling = false;
 }
 
@@ -375,6 +399,11 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
+    const QString language = cbbLanguage->currentData().toString();
+    if (language.toStdString() != AppSet.Language) {
+        AppSet.Language = language.toStdString();
+        applyInterfaceLanguage(language);
+    }
     accept();
 }
 

@@ -15,6 +15,8 @@ class QTabWidget;
 
 namespace tilvane {
 
+class ReciterListModel;
+class ReciterManager;
 class TColorPicker;
 
 // Edits the fonts, colours and view style in AppSet and the choice and order of the
@@ -23,7 +25,8 @@ class TColorPicker;
 class TDlgSett : public QDialog {
     Q_OBJECT
 public:
-    explicit TDlgSett(QWidget* owner = nullptr);
+    // reciters is the list the Audio Player tab shows; without one the dialog reads its own.
+    explicit TDlgSett(QWidget* owner = nullptr, ReciterListModel* reciters = nullptr);
 
     // Set by the user's edits that change the page; read by the owner after Apply.
     bool SettingsChanged = false;
@@ -44,13 +47,21 @@ public:
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
 
+    // Interface language: System, English, Bahasa Indonesia, العربية (Language= values
+    // system, en, id, ar).
+    QComboBox* cbbLanguage = nullptr;
+    ReciterManager* panReciters = nullptr;
+    // The reciter to play after Apply.
+    QString chosenReciter() const;
+
     // The translation list as it stands, each line with its catalogue entry.
     std::vector<TransListLine> translationLines() const;
 
 private:
     QWidget* createGeneralTab();
     QWidget* createTranslationsTab();
-    QWidget* createAudioTab();
+    QWidget* createAudioTab(ReciterListModel* reciters);
+    QWidget* createLanguageGroup(QWidget* parent);
     void connectHandlers();
 
     void FormCreate();

@@ -7,6 +7,7 @@
 #include "gui_cases.h"
 #include "reader_setup.h"
 
+#include "core/app/command_line_help.h"
 #include "gui/app/graphics_setup.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <iostream>
 #include <string>
 
 using namespace tilvane;
@@ -39,6 +41,11 @@ int runAll(int repetitions)
 
 int main(int argc, char* argv[])
 {
+    if (const auto answered = answerHelpOrVersion(
+            argc, argv, "tilvane-gui-bench",
+            "Usage: tilvane-gui-bench [--repetitions N]\nTimes the reader's window (offscreen) beside a plain web view and samples the memory of its processes.\n",
+            std::cout))
+        return *answered;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     setUpGraphicsBeforeApplication();
