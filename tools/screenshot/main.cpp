@@ -10,8 +10,10 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
+#include "gui/i18n/interface_language.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/main_window.h"
+#include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include <QDeadlineTimer>
@@ -62,7 +64,8 @@ int main(int argc, char* argv[])
 {
     if (const auto answered = answerHelpOrVersion(
             argc, argv, "tilvane_screenshot",
-            "Usage: tilvane_screenshot [DIR]\nSaves pictures of the reader's windows as PNG files in DIR (default: .).\n",
+            "Usage: tilvane_screenshot [DIR]\nSaves pictures of the reader's windows as PNG files in DIR (default: .), in the\n"
+            "interface language of the settings file or, by default, of the environment (LANGUAGE=id).\n",
             std::cout))
         return *answered;
     InitAppDirs();
@@ -71,6 +74,7 @@ int main(int argc, char* argv[])
     setUpGraphicsBeforeApplication();
     TApplication app(argc, argv);
     const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    applyInterfaceLanguage(QString::fromStdString(loadLanguageSetting()));
 
     TfmSplash splash;
     splash.showAndPaint();
@@ -133,5 +137,15 @@ int main(int argc, char* argv[])
     QTest::keyClicks(suraDialog.edSearch, QStringLiteral("baq"));
     settle();
     saved &= save(suraDialog.grab(), output.filePath(QStringLiteral("sura-dialog.png")));
+    suraDialog.hide();
+
+    TDlgSett settingsDialog(&mainWindow);
+    settingsDialog.show();
+    waitUntilExposed(settingsDialog);
+    settle();
+    saved &= save(settingsDialog.grab(), output.filePath(QStringLiteral("settings.png")));
+    settingsDialog.pgcSettings->setCurrentIndex(settingsDialog.pgcSettings->count() - 1);
+    settle();
+    saved &= save(settingsDialog.grab(), output.filePath(QStringLiteral("settings-audio.png")));
     return saved ? 0 : 1;
 }

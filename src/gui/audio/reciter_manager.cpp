@@ -32,6 +32,10 @@ ReciterManager::ReciterManager(ReciterListModel* model, QWidget* parent)
     lvReciters->setSelectionMode(QAbstractItemView::SingleSelection);
     lvReciters->header()->setSectionResizeMode(ReciterListModel::NameColumn, QHeaderView::Stretch);
     lvReciters->header()->setStretchLastSection(false);
+    lvReciters->header()->setMinimumSectionSize(40);
+    lvReciters->header()->setDefaultSectionSize(70);
+    // The buttons keep their captions whole; the list takes what is left.
+    lvReciters->setMinimumWidth(120);
     btnInstall = new QPushButton(this);
     btnInstall->setObjectName("btnInstallReciters");
     btnRemove = new QPushButton(this);

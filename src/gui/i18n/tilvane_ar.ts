@@ -1,4 +1,187 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Command</source>
+        <translation>الأمر</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>المفاتيح</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>ملف الإعدادات</translation>
+    </message>
+    <message>
+        <source>Recitations</source>
+        <translation>التلاوات</translation>
+    </message>
+    <message>
+        <source>Translation packages</source>
+        <translation>حزم الترجمة</translation>
+    </message>
+    <message>
+        <source>Bookmarks, topics and notes</source>
+        <translation>الإشارات المرجعية والمواضيع والملاحظات</translation>
+    </message>
+    <message>
+        <source>Search index</source>
+        <translation>فهرس البحث</translation>
+    </message>
+    <message>
+        <source>Pages being shown (working folder)</source>
+        <translation>الصفحات المعروضة (مجلد العمل)</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>مساعدة %1</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>البدء</translation>
+    </message>
+    <message>
+        <source>The Quran tab shows one sura at a time: the Arabic text of every aya and, depending on the view chosen in Settings, the transliteration and the translations. Choose a sura and an aya in the boxes at the top and press Go, or pick a sura in the Contents list on the right. Each sura there also opens its introduction (Mukadimah) and its closing words (Penutup).</source>
+        <translation>يعرض تبويب القرآن سورة واحدة في كل مرة: النص العربي لكل آية، ومعه بحسب طريقة العرض المختارة في الإعدادات النصُّ اللاتيني والترجمات. اختر سورة وآية من المربعين في الأعلى ثم اضغط «انتقال»، أو اختر سورة من قائمة المحتويات على الجانب. ولكل سورة هناك أيضًا مقدمتها (Mukadimah) وخاتمتها (Penutup).</translation>
+    </message>
+    <message>
+        <source>The ≡ button at the top right holds every command of the window, with its keys. The same commands, and more, are in the menu that a right click on the page opens.</source>
+        <translation>يضم الزر ≡ في أعلى النافذة كل أوامرها مع مفاتيحها. وتجد الأوامر نفسها وغيرها في القائمة التي تظهر عند النقر بالزر الأيمن على الصفحة.</translation>
+    </message>
+    <message>
+        <source>Reading and moving</source>
+        <translation>القراءة والتنقل</translation>
+    </message>
+    <message>
+        <source>Move aya by aya or sura by sura with the arrow buttons above the page or with the keys below. After the last aya of a sura comes the first aya of the next, and after sura 114 comes sura 1. Select Sura opens a list of all suras that you can filter by typing part of a name or a number.</source>
+        <translation>تنقّل آيةً آية أو سورةً سورة بأزرار الأسهم فوق الصفحة أو بالمفاتيح أدناه. بعد آخر آية في السورة تأتي أول آية من السورة التالية، وبعد السورة 114 تأتي السورة 1. ويفتح «اختيار سورة» قائمة بكل السور يمكنك تصفيتها بكتابة جزء من الاسم أو الرقم.</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation>البحث</translation>
+    </message>
+    <message>
+        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in &quot;double quotes&quot; to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. &quot;Whole words&quot; finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
+        <translation>يفتح Ctrl+F تبويب البحث. اكتب كلمة أو أكثر: تُعرض الآية إذا احتوت عليها كلها بأي ترتيب. ضع الكلمات بين &quot;علامتي تنصيص&quot; لتجدها متتالية بهذا الترتيب. يُعثر على النص العربي بالتشكيل أو بدونه، وعلى النص اللاتيني بعلامات النطق والفواصل العليا أو بدونها. ويقصر خيار «كلمات كاملة» النتائج على الكلمات الكاملة دون أجزائها. ويمكنك حصر البحث في القرآن كله أو السورة المعروضة أو جزء واحد، وفي النص العربي أو اللاتيني أو الترجمات. انقر نقرًا مزدوجًا على نتيجة لقراءتها في موضعها.</translation>
+    </message>
+    <message>
+        <source>Bookmarks and notes</source>
+        <translation>الإشارات المرجعية والملاحظات</translation>
+    </message>
+    <message>
+        <source>Ctrl+D bookmarks the shown aya, or removes its bookmark; a bookmarked aya carries a star. The Topics tab lists your bookmarks, sorted into topics of your own, each with a note you can write. Export and Import save them to a file and read them back, for another computer or a backup.</source>
+        <translation>يضيف Ctrl+D إشارة مرجعية إلى الآية المعروضة أو يزيلها؛ وتحمل الآية ذات الإشارة نجمة. ويعرض تبويب المواضيع إشاراتك مرتبة في مواضيع تنشئها بنفسك، ولكل منها ملاحظة تكتبها. ويحفظها «تصدير» في ملف ويقرؤها «استيراد» من جديد، لحاسوب آخر أو نسخة احتياطية.</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>التلاوة</translation>
+    </message>
+    <message>
+        <source>No recitation comes with the program. A recitation is a set of MP3 files, one per aya, named by sura and aya in three digits each: 001001.mp3 is the first aya of sura 1, 002255.mp3 is aya 255 of sura 2. Many reciters publish such sets on the web.</source>
+        <translation>لا تأتي مع البرنامج أي تلاوة. التلاوة مجموعة ملفات MP3، ملف لكل آية، يُسمّى برقم السورة ورقم الآية في ثلاث خانات لكل منهما: 001001.mp3 هو الآية الأولى من السورة 1، و002255.mp3 هو الآية 255 من السورة 2. وينشر كثير من القراء مجموعات كهذه على الويب.</translation>
+    </message>
+    <message>
+        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
+        <translation>لتثبيت تلاوة اضغط «تثبيت تلاوة…» في تبويب مشغل الصوت، أو «تثبيت…» في الإعدادات › الصوت، وحدّد المصدر: مجلدًا على الويب (عنوانًا مثل https://example.org/reciter/ يضم 001001.mp3 وبقية الملفات)، أو مجلدًا على هذا الحاسوب يضم الملفات مباشرة أو في مجلد لكل سورة (001، 002، …)، أو أرشيف ZIP أو 7z لمجلد كهذا. سمِّ القارئ واختر السور، مثل 1,78-114 أو كلها 1-114. والتثبيت الذي يتوقف في منتصفه يحتفظ بما أنجزه؛ شغّله مرة أخرى لجلب الناقص فقط.</translation>
+    </message>
+    <message>
+        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with &quot;Play Continuously&quot; the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
+        <translation>تعرض الإعدادات › الصوت القراءَ المثبتين مع حجم كل منهم وعدد الآيات لديه، وتتيح إزالتهم واختيار القارئ الذي يُشغَّل. اضغط «تشغيل» في تبويب مشغل الصوت لتسمع الآية المعروضة؛ ومع «تشغيل متواصل» تستمر التلاوة آيةً بعد آية، والخيارات أسفله تكرر الآيات أو نطاقًا منها وتضبط السرعة.</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>الطباعة</translation>
+    </message>
+    <message>
+        <source>&quot;Print…&quot; (Ctrl+P) prints the page in front, the sura or its introduction, and &quot;Save as PDF…&quot; writes it to a PDF file. Both are in the ≡ menu and in the page&apos;s right-click menu.</source>
+        <translation>يطبع «طباعة…» (Ctrl+P) الصفحة المعروضة، السورة أو مقدمتها، ويكتبها «حفظ بصيغة PDF…» في ملف PDF. وكلاهما في القائمة ≡ وفي قائمة النقر بالزر الأيمن على الصفحة.</translation>
+    </message>
+    <message>
+        <source>Where your files are kept</source>
+        <translation>أين تُحفظ ملفاتك</translation>
+    </message>
+    <message>
+        <source>Data sources and licences</source>
+        <translation>مصادر البيانات وتراخيصها</translation>
+    </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later. The Arabic text, the Arabic sura names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian translation, transliteration and sura meanings from the quran-pack package (ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT licence); the Arabic font is SIL Scheherazade (SIL Open Font License). Recitations you install keep the terms of their publishers.</source>
+        <translation>%1 برنامج حر يخضع لرخصة جنو العمومية (GNU General Public License)، الإصدار 3 أو أي إصدار لاحق. النص العربي وأسماء السور بالعربية والترجمات الأخرى من حزمة quran-json (رخصة CC BY-SA 4.0)؛ والترجمة الإندونيسية والنص اللاتيني ومعاني أسماء السور من حزمة quran-pack (رخصة ISC)؛ وفهرس الأجزاء والأحزاب والصفحات والسجدات من حزمة quran-meta (رخصة MIT)؛ والخط العربي هو SIL Scheherazade (رخصة SIL Open Font License). وتبقى التلاوات التي تثبّتها خاضعة لشروط ناشريها.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::HelpPanel</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::ReciterListModel</name>
+    <message>
+        <source>%1 of %2 ayat; %3 of %4 suras complete</source>
+        <translation>%1 من %2 آية؛ %3 من %4 سورة كاملة</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>Reciter</source>
+        <translation>القارئ</translation>
+    </message>
+    <message>
+        <source>Ayat</source>
+        <translation>الآيات</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::ReciterManager</name>
+    <message>
+        <source>&amp;Install…</source>
+        <translation>&amp;تثبيت…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>إ&amp;زالة</translation>
+    </message>
+    <message>
+        <source>&amp;Play this reciter</source>
+        <translation>ت&amp;شغيل هذا القارئ</translation>
+    </message>
+    <message>
+        <source>No recitation installed. Install… takes a web folder, a folder or a ZIP/7z file of per-aya files named like 001001.mp3.</source>
+        <translation>لا توجد تلاوة مثبتة. يقبل «تثبيت…» مجلدًا على الويب أو مجلدًا أو ملف ZIP/7z يضم ملفًا لكل آية باسم مثل 001001.mp3.</translation>
+    </message>
+    <message>
+        <source>No reciter chosen: select one and press &quot;Play this reciter&quot;.</source>
+        <translation>لم يُختر قارئ: حدّد أحدهم ثم اضغط «تشغيل هذا القارئ».</translation>
+    </message>
+    <message>
+        <source>Plays: %1</source>
+        <translation>يُشغَّل: %1</translation>
+    </message>
+    <message>
+        <source>Remove the reciter &quot;%1&quot; and delete its files from this computer?</source>
+        <translation>هل تريد إزالة القارئ «%1» وحذف ملفاته من هذا الحاسوب؟</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TDlgSett</name>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>لغة النظام</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,187 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="id" sourcelanguage="en">
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Command</source>
+        <translation>Perintah</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tombol</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Berkas pengaturan</translation>
+    </message>
+    <message>
+        <source>Recitations</source>
+        <translation>Murotal</translation>
+    </message>
+    <message>
+        <source>Translation packages</source>
+        <translation>Paket terjemahan</translation>
+    </message>
+    <message>
+        <source>Bookmarks, topics and notes</source>
+        <translation>Penanda, topik, dan catatan</translation>
+    </message>
+    <message>
+        <source>Search index</source>
+        <translation>Indeks pencarian</translation>
+    </message>
+    <message>
+        <source>Pages being shown (working folder)</source>
+        <translation>Halaman yang sedang ditampilkan (folder kerja)</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Bantuan %1</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Memulai</translation>
+    </message>
+    <message>
+        <source>The Quran tab shows one sura at a time: the Arabic text of every aya and, depending on the view chosen in Settings, the transliteration and the translations. Choose a sura and an aya in the boxes at the top and press Go, or pick a sura in the Contents list on the right. Each sura there also opens its introduction (Mukadimah) and its closing words (Penutup).</source>
+        <translation>Tab Al-Qur&apos;an menampilkan satu surat setiap kali: teks Arab setiap ayat dan, sesuai tampilan yang dipilih di Pengaturan, transliterasi serta terjemahannya. Pilih surat dan ayat pada kotak di bagian atas lalu tekan Buka, atau pilih surat di Daftar Isi di sebelah kanan. Setiap surat di sana juga membuka pengantarnya (Mukadimah) dan penutupnya (Penutup).</translation>
+    </message>
+    <message>
+        <source>The ≡ button at the top right holds every command of the window, with its keys. The same commands, and more, are in the menu that a right click on the page opens.</source>
+        <translation>Tombol ≡ di kanan atas memuat semua perintah jendela beserta tombol pintasnya. Perintah yang sama, dan lebih banyak lagi, ada di menu yang muncul saat halaman diklik kanan.</translation>
+    </message>
+    <message>
+        <source>Reading and moving</source>
+        <translation>Membaca dan berpindah</translation>
+    </message>
+    <message>
+        <source>Move aya by aya or sura by sura with the arrow buttons above the page or with the keys below. After the last aya of a sura comes the first aya of the next, and after sura 114 comes sura 1. Select Sura opens a list of all suras that you can filter by typing part of a name or a number.</source>
+        <translation>Berpindahlah ayat demi ayat atau surat demi surat dengan tombol panah di atas halaman atau dengan tombol pintas di bawah. Setelah ayat terakhir suatu surat datang ayat pertama surat berikutnya, dan setelah surat 114 datang surat 1. Pilih Surat membuka daftar semua surat yang dapat disaring dengan mengetik sebagian nama atau nomornya.</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation>Mencari</translation>
+    </message>
+    <message>
+        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in &quot;double quotes&quot; to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. &quot;Whole words&quot; finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
+        <translation>Ctrl+F membuka tab Cari. Ketik satu kata atau lebih: sebuah ayat ditemukan bila memuat semuanya, dalam urutan apa pun. Apit kata dengan &quot;tanda kutip&quot; untuk menemukannya berurutan seperti itu. Teks Arab ditemukan dengan atau tanpa harakat, dan transliterasi dengan atau tanpa tanda aksen dan apostrof. &quot;Kata utuh&quot; hanya menemukan kata yang utuh, bukan bagian kata. Batasi pencarian pada seluruh Al-Qur&apos;an, surat yang ditampilkan, atau satu juz, dan pada teks Arab, transliterasi, atau terjemahan. Klik ganda sebuah hasil untuk membacanya di tempatnya.</translation>
+    </message>
+    <message>
+        <source>Bookmarks and notes</source>
+        <translation>Penanda dan catatan</translation>
+    </message>
+    <message>
+        <source>Ctrl+D bookmarks the shown aya, or removes its bookmark; a bookmarked aya carries a star. The Topics tab lists your bookmarks, sorted into topics of your own, each with a note you can write. Export and Import save them to a file and read them back, for another computer or a backup.</source>
+        <translation>Ctrl+D menandai ayat yang ditampilkan, atau menghapus penandanya; ayat yang ditandai diberi bintang. Tab Topik memuat penanda Anda, dikelompokkan dalam topik buatan Anda sendiri, masing-masing dengan catatan yang bisa Anda tulis. Ekspor dan Impor menyimpannya ke berkas dan membacanya kembali, untuk komputer lain atau cadangan.</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>Murotal</translation>
+    </message>
+    <message>
+        <source>No recitation comes with the program. A recitation is a set of MP3 files, one per aya, named by sura and aya in three digits each: 001001.mp3 is the first aya of sura 1, 002255.mp3 is aya 255 of sura 2. Many reciters publish such sets on the web.</source>
+        <translation>Program ini tidak menyertakan murotal. Murotal adalah kumpulan berkas MP3, satu per ayat, yang dinamai dengan nomor surat dan ayat masing-masing tiga angka: 001001.mp3 adalah ayat pertama surat 1, 002255.mp3 adalah ayat 255 surat 2. Banyak qari menerbitkan kumpulan seperti ini di web.</translation>
+    </message>
+    <message>
+        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
+        <translation>Untuk memasangnya, tekan &quot;Pasang murotal…&quot; di tab Pemutar Audio, atau Pasang… di Pengaturan › Audio, lalu berikan sumbernya: folder web (alamat seperti https://example.org/reciter/ yang memuat 001001.mp3 dan berkas lainnya), folder di komputer ini yang memuat berkas-berkas itu langsung atau dalam satu folder per surat (001, 002, …), atau arsip ZIP atau 7z dari folder seperti itu. Beri nama qari dan pilih suratnya, misalnya 1,78-114 atau semuanya 1-114. Pemasangan yang terhenti di tengah jalan menyimpan apa yang sudah ada; jalankan lagi untuk mengambil yang belum ada saja.</translation>
+    </message>
+    <message>
+        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with &quot;Play Continuously&quot; the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
+        <translation>Pengaturan › Audio menampilkan qari yang terpasang beserta ukurannya dan jumlah ayat yang dimuatnya, dapat menghapusnya, dan memilih qari yang diputar. Tekan Putar di tab Pemutar Audio untuk mendengarkan ayat yang ditampilkan; dengan &quot;Putar Terus&quot; bacaan berlanjut ayat demi ayat, dan pilihan di bawahnya mengulang ayat atau rentang ayat serta mengatur kecepatan.</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Mencetak</translation>
+    </message>
+    <message>
+        <source>&quot;Print…&quot; (Ctrl+P) prints the page in front, the sura or its introduction, and &quot;Save as PDF…&quot; writes it to a PDF file. Both are in the ≡ menu and in the page&apos;s right-click menu.</source>
+        <translation>&quot;Cetak…&quot; (Ctrl+P) mencetak halaman yang tampil, yaitu surat atau pengantarnya, dan &quot;Simpan sebagai PDF…&quot; menuliskannya ke berkas PDF. Keduanya ada di menu ≡ dan di menu klik kanan halaman.</translation>
+    </message>
+    <message>
+        <source>Where your files are kept</source>
+        <translation>Tempat berkas Anda disimpan</translation>
+    </message>
+    <message>
+        <source>Data sources and licences</source>
+        <translation>Sumber data dan lisensi</translation>
+    </message>
+    <message>
+        <source>%1 is free software under the GNU General Public License, version 3 or later. The Arabic text, the Arabic sura names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian translation, transliteration and sura meanings from the quran-pack package (ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT licence); the Arabic font is SIL Scheherazade (SIL Open Font License). Recitations you install keep the terms of their publishers.</source>
+        <translation>%1 adalah perangkat lunak bebas di bawah GNU General Public License, versi 3 atau yang lebih baru. Teks Arab, nama surat berbahasa Arab, dan terjemahan lainnya berasal dari paket quran-json (lisensi CC BY-SA 4.0); terjemahan bahasa Indonesia, transliterasi, dan arti nama surat dari paket quran-pack (lisensi ISC); indeks juz, hizb, halaman, dan sajdah dari paket quran-meta (lisensi MIT); huruf Arabnya adalah SIL Scheherazade (SIL Open Font License). Murotal yang Anda pasang tetap mengikuti ketentuan penerbitnya.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::HelpPanel</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::ReciterListModel</name>
+    <message>
+        <source>%1 of %2 ayat; %3 of %4 suras complete</source>
+        <translation>%1 dari %2 ayat; %3 dari %4 surat lengkap</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 dari %2</translation>
+    </message>
+    <message>
+        <source>Reciter</source>
+        <translation>Qari</translation>
+    </message>
+    <message>
+        <source>Ayat</source>
+        <translation>Ayat</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Ukuran</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::ReciterManager</name>
+    <message>
+        <source>&amp;Install…</source>
+        <translation>&amp;Pasang…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Hapus</translation>
+    </message>
+    <message>
+        <source>&amp;Play this reciter</source>
+        <translation>&amp;Putar qari ini</translation>
+    </message>
+    <message>
+        <source>No recitation installed. Install… takes a web folder, a folder or a ZIP/7z file of per-aya files named like 001001.mp3.</source>
+        <translation>Belum ada murotal yang terpasang. Pasang… menerima folder web, folder, atau berkas ZIP/7z berisi berkas per ayat dengan nama seperti 001001.mp3.</translation>
+    </message>
+    <message>
+        <source>No reciter chosen: select one and press &quot;Play this reciter&quot;.</source>
+        <translation>Belum ada qari yang dipilih: pilih satu lalu tekan &quot;Putar qari ini&quot;.</translation>
+    </message>
+    <message>
+        <source>Plays: %1</source>
+        <translation>Diputar: %1</translation>
+    </message>
+    <message>
+        <source>Remove the reciter &quot;%1&quot; and delete its files from this computer?</source>
+        <translation>Hapus qari &quot;%1&quot; beserta berkasnya dari komputer ini?</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TDlgSett</name>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Ikuti sistem</translation>
+    </message>
+</context>
 </TS>
