@@ -3,6 +3,7 @@
 #include "core/app/settings.h"
 #include "core/audio/reciter_layout.h"
 #include "gui/app/qt_text.h"
+#include "gui/i18n/live_text.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,13 +19,15 @@ ReciterPanel::ReciterPanel(QWidget* parent)
     setObjectName("panReciter");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    lblNoRecitation = new QLabel("No recitation installed", this);
+    lblNoRecitation = new QLabel(this);
+    keepTranslatedText(lblNoRecitation, [] { return tr("No recitation installed"); });
     lblNoRecitation->setObjectName("lblNoRecitation");
     lblNoRecitation->setWordWrap(true);
     cbReciter = new QComboBox(this);
     cbReciter->setObjectName("cbReciter");
-    cbReciter->setToolTip("Reciter");
-    btnInstallReciter = new QPushButton(QStringLiteral("Install recitation\u2026"), this);
+    keepTranslated(cbReciter, [this] { cbReciter->setToolTip(tr("Reciter")); });
+    btnInstallReciter = new QPushButton(this);
+    keepTranslatedText(btnInstallReciter, [] { return tr("Install recitation\u2026"); });
     btnInstallReciter->setObjectName("btnInstallReciter");
     layout->addWidget(lblNoRecitation);
     layout->addWidget(cbReciter);

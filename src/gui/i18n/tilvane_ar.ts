@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Last Update: %1</source>
+        <translation>آخر تحديث: %1</translation>
+    </message>
+    <message>
+        <source>Tilvane is a free desktop Quran reader, built on openly licensed Quran text and translation data, for everyone who wants to read the Quran and listen to its recitation on a computer of their own.</source>
+        <translation>Tilvane برنامج حر لقراءة القرآن على الحاسوب، مبني على نص القرآن وبيانات ترجمات ذات تراخيص مفتوحة، لكل من يريد قراءة القرآن والاستماع إلى تلاوته على حاسوبه الخاص.</translation>
+    </message>
+    <message>
+        <source>Thank you for your kindness in evaluating and using this program.</source>
+        <translation>شكرًا لتفضلك بتجربة هذا البرنامج واستخدامه.</translation>
+    </message>
+    <message>
+        <source>The Tilvane developers</source>
+        <translation>مطوّرو Tilvane</translation>
+    </message>
+    <message>
+        <source>Your suggestions are most welcome, you can reach me at:</source>
+        <translation>نرحب باقتراحاتك، ويمكنك مراسلتنا على:</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>التوزيع</translation>
+    </message>
+    <message>
+        <source>Tilvane is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. The Arabic text, the Arabic sura names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian translation, transliteration and sura meanings from the quran-pack package (ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT licence); the Arabic font is SIL Scheherazade (SIL Open Font License).</source>
+        <translation>Tilvane برنامج حر: يمكنك إعادة توزيعه و/أو تعديله وفق شروط رخصة جنو العمومية (GNU General Public License) كما نشرتها مؤسسة البرمجيات الحرة، إما الإصدار 3 من الرخصة أو (حسب اختيارك) أي إصدار لاحق. النص العربي وأسماء السور بالعربية والترجمات الأخرى من حزمة quran-json (رخصة CC BY-SA 4.0)؛ والترجمة الإندونيسية والنص اللاتيني ومعاني أسماء السور من حزمة quran-pack (رخصة ISC)؛ وفهرس الأجزاء والأحزاب والصفحات والسجدات من حزمة quran-meta (رخصة MIT)؛ والخط العربي هو SIL Scheherazade (رخصة SIL Open Font License).</translation>
+    </message>
+    <message>
+        <source>You may give away or sell copies, alone or together with other products, as long as you pass on the same freedoms and the source code under the same licence; its full text comes with the program (LICENSE, or /usr/share/common-licenses/GPL-3 on Debian). %1.</source>
+        <translation>يجوز لك توزيع نسخ منه مجانًا أو بيعها، وحدها أو مع منتجات أخرى، ما دمت تنقل الحريات نفسها والشفرة المصدرية بالرخصة نفسها؛ ونصها الكامل مرفق بالبرنامج (LICENSE، أو /usr/share/common-licenses/GPL-3 على دبيان). %1.</translation>
+    </message>
+    <message>
+        <source>Disclaimer of Warranty</source>
+        <translation>إخلاء المسؤولية عن الضمان</translation>
+    </message>
+    <message>
+        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED &quot;AS IS&quot;, WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
+        <translation>يُقدَّم هذا البرنامج والملفات المرافقة له «كما هي» دون أي ضمان من أي نوع، صريحًا كان أو ضمنيًا. وتقع مخاطر استخدام هذا البرنامج كاملةً عليك أنت، المستخدم.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHandler</name>
+    <message>
+        <source>Unexpected error</source>
+        <translation>خطأ غير متوقع</translation>
+    </message>
+</context>
+<context>
     <name>HelpText</name>
     <message>
         <source>Command</source>
@@ -113,10 +163,99 @@
     </message>
 </context>
 <context>
+    <name>TColorPicker</name>
+    <message>
+        <source>Choose a colour</source>
+        <translation>اختر لونًا</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Put back the default colour</source>
+        <translation>استعادة اللون الافتراضي</translation>
+    </message>
+</context>
+<context>
+    <name>ViewStyle</name>
+    <message>
+        <source>Arabic and Translations</source>
+        <translation>العربية والترجمات</translation>
+    </message>
+    <message>
+        <source>Arabic Only</source>
+        <translation>العربية فقط</translation>
+    </message>
+    <message>
+        <source>Arabic Only 1 Aya per-Line</source>
+        <translation>العربية فقط، آية في كل سطر</translation>
+    </message>
+    <message>
+        <source>Translations Only</source>
+        <translation>الترجمات فقط</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::HelpPanel</name>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::RecitationOptionsPanel</name>
+    <message>
+        <source>Without end</source>
+        <translation>بلا نهاية</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 مرات</translation>
+    </message>
+    <message>
+        <source>As long as the aya</source>
+        <translation>بقدر مدة الآية</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>Repeat a ra&amp;nge of ayat</source>
+        <translation>تكرار &amp;نطاق من الآيات</translation>
+    </message>
+    <message>
+        <source>sura:aya</source>
+        <translation>سورة:آية</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>ال&amp;سرعة:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat aya:</source>
+        <translation>ت&amp;كرار الآية:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;use after:</source>
+        <translation>ت&amp;وقف بعدها:</translation>
+    </message>
+    <message>
+        <source>From, to:</source>
+        <translation>من، إلى:</translation>
+    </message>
+    <message>
+        <source>&amp;Times:</source>
+        <translation>عدد ال&amp;مرات:</translation>
     </message>
 </context>
 <context>
@@ -174,6 +313,21 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterPanel</name>
+    <message>
+        <source>No recitation installed</source>
+        <translation>لا توجد تلاوة مثبتة</translation>
+    </message>
+    <message>
+        <source>Reciter</source>
+        <translation>القارئ</translation>
+    </message>
+    <message>
+        <source>Install recitation…</source>
+        <translation>تثبيت تلاوة…</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::TDlgSett</name>
     <message>
         <source>Language</source>
@@ -182,6 +336,140 @@
     <message>
         <source>System</source>
         <translation>لغة النظام</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source> General </source>
+        <translation> عام </translation>
+    </message>
+    <message>
+        <source> Translations </source>
+        <translation> الترجمات </translation>
+    </message>
+    <message>
+        <source> Audio </source>
+        <translation> الصوت </translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>ال&amp;افتراضي</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;تطبيق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Quran View</source>
+        <translation>عرض القرآن</translation>
+    </message>
+    <message>
+        <source>Arabic Latin Color</source>
+        <translation>لون النص اللاتيني</translation>
+    </message>
+    <message>
+        <source>Arabic Font</source>
+        <translation>الخط العربي</translation>
+    </message>
+    <message>
+        <source>Size (px)</source>
+        <translation>الحجم (بكسل)</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>if available.</source>
+        <translation>إن وُجد.</translation>
+    </message>
+    <message>
+        <source>Translation Font</source>
+        <translation>خط الترجمة</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>&amp;Enable</source>
+        <translation>ت&amp;فعيل</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Select translations to be display:</source>
+        <translation>اختر الترجمات المعروضة:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>تفعيل</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TDlgSrchSura</name>
+    <message>
+        <source>Select Sura Name</source>
+        <translation>اختيار اسم السورة</translation>
+    </message>
+    <message>
+        <source>Sura Name:</source>
+        <translation>اسم السورة:</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>ب&amp;حث</translation>
+    </message>
+    <message>
+        <source>Idx</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Sura Name</source>
+        <translation>اسم السورة</translation>
+    </message>
+    <message>
+        <source>Aya Count</source>
+        <translation>عدد الآيات</translation>
+    </message>
+    <message>
+        <source>Descent</source>
+        <translation>النزول</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Sura Name: %1 not found!</source>
+        <translation>اسم السورة: لم يُعثر على %1!</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TfmSplash</name>
+    <message>
+        <source>Free software. Loading...</source>
+        <translation>برنامج حر. جارٍ التحميل...</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id" sourcelanguage="en">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Last Update: %1</source>
+        <translation>Pembaruan Terakhir: %1</translation>
+    </message>
+    <message>
+        <source>Tilvane is a free desktop Quran reader, built on openly licensed Quran text and translation data, for everyone who wants to read the Quran and listen to its recitation on a computer of their own.</source>
+        <translation>Tilvane adalah aplikasi pembaca Al-Qur&apos;an bebas untuk komputer desktop, dibangun di atas teks Al-Qur&apos;an dan data terjemahan berlisensi terbuka, bagi siapa saja yang ingin membaca Al-Qur&apos;an dan mendengarkan bacaannya di komputer sendiri.</translation>
+    </message>
+    <message>
+        <source>Thank you for your kindness in evaluating and using this program.</source>
+        <translation>Terima kasih atas kesediaan Anda mencoba dan menggunakan program ini.</translation>
+    </message>
+    <message>
+        <source>The Tilvane developers</source>
+        <translation>Para pengembang Tilvane</translation>
+    </message>
+    <message>
+        <source>Your suggestions are most welcome, you can reach me at:</source>
+        <translation>Saran Anda sangat kami harapkan, hubungi kami di:</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribusi</translation>
+    </message>
+    <message>
+        <source>Tilvane is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. The Arabic text, the Arabic sura names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian translation, transliteration and sura meanings from the quran-pack package (ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT licence); the Arabic font is SIL Scheherazade (SIL Open Font License).</source>
+        <translation>Tilvane adalah perangkat lunak bebas: Anda boleh menyebarluaskan dan/atau mengubahnya menurut ketentuan GNU General Public License yang diterbitkan oleh Free Software Foundation, baik versi 3 maupun (sesuai pilihan Anda) versi yang lebih baru. Teks Arab, nama surat berbahasa Arab, dan terjemahan lainnya berasal dari paket quran-json (lisensi CC BY-SA 4.0); terjemahan bahasa Indonesia, transliterasi, dan arti nama surat dari paket quran-pack (lisensi ISC); indeks juz, hizb, halaman, dan sajdah dari paket quran-meta (lisensi MIT); huruf Arabnya adalah SIL Scheherazade (SIL Open Font License).</translation>
+    </message>
+    <message>
+        <source>You may give away or sell copies, alone or together with other products, as long as you pass on the same freedoms and the source code under the same licence; its full text comes with the program (LICENSE, or /usr/share/common-licenses/GPL-3 on Debian). %1.</source>
+        <translation>Anda boleh membagikan atau menjual salinannya, sendiri maupun bersama produk lain, selama Anda meneruskan kebebasan yang sama dan kode sumbernya dengan lisensi yang sama; teks lengkapnya disertakan bersama program (LICENSE, atau /usr/share/common-licenses/GPL-3 di Debian). %1.</translation>
+    </message>
+    <message>
+        <source>Disclaimer of Warranty</source>
+        <translation>Penafian Jaminan</translation>
+    </message>
+    <message>
+        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED &quot;AS IS&quot;, WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
+        <translation>PERANGKAT LUNAK INI BESERTA BERKAS PENYERTANYA DISEDIAKAN &quot;APA ADANYA&quot;, TANPA JAMINAN APA PUN, BAIK TERSURAT MAUPUN TERSIRAT. SELURUH RISIKO PENGGUNAAN PERANGKAT LUNAK INI ADA PADA ANDA, PENGGUNA.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHandler</name>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Galat tak terduga</translation>
+    </message>
+</context>
+<context>
     <name>HelpText</name>
     <message>
         <source>Command</source>
@@ -113,10 +163,99 @@
     </message>
 </context>
 <context>
+    <name>TColorPicker</name>
+    <message>
+        <source>Choose a colour</source>
+        <translation>Pilih warna</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>Put back the default colour</source>
+        <translation>Kembalikan warna bawaan</translation>
+    </message>
+</context>
+<context>
+    <name>ViewStyle</name>
+    <message>
+        <source>Arabic and Translations</source>
+        <translation>Arab dan Terjemahan</translation>
+    </message>
+    <message>
+        <source>Arabic Only</source>
+        <translation>Arab Saja</translation>
+    </message>
+    <message>
+        <source>Arabic Only 1 Aya per-Line</source>
+        <translation>Arab Saja, 1 Ayat per Baris</translation>
+    </message>
+    <message>
+        <source>Translations Only</source>
+        <translation>Terjemahan Saja</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::HelpPanel</name>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::RecitationOptionsPanel</name>
+    <message>
+        <source>Without end</source>
+        <translation>Tanpa henti</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Sekali</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 kali</translation>
+    </message>
+    <message>
+        <source>As long as the aya</source>
+        <translation>Selama ayatnya</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>Repeat a ra&amp;nge of ayat</source>
+        <translation>Ulangi rent&amp;ang ayat</translation>
+    </message>
+    <message>
+        <source>sura:aya</source>
+        <translation>surat:ayat</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>&amp;Kecepatan:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat aya:</source>
+        <translation>&amp;Ulangi ayat:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;use after:</source>
+        <translation>&amp;Jeda setelahnya:</translation>
+    </message>
+    <message>
+        <source>From, to:</source>
+        <translation>Dari, sampai:</translation>
+    </message>
+    <message>
+        <source>&amp;Times:</source>
+        <translation>&amp;Sebanyak:</translation>
     </message>
 </context>
 <context>
@@ -174,6 +313,21 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterPanel</name>
+    <message>
+        <source>No recitation installed</source>
+        <translation>Belum ada murotal yang terpasang</translation>
+    </message>
+    <message>
+        <source>Reciter</source>
+        <translation>Qari</translation>
+    </message>
+    <message>
+        <source>Install recitation…</source>
+        <translation>Pasang murotal…</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::TDlgSett</name>
     <message>
         <source>Language</source>
@@ -182,6 +336,140 @@
     <message>
         <source>System</source>
         <translation>Ikuti sistem</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Pengaturan</translation>
+    </message>
+    <message>
+        <source> General </source>
+        <translation> Umum </translation>
+    </message>
+    <message>
+        <source> Translations </source>
+        <translation> Terjemahan </translation>
+    </message>
+    <message>
+        <source> Audio </source>
+        <translation> Audio </translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Bawaan</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Terapkan</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Batal</translation>
+    </message>
+    <message>
+        <source>Quran View</source>
+        <translation>Tampilan Al-Qur&apos;an</translation>
+    </message>
+    <message>
+        <source>Arabic Latin Color</source>
+        <translation>Warna Latin</translation>
+    </message>
+    <message>
+        <source>Arabic Font</source>
+        <translation>Huruf Arab</translation>
+    </message>
+    <message>
+        <source>Size (px)</source>
+        <translation>Ukuran (px)</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Warna</translation>
+    </message>
+    <message>
+        <source>if available.</source>
+        <translation>jika tersedia.</translation>
+    </message>
+    <message>
+        <source>Translation Font</source>
+        <translation>Huruf Terjemahan</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>&amp;Enable</source>
+        <translation>&amp;Aktifkan</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Naikkan</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Turunkan</translation>
+    </message>
+    <message>
+        <source>Select translations to be display:</source>
+        <translation>Pilih terjemahan yang ditampilkan:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktifkan</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktifkan</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TDlgSrchSura</name>
+    <message>
+        <source>Select Sura Name</source>
+        <translation>Pilih Nama Surat</translation>
+    </message>
+    <message>
+        <source>Sura Name:</source>
+        <translation>Nama Surat:</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Cari</translation>
+    </message>
+    <message>
+        <source>Idx</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Sura Name</source>
+        <translation>Nama Surat</translation>
+    </message>
+    <message>
+        <source>Aya Count</source>
+        <translation>Jumlah Ayat</translation>
+    </message>
+    <message>
+        <source>Descent</source>
+        <translation>Turun di</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Batal</translation>
+    </message>
+    <message>
+        <source>Sura Name: %1 not found!</source>
+        <translation>Nama surat: %1 tidak ditemukan!</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TfmSplash</name>
+    <message>
+        <source>Free software. Loading...</source>
+        <translation>Perangkat lunak bebas. Memuat...</translation>
     </message>
 </context>
 </TS>

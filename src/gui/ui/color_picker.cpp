@@ -1,6 +1,7 @@
 #include "gui/ui/color_picker.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,11 +28,11 @@ TColorPicker::TColorPicker(TColor defaultColour, QWidget* parent)
     m_preview->setFixedSize(40, 19);
     m_preview->setAutoFillBackground(true);
     m_choose = new QPushButton("...", this);
-    m_choose->setToolTip("Choose a colour");
+    m_choose->setToolTip(QCoreApplication::translate("TColorPicker", "Choose a colour"));
     m_choose->setFixedWidth(28);
     m_choose->setAutoDefault(false);
-    m_none = new QPushButton("None", this);
-    m_none->setToolTip("Put back the default colour");
+    m_none = new QPushButton(QCoreApplication::translate("TColorPicker", "None"), this);
+    m_none->setToolTip(QCoreApplication::translate("TColorPicker", "Put back the default colour"));
     m_none->setFixedWidth(44);
     m_none->setAutoDefault(false);
 

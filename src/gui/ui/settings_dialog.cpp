@@ -10,6 +10,7 @@
 #include "gui/audio/reciter_list_model.h"
 #include "gui/audio/reciter_manager.h"
 #include "gui/i18n/interface_language.h"
+#include "gui/i18n/view_style_label.h"
 #include "gui/ui/color_picker.h"
 
 #include <QComboBox>
@@ -94,7 +95,7 @@ TDlgSett::TDlgSett(QWidget* owner, ReciterListModel* reciters)
     : QDialog(owner)
 {
     setObjectName("DlgSett");
-    setWindowTitle("Settings");
+    setWindowTitle(tr("Settings"));
     QFont font = tahomaFont();
     font.setPointSize(kDesignFontPoints);
     setFont(font);
@@ -102,14 +103,14 @@ TDlgSett::TDlgSett(QWidget* owner, ReciterListModel* reciters)
 
     pgcSettings = new QTabWidget(this);
     pgcSettings->setObjectName("pgcSettings");
-    pgcSettings->addTab(createGeneralTab(), " General ");
-    pgcSettings->addTab(createTranslationsTab(), " Translations ");
-    pgcSettings->addTab(createAudioTab(reciters != nullptr ? reciters : new ReciterListModel(this)), " Audio ");
+    pgcSettings->addTab(createGeneralTab(), tr(" General "));
+    pgcSettings->addTab(createTranslationsTab(), tr(" Translations "));
+    pgcSettings->addTab(createAudioTab(reciters != nullptr ? reciters : new ReciterListModel(this)), tr(" Audio "));
 
-    btnDefault = button(this, "btnDefault", "&Default");
-    btnOK = button(this, "btnOK", "&Apply");
+    btnDefault = button(this, "btnDefault", tr("&Default"));
+    btnOK = button(this, "btnOK", tr("&Apply"));
     btnOK->setDefault(true);
-    btnCancel = button(this, "btnCancel", "&Cancel");
+    btnCancel = button(this, "btnCancel", tr("&Cancel"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(btnDefault);
     bottom->addStretch(1);
@@ -129,10 +130,10 @@ QWidget* TDlgSett::createGeneralTab()
     auto* tab = new QWidget;
     tab->setObjectName("tabGeneral");
 
-    auto* viewGroup = new QGroupBox("Quran View", tab);
+    auto* viewGroup = new QGroupBox(tr("Quran View"), tab);
     cbbQuranView = new QComboBox(viewGroup);
     cbbQuranView->setObjectName("cbbQuranView");
-    const QString widestLabel = "Arabic Latin Color";
+    const QString widestLabel = tr("Arabic Latin Color");
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
@@ -140,35 +141,35 @@ QWidget* TDlgSett::createGeneralTab()
     topRow->addWidget(viewGroup, 3);
     topRow->addWidget(createLanguageGroup(tab), 2);
 
-    auto* arabicGroup = new QGroupBox("Arabic Font", tab);
+    auto* arabicGroup = new QGroupBox(tr("Arabic Font"), tab);
     nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
     nclrArbFontCol = colourPicker(arabicGroup, "nclrArbFontCol", kDefaultArabicFontColor);
     nclrArabicLatinFontColor = colourPicker(arabicGroup, "nclrArabicLatinFontColor", kDefaultArabicLatinFontColor);
     auto* arabicLayout = groupGrid(arabicGroup, labelWidth);
-    arabicLayout->addWidget(new QLabel("Size (px)", arabicGroup), 0, 0);
+    arabicLayout->addWidget(new QLabel(tr("Size (px)"), arabicGroup), 0, 0);
     arabicLayout->addWidget(nseArbFontSz, 0, 1, Qt::AlignLeft);
-    arabicLayout->addWidget(new QLabel("Color", arabicGroup), 1, 0);
+    arabicLayout->addWidget(new QLabel(tr("Color"), arabicGroup), 1, 0);
     arabicLayout->addWidget(nclrArbFontCol, 1, 1);
     arabicLayout->addWidget(new QLabel(widestLabel, arabicGroup), 2, 0);
     auto* latinRow = new QHBoxLayout;
     latinRow->addWidget(nclrArabicLatinFontColor);
     latinRow->addSpacing(4);
-    latinRow->addWidget(new QLabel("if available.", arabicGroup));
+    latinRow->addWidget(new QLabel(tr("if available."), arabicGroup));
     latinRow->addStretch(1);
     arabicLayout->addLayout(latinRow, 2, 1);
 
-    auto* transGroup = new QGroupBox("Translation Font", tab);
+    auto* transGroup = new QGroupBox(tr("Translation Font"), tab);
     nfcTransFontName = new QFontComboBox(transGroup);
     nfcTransFontName->setObjectName("nfcTransFontName");
     nfcTransFontName->setEditable(false);
     nseTransFontSize = fontSizeBox(transGroup, "nseTransFontSize");
     nclrTransFontColor = colourPicker(transGroup, "nclrTransFontColor", kDefaultTransFontColor);
     auto* transLayout = groupGrid(transGroup, labelWidth);
-    transLayout->addWidget(new QLabel("Name", transGroup), 0, 0);
+    transLayout->addWidget(new QLabel(tr("Name"), transGroup), 0, 0);
     transLayout->addWidget(nfcTransFontName, 0, 1);
-    transLayout->addWidget(new QLabel("Size (px)", transGroup), 1, 0);
+    transLayout->addWidget(new QLabel(tr("Size (px)"), transGroup), 1, 0);
     transLayout->addWidget(nseTransFontSize, 1, 1, Qt::AlignLeft);
-    transLayout->addWidget(new QLabel("Color", transGroup), 2, 0);
+    transLayout->addWidget(new QLabel(tr("Color"), transGroup), 2, 0);
     transLayout->addWidget(nclrTransFontColor, 2, 1);
 
     auto* layout = new QVBoxLayout(tab);
@@ -187,9 +188,9 @@ QWidget* TDlgSett::createTranslationsTab()
     chklstTranslations = new QListWidget(tab);
     chklstTranslations->setObjectName("chklstTranslations");
     chklstTranslations->setSelectionMode(QAbstractItemView::SingleSelection);
-    btnEnable = button(tab, "btnEnable", "&Enable");
-    btnMoveUp = button(tab, "btnMoveUp", "Move Up");
-    btnMoveDn = button(tab, "btnMoveDn", "Move Down");
+    btnEnable = button(tab, "btnEnable", tr("&Enable"));
+    btnMoveUp = button(tab, "btnMoveUp", tr("Move Up"));
+    btnMoveDn = button(tab, "btnMoveDn", tr("Move Down"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(btnEnable);
@@ -201,7 +202,7 @@ QWidget* TDlgSett::createTranslationsTab()
     row->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(new QLabel("Select translations to be display:", tab));
+    layout->addWidget(new QLabel(tr("Select translations to be display:"), tab));
     layout->addLayout(row, 1);
     return tab;
 }
@@ -267,7 +268,7 @@ void TDlgSett::FormCreate()
     SettingsChanged = false;
     cbbQuranView->clear();
     for (std::string_view name : ViewStyleNames)
-        cbbQuranView->addItem(toQString(name));
+        cbbQuranView->addItem(viewStyleLabel(name));
     cbbQuranView->setCurrentIndex(AppSet.ViewStyle);
 
     nseArbFontSz->setValue(AppSet.ArabicFontSize);
@@ -324,7 +325,7 @@ void TDlgSett::chklstTranslationsClick()
 {
     const int row = chklstTranslations->currentRow();
     const QListWidgetItem* item = chklstTranslations->currentItem();
-    btnEnable->setText(item != nullptr && item->checkState() == Qt::Checked ? "Disable" : "Enable");
+    btnEnable->setText(item != nullptr && item->checkState() == Qt::Checked ? tr("Disable") : tr("Enable"));
     btnEnable->setEnabled(item != nullptr);
     btnMoveUp->setEnabled(item != nullptr && row != 0);
     btnMoveDn->setEnabled(item != nullptr && row + 1 != chklstTranslations->count());
