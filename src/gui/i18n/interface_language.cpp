@@ -15,9 +15,9 @@ QString s_current = QStringLiteral("en");
 QTranslator* s_program = nullptr;
 QTranslator* s_qt = nullptr;
 
-// Replaces *slot by a translator loaded from file in folder, or leaves it empty when there
-// is none (English, or a language Qt itself has no translation for).
-void replaceTranslator(QTranslator*& slot, const QString& file, const QString& folder)
+// Replaces *slot by a translator loaded from file in the first of folders that has it, or
+// leaves it empty when there is none (English).
+void replaceTranslator(QTranslator*& slot, const QString& file, const QStringList& folders)
 {
     if (slot != nullptr) {
         QCoreApplication::removeTranslator(slot);
@@ -27,10 +27,13 @@ void replaceTranslator(QTranslator*& slot, const QString& file, const QString& f
     if (file.isEmpty())
         return;
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(file, folder) && QCoreApplication::installTranslator(translator))
-        slot = translator;
-    else
-        delete translator;
+    for (const QString& folder : folders) {
+        if (translator->load(file, folder) && QCoreApplication::installTranslator(translator)) {
+            slot = translator;
+            return;
+        }
+    }
+    delete translator;
 }
 
 } // namespace
@@ -53,10 +56,10 @@ void applyInterfaceLanguage(const QString& setting)
 {
     const QString language = interfaceLanguageFor(setting);
     const bool english = language == QLatin1String("en");
-    replaceTranslator(s_program, english ? QString() : QStringLiteral("tilvane_") + language,
-                      QStringLiteral(":/i18n"));
+    replaceTranslator(s_program, english ? QString() : QStringLiteral("tilvane_") + language, {QStringLiteral(":/i18n")});
+    // Qt's own translation where the system has it, else the one the reader brings.
     replaceTranslator(s_qt, english ? QString() : QStringLiteral("qtbase_") + language,
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+                      {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/i18n")});
     s_current = language;
     QGuiApplication::setLayoutDirection(language == QLatin1String("ar") ? Qt::RightToLeft : Qt::LeftToRight);
 }

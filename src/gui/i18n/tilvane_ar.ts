@@ -40,8 +40,35 @@
         <translation>إخلاء المسؤولية عن الضمان</translation>
     </message>
     <message>
-        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED &quot;AS IS&quot;, WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
+        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
         <translation>يُقدَّم هذا البرنامج والملفات المرافقة له «كما هي» دون أي ضمان من أي نوع، صريحًا كان أو ضمنيًا. وتقع مخاطر استخدام هذا البرنامج كاملةً عليك أنت، المستخدم.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandMenu</name>
+    <message>
+        <source>Quran</source>
+        <translation>القرآن</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>انتقال</translation>
+    </message>
+    <message>
+        <source>Recitation</source>
+        <translation>التلاوة</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>الإشارات المرجعية</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>المساعدة</translation>
     </message>
 </context>
 <context>
@@ -114,8 +141,8 @@
         <translation>البحث</translation>
     </message>
     <message>
-        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in &quot;double quotes&quot; to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. &quot;Whole words&quot; finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
-        <translation>يفتح Ctrl+F تبويب البحث. اكتب كلمة أو أكثر: تُعرض الآية إذا احتوت عليها كلها بأي ترتيب. ضع الكلمات بين &quot;علامتي تنصيص&quot; لتجدها متتالية بهذا الترتيب. يُعثر على النص العربي بالتشكيل أو بدونه، وعلى النص اللاتيني بعلامات النطق والفواصل العليا أو بدونها. ويقصر خيار «كلمات كاملة» النتائج على الكلمات الكاملة دون أجزائها. ويمكنك حصر البحث في القرآن كله أو السورة المعروضة أو جزء واحد، وفي النص العربي أو اللاتيني أو الترجمات. انقر نقرًا مزدوجًا على نتيجة لقراءتها في موضعها.</translation>
+        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in "double quotes" to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. "Whole words" finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
+        <translation>يفتح Ctrl+F تبويب البحث. اكتب كلمة أو أكثر: تُعرض الآية إذا احتوت عليها كلها بأي ترتيب. ضع الكلمات بين "علامتي تنصيص" لتجدها متتالية بهذا الترتيب. يُعثر على النص العربي بالتشكيل أو بدونه، وعلى النص اللاتيني بعلامات النطق والفواصل العليا أو بدونها. ويقصر خيار «كلمات كاملة» النتائج على الكلمات الكاملة دون أجزائها. ويمكنك حصر البحث في القرآن كله أو السورة المعروضة أو جزء واحد، وفي النص العربي أو اللاتيني أو الترجمات. انقر نقرًا مزدوجًا على نتيجة لقراءتها في موضعها.</translation>
     </message>
     <message>
         <source>Bookmarks and notes</source>
@@ -134,11 +161,11 @@
         <translation>لا تأتي مع البرنامج أي تلاوة. التلاوة مجموعة ملفات MP3، ملف لكل آية، يُسمّى برقم السورة ورقم الآية في ثلاث خانات لكل منهما: 001001.mp3 هو الآية الأولى من السورة 1، و002255.mp3 هو الآية 255 من السورة 2. وينشر كثير من القراء مجموعات كهذه على الويب.</translation>
     </message>
     <message>
-        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
+        <source>To install one, press "Install recitation…" in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
         <translation>لتثبيت تلاوة اضغط «تثبيت تلاوة…» في تبويب مشغل الصوت، أو «تثبيت…» في الإعدادات › الصوت، وحدّد المصدر: مجلدًا على الويب (عنوانًا مثل https://example.org/reciter/ يضم 001001.mp3 وبقية الملفات)، أو مجلدًا على هذا الحاسوب يضم الملفات مباشرة أو في مجلد لكل سورة (001، 002، …)، أو أرشيف ZIP أو 7z لمجلد كهذا. سمِّ القارئ واختر السور، مثل 1,78-114 أو كلها 1-114. والتثبيت الذي يتوقف في منتصفه يحتفظ بما أنجزه؛ شغّله مرة أخرى لجلب الناقص فقط.</translation>
     </message>
     <message>
-        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with &quot;Play Continuously&quot; the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
+        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with "Play Continuously" the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
         <translation>تعرض الإعدادات › الصوت القراءَ المثبتين مع حجم كل منهم وعدد الآيات لديه، وتتيح إزالتهم واختيار القارئ الذي يُشغَّل. اضغط «تشغيل» في تبويب مشغل الصوت لتسمع الآية المعروضة؛ ومع «تشغيل متواصل» تستمر التلاوة آيةً بعد آية، والخيارات أسفله تكرر الآيات أو نطاقًا منها وتضبط السرعة.</translation>
     </message>
     <message>
@@ -146,7 +173,7 @@
         <translation>الطباعة</translation>
     </message>
     <message>
-        <source>&quot;Print…&quot; (Ctrl+P) prints the page in front, the sura or its introduction, and &quot;Save as PDF…&quot; writes it to a PDF file. Both are in the ≡ menu and in the page&apos;s right-click menu.</source>
+        <source>"Print…" (Ctrl+P) prints the page in front, the sura or its introduction, and "Save as PDF…" writes it to a PDF file. Both are in the ≡ menu and in the page's right-click menu.</source>
         <translation>يطبع «طباعة…» (Ctrl+P) الصفحة المعروضة، السورة أو مقدمتها، ويكتبها «حفظ بصيغة PDF…» في ملف PDF. وكلاهما في القائمة ≡ وفي قائمة النقر بالزر الأيمن على الصفحة.</translation>
     </message>
     <message>
@@ -175,6 +202,157 @@
     <message>
         <source>Put back the default colour</source>
         <translation>استعادة اللون الافتراضي</translation>
+    </message>
+</context>
+<context>
+    <name>TfmMainUi</name>
+    <message>
+        <source> Quran </source>
+        <translation> القرآن </translation>
+    </message>
+    <message>
+        <source> Search </source>
+        <translation> بحث </translation>
+    </message>
+    <message>
+        <source> Topics </source>
+        <translation> المواضيع </translation>
+    </message>
+    <message>
+        <source> Index </source>
+        <translation> الفهرس </translation>
+    </message>
+    <message>
+        <source> About </source>
+        <translation> حول البرنامج </translation>
+    </message>
+    <message>
+        <source> Help </source>
+        <translation> المساعدة </translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>ا&amp;نتقال</translation>
+    </message>
+    <message>
+        <source>Go to Selected Sura</source>
+        <translation>الانتقال إلى السورة المختارة</translation>
+    </message>
+    <message>
+        <source>Prev Sura</source>
+        <translation>السورة السابقة</translation>
+    </message>
+    <message>
+        <source>Go to previous sura</source>
+        <translation>الانتقال إلى السورة السابقة</translation>
+    </message>
+    <message>
+        <source>Next Sura</source>
+        <translation>السورة التالية</translation>
+    </message>
+    <message>
+        <source>Go to next sura</source>
+        <translation>الانتقال إلى السورة التالية</translation>
+    </message>
+    <message>
+        <source>Prev Aya</source>
+        <translation>الآية السابقة</translation>
+    </message>
+    <message>
+        <source>Go to previous aya</source>
+        <translation>الانتقال إلى الآية السابقة</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>الآية التالية</translation>
+    </message>
+    <message>
+        <source>Go to next aya</source>
+        <translation>الانتقال إلى الآية التالية</translation>
+    </message>
+    <message>
+        <source>Select Sura</source>
+        <translation>اختيار سورة</translation>
+    </message>
+    <message>
+        <source>Select sura name from list</source>
+        <translation>اختر اسم السورة من القائمة</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>إعادة التحميل</translation>
+    </message>
+    <message>
+        <source>Reload sura</source>
+        <translation>إعادة تحميل السورة</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>المساعدة</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Bookmark this aya</source>
+        <translation>إضافة إشارة مرجعية لهذه الآية</translation>
+    </message>
+    <message>
+        <source>Bookmark this aya|Add or remove a bookmark on the shown aya</source>
+        <translation>إضافة إشارة مرجعية لهذه الآية|إضافة إشارة مرجعية إلى الآية المعروضة أو إزالتها</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Search the Quran and the translations</source>
+        <translation>البحث في القرآن والترجمات</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Play|Play current aya</source>
+        <translation>تشغيل|تشغيل الآية الحالية</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Stop|Stop playing current aya</source>
+        <translation>إيقاف|إيقاف تشغيل الآية الحالية</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>الآية السابقة</translation>
+    </message>
+    <message>
+        <source>&amp;Sura:</source>
+        <translation>ال&amp;سورة:</translation>
+    </message>
+    <message>
+        <source>&amp;Aya:</source>
+        <translation>الآ&amp;ية:</translation>
+    </message>
+    <message>
+        <source> Contents </source>
+        <translation> المحتويات </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
     </message>
 </context>
 <context>
@@ -300,7 +478,7 @@
         <translation>لا توجد تلاوة مثبتة. يقبل «تثبيت…» مجلدًا على الويب أو مجلدًا أو ملف ZIP/7z يضم ملفًا لكل آية باسم مثل 001001.mp3.</translation>
     </message>
     <message>
-        <source>No reciter chosen: select one and press &quot;Play this reciter&quot;.</source>
+        <source>No reciter chosen: select one and press "Play this reciter".</source>
         <translation>لم يُختر قارئ: حدّد أحدهم ثم اضغط «تشغيل هذا القارئ».</translation>
     </message>
     <message>
@@ -308,7 +486,7 @@
         <translation>يُشغَّل: %1</translation>
     </message>
     <message>
-        <source>Remove the reciter &quot;%1&quot; and delete its files from this computer?</source>
+        <source>Remove the reciter "%1" and delete its files from this computer?</source>
         <translation>هل تريد إزالة القارئ «%1» وحذف ملفاته من هذا الحاسوب؟</translation>
     </message>
 </context>
@@ -325,6 +503,25 @@
     <message>
         <source>Install recitation…</source>
         <translation>تثبيت تلاوة…</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TBookmarkTree</name>
+    <message>
+        <source>Sura</source>
+        <translation>السورة</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>الآية</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>ملاحظة</translation>
     </message>
 </context>
 <context>
@@ -463,6 +660,218 @@
     <message>
         <source>Sura Name: %1 not found!</source>
         <translation>اسم السورة: لم يُعثر على %1!</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TPagePrinter</name>
+    <message>
+        <source>Print…</source>
+        <translation>طباعة…</translation>
+    </message>
+    <message>
+        <source>Print the shown page</source>
+        <translation>طباعة الصفحة المعروضة</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>حفظ بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>Save the shown page as a PDF file</source>
+        <translation>حفظ الصفحة المعروضة في ملف PDF</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>حفظ بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing %1…</source>
+        <translation>جارٍ كتابة %1…</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>حُفظ %1</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>جارٍ الطباعة…</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>تمت الطباعة</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>تعذّرت طباعة الصفحة.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TSearchTab</name>
+    <message>
+        <source>Arabic, transliteration or translation; "quoted words" as a phrase</source>
+        <translation>بالعربية أو اللاتينية أو الترجمة؛ "الكلمات بين علامتي تنصيص" عبارة واحدة</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>القرآن كله</translation>
+    </message>
+    <message>
+        <source>Shown sura</source>
+        <translation>السورة المعروضة</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>All texts</source>
+        <translation>كل النصوص</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>Transliteration</source>
+        <translation>النص اللاتيني</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>الترجمات</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>كلمات كاملة</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>بحث:</translation>
+    </message>
+    <message>
+        <source>Preparing the search index…</source>
+        <translation>جارٍ تجهيز فهرس البحث…</translation>
+    </message>
+    <message>
+        <source>0 ayat</source>
+        <translation>0 آية</translation>
+    </message>
+    <message>
+        <source>%1 ayat</source>
+        <translation>%1 آية</translation>
+    </message>
+    <message>
+        <source>, %1 hits</source>
+        <translation>، %1 نتيجة</translation>
+    </message>
+    <message>
+        <source> (first %1 of %2 hits shown)</source>
+        <translation> (عُرضت أول %1 من %2 نتيجة)</translation>
+    </message>
+    <message>
+        <source>Search failed</source>
+        <translation>فشل البحث</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TSearchWorker</name>
+    <message>
+        <source>The search index is not available.</source>
+        <translation>فهرس البحث غير متاح.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TTopicsTab</name>
+    <message>
+        <source>&amp;Delete Bookmark</source>
+        <translation>&amp;حذف الإشارة المرجعية</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete Bookmark</source>
+        <translation>ال&amp;تراجع عن حذف الإشارة المرجعية</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>إعادة الم&amp;حاولة</translation>
+    </message>
+    <message>
+        <source>&amp;Move Aside and Start Afresh</source>
+        <translation>&amp;نقله جانبًا والبدء من جديد</translation>
+    </message>
+    <message>
+        <source>&amp;New Topic...</source>
+        <translation>موضوع &amp;جديد...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Topic...</source>
+        <translation>إعادة &amp;تسمية الموضوع...</translation>
+    </message>
+    <message>
+        <source>De&amp;lete Topic</source>
+        <translation>ح&amp;ذف الموضوع</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>ت&amp;صدير...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>ا&amp;ستيراد...</translation>
+    </message>
+    <message>
+        <source>N&amp;ote on %1 (kept as you type)</source>
+        <translation>ال&amp;ملاحظة على %1 (تُحفظ أثناء الكتابة)</translation>
+    </message>
+    <message>
+        <source>N&amp;ote</source>
+        <translation>ال&amp;ملاحظة</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Aya</source>
+        <translation>الا&amp;نتقال إلى الآية</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Topic</source>
+        <translation>&amp;نقل إلى موضوع</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Topic</source>
+        <translation>إ&amp;ضافة إلى موضوع</translation>
+    </message>
+    <message>
+        <source>New Topic</source>
+        <translation>موضوع جديد</translation>
+    </message>
+    <message>
+        <source>Topic name:</source>
+        <translation>اسم الموضوع:</translation>
+    </message>
+    <message>
+        <source>Rename Topic</source>
+        <translation>إعادة تسمية الموضوع</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>الاسم الجديد:</translation>
+    </message>
+    <message>
+        <source>Export Bookmarks</source>
+        <translation>تصدير الإشارات المرجعية</translation>
+    </message>
+    <message>
+        <source>Bookmark files (*.json)</source>
+        <translation>ملفات الإشارات المرجعية (*.json)</translation>
+    </message>
+    <message>
+        <source>Import Bookmarks</source>
+        <translation>استيراد الإشارات المرجعية</translation>
+    </message>
+    <message>
+        <source>%1 bookmarks read (%2 new), %3 topics.</source>
+        <translation>قُرئت %1 إشارة مرجعية (%2 جديدة)، و%3 موضوع.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "core/library/note_text.h"
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
+#include "gui/i18n/live_text.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
@@ -36,7 +37,7 @@ TBookmarkTree::TBookmarkTree(QWidget* parent)
     : QTreeWidget(parent)
 {
     setColumnCount(4);
-    setHeaderLabels({"Sura", "Aya", "Text", "Note"});
+    keepTranslated(this, [this] { setHeaderLabels({tr("Sura"), tr("Aya"), tr("Text"), tr("Note")}); });
     setRootIsDecorated(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,6 +2,7 @@
 
 #include "core/library/library_file.h"
 #include "gui/app/error_handler.h"
+#include "gui/i18n/live_text.h"
 #include "gui/library/bookmark_tree.h"
 #include "gui/library/library.h"
 
@@ -50,7 +51,7 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     auto* notePanel = new QWidget(splitter);
     auto* noteLayout = new QVBoxLayout(notePanel);
     noteLayout->setContentsMargins(4, 0, 0, 0);
-    m_noteCaption = new QLabel("N&ote", notePanel);
+    m_noteCaption = new QLabel(notePanel);
     m_note = new QPlainTextEdit(notePanel);
     m_note->setObjectName("edtNote");
     m_note->setEnabled(false);
@@ -64,11 +65,13 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     contentLayout->addWidget(splitter, 1);
     layout->addWidget(m_content, 1);
 
-    auto* deleteAction = new QAction("&Delete Bookmark", m_tree);
+    auto* deleteAction = new QAction(m_tree);
+    keepTranslatedText(deleteAction, [] { return tr("&Delete Bookmark"); });
     deleteAction->setShortcut(QKeySequence::Delete);
     deleteAction->setShortcutContext(Qt::WidgetShortcut);
     m_tree->addAction(deleteAction);
-    m_undo = new QAction("&Undo Delete Bookmark", this);
+    m_undo = new QAction(this);
+    keepTranslatedText(m_undo, [] { return tr("&Undo Delete Bookmark"); });
     m_undo->setObjectName("actUndoRemoveBookmark");
     m_undo->setShortcut(QKeySequence::Undo);
     m_undo->setEnabled(false);
@@ -93,6 +96,7 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     connect(m_tree, &TBookmarkTree::moveRequested, this,
             guarded([this](TQuranPos pos, const QString& from, const QString& to) { moveBookmark(pos, from, to); }));
     refresh();
+    keepTranslated(m_noteCaption, [this] { updateNoteCaption(); });
 }
 
 // A window that goes without closing (the program ends) still keeps the last words typed.
@@ -109,8 +113,10 @@ QWidget* TTopicsTab::createProblemPanel()
     m_problem->setObjectName("lblLibraryProblem");
     m_problem->setWordWrap(true);
     m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* retry = new QPushButton("&Try Again", m_problemPanel);
-    m_moveAside = new QPushButton("&Move Aside and Start Afresh", m_problemPanel);
+    auto* retry = new QPushButton(m_problemPanel);
+    keepTranslatedText(retry, [] { return tr("&Try Again"); });
+    m_moveAside = new QPushButton(m_problemPanel);
+    keepTranslatedText(m_moveAside, [] { return tr("&Move Aside and Start Afresh"); });
     m_moveAside->setObjectName("btnLibraryMoveAside");
     layout->addWidget(m_problem, 1);
     layout->addWidget(retry);
@@ -125,17 +131,18 @@ QWidget* TTopicsTab::createButtons()
     auto* bar = new QWidget(this);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto button = [&](const QString& caption, void (TTopicsTab::*slot)()) {
-        auto* push = new QPushButton(caption, bar);
+    const auto button = [&](const char* caption, void (TTopicsTab::*slot)()) {
+        auto* push = new QPushButton(bar);
+        keepTranslatedText(push, [caption] { return tr(caption); });
         connect(push, &QPushButton::clicked, this, guarded([this, slot] { (this->*slot)(); }));
         layout->addWidget(push);
     };
-    button("&New Topic...", &TTopicsTab::newTopic);
-    button("&Rename Topic...", &TTopicsTab::renameTopic);
-    button("De&lete Topic", &TTopicsTab::deleteTopic);
+    button(QT_TR_NOOP("&New Topic..."), &TTopicsTab::newTopic);
+    button(QT_TR_NOOP("&Rename Topic..."), &TTopicsTab::renameTopic);
+    button(QT_TR_NOOP("De&lete Topic"), &TTopicsTab::deleteTopic);
     layout->addStretch(1);
-    button("&Export...", &TTopicsTab::exportFile);
-    button("&Import...", &TTopicsTab::importFile);
+    button(QT_TR_NOOP("&Export..."), &TTopicsTab::exportFile);
+    button(QT_TR_NOOP("&Import..."), &TTopicsTab::importFile);
     return bar;
 }
 
@@ -169,7 +176,12 @@ void TTopicsTab::currentChanged()
     const QSignalBlocker blocker(m_note);
     m_note->setPlainText(bookmark ? QString::fromStdString(bookmark->note) : QString());
     m_note->setEnabled(m_notePos.has_value());
-    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + " (kept as you type)" : "N&ote");
+    updateNoteCaption();
+}
+
+void TTopicsTab::updateNoteCaption()
+{
+    m_noteCaption->setText(m_notePos ? tr("N&ote on %1 (kept as you type)").arg(positionText(*m_notePos)) : tr("N&ote"));
 }
 
 void TTopicsTab::saveNoteNow()
@@ -197,23 +209,23 @@ void TTopicsTab::showContextMenu(const QPoint& position)
     m_tree->setCurrentItem(item);
     QMenu menu(this);
     if (const std::optional<TQuranPos> pos = TBookmarkTree::bookmarkOf(item)) {
-        menu.addAction("&Go to Aya", this, [this, item] { activate(item); });
+        menu.addAction(tr("&Go to Aya"), this, [this, item] { activate(item); });
         addTopicMenus(menu, *pos);
         menu.addSeparator();
         menu.addActions(m_tree->actions());
     } else if (item->text(0) != kUnsortedTopic) {
-        menu.addAction("&Rename Topic...", this, guarded([this] { renameTopic(); }));
-        menu.addAction("De&lete Topic", this, guarded([this] { deleteTopic(); }));
+        menu.addAction(tr("&Rename Topic..."), this, guarded([this] { renameTopic(); }));
+        menu.addAction(tr("De&lete Topic"), this, guarded([this] { deleteTopic(); }));
     }
-    menu.addAction("&New Topic...", this, guarded([this] { newTopic(); }));
+    menu.addAction(tr("&New Topic..."), this, guarded([this] { newTopic(); }));
     menu.exec(m_tree->viewport()->mapToGlobal(position));
 }
 
 void TTopicsTab::addTopicMenus(QMenu& menu, TQuranPos pos)
 {
     const QString from = m_tree->currentTopic();
-    QMenu* moveTo = menu.addMenu("&Move to Topic");
-    QMenu* addTo = menu.addMenu("&Add to Topic");
+    QMenu* moveTo = menu.addMenu(tr("&Move to Topic"));
+    QMenu* addTo = menu.addMenu(tr("&Add to Topic"));
     std::vector<std::string> names = m_library.read([](BookmarkStore& store) { return store.topics(); });
     names.push_back(kUnsortedTopic);
     for (const std::string& name : names) {
@@ -236,7 +248,7 @@ void TTopicsTab::moveBookmark(TQuranPos pos, const QString& from, const QString&
 void TTopicsTab::newTopic()
 {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, "New Topic", "Topic name:", QLineEdit::Normal, {}, &ok).trimmed();
+    const QString name = QInputDialog::getText(this, tr("New Topic"), tr("Topic name:"), QLineEdit::Normal, {}, &ok).trimmed();
     if (!ok || name.isEmpty())
         return;
     const std::optional<TQuranPos> pos = m_tree->currentBookmark();
@@ -254,7 +266,7 @@ void TTopicsTab::renameTopic()
     if (from.isEmpty() || from == kUnsortedTopic)
         return;
     bool ok = false;
-    const QString to = QInputDialog::getText(this, "Rename Topic", "New name:", QLineEdit::Normal, from, &ok).trimmed();
+    const QString to = QInputDialog::getText(this, tr("Rename Topic"), tr("New name:"), QLineEdit::Normal, from, &ok).trimmed();
     if (ok && !to.isEmpty() && to != from)
         m_library.change([&](BookmarkStore& store) { store.renameTopic(from.toStdString(), to.toStdString()); });
 }
@@ -278,8 +290,8 @@ void TTopicsTab::deleteBookmark()
 
 void TTopicsTab::exportFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks", "tilvane-bookmarks.json",
-                                                      "Bookmark files (*.json)");
+    const QString file = QFileDialog::getSaveFileName(this, tr("Export Bookmarks"), "tilvane-bookmarks.json",
+                                                      tr("Bookmark files (*.json)"));
     if (file.isEmpty())
         return;
     m_library.read([&](BookmarkStore& store) {
@@ -290,13 +302,13 @@ void TTopicsTab::exportFile()
 
 void TTopicsTab::importFile()
 {
-    const QString file = QFileDialog::getOpenFileName(this, "Import Bookmarks", {}, "Bookmark files (*.json)");
+    const QString file = QFileDialog::getOpenFileName(this, tr("Import Bookmarks"), {}, tr("Bookmark files (*.json)"));
     if (file.isEmpty())
         return;
     ImportSummary summary;
     m_library.change([&](BookmarkStore& store) { summary = importLibrary(store, file.toStdString()); });
-    QMessageBox::information(this, "Import Bookmarks",
-                             QStringLiteral("%1 bookmarks read (%2 new), %3 topics.")
+    QMessageBox::information(this, tr("Import Bookmarks"),
+                             tr("%1 bookmarks read (%2 new), %3 topics.")
                                  .arg(summary.bookmarks).arg(summary.added).arg(summary.topics));
 }
 

@@ -1,6 +1,7 @@
 #include "gui/print/page_printer.h"
 
 #include "gui/app/error_handler.h"
+#include "gui/i18n/live_text.h"
 #include "gui/print/pdf_writer.h"
 
 #include <QAction>
@@ -21,12 +22,17 @@ namespace {
 
 constexpr int kStatusMillis = 5000;
 
-QAction* makePrintAction(QWidget* window, const char* name, const QString& caption, const QString& tip)
+// caption and tip are marked with QT_TRANSLATE_NOOP in TPagePrinter and follow the interface
+// language.
+QAction* makePrintAction(QWidget* window, const char* name, const char* caption, const char* tip)
 {
-    auto* action = new QAction(caption, window);
+    auto* action = new QAction(window);
     action->setObjectName(name);
-    action->setToolTip(tip);
-    action->setStatusTip(tip);
+    keepTranslated(action, [action, caption, tip] {
+        action->setText(TPagePrinter::tr(caption));
+        action->setToolTip(TPagePrinter::tr(tip));
+        action->setStatusTip(TPagePrinter::tr(tip));
+    });
     window->addAction(action); // the shortcut works wherever the focus is in the window
     return action;
 }
@@ -50,10 +56,10 @@ TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function
     , m_shownView(std::move(shownView))
     , m_pageName(std::move(pageName))
 {
-    actPrint = makePrintAction(window, "actPrint", QStringLiteral("Print…"), QStringLiteral("Print the shown page"));
+    actPrint = makePrintAction(window, "actPrint", QT_TR_NOOP("Print…"), QT_TR_NOOP("Print the shown page"));
     actPrint->setShortcut(QKeySequence::Print);
-    actSaveAsPdf = makePrintAction(window, "actSaveAsPdf", QStringLiteral("Save as PDF…"),
-                                   QStringLiteral("Save the shown page as a PDF file"));
+    actSaveAsPdf = makePrintAction(window, "actSaveAsPdf", QT_TR_NOOP("Save as PDF…"),
+                                   QT_TR_NOOP("Save the shown page as a PDF file"));
     connect(actPrint, &QAction::triggered, this, guarded([this] { actPrintExecute(); }));
     connect(actSaveAsPdf, &QAction::triggered, this, guarded([this] { actSaveAsPdfExecute(); }));
 
@@ -93,8 +99,8 @@ void TPagePrinter::actSaveAsPdfExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
-    const QString fileName = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save as PDF"),
-                                                          suggestedPdfName(), QStringLiteral("PDF files (*.pdf)"));
+    const QString fileName = QFileDialog::getSaveFileName(m_window, tr("Save as PDF"),
+                                                          suggestedPdfName(), tr("PDF files (*.pdf)"));
     if (!fileName.isEmpty())
         savePdfTo(fileName.endsWith(".pdf", Qt::CaseInsensitive) ? fileName : fileName + ".pdf");
 }
@@ -104,9 +110,9 @@ void TPagePrinter::savePdfTo(const QString& fileName)
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)
         return;
-    setBusy(true, QStringLiteral("Writing %1…").arg(fileName));
+    setBusy(true, tr("Writing %1…").arg(fileName));
     writePagePdf(view->page(), fileName, [this, fileName](const QString& error) {
-        setBusy(false, error.isEmpty() ? QStringLiteral("Saved %1").arg(fileName) : QString());
+        setBusy(false, error.isEmpty() ? tr("Saved %1").arg(fileName) : QString());
         // A window closed meanwhile takes its page with it; there is no one left to tell.
         if (!error.isEmpty() && m_window && m_window->isVisible())
             reportError(error);
@@ -132,11 +138,11 @@ void TPagePrinter::printOn(std::unique_ptr<QPrinter> printer)
         return;
     // The view keeps using the printer until it reports the end.
     m_printer = std::move(printer);
-    setBusy(true, QStringLiteral("Printing…"));
+    setBusy(true, tr("Printing…"));
     connect(view, &QWebEngineView::printFinished, this, [this](bool ok) {
-        setBusy(false, ok ? QStringLiteral("Printed") : QString());
+        setBusy(false, ok ? tr("Printed") : QString());
         if (!ok)
-            reportError(QStringLiteral("The page could not be printed."));
+            reportError(tr("The page could not be printed."));
         emit printFinished(ok);
     }, Qt::SingleShotConnection);
     view->page()->settings()->setAttribute(QWebEngineSettings::PrintElementBackgrounds, true);

@@ -5,6 +5,7 @@
 #include "core/quran/sura_table.h"
 #include "core/search/search_sources.h"
 #include "gui/app/error_handler.h"
+#include "gui/i18n/live_text.h"
 #include "gui/search/search_results_view.h"
 #include "gui/search/search_worker.h"
 
@@ -70,12 +71,19 @@ void TSearchTab::createControls()
     auto* layout = new QGridLayout(this);
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName("edtSearch");
-    edtSearch->setPlaceholderText("Arabic, transliteration or translation; \"quoted words\" as a phrase");
+    keepTranslated(edtSearch, [this] {
+        edtSearch->setPlaceholderText(tr("Arabic, transliteration or translation; \"quoted words\" as a phrase"));
+    });
     edtSearch->setClearButtonEnabled(true);
     edtSearch->installEventFilter(this);
     cbScope = new QComboBox(this);
     cbScope->setObjectName("cbScope");
-    cbScope->addItems({"Whole Quran", "Shown sura", "Juz"});
+    cbScope->addItems({QString(), QString(), QString()});
+    keepTranslated(cbScope, [this] {
+        const QStringList scopes = {tr("Whole Quran"), tr("Shown sura"), tr("Juz")};
+        for (int i = 0; i < scopes.size(); ++i)
+            cbScope->setItemText(i, scopes[i]);
+    });
     seJuz = new QSpinBox(this);
     seJuz->setObjectName("seJuz");
     seJuz->setRange(1, kJuzCount);
@@ -83,11 +91,15 @@ void TSearchTab::createControls()
     connect(cbScope, &QComboBox::currentIndexChanged, seJuz, [this](int scope) { seJuz->setEnabled(scope == kOneJuz); });
     cbField = new QComboBox(this);
     cbField->setObjectName("cbField");
-    cbField->addItem("All texts", kAllFields);
-    cbField->addItem("Arabic", kFieldArabic);
-    cbField->addItem("Transliteration", kFieldLatin);
-    cbField->addItem("Translations", kFieldTranslation);
-    chkWholeWord = new QCheckBox("Whole words", this);
+    for (int field : {kAllFields, kFieldArabic, kFieldLatin, kFieldTranslation})
+        cbField->addItem(QString(), field);
+    keepTranslated(cbField, [this] {
+        const QStringList fields = {tr("All texts"), tr("Arabic"), tr("Transliteration"), tr("Translations")};
+        for (int i = 0; i < fields.size(); ++i)
+            cbField->setItemText(i, fields[i]);
+    });
+    chkWholeWord = new QCheckBox(this);
+    keepTranslatedText(chkWholeWord, [] { return tr("Whole words"); });
     chkWholeWord->setObjectName("chkWholeWord");
     lblCount = new QLabel(this);
     lblCount->setObjectName("lblCount");
@@ -99,7 +111,9 @@ void TSearchTab::createControls()
     lvResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lvResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    layout->addWidget(new QLabel("Search:", this), 0, 0);
+    auto* searchLabel = new QLabel(this);
+    keepTranslatedText(searchLabel, [] { return tr("Search:"); });
+    layout->addWidget(searchLabel, 0, 0);
     layout->addWidget(edtSearch, 0, 1, 1, 5);
     layout->addWidget(cbScope, 1, 1);
     layout->addWidget(seJuz, 1, 2);
@@ -146,7 +160,7 @@ void TSearchTab::ensurePrepared()
         return;
     m_prepareAsked = true;
     applyFonts();
-    lblCount->setText("Preparing the search index…");
+    lblCount->setText(tr("Preparing the search index…"));
     m_worker->prepare(searchSources(textStoreTexts()));
 }
 
@@ -190,13 +204,13 @@ void TSearchTab::showResults(quint64 request, std::shared_ptr<const SearchResult
     m_model->setResults(std::move(results), wholeWord);
     if (total == 0) {
         // Only blanks or marks ask nothing, and get no answer.
-        lblCount->setText(terms ? QStringLiteral("0 ayat") : QString());
+        lblCount->setText(terms ? tr("0 ayat") : QString());
     } else {
-        QString count = QStringLiteral("%1 ayat").arg(ayat);
+        QString count = tr("%1 ayat").arg(ayat);
         if (total != ayat)
-            count += QStringLiteral(", %1 hits").arg(total);
+            count += tr(", %1 hits").arg(total);
         if (capped)
-            count += QStringLiteral(" (first %1 of %2 hits shown)").arg(shown).arg(total);
+            count += tr(" (first %1 of %2 hits shown)").arg(shown).arg(total);
         lblCount->setText(count);
         lvResults->setCurrentIndex(m_model->index(0));
     }
@@ -208,7 +222,7 @@ void TSearchTab::showFailure(quint64 request, const QString& message)
     if (request != m_request)
         return;
     m_model->setResults(nullptr, false);
-    lblCount->setText(QStringLiteral("Search failed"));
+    lblCount->setText(tr("Search failed"));
     // Typing on would repeat the same message at every pause.
     if (message != m_lastFailure)
         reportError(message);

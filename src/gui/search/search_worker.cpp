@@ -61,7 +61,7 @@ void TSearchWorker::runSearch(quint64 request, const std::string& query, SearchO
     if (request != m_newest)
         return;
     if (!m_index) {
-        emit failed(request, QStringLiteral("The search index is not available."));
+        emit failed(request, tr("The search index is not available."));
         return;
     }
     options.cancelled = [this, request] { return request != m_newest; };

@@ -33,11 +33,15 @@ void CommandMenu::addGroup(const char* title, const QList<QAction*>& actions)
     retranslateHeadings();
 }
 
-QAction* CommandMenu::groupHeading(const char* title) const
+QAction* CommandMenu::groupEnd(const char* title) const
 {
-    for (QAction* action : actions()) {
-        if (action->property(kTitleProperty).toByteArray() == title)
-            return action;
+    const QList<QAction*> items = actions();
+    bool inGroup = false;
+    for (QAction* item : items) {
+        if (inGroup && item->isSeparator())
+            return item;
+        if (item->property(kTitleProperty).toByteArray() == title)
+            inGroup = true;
     }
     return nullptr;
 }

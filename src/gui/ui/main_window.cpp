@@ -29,7 +29,9 @@
 #include "gui/render/wb_container.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
+#include "gui/ui/command_menu.h"
 #include "gui/ui/contents_tree_view.h"
+#include "gui/ui/help_panel.h"
 #include "gui/ui/index_tree_view.h"
 #include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
@@ -104,7 +106,8 @@ void TfmMain::FormCreate()
     m_pagePrinter = new TPagePrinter(
         this, ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); },
         [this] { return ui.cbSura->currentText(); });
-    addPrintActionsToMenus(*m_pagePrinter, ui.pmBrow, ui.pmSetting, ui.actSetting, ui.actExit);
+    addPrintActionsToMenus(*m_pagePrinter, ui.pmBrow, ui.pmSetting, ui.actSetting,
+                           static_cast<CommandMenu*>(ui.pmSetting)->groupEnd(CommandGroup::Quran));
 }
 
 void TfmMain::createLibrary()
@@ -149,6 +152,7 @@ void TfmMain::connectHandlers()
     connect(ui.actSetting, &QAction::triggered, this, guarded([this] { actSettingExecute(); }));
     connect(ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
     connect(ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
+    connect(ui.tabHelp, &HelpPanel::closeRequested, this, [this] { helpClosed(); });
     connect(ui.actExit, &QAction::triggered, this, &QWidget::close);
     connect(ui.actFind, &QAction::triggered, this, guarded([this] { actFindExecute(); }));
     ui.tabSearch->setShownSuraSource([this] { return m_navigator.FCurPos.Sura; });
@@ -415,9 +419,23 @@ void TfmMain::actSettingExecute()
     actReloadSuraExecute();
 }
 
+// The help page stands beside About as a page of the reader; its OK returns to where the
+// reader was.
 void TfmMain::actHelpExecute()
 {
-    QMessageBox::information(this, windowTitle(), "Help is under conctructions !");
+    QWidget* current = ui.pgcNav->currentWidget();
+    if (current != ui.tabHelp && current != ui.tabAbout)
+        m_helpReturnPage = ui.pgcNav->currentIndex();
+    ui.tabHelp->showHelp(actions());
+    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabHelp), true);
+    ui.pgcNav->setCurrentWidget(ui.tabHelp);
+    ui.tabHelp->btnOKHelp->setFocus();
+}
+
+void TfmMain::helpClosed()
+{
+    ui.pgcNav->setCurrentIndex(m_helpReturnPage);
+    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabHelp), false);
 }
 
 void TfmMain::actAboutExecute()

@@ -57,6 +57,7 @@ public:
     const QtMediaDevice& mediaDevice() const { return mpAudio; }
     const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
+    int m_helpReturnPage = 0;
 
     // The first node, depth first over all levels, whose text equals text without regard to
     // ASCII case; with makeVisible it is scrolled into view.
@@ -104,6 +105,7 @@ private:
     void actSettingExecute();
     void actHelpExecute();
     void actAboutExecute();
+    void helpClosed();
     void actFindExecute();
     void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();

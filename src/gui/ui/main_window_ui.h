@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QString>
 
@@ -26,6 +27,8 @@ class QWidget;
 
 namespace tilvane {
 
+class CommandMenu;
+class HelpPanel;
 class RecitationOptionsPanel;
 class ReciterPanel;
 class TSearchTab;
@@ -33,6 +36,8 @@ class TSearchTab;
 // The widgets, actions and menus of the main window, built in one place (in the manner of a
 // designer form) so that the window class holds behaviour only.
 struct TfmMainUi {
+    Q_DECLARE_TR_FUNCTIONS(TfmMainUi)
+public:
     void setupUi(QMainWindow* window);
     // The preface and closing page view, page 1 of nbQuran; made on the first call.
     QWebEngineView* createPrefaceView();
@@ -57,7 +62,7 @@ struct TfmMainUi {
     QAction* actPlayNextAya = nullptr;
     QAction* actPlayPrevAya = nullptr;
     QMenu* pmBrow = nullptr;
-    QMenu* pmSetting = nullptr;
+    QMenu* pmSetting = nullptr; // the ≡ menu, a CommandMenu: every command of the window
 
     QTabWidget* pgcNav = nullptr;
     QWidget* tabQuran = nullptr;
@@ -106,6 +111,9 @@ struct TfmMainUi {
 
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;
+
+    // " Help " tab, shown by F1 like About.
+    HelpPanel* tabHelp = nullptr;
 
     // " About " tab.
     QTextBrowser* redt1 = nullptr;
