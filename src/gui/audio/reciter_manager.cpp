@@ -139,6 +139,8 @@ void ReciterManager::removeClick()
         return;
     removeReciter(name.toStdString());
     m_model->refresh();
+    if (name == m_chosen)
+        m_chosen = m_model->rowOf(toQString(AppSet.Reciter)) >= 0 ? toQString(AppSet.Reciter) : QString();
     m_model->setPlayingReciter(m_chosen);
     lvReciters->setCurrentIndex(m_model->index(0, 0));
     updateButtons();

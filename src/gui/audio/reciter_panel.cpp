@@ -3,6 +3,7 @@
 #include "core/app/settings.h"
 #include "core/audio/reciter_layout.h"
 #include "gui/app/qt_text.h"
+#include "gui/audio/reciter_list_model.h"
 #include "gui/i18n/live_text.h"
 
 #include <QComboBox>
@@ -15,6 +16,7 @@ namespace tilvane {
 
 ReciterPanel::ReciterPanel(QWidget* parent)
     : QWidget(parent)
+    , m_reciters(new ReciterListModel(this))
 {
     setObjectName("panReciter");
     auto* layout = new QVBoxLayout(this);
@@ -25,6 +27,7 @@ ReciterPanel::ReciterPanel(QWidget* parent)
     lblNoRecitation->setWordWrap(true);
     cbReciter = new QComboBox(this);
     cbReciter->setObjectName("cbReciter");
+    cbReciter->setModel(m_reciters);
     keepTranslated(cbReciter, [this] { cbReciter->setToolTip(tr("Reciter")); });
     btnInstallReciter = new QPushButton(this);
     keepTranslatedText(btnInstallReciter, [] { return tr("Install recitation\u2026"); });
@@ -33,18 +36,17 @@ ReciterPanel::ReciterPanel(QWidget* parent)
     layout->addWidget(cbReciter);
     layout->addWidget(btnInstallReciter);
 
-    connect(cbReciter, &QComboBox::currentIndexChanged, this, [this] { emit reciterChosen(cbReciter->currentText()); });
+    // Only a choice of the user's: the list is also read anew while the settings manage it.
+    connect(cbReciter, &QComboBox::activated, this, [this] { emit reciterChosen(cbReciter->currentText()); });
     connect(btnInstallReciter, &QPushButton::clicked, this, &ReciterPanel::installRequested);
 }
 
 void ReciterPanel::refresh()
 {
     const QSignalBlocker blocker(cbReciter);
-    cbReciter->clear();
-    for (const std::string& name : installedReciters())
-        cbReciter->addItem(toQString(name));
+    m_reciters->refresh();
     const bool installed = isReciterInstalled(AppSet.Reciter);
-    cbReciter->setCurrentIndex(installed ? cbReciter->findText(toQString(AppSet.Reciter)) : -1);
+    cbReciter->setCurrentIndex(installed ? m_reciters->rowOf(toQString(AppSet.Reciter)) : -1);
     cbReciter->setVisible(cbReciter->count() > 0);
     lblNoRecitation->setVisible(!installed);
 }

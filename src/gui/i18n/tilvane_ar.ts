@@ -190,6 +190,45 @@
     </message>
 </context>
 <context>
+    <name>PlayerText</name>
+    <message>
+        <source>Stopped</source>
+        <translation>متوقف</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>قيد التشغيل</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>متوقف مؤقتًا</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>في الانتظار</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>إلغاء كتم الصوت</translation>
+    </message>
+</context>
+<context>
     <name>TColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -872,6 +911,13 @@
     <message>
         <source>%1 bookmarks read (%2 new), %3 topics.</source>
         <translation>قُرئت %1 إشارة مرجعية (%2 جديدة)، و%3 موضوع.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TfmMain</name>
+    <message>
+        <source>Error running JavaScript</source>
+        <translation>تعذّر تشغيل JavaScript</translation>
     </message>
 </context>
 <context>

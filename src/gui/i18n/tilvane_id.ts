@@ -190,6 +190,45 @@
     </message>
 </context>
 <context>
+    <name>PlayerText</name>
+    <message>
+        <source>Stopped</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Memutar</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Dijeda</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Menunggu</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Lanjutkan</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisukan</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Bunyikan</translation>
+    </message>
+</context>
+<context>
     <name>TColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -872,6 +911,13 @@
     <message>
         <source>%1 bookmarks read (%2 new), %3 topics.</source>
         <translation>%1 penanda dibaca (%2 baru), %3 topik.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::TfmMain</name>
+    <message>
+        <source>Error running JavaScript</source>
+        <translation>Gagal menjalankan JavaScript</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "gui/app/ui_font.h"
 #include "gui/app/window_memory.h"
 #include "gui/app/window_placement.h"
+#include "gui/i18n/live_text.h"
 #include "gui/audio/recitation_options_panel.h"
 #include "gui/audio/reciter_install_dialog.h"
 #include "gui/audio/reciter_panel.h"
@@ -34,6 +35,7 @@
 #include "gui/ui/help_panel.h"
 #include "gui/ui/index_tree_view.h"
 #include "gui/ui/settings_dialog.h"
+#include "gui/ui/sura_labels.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include <QCheckBox>
@@ -412,8 +414,15 @@ void TfmMain::actReloadSuraExecute()
 // Only the common stylesheet carries the settings; the screen stylesheets never change.
 void TfmMain::actSettingExecute()
 {
-    TDlgSett dialog(this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.SettingsChanged)
+    TDlgSett dialog(this, ui.panReciter->reciters());
+    const bool applied = dialog.exec() == QDialog::Accepted;
+    // Reciters may have been installed or removed, applied or not.
+    const QString chosen = dialog.chosenReciter();
+    if (applied && chosen != toQString(AppSet.Reciter) && isReciterInstalled(chosen.toStdString()))
+        cbReciterChange(chosen);
+    else
+        reciterListChanged();
+    if (!applied || !dialog.SettingsChanged)
         return;
     WriteCommonCss();
     actReloadSuraExecute();
@@ -548,7 +557,7 @@ void TfmMain::runFocusScript(int sura, int aya)
     QuranHost->runScriptChecked(script, [this](bool completed) {
         m_timings.finish();
         if (!completed)
-            reportError(QStringLiteral("Error running JavaScript"));
+            reportError(tr("Error running JavaScript"));
         emit focusScriptFinished(completed);
     });
 }
@@ -593,6 +602,12 @@ void TfmMain::fillContents(const std::vector<TContentsSura>& suras)
     ui.cbSura->clear();
     ui.cbSura->addItems(suraTexts);
     fillContentsTree(ui.tvContents, suras);
+    if (!m_suraLabelsKept) {
+        m_suraLabelsKept = true;
+        keepTranslated(ui.cbSura, [this] { labelSuraEntries(ui.cbSura, ui.tvContents, m_suraLatinLabels); });
+    }
+    m_suraLatinLabels = suraTexts;
+    labelSuraEntries(ui.cbSura, ui.tvContents, m_suraLatinLabels);
 }
 
 void TfmMain::writeStylesheets()
@@ -704,6 +719,14 @@ void TfmMain::cbReciterChange(const QString& name)
     ui.lblReciter->setText(name);
     if (m_navigator.FCurPos.Sura != 0)
         setAudioAya(m_navigator.FCurPos);
+    ui.panReciter->refresh();
+}
+
+// The reciter that played may be gone: the player stops rather than look for its files.
+void TfmMain::reciterListChanged()
+{
+    if (!isReciterInstalled(AppSet.Reciter) && FAudioActive())
+        m_player.PlayerCommand(pcStop);
     ui.panReciter->refresh();
 }
 

@@ -58,6 +58,9 @@ public:
     const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
     int m_helpReturnPage = 0;
+    // The sura entries as loaded; the boxes show them, or the Arabic names in Arabic.
+    QStringList m_suraLatinLabels;
+    bool m_suraLabelsKept = false;
 
     // The first node, depth first over all levels, whose text equals text without regard to
     // ASCII case; with makeVisible it is scrolled into view.
@@ -163,6 +166,7 @@ private:
     void connectPlayer();
     void cbReciterChange(const QString& name);
     void btnInstallReciterClick();
+    void reciterListChanged();
     void reciterInstalled(const QString& name);
 
     // IPrefaceHost
