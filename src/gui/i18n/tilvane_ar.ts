@@ -476,6 +476,93 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterInstallDialog</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>Install Recitation</source>
+        <translation>تثبيت تلاوة</translation>
+    </message>
+    <message>
+        <source>https://…/ holding 001001.mp3 …, a folder, or a ZIP/7z file</source>
+        <translation>https://…/ يضم 001001.mp3 …، أو مجلد، أو ملف ZIP/7z</translation>
+    </message>
+    <message>
+        <source>F&amp;older…</source>
+        <translation>م&amp;جلد…</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>م&amp;لف…</translation>
+    </message>
+    <message>
+        <source>a folder name, e.g. my_reciter_64kbps</source>
+        <translation>اسم مجلد، مثل my_reciter_64kbps</translation>
+    </message>
+    <message>
+        <source>Suras to install, e.g. 1,78-114</source>
+        <translation>السور المراد تثبيتها، مثل 1,78-114</translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation>ال&amp;مصدر:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>الا&amp;سم:</translation>
+    </message>
+    <message>
+        <source>S&amp;uras:</source>
+        <translation>ال&amp;سور:</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;تثبيت</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Folder with the recitation's MP3 files</source>
+        <translation>المجلد الذي يضم ملفات MP3 للتلاوة</translation>
+    </message>
+    <message>
+        <source>Archive with the recitation's MP3 files</source>
+        <translation>الأرشيف الذي يضم ملفات MP3 للتلاوة</translation>
+    </message>
+    <message>
+        <source>Archives (*.zip *.7z);;All files (*)</source>
+        <translation>الأرشيفات (*.zip *.7z);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Unpacking the archive…</source>
+        <translation>جارٍ فك الأرشيف…</translation>
+    </message>
+    <message>
+        <source>%1/%2 files, %3, %4/s</source>
+        <translation>%1/%2 ملف، %3، %4/ث</translation>
+    </message>
+    <message>
+        <source>Cancelled. </source>
+        <translation>أُلغي. </translation>
+    </message>
+    <message>
+        <source>%1 files installed, %2 were already there.</source>
+        <translation>ثُبّت %1 ملف، و%2 كانت موجودة من قبل.</translation>
+    </message>
+    <message>
+        <source> %1 not installed:</source>
+        <translation> %1 لم تُثبَّت:</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::ReciterListModel</name>
     <message>
         <source>%1 of %2 ayat; %3 of %4 suras complete</source>

@@ -476,6 +476,93 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterInstallDialog</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Install Recitation</source>
+        <translation>Pasang Murotal</translation>
+    </message>
+    <message>
+        <source>https://…/ holding 001001.mp3 …, a folder, or a ZIP/7z file</source>
+        <translation>https://…/ berisi 001001.mp3 …, sebuah folder, atau berkas ZIP/7z</translation>
+    </message>
+    <message>
+        <source>F&amp;older…</source>
+        <translation>F&amp;older…</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Berkas…</translation>
+    </message>
+    <message>
+        <source>a folder name, e.g. my_reciter_64kbps</source>
+        <translation>nama folder, mis. qari_saya_64kbps</translation>
+    </message>
+    <message>
+        <source>Suras to install, e.g. 1,78-114</source>
+        <translation>Surat yang dipasang, mis. 1,78-114</translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation>&amp;Sumber:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nama:</translation>
+    </message>
+    <message>
+        <source>S&amp;uras:</source>
+        <translation>S&amp;urat:</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Pasang</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Folder with the recitation's MP3 files</source>
+        <translation>Folder berisi berkas MP3 murotal</translation>
+    </message>
+    <message>
+        <source>Archive with the recitation's MP3 files</source>
+        <translation>Arsip berisi berkas MP3 murotal</translation>
+    </message>
+    <message>
+        <source>Archives (*.zip *.7z);;All files (*)</source>
+        <translation>Arsip (*.zip *.7z);;Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>Unpacking the archive…</source>
+        <translation>Membongkar arsip…</translation>
+    </message>
+    <message>
+        <source>%1/%2 files, %3, %4/s</source>
+        <translation>%1/%2 berkas, %3, %4/dtk</translation>
+    </message>
+    <message>
+        <source>Cancelled. </source>
+        <translation>Dibatalkan. </translation>
+    </message>
+    <message>
+        <source>%1 files installed, %2 were already there.</source>
+        <translation>%1 berkas terpasang, %2 sudah ada sebelumnya.</translation>
+    </message>
+    <message>
+        <source> %1 not installed:</source>
+        <translation> %1 tidak terpasang:</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::ReciterListModel</name>
     <message>
         <source>%1 of %2 ayat; %3 of %4 suras complete</source>
