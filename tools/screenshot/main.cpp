@@ -19,6 +19,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QPixmap>
@@ -130,6 +131,14 @@ int main(int argc, char* argv[])
     mainWindow.ui.actAbout->trigger();
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("about.png")));
+
+    mainWindow.ui.actHelp->trigger();
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("help.png")));
+    mainWindow.ui.pmSetting->popup(mainWindow.mapToGlobal(QPoint(mainWindow.width() / 2, 30)));
+    settle();
+    saved &= save(mainWindow.ui.pmSetting->grab(), output.filePath(QStringLiteral("command-menu.png")));
+    mainWindow.ui.pmSetting->hide();
 
     TDlgSrchSura suraDialog(&mainWindow);
     suraDialog.show();

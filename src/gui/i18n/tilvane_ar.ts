@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>&amp;Go</source>
-        <translation>ا&amp;نتقال</translation>
+        <translation>انتقال</translation>
     </message>
     <message>
         <source>Go to Selected Sura</source>
@@ -379,11 +379,11 @@
     </message>
     <message>
         <source>&amp;Sura:</source>
-        <translation>ال&amp;سورة:</translation>
+        <translation>السورة:</translation>
     </message>
     <message>
         <source>&amp;Aya:</source>
-        <translation>الآ&amp;ية:</translation>
+        <translation>الآية:</translation>
     </message>
     <message>
         <source> Contents </source>
@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
@@ -417,7 +417,7 @@
     <name>tilvane::HelpPanel</name>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>Repeat a ra&amp;nge of ayat</source>
-        <translation>تكرار &amp;نطاق من الآيات</translation>
+        <translation>تكرار نطاق من الآيات</translation>
     </message>
     <message>
         <source>sura:aya</source>
@@ -456,15 +456,15 @@
     </message>
     <message>
         <source>Spee&amp;d:</source>
-        <translation>ال&amp;سرعة:</translation>
+        <translation>السرعة:</translation>
     </message>
     <message>
         <source>&amp;Repeat aya:</source>
-        <translation>ت&amp;كرار الآية:</translation>
+        <translation>تكرار الآية:</translation>
     </message>
     <message>
         <source>Pa&amp;use after:</source>
-        <translation>ت&amp;وقف بعدها:</translation>
+        <translation>توقف بعدها:</translation>
     </message>
     <message>
         <source>From, to:</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>&amp;Times:</source>
-        <translation>عدد ال&amp;مرات:</translation>
+        <translation>عدد المرات:</translation>
     </message>
 </context>
 <context>
@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>F&amp;older…</source>
-        <translation>م&amp;جلد…</translation>
+        <translation>مجلد…</translation>
     </message>
     <message>
         <source>&amp;File…</source>
-        <translation>م&amp;لف…</translation>
+        <translation>ملف…</translation>
     </message>
     <message>
         <source>a folder name, e.g. my_reciter_64kbps</source>
@@ -507,19 +507,19 @@
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation>ال&amp;مصدر:</translation>
+        <translation>المصدر:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>الا&amp;سم:</translation>
+        <translation>الاسم:</translation>
     </message>
     <message>
         <source>S&amp;uras:</source>
-        <translation>ال&amp;سور:</translation>
+        <translation>السور:</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation>&amp;تثبيت</translation>
+        <translation>تثبيت</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -589,15 +589,15 @@
     <name>tilvane::ReciterManager</name>
     <message>
         <source>&amp;Install…</source>
-        <translation>&amp;تثبيت…</translation>
+        <translation>تثبيت…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation>إ&amp;زالة</translation>
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>&amp;Play this reciter</source>
-        <translation>ت&amp;شغيل هذا القارئ</translation>
+        <translation>تشغيل هذا القارئ</translation>
     </message>
     <message>
         <source>No recitation installed. Install… takes a web folder, a folder or a ZIP/7z file of per-aya files named like 001001.mp3.</source>
@@ -678,15 +678,15 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>ال&amp;افتراضي</translation>
+        <translation>الافتراضي</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;تطبيق</translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Quran View</source>
@@ -722,7 +722,7 @@
     </message>
     <message>
         <source>&amp;Enable</source>
-        <translation>ت&amp;فعيل</translation>
+        <translation>تفعيل</translation>
     </message>
     <message>
         <source>Move Up</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation>ب&amp;حث</translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Idx</source>
@@ -777,11 +777,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Sura Name: %1 not found!</source>
@@ -913,59 +913,59 @@
     <name>tilvane::TTopicsTab</name>
     <message>
         <source>&amp;Delete Bookmark</source>
-        <translation>&amp;حذف الإشارة المرجعية</translation>
+        <translation>حذف الإشارة المرجعية</translation>
     </message>
     <message>
         <source>&amp;Undo Delete Bookmark</source>
-        <translation>ال&amp;تراجع عن حذف الإشارة المرجعية</translation>
+        <translation>التراجع عن حذف الإشارة المرجعية</translation>
     </message>
     <message>
         <source>&amp;Try Again</source>
-        <translation>إعادة الم&amp;حاولة</translation>
+        <translation>إعادة المحاولة</translation>
     </message>
     <message>
         <source>&amp;Move Aside and Start Afresh</source>
-        <translation>&amp;نقله جانبًا والبدء من جديد</translation>
+        <translation>نقله جانبًا والبدء من جديد</translation>
     </message>
     <message>
         <source>&amp;New Topic...</source>
-        <translation>موضوع &amp;جديد...</translation>
+        <translation>موضوع جديد...</translation>
     </message>
     <message>
         <source>&amp;Rename Topic...</source>
-        <translation>إعادة &amp;تسمية الموضوع...</translation>
+        <translation>إعادة تسمية الموضوع...</translation>
     </message>
     <message>
         <source>De&amp;lete Topic</source>
-        <translation>ح&amp;ذف الموضوع</translation>
+        <translation>حذف الموضوع</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation>ت&amp;صدير...</translation>
+        <translation>تصدير...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>ا&amp;ستيراد...</translation>
+        <translation>استيراد...</translation>
     </message>
     <message>
         <source>N&amp;ote on %1 (kept as you type)</source>
-        <translation>ال&amp;ملاحظة على %1 (تُحفظ أثناء الكتابة)</translation>
+        <translation>الملاحظة على %1 (تُحفظ أثناء الكتابة)</translation>
     </message>
     <message>
         <source>N&amp;ote</source>
-        <translation>ال&amp;ملاحظة</translation>
+        <translation>الملاحظة</translation>
     </message>
     <message>
         <source>&amp;Go to Aya</source>
-        <translation>الا&amp;نتقال إلى الآية</translation>
+        <translation>الانتقال إلى الآية</translation>
     </message>
     <message>
         <source>&amp;Move to Topic</source>
-        <translation>&amp;نقل إلى موضوع</translation>
+        <translation>نقل إلى موضوع</translation>
     </message>
     <message>
         <source>&amp;Add to Topic</source>
-        <translation>إ&amp;ضافة إلى موضوع</translation>
+        <translation>إضافة إلى موضوع</translation>
     </message>
     <message>
         <source>New Topic</source>

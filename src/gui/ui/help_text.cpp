@@ -61,8 +61,8 @@ QString HelpText::shortcutTable(const QList<QAction*>& actions)
         rows += QStringLiteral("<tr><td>%1</td><td dir=\"ltr\"><b>%2</b></td></tr>")
                     .arg(commandName(action).toHtmlEscaped(), keys.join(QStringLiteral(", ")));
     }
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr><th align=\"left\">%1</th>"
-                          "<th align=\"left\">%2</th></tr>%3</table>")
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr><th>%1</th>"
+                          "<th>%2</th></tr>%3</table>")
         .arg(tr("Command"), tr("Keys"), rows);
 }
 

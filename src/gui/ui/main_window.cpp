@@ -607,7 +607,6 @@ void TfmMain::fillContents(const std::vector<TContentsSura>& suras)
         keepTranslated(ui.cbSura, [this] { labelSuraEntries(ui.cbSura, ui.tvContents, m_suraLatinLabels); });
     }
     m_suraLatinLabels = suraTexts;
-    labelSuraEntries(ui.cbSura, ui.tvContents, m_suraLatinLabels);
 }
 
 void TfmMain::writeStylesheets()
@@ -615,8 +614,10 @@ void TfmMain::writeStylesheets()
     WriteAllStylesheets();
 }
 
+// The Arabic names are read after the contents, with the other texts: the boxes take them here.
 void TfmMain::showInitialPosition(int sura, int aya)
 {
+    labelSuraEntries(ui.cbSura, ui.tvContents, m_suraLatinLabels);
     {
         const QSignalBlocker suraBlocker(ui.cbSura);
         const QSignalBlocker ayaBlocker(ui.cbAya);
