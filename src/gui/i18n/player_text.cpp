@@ -14,7 +14,7 @@ namespace {
     QT_TRANSLATE_NOOP("PlayerText", "Paused"),  QT_TRANSLATE_NOOP("PlayerText", "Waiting"),
     QT_TRANSLATE_NOOP("PlayerText", "Play"),    QT_TRANSLATE_NOOP("PlayerText", "Pause"),
     QT_TRANSLATE_NOOP("PlayerText", "Resume"),  QT_TRANSLATE_NOOP("PlayerText", "Mute"),
-    QT_TRANSLATE_NOOP("PlayerText", "Unmute"),
+    QT_TRANSLATE_NOOP("PlayerText", "Unmute"),  QT_TRANSLATE_NOOP("PlayerText", "Play|Play current aya"),
 };
 
 } // namespace

@@ -190,6 +190,21 @@
     </message>
 </context>
 <context>
+    <name>PdfWriter</name>
+    <message>
+        <source>Unable to write to %1: the page could not be printed.</source>
+        <translation>تعذّرت الكتابة إلى %1: تعذّرت طباعة الصفحة.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>تعذّرت الكتابة إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: the page is not ready to print.</source>
+        <translation>تعذّرت الكتابة إلى %1: الصفحة ليست جاهزة للطباعة.</translation>
+    </message>
+</context>
+<context>
     <name>PlayerText</name>
     <message>
         <source>Stopped</source>
@@ -226,6 +241,10 @@
     <message>
         <source>Unmute</source>
         <translation>إلغاء كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Play|Play current aya</source>
+        <translation>تشغيل|تشغيل الآية الحالية</translation>
     </message>
 </context>
 <context>
@@ -392,6 +411,18 @@
     <message>
         <source>&amp;OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source> Audio Player </source>
+        <translation> مشغل الصوت </translation>
+    </message>
+    <message>
+        <source>Reciter:</source>
+        <translation>القارئ:</translation>
+    </message>
+    <message>
+        <source>Play Continuously</source>
+        <translation>تشغيل متواصل</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1036,14 @@
     <message>
         <source>Error running JavaScript</source>
         <translation>تعذّر تشغيل JavaScript</translation>
+    </message>
+    <message>
+        <source>Bookmarked %1</source>
+        <translation>أضيفت إشارة مرجعية: %1</translation>
+    </message>
+    <message>
+        <source>Bookmark on %1 removed; Ctrl+Z brings it back</source>
+        <translation>أزيلت الإشارة المرجعية عن %1؛ يعيدها Ctrl+Z</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,21 @@
     </message>
 </context>
 <context>
+    <name>PdfWriter</name>
+    <message>
+        <source>Unable to write to %1: the page could not be printed.</source>
+        <translation>Tidak dapat menulis ke %1: halaman tidak dapat dicetak.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Tidak dapat menulis ke %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: the page is not ready to print.</source>
+        <translation>Tidak dapat menulis ke %1: halaman belum siap dicetak.</translation>
+    </message>
+</context>
+<context>
     <name>PlayerText</name>
     <message>
         <source>Stopped</source>
@@ -226,6 +241,10 @@
     <message>
         <source>Unmute</source>
         <translation>Bunyikan</translation>
+    </message>
+    <message>
+        <source>Play|Play current aya</source>
+        <translation>Putar|Putar ayat ini</translation>
     </message>
 </context>
 <context>
@@ -392,6 +411,18 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source> Audio Player </source>
+        <translation> Pemutar Audio </translation>
+    </message>
+    <message>
+        <source>Reciter:</source>
+        <translation>Qari:</translation>
+    </message>
+    <message>
+        <source>Play Continuously</source>
+        <translation>Putar Terus</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1036,14 @@
     <message>
         <source>Error running JavaScript</source>
         <translation>Gagal menjalankan JavaScript</translation>
+    </message>
+    <message>
+        <source>Bookmarked %1</source>
+        <translation>Ditandai: %1</translation>
+    </message>
+    <message>
+        <source>Bookmark on %1 removed; Ctrl+Z brings it back</source>
+        <translation>Penanda pada %1 dihapus; Ctrl+Z mengembalikannya</translation>
     </message>
 </context>
 <context>

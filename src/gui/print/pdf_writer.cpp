@@ -1,6 +1,7 @@
 #include "gui/print/pdf_writer.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPointer>
@@ -20,14 +21,20 @@ const QString kScreenSheetsForAllMedia = QStringLiteral(
     "(function(){document.querySelectorAll('link[rel=stylesheet][media=screen]')"
     ".forEach(function(l){l.media='all';});return true;})()");
 
+// In the interface language in the reader; the command-line tools load no translation.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("PdfWriter", text);
+}
+
 QString saveBytes(const QByteArray& bytes, const QString& fileName)
 {
-    const QString failure = QStringLiteral("Unable to write to %1").arg(fileName);
     if (bytes.isEmpty())
-        return failure + ": the page could not be printed.";
+        return translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: the page could not be printed."))
+            .arg(fileName);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return failure + ": " + file.errorString();
+        return translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: %2")).arg(fileName, file.errorString());
     return {};
 }
 
@@ -55,7 +62,8 @@ void writePagePdf(QWebEnginePage* page, const QString& fileName, std::function<v
         if (!alive)
             return;
         if (!applied) {
-            done(QStringLiteral("Unable to write to %1: the page is not ready to print.").arg(fileName));
+            done(translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: the page is not ready to print."))
+                     .arg(fileName));
             return;
         }
         alive->printToPdf([fileName, done](const QByteArray& bytes) { done(saveBytes(bytes, fileName)); },

@@ -20,6 +20,7 @@
 #include "gui/app/window_memory.h"
 #include "gui/app/window_placement.h"
 #include "gui/i18n/live_text.h"
+#include "gui/i18n/player_text.h"
 #include "gui/audio/recitation_options_panel.h"
 #include "gui/audio/reciter_install_dialog.h"
 #include "gui/audio/reciter_panel.h"
@@ -296,9 +297,9 @@ void TfmMain::actToggleBookmarkExecute()
         throw;
     }
     if (added)
-        ui.StatusBar1->showMessage("Bookmarked " + where);
+        ui.StatusBar1->showMessage(tr("Bookmarked %1").arg(where));
     else
-        ui.StatusBar1->showMessage("Bookmark on " + where + " removed; Ctrl+Z brings it back");
+        ui.StatusBar1->showMessage(tr("Bookmark on %1 removed; Ctrl+Z brings it back").arg(where));
 }
 
 void TfmMain::showBookmark(int sura, int aya)
@@ -663,6 +664,7 @@ void TfmMain::showPrefacePage(const std::string& path)
 
 void TfmMain::connectPlayer()
 {
+    keepTranslated(ui.lblAuStatus, [this] { retranslatePlayerWords(); });
     connect(&tmrPlay, &QTimer::timeout, this, guarded([this] { m_player.tmrPlayTimer(); }));
     connect(ui.btnPlayPause, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPauseClick(); }));
     connect(ui.btnStop, &QToolButton::clicked, this, guarded([this] { m_player.btnStopClick(); }));
@@ -760,14 +762,24 @@ void TfmMain::processPendingEvents()
 
 void TfmMain::setStatusText(const std::string& text)
 {
-    ui.lblAuStatus->setText(toQString(text));
+    m_playerWords.status = text;
+    ui.lblAuStatus->setText(playerText(text));
 }
 
 void TfmMain::setPlayPauseButton(int imageIndex, const std::string& hint)
 {
+    m_playerWords.playPauseHint = hint;
     ui.btnPlayPause->setIcon(playerIcon(imageIndex));
-    applyHint(ui.btnPlayPause, toQString(hint));
+    applyHint(ui.btnPlayPause, playerText(hint));
     showHintOfHoveredButton(ui.btnPlayPause);
+}
+
+// The player's last words, again in the new language.
+void TfmMain::retranslatePlayerWords()
+{
+    ui.lblAuStatus->setText(playerText(m_playerWords.status));
+    applyHint(ui.btnPlayPause, playerText(m_playerWords.playPauseHint));
+    applyHint(ui.btnSpeaker, playerText(m_playerWords.speakerHint));
 }
 
 void TfmMain::setPlayPauseEnabled(bool enabled)
@@ -796,8 +808,9 @@ void TfmMain::setPlayTimerEnabled(bool enabled)
 
 void TfmMain::setSpeakerButton(int imageIndex, const std::string& hint)
 {
+    m_playerWords.speakerHint = hint;
     ui.btnSpeaker->setIcon(playerIcon(imageIndex));
-    applyHint(ui.btnSpeaker, toQString(hint));
+    applyHint(ui.btnSpeaker, playerText(hint));
     showHintOfHoveredButton(ui.btnSpeaker);
 }
 

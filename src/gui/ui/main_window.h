@@ -61,6 +61,12 @@ public:
     // The sura entries as loaded; the boxes show them, or the Arabic names in Arabic.
     QStringList m_suraLatinLabels;
     bool m_suraLabelsKept = false;
+    // What the player last said, in its English words, to say again in another language.
+    struct PlayerWords {
+        std::string status = "Stopped";
+        std::string playPauseHint = "Play|Play current aya";
+        std::string speakerHint = "Mute";
+    } m_playerWords;
 
     // The first node, depth first over all levels, whose text equals text without regard to
     // ASCII case; with makeVisible it is scrolled into view.
@@ -164,6 +170,7 @@ private:
     void setVolumeSlider(int position) override;
     void setContinueChecked(bool checked) override;
     void connectPlayer();
+    void retranslatePlayerWords();
     void cbReciterChange(const QString& name);
     void btnInstallReciterClick();
     void reciterListChanged();

@@ -341,7 +341,8 @@ QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
     tvContents->setStyleSheet("QTreeWidget::item:selected:!active { background: #CCE281; color: black; }");
     pgcContent->addTab(tvContents, QString());
     keepTranslated(tvContents, [this] { pgcContent->setTabText(pgcContent->indexOf(tvContents), tr(" Contents ")); });
-    pgcContent->addTab(createAudioTab(pgcContent), " Audio Player ");
+    pgcContent->addTab(createAudioTab(pgcContent), QString());
+    keepTranslated(tabAudio, [this] { pgcContent->setTabText(pgcContent->indexOf(tabAudio), tr(" Audio Player ")); });
     layout->addWidget(pgcContent);
     return panContents;
 }
@@ -357,18 +358,21 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     panAudioPlay->setFixedSize(132, 222);
     auto* play = new QVBoxLayout(panAudioPlay);
     play->setContentsMargins(0, 0, 0, 0);
-    auto toolButton = [this](const char* name, int image, QStyle::StandardPixmap icon, const QString& hint) {
+    // The hints of the play and speaker buttons change with the player's state; the window
+    // keeps them in the interface language.
+    auto toolButton = [this](const char* name, int image, QStyle::StandardPixmap icon, const char* hint) {
         auto* button = named(new QToolButton(panAudioPlay), name);
         button->setIcon(image >= 0 ? playerIcon(image) : panAudioPlay->style()->standardIcon(icon));
-        applyHint(button, hint);
+        if (hint != nullptr)
+            keepTranslated(button, [button, hint] { applyHint(button, translated(hint)); });
         return button;
     };
-    btnPlayPause = toolButton("btnPlayPause", 0, QStyle::SP_CustomBase, "Play|Play current aya");
+    btnPlayPause = toolButton("btnPlayPause", 0, QStyle::SP_CustomBase, nullptr);
     btnPlayPause->setIconSize(QSize(22, 22));
     btnPlayPause->setFixedSize(QSize(120, 34));
-    btnPlayPrevAya = toolButton("btnPlayPrevAya", -1, QStyle::SP_MediaSeekBackward, "Previous Aya");
-    btnStop = toolButton("btnStop", -1, QStyle::SP_MediaStop, "Stop|Stop playing current aya");
-    btnPlayNextAya = toolButton("btnPlayNextAya", -1, QStyle::SP_MediaSeekForward, "Next Aya");
+    btnPlayPrevAya = toolButton("btnPlayPrevAya", -1, QStyle::SP_MediaSeekBackward, QT_TR_NOOP("Previous Aya"));
+    btnStop = toolButton("btnStop", -1, QStyle::SP_MediaStop, QT_TR_NOOP("Stop|Stop playing current aya"));
+    btnPlayNextAya = toolButton("btnPlayNextAya", -1, QStyle::SP_MediaSeekForward, QT_TR_NOOP("Next Aya"));
     auto* row = new QHBoxLayout;
     row->addWidget(btnPlayPrevAya);
     row->addWidget(btnStop);
@@ -381,7 +385,7 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     trbVolume->setPageStep(50);
     trbVolume->setTickPosition(QSlider::TicksBothSides);
     trbVolume->setTickInterval(500);
-    btnSpeaker = toolButton("btnSpeaker", 17, QStyle::SP_CustomBase, "Mute");
+    btnSpeaker = toolButton("btnSpeaker", 17, QStyle::SP_CustomBase, nullptr);
     play->addWidget(btnPlayPause, 0, Qt::AlignHCenter);
     play->addLayout(row);
     play->addWidget(trbVolume, 1, Qt::AlignHCenter);
@@ -395,13 +399,14 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     auto* info = styledPanel(tabAudio, "panAudioInfo");
     auto* infoLayout = new QGridLayout(info);
     infoLayout->setContentsMargins(4, 4, 4, 4);
-    auto* reciterCaption = new QLabel("Reciter:", info);
+    auto* reciterCaption = new QLabel(info);
+    keepTranslatedText(reciterCaption, [] { return tr("Reciter:"); });
     QFont italic = reciterCaption->font();
     italic.setItalic(true);
     reciterCaption->setFont(italic);
     lblReciter = named(new QLabel(info), "lblReciter");
     lblAuPlayAya = named(new QLabel(info), "lblAuPlayAya");
-    lblAuStatus = named(new QLabel("Stopped", info), "lblAuStatus");
+    lblAuStatus = named(new QLabel(info), "lblAuStatus");
     lblAuStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     infoLayout->addWidget(reciterCaption, 0, 0);
     infoLayout->addWidget(lblReciter, 0, 1, 1, 2);
@@ -416,7 +421,8 @@ QWidget* TfmMainUi::createAudioTab(QWidget* parent)
     progAudio->setRange(0, 1); // a 0..0 bar would show Qt's busy animation
     progAudio->setTextVisible(false);
     panAudio->addWidget(progAudio);
-    chkAudioContinue = named(new QCheckBox("Play Continuously", tabAudio), "chkAudioContinue");
+    chkAudioContinue = named(new QCheckBox(tabAudio), "chkAudioContinue");
+    keepTranslatedText(chkAudioContinue, [] { return tr("Play Continuously"); });
     chkAudioContinue->setChecked(true);
     panAudio->addWidget(chkAudioContinue);
     panRecitationOptions = new RecitationOptionsPanel(tabAudio);
