@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kWithoutEnd = 0;
 
-constexpr char kContext[] = "tilvane::RecitationOptionsPanel";
+constexpr char kContext[] = "RecitationOptions";
 
 QString translated(const char* text)
 {
@@ -31,15 +31,19 @@ QString translated(const char* text)
 QString countText(int count)
 {
     if (count == kWithoutEnd)
-        return translated(QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "Without end"));
-    return count == 1 ? translated(QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "Once")) : translated(QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "%1 times")).arg(count);
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "Without end"));
+    if (count == 1)
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "Once"));
+    return translated(QT_TRANSLATE_NOOP("RecitationOptions", "%1 times")).arg(count);
 }
 
 QString pauseText(int seconds)
 {
     if (seconds == kAyaPauseAsAya)
-        return translated(QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "As long as the aya"));
-    return seconds == 0 ? translated(QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "None")) : translated(QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "%1 s")).arg(seconds);
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "As long as the aya"));
+    if (seconds == 0)
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "None"));
+    return translated(QT_TRANSLATE_NOOP("RecitationOptions", "%1 s")).arg(seconds);
 }
 
 // The items keep their values; their names follow the interface language.
@@ -121,14 +125,14 @@ RecitationOptionsPanel::RecitationOptionsPanel(QWidget* parent)
     }
     cbRangeRepeat = countBox(this, "cbRangeRepeat");
 
-    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "Spee&d:"), cbSpeed), cbSpeed);
-    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "&Repeat aya:"), cbAyaRepeat),
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "Spee&d:"), cbSpeed), cbSpeed);
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "&Repeat aya:"), cbAyaRepeat),
                  cbAyaRepeat);
-    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "Pa&use after:"), cbAyaPause),
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "Pa&use after:"), cbAyaPause),
                  cbAyaPause);
     form->addRow(chkRangeRepeat);
-    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "From, to:"), edtRangeFrom), range);
-    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("tilvane::RecitationOptionsPanel", "&Times:"), cbRangeRepeat),
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "From, to:"), edtRangeFrom), range);
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "&Times:"), cbRangeRepeat),
                  cbRangeRepeat);
 
     connect(cbSpeed, &QComboBox::currentIndexChanged, this, [this] {

@@ -60,7 +60,8 @@ ReciterManager::ReciterManager(ReciterListModel* model, QWidget* parent)
     layout->addLayout(row, 1);
     layout->addWidget(lblPlaying);
 
-    connect(lvReciters->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ReciterManager::updateButtons);
+    connect(lvReciters->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ReciterManager::updateButtons);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ReciterManager::updateButtons);
     connect(lvReciters, &QTreeView::doubleClicked, this, &ReciterManager::playThisClick);
     connect(btnInstall, &QPushButton::clicked, this, guarded([this] { installClick(); }));

@@ -56,7 +56,8 @@ void applyInterfaceLanguage(const QString& setting)
 {
     const QString language = interfaceLanguageFor(setting);
     const bool english = language == QLatin1String("en");
-    replaceTranslator(s_program, english ? QString() : QStringLiteral("tilvane_") + language, {QStringLiteral(":/i18n")});
+    replaceTranslator(s_program, english ? QString() : QStringLiteral("tilvane_") + language,
+                      {QStringLiteral(":/i18n")});
     // Qt's own translation where the system has it, else the one the reader brings.
     replaceTranslator(s_qt, english ? QString() : QStringLiteral("qtbase_") + language,
                       {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/i18n")});

@@ -248,6 +248,53 @@
     </message>
 </context>
 <context>
+    <name>RecitationOptions</name>
+    <message>
+        <source>Without end</source>
+        <translation>بلا نهاية</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 مرات</translation>
+    </message>
+    <message>
+        <source>As long as the aya</source>
+        <translation>بقدر مدة الآية</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>السرعة:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat aya:</source>
+        <translation>تكرار الآية:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;use after:</source>
+        <translation>توقف بعدها:</translation>
+    </message>
+    <message>
+        <source>From, to:</source>
+        <translation>من، إلى:</translation>
+    </message>
+    <message>
+        <source>&amp;Times:</source>
+        <translation>عدد المرات:</translation>
+    </message>
+</context>
+<context>
     <name>TColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -454,56 +501,12 @@
 <context>
     <name>tilvane::RecitationOptionsPanel</name>
     <message>
-        <source>Without end</source>
-        <translation>بلا نهاية</translation>
-    </message>
-    <message>
-        <source>Once</source>
-        <translation>مرة واحدة</translation>
-    </message>
-    <message>
-        <source>%1 times</source>
-        <translation>%1 مرات</translation>
-    </message>
-    <message>
-        <source>As long as the aya</source>
-        <translation>بقدر مدة الآية</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>بلا</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 ث</translation>
-    </message>
-    <message>
         <source>Repeat a ra&amp;nge of ayat</source>
         <translation>تكرار نطاق من الآيات</translation>
     </message>
     <message>
         <source>sura:aya</source>
         <translation>سورة:آية</translation>
-    </message>
-    <message>
-        <source>Spee&amp;d:</source>
-        <translation>السرعة:</translation>
-    </message>
-    <message>
-        <source>&amp;Repeat aya:</source>
-        <translation>تكرار الآية:</translation>
-    </message>
-    <message>
-        <source>Pa&amp;use after:</source>
-        <translation>توقف بعدها:</translation>
-    </message>
-    <message>
-        <source>From, to:</source>
-        <translation>من، إلى:</translation>
-    </message>
-    <message>
-        <source>&amp;Times:</source>
-        <translation>عدد المرات:</translation>
     </message>
 </context>
 <context>

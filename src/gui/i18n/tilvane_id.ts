@@ -248,6 +248,53 @@
     </message>
 </context>
 <context>
+    <name>RecitationOptions</name>
+    <message>
+        <source>Without end</source>
+        <translation>Tanpa henti</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Sekali</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 kali</translation>
+    </message>
+    <message>
+        <source>As long as the aya</source>
+        <translation>Selama ayatnya</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>&amp;Kecepatan:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat aya:</source>
+        <translation>&amp;Ulangi ayat:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;use after:</source>
+        <translation>&amp;Jeda setelahnya:</translation>
+    </message>
+    <message>
+        <source>From, to:</source>
+        <translation>Dari, sampai:</translation>
+    </message>
+    <message>
+        <source>&amp;Times:</source>
+        <translation>&amp;Sebanyak:</translation>
+    </message>
+</context>
+<context>
     <name>TColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -454,56 +501,12 @@
 <context>
     <name>tilvane::RecitationOptionsPanel</name>
     <message>
-        <source>Without end</source>
-        <translation>Tanpa henti</translation>
-    </message>
-    <message>
-        <source>Once</source>
-        <translation>Sekali</translation>
-    </message>
-    <message>
-        <source>%1 times</source>
-        <translation>%1 kali</translation>
-    </message>
-    <message>
-        <source>As long as the aya</source>
-        <translation>Selama ayatnya</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Tidak ada</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 dtk</translation>
-    </message>
-    <message>
         <source>Repeat a ra&amp;nge of ayat</source>
         <translation>Ulangi rent&amp;ang ayat</translation>
     </message>
     <message>
         <source>sura:aya</source>
         <translation>surat:ayat</translation>
-    </message>
-    <message>
-        <source>Spee&amp;d:</source>
-        <translation>&amp;Kecepatan:</translation>
-    </message>
-    <message>
-        <source>&amp;Repeat aya:</source>
-        <translation>&amp;Ulangi ayat:</translation>
-    </message>
-    <message>
-        <source>Pa&amp;use after:</source>
-        <translation>&amp;Jeda setelahnya:</translation>
-    </message>
-    <message>
-        <source>From, to:</source>
-        <translation>Dari, sampai:</translation>
-    </message>
-    <message>
-        <source>&amp;Times:</source>
-        <translation>&amp;Sebanyak:</translation>
     </message>
 </context>
 <context>

@@ -181,7 +181,8 @@ void TTopicsTab::currentChanged()
 
 void TTopicsTab::updateNoteCaption()
 {
-    m_noteCaption->setText(m_notePos ? tr("N&ote on %1 (kept as you type)").arg(positionText(*m_notePos)) : tr("N&ote"));
+    m_noteCaption->setText(m_notePos ? tr("N&ote on %1 (kept as you type)").arg(positionText(*m_notePos))
+                                     : tr("N&ote"));
 }
 
 void TTopicsTab::saveNoteNow()
@@ -248,7 +249,8 @@ void TTopicsTab::moveBookmark(TQuranPos pos, const QString& from, const QString&
 void TTopicsTab::newTopic()
 {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("New Topic"), tr("Topic name:"), QLineEdit::Normal, {}, &ok).trimmed();
+    const QString name = QInputDialog::getText(this, tr("New Topic"), tr("Topic name:"), QLineEdit::Normal, {}, &ok)
+                             .trimmed();
     if (!ok || name.isEmpty())
         return;
     const std::optional<TQuranPos> pos = m_tree->currentBookmark();
@@ -266,7 +268,8 @@ void TTopicsTab::renameTopic()
     if (from.isEmpty() || from == kUnsortedTopic)
         return;
     bool ok = false;
-    const QString to = QInputDialog::getText(this, tr("Rename Topic"), tr("New name:"), QLineEdit::Normal, from, &ok).trimmed();
+    const QString to = QInputDialog::getText(this, tr("Rename Topic"), tr("New name:"), QLineEdit::Normal, from, &ok)
+                           .trimmed();
     if (ok && !to.isEmpty() && to != from)
         m_library.change([&](BookmarkStore& store) { store.renameTopic(from.toStdString(), to.toStdString()); });
 }

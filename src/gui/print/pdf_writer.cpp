@@ -34,7 +34,8 @@ QString saveBytes(const QByteArray& bytes, const QString& fileName)
             .arg(fileName);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: %2")).arg(fileName, file.errorString());
+        return translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: %2"))
+            .arg(fileName, file.errorString());
     return {};
 }
 

@@ -38,7 +38,8 @@ QString paragraph(const QString& html)
 
 QString path(const std::string& value)
 {
-    return QStringLiteral("<code dir=\"ltr\">%1</code>").arg(QDir::toNativeSeparators(toQString(value)).toHtmlEscaped());
+    const QString shown = QDir::toNativeSeparators(toQString(value)).toHtmlEscaped();
+    return QStringLiteral("<code dir=\"ltr\">%1</code>").arg(shown);
 }
 
 // "&Go" and "Reload" padded for a wide menu read as "Go" and "Reload".
@@ -71,9 +72,8 @@ QString HelpText::folderTable()
     const QList<std::pair<QString, QString>> rows = {
         {tr("Settings file"), path(IniFileName)},
         {tr("Recitations"), path(AppDirs.AudioDir)},
-        {tr("Translation packages"), AppDirs.UserTransDir.empty()
-                                         ? path(AppDirs.TransDir)
-                                         : path(AppDirs.TransDir) + QStringLiteral("<br>") + path(AppDirs.UserTransDir)},
+        {tr("Translation packages"),
+         path(AppDirs.TransDir) + (AppDirs.UserTransDir.empty() ? QString() : "<br>" + path(AppDirs.UserTransDir))},
         {tr("Bookmarks, topics and notes"), path(defaultLibraryPath())},
         {tr("Search index"), path(searchIndexPath(AppDirs.AppDir))},
         {tr("Pages being shown (working folder)"), path(AppDirs.TempDir)},

@@ -178,7 +178,8 @@ QWebEngineView* TfmMainUi::createPrefaceView()
 
 void TfmMainUi::createActions(QMainWindow* window)
 {
-    actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", QT_TR_NOOP("&Go"), QT_TR_NOOP("Go to Selected Sura"));
+    actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", QT_TR_NOOP("&Go"),
+                                     QT_TR_NOOP("Go to Selected Sura"));
     actGotoSuraPrev = makeAction(window, "actGotoSuraPrev", QT_TR_NOOP("Prev Sura"), QT_TR_NOOP("Go to previous sura"),
                                  QKeySequence(Qt::CTRL | Qt::Key_PageUp), QStyle::SP_MediaSkipBackward);
     actGotoSuraNext = makeAction(window, "actGotoSuraNext", QT_TR_NOOP("Next Sura"), QT_TR_NOOP("Go to next sura"),
@@ -187,16 +188,20 @@ void TfmMainUi::createActions(QMainWindow* window)
                                 QKeySequence(Qt::CTRL | Qt::Key_Up), QStyle::SP_ArrowUp);
     actGotoAyaNext = makeAction(window, "actGotoAyaNext", QT_TR_NOOP("Next Aya"), QT_TR_NOOP("Go to next aya"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Down), QStyle::SP_ArrowDown);
-    actSearchSura = makeAction(window, "actSearchSura", QT_TR_NOOP("Select Sura"), QT_TR_NOOP("Select sura name from list"),
+    actSearchSura = makeAction(window, "actSearchSura", QT_TR_NOOP("Select Sura"),
+                               QT_TR_NOOP("Select sura name from list"),
                                QKeySequence(Qt::Key_F3), QStyle::SP_FileDialogContentsView);
     actReloadSura = makeAction(window, "actReloadSura", QT_TR_NOOP("Reload"), QT_TR_NOOP("Reload sura"),
                                QKeySequence(Qt::Key_F5), QStyle::SP_BrowserReload);
     // The trailing blanks widen the menus that show the caption.
     keepTranslated(actReloadSura, [this] { actReloadSura->setText(tr("Reload") + QString(30, ' ')); });
-    actSetting = makeAction(window, "actSetting", QT_TR_NOOP("Settings"), QT_TR_NOOP("Settings"), QKeySequence(Qt::Key_F8),
+    actSetting = makeAction(window, "actSetting", QT_TR_NOOP("Settings"),
+                            QT_TR_NOOP("Settings"), QKeySequence(Qt::Key_F8),
                             QStyle::SP_FileDialogDetailedView);
-    actHelp = makeAction(window, "actHelp", QT_TR_NOOP("Help"), QT_TR_NOOP("Help"), QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
-    actAbout = makeAction(window, "actAbout", QT_TR_NOOP("About"), QT_TR_NOOP("About"), {}, QStyle::SP_MessageBoxInformation);
+    actHelp = makeAction(window, "actHelp", QT_TR_NOOP("Help"),
+                         QT_TR_NOOP("Help"), QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
+    actAbout = makeAction(window, "actAbout", QT_TR_NOOP("About"),
+                          QT_TR_NOOP("About"), {}, QStyle::SP_MessageBoxInformation);
     actExit = makeAction(window, "actExit", QT_TR_NOOP("Exit"), QT_TR_NOOP("Exit"), {}, QStyle::SP_DialogCloseButton);
     keepTranslated(actExit, [this] { actExit->setText(tr("Exit") + QString(22, ' ')); });
     actToggleBookmark = makeAction(window, "actToggleBookmark", QT_TR_NOOP("Bookmark this aya"),
@@ -211,7 +216,8 @@ void TfmMainUi::createActions(QMainWindow* window)
                                 QKeySequence(Qt::Key_MediaPlay), QKeySequence(Qt::Key_MediaPause)});
     actPlayStop = makeAction(window, "actPlayStop", QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop|Stop playing current aya"));
     actPlayStop->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F9), QKeySequence(Qt::Key_MediaStop)});
-    actPlayNextAya = makeAction(window, "actPlayNextAya", QT_TR_NOOP("Next Aya"), QT_TR_NOOP("Next Aya"), QKeySequence(Qt::Key_MediaNext));
+    actPlayNextAya = makeAction(window, "actPlayNextAya", QT_TR_NOOP("Next Aya"),
+                                QT_TR_NOOP("Next Aya"), QKeySequence(Qt::Key_MediaNext));
     actPlayPrevAya = makeAction(window, "actPlayPrevAya", QT_TR_NOOP("Previous Aya"), QT_TR_NOOP("Previous Aya"),
                                 QKeySequence(Qt::Key_MediaPrevious));
 
