@@ -157,4 +157,31 @@
         <translation>Sembunyikan Rincian...</translation>
     </message>
 </context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Toggle Media Play/Pause</source>
+        <translation>Putar/Jeda Media</translation>
+    </message>
+    <message>
+        <source>Media Play</source>
+        <translation>Putar Media</translation>
+    </message>
+    <message>
+        <source>Media Pause</source>
+        <translation>Jeda Media</translation>
+    </message>
+    <message>
+        <source>Media Stop</source>
+        <translation>Hentikan Media</translation>
+    </message>
+    <message>
+        <source>Media Next</source>
+        <translation>Media Berikutnya</translation>
+    </message>
+    <message>
+        <source>Media Previous</source>
+        <translation>Media Sebelumnya</translation>
+    </message>
+</context>
 </TS>
