@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>You may give away or sell copies, alone or together with other products, as long as you pass on the same freedoms and the source code under the same licence; its full text comes with the program (LICENSE, or /usr/share/common-licenses/GPL-3 on Debian). %1.</source>
-        <translation>يجوز لك توزيع نسخ منه مجانًا أو بيعها، وحدها أو مع منتجات أخرى، ما دمت تنقل الحريات نفسها والشفرة المصدرية بالرخصة نفسها؛ ونصها الكامل مرفق بالبرنامج (LICENSE، أو /usr/share/common-licenses/GPL-3 على دبيان). %1.</translation>
+        <translation>يجوز لك توزيع نسخ منه مجانًا أو بيعها، وحدها أو مع منتجات أخرى، ما دمت تنقل الحريات نفسها والشفرة المصدرية بالرخصة نفسها؛ ونصها الكامل مرفق بالبرنامج (LICENSE، أو ⁦/usr/share/common-licenses/GPL-3⁩ على دبيان). %1.</translation>
     </message>
     <message>
         <source>Disclaimer of Warranty</source>
@@ -158,11 +158,11 @@
     </message>
     <message>
         <source>No recitation comes with the program. A recitation is a set of MP3 files, one per aya, named by sura and aya in three digits each: 001001.mp3 is the first aya of sura 1, 002255.mp3 is aya 255 of sura 2. Many reciters publish such sets on the web.</source>
-        <translation>لا تأتي مع البرنامج أي تلاوة. التلاوة مجموعة ملفات MP3، ملف لكل آية، يُسمّى برقم السورة ورقم الآية في ثلاث خانات لكل منهما: 001001.mp3 هو الآية الأولى من السورة 1، و002255.mp3 هو الآية 255 من السورة 2. وينشر كثير من القراء مجموعات كهذه على الويب.</translation>
+        <translation>لا تأتي مع البرنامج أي تلاوة. التلاوة مجموعة ملفات MP3، ملف لكل آية، يُسمّى برقم السورة ورقم الآية في ثلاث خانات لكل منهما: ⁦001001.mp3⁩ هو الآية الأولى من السورة 1، و⁦002255.mp3⁩ هو الآية 255 من السورة 2. وينشر كثير من القراء مجموعات كهذه على الويب.</translation>
     </message>
     <message>
         <source>To install one, press "Install recitation…" in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
-        <translation>لتثبيت تلاوة اضغط «تثبيت تلاوة…» في تبويب مشغل الصوت، أو «تثبيت…» في الإعدادات › الصوت، وحدّد المصدر: مجلدًا على الويب (عنوانًا مثل https://example.org/reciter/ يضم 001001.mp3 وبقية الملفات)، أو مجلدًا على هذا الحاسوب يضم الملفات مباشرة أو في مجلد لكل سورة (001، 002، …)، أو أرشيف ZIP أو 7z لمجلد كهذا. سمِّ القارئ واختر السور، مثل 1,78-114 أو كلها 1-114. والتثبيت الذي يتوقف في منتصفه يحتفظ بما أنجزه؛ شغّله مرة أخرى لجلب الناقص فقط.</translation>
+        <translation>لتثبيت تلاوة اضغط «تثبيت تلاوة…» في تبويب مشغل الصوت، أو «تثبيت…» في الإعدادات › الصوت، وحدّد المصدر: مجلدًا على الويب (عنوانًا مثل ⁦https://example.org/reciter/⁩ يضم ⁦001001.mp3⁩ وبقية الملفات)، أو مجلدًا على هذا الحاسوب يضم الملفات مباشرة أو في مجلد لكل سورة (001، 002، …)، أو أرشيف ZIP أو 7z لمجلد كهذا. سمِّ القارئ واختر السور، مثل ⁦1,78-114⁩ أو كلها ⁦1-114⁩. والتثبيت الذي يتوقف في منتصفه يحتفظ بما أنجزه؛ شغّله مرة أخرى لجلب الناقص فقط.</translation>
     </message>
     <message>
         <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with "Play Continuously" the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>https://…/ holding 001001.mp3 …, a folder, or a ZIP/7z file</source>
-        <translation>https://…/ يضم 001001.mp3 …، أو مجلد، أو ملف ZIP/7z</translation>
+        <translation>⁦https://…/⁩ يضم ⁦001001.mp3⁩ …، أو مجلد، أو ملف ⁦ZIP/7z⁩</translation>
     </message>
     <message>
         <source>F&amp;older…</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Suras to install, e.g. 1,78-114</source>
-        <translation>السور المراد تثبيتها، مثل 1,78-114</translation>
+        <translation>السور المراد تثبيتها، مثل ⁦1,78-114⁩</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
@@ -635,7 +635,7 @@
     </message>
     <message>
         <source>No recitation installed. Install… takes a web folder, a folder or a ZIP/7z file of per-aya files named like 001001.mp3.</source>
-        <translation>لا توجد تلاوة مثبتة. يقبل «تثبيت…» مجلدًا على الويب أو مجلدًا أو ملف ZIP/7z يضم ملفًا لكل آية باسم مثل 001001.mp3.</translation>
+        <translation>لا توجد تلاوة مثبتة. يقبل «تثبيت…» مجلدًا على الويب أو مجلدًا أو ملف ⁦ZIP/7z⁩ يضم ملفًا لكل آية باسم مثل ⁦001001.mp3⁩.</translation>
     </message>
     <message>
         <source>No reciter chosen: select one and press "Play this reciter".</source>
