@@ -194,7 +194,7 @@ TEST_F(MainWindow, AFailingFocusScriptIsReportedAndThePositionStays)
     // A page without the page scripts.
     const std::string bare = AppDirs.SuraDir + "bare.html";
     writeFile(bare, "<html><body><p id='1_2'>x</p></body></html>");
-    window->QuranHost->Navigate(bare);
+    window->QuranHost()->Navigate(bare);
     ASSERT_TRUE(waitFor([&] { return window->ui.wbQuran->url().fileName() == "bare.html" && nav().FDocLoaded; }));
     trigger(window->ui.actGotoAyaNext);
     EXPECT_TRUE(waitFor([&] { return errors.messages().contains("Error running JavaScript"); }));

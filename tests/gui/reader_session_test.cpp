@@ -2,6 +2,8 @@
 // the synthetic recitation, with a picture of every step in the build folder for review.
 #include "gui/ui/main_window.h"
 
+#include "gui/audio/audio_player_tab.h"
+
 #include "core/app/settings.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
@@ -120,12 +122,12 @@ TEST_F(ReaderSession, ANewReadersSessionIsRestoredAtTheNextStart)
     window->ui.cbAya->setCurrentIndex(6);
     window->ui.actGotoSelectedSura->trigger();
     ASSERT_TRUE(shows(1, 7));
-    window->ui.pgcContent->setCurrentWidget(window->ui.tabAudio);
-    window->ui.btnPlayPause->click();
+    window->ui.pgcContent->setCurrentWidget(&window->audioTab());
+    window->audioTab().controls().btnPlayPause->click();
     ASSERT_TRUE(waitFor([&] { return window->navigator().FCurPos == TQuranPos{2, 1}; }, 120000));
     shoot("08-playing-into-sura-2");
     ASSERT_TRUE(waitFor([&] { return window->navigator().FCurPos == TQuranPos{2, 2}; }, 120000));
-    window->ui.btnStop->click();
+    window->audioTab().controls().btnStop->click();
     const TQuranPos shown = window->navigator().FCurPos;
 
     window->close();

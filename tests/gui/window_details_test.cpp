@@ -2,6 +2,8 @@
 // do not follow what was clicked.
 #include "gui/ui/main_window.h"
 
+#include "gui/audio/audio_player_tab.h"
+
 #include "core/app/settings.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
@@ -105,7 +107,7 @@ TEST_F(WindowDetails, AboutOpenedTwiceReturnsWithEnterToTheTabBefore)
 TEST_F(WindowDetails, VolumeSliderFillsWithLoudnessAndAHintChangedUnderTheMouseIsShown)
 {
     start(1, 1);
-    QSlider* slider = window->ui.trbVolume;
+    QSlider* slider = window->audioTab().controls().trbVolume;
     slider->setValue(800);
     EXPECT_EQ(AppSet.Volume, 800);
     EXPECT_FALSE(slider->invertedAppearance());
@@ -113,7 +115,7 @@ TEST_F(WindowDetails, VolumeSliderFillsWithLoudnessAndAHintChangedUnderTheMouseI
     EXPECT_GT(AppSet.Volume, 800);
 
     // The mouse rests on the speaker button while it is clicked.
-    QToolButton* speaker = window->ui.btnSpeaker;
+    QToolButton* speaker = window->audioTab().controls().btnSpeaker;
     speaker->setAttribute(Qt::WA_UnderMouse);
     const QString before = speaker->statusTip();
     speaker->click();

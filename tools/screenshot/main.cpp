@@ -11,6 +11,8 @@
 #include "gui/app/splash_window.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/main_window.h"
+
+#include "gui/audio/audio_player_tab.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include <QDeadlineTimer>
@@ -98,7 +100,7 @@ int main(int argc, char* argv[])
     }
     AppSet.ViewStyle = savedStyle;
 
-    mainWindow.ui.pgcContent->setCurrentWidget(mainWindow.ui.tabAudio);
+    mainWindow.ui.pgcContent->setCurrentWidget(&mainWindow.audioTab());
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("audio-player.png")));
 

@@ -3,9 +3,6 @@
 #include "core/app/app_info.h"
 #include "core/base/ascii_case.h"
 #include "core/app/settings.h"
-#include "core/audio/audio_files.h"
-#include "core/audio/reciter_layout.h"
-#include "core/library/bookmark_marks.h"
 #include "core/library/library_location.h"
 #include "core/quran/sura_table.h"
 #include "core/quran/translation_files.h"
@@ -19,11 +16,10 @@
 #include "gui/app/ui_font.h"
 #include "gui/app/window_memory.h"
 #include "gui/app/window_placement.h"
-#include "gui/audio/recitation_options_panel.h"
-#include "gui/audio/reciter_install_dialog.h"
-#include "gui/audio/reciter_panel.h"
+#include "gui/audio/audio_player_tab.h"
 #include "gui/print/page_printer.h"
 #include "gui/render/host_style_sheet.h"
+#include "gui/library/bookmark_stars.h"
 #include "gui/library/library.h"
 #include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
@@ -34,7 +30,6 @@
 #include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -45,7 +40,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSlider>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -56,7 +50,6 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
-#include <algorithm>
 #include <utility>
 
 namespace tilvane {
@@ -79,7 +72,7 @@ TfmMain::TfmMain(QWidget* parent)
 TfmMain::~TfmMain()
 {
     // A window gone before it was shown must not leave its collector as the error reporter.
-    if (m_reportingDeferred)
+    if (m_startUp == StartUp::LoadedWhileHidden)
         setErrorReporter(std::move(m_reporterBeforeShow));
 }
 
@@ -90,17 +83,18 @@ void TfmMain::FormCreate()
     font.setPointSize(kDesignFontPoints);
     setFont(font);
     ui.setupUi(this);
+    m_audioTab = new AudioPlayerTab(m_navigator, ui.pgcContent);
+    ui.pgcContent->addTab(m_audioTab, " Audio Player ");
+    m_audioTab->addKeysTo(this);
     resize(kDesignSize);
     centreOnDesktop(*this);
     restoreWindowState(*this, *ui.nxspltr1);
     ui.ProgressBar1->hide();
-    FFirstShowDone = false;
-    tmrPlay.setInterval(100);
+    m_startUp = StartUp::NotLoaded;
     // The web engine starts while the splash is shown, so the first page does not wait for it.
     ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     createLibrary();
     connectHandlers();
-    connectPlayer();
     m_pagePrinter = new TPagePrinter(
         this, ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); },
         [this] { return ui.cbSura->currentText(); });
@@ -115,10 +109,11 @@ void TfmMain::createLibrary()
     // Ctrl+Z brings a removed bookmark back wherever the focus is (a note editor keeps its own).
     addAction(m_topicsTab->undoAction());
     m_positionAutosave = new TPositionAutosave(this);
-    connect(m_library, &TLibrary::changed, this, guarded([this] { drawBookmarkMarks(); }));
+    m_bookmarkStars = new BookmarkStars(*m_library, m_navigator, [this] { return QuranHost(); },
+                                        ui.actToggleBookmark, ui.StatusBar1, this);
+    connect(m_bookmarkStars, &BookmarkStars::drawn, this, &TfmMain::bookmarkMarksDrawn);
     connect(m_topicsTab, &TTopicsTab::gotoRequested, this,
-            guarded([this](int sura, int aya) { showBookmark(sura, aya); }));
-    connect(ui.actToggleBookmark, &QAction::triggered, this, guarded([this] { actToggleBookmarkExecute(); }));
+            guarded([this](int sura, int aya) { m_navigator.goTo({sura, aya}); }));
 }
 
 void TfmMain::connectHandlers()
@@ -156,18 +151,23 @@ void TfmMain::connectHandlers()
             guarded([this](int sura, int aya) { searchAyaChosen(sura, aya); }));
 }
 
+// The start-up loading runs once; the state is set first so that a load that fails is
+// reported once rather than retried on every later show.
 void TfmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!m_shownOnce) {
-        m_shownOnce = true;
+    if (m_startUp == StartUp::Shown)
+        return;
+    const bool loadedWhileHidden = m_startUp == StartUp::LoadedWhileHidden;
+    m_startUp = StartUp::Shown;
+    if (loadedWhileHidden)
         reportProblemsBeforeShow();
-        m_timings.start(TReaderTimings::Event::FirstPage);
-        // A page loaded while the window was hidden is focused again at the size it is shown at.
-        if (m_navigator.FDocLoaded && m_navigator.FCurPos.Sura != 0)
-            runFocusScript(m_navigator.FCurPos.Sura, m_navigator.FCurPos.Aya);
-    }
-    runGuarded([this] { FormShow(); });
+    m_timings.start(TReaderTimings::Event::FirstPage);
+    if (!loadedWhileHidden)
+        runGuarded([this] { FormShow(); });
+    // A page loaded while the window was hidden is focused again at the size it is shown at.
+    else if (m_navigator.FDocLoaded && m_navigator.FCurPos.Sura != 0)
+        runFocusScript(m_navigator.FCurPos.Sura, m_navigator.FCurPos.Aya);
 }
 
 void TfmMain::loadBeforeShow()
@@ -177,16 +177,15 @@ void TfmMain::loadBeforeShow()
     layout()->activate();
     // A message box opened before the window shows could lie behind the splash and hold the
     // start-up in a wait nobody sees: problems are told once the window is up.
+    if (m_startUp != StartUp::NotLoaded)
+        return;
     m_reporterBeforeShow = setErrorReporter([this](const QString& message) { m_problemsBeforeShow.append(message); });
-    m_reportingDeferred = true;
+    m_startUp = StartUp::LoadedWhileHidden;
     runGuarded([this] { FormShow(); });
 }
 
 void TfmMain::reportProblemsBeforeShow()
 {
-    if (!m_reportingDeferred)
-        return;
-    m_reportingDeferred = false;
     setErrorReporter(std::move(m_reporterBeforeShow));
     QTimer::singleShot(0, this, [this] {
         for (const QString& message : std::exchange(m_problemsBeforeShow, {}))
@@ -194,24 +193,16 @@ void TfmMain::reportProblemsBeforeShow()
     });
 }
 
-// The start-up loading runs once, on the first show; the flag is set first so that a load
-// that fails is reported once rather than retried on every later show.
 void TfmMain::FormShow()
 {
-    if (FFirstShowDone)
-        return;
-    FFirstShowDone = true;
     BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
     LoadSettings();
     m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
     m_library->open();
-    InitAudio();
-    ui.lblReciter->setText(toQString(AppSet.Reciter));
-    ui.panReciter->refresh();
+    m_audioTab->loadReciter();
     LoadQuranData(*this);
-    m_player.setUpFromSettings();
-    ui.panRecitationOptions->showSettings();
+    m_audioTab->setUpFromSettings();
 }
 
 // The window closes even when saving fails: the error is shown and the close goes on.
@@ -236,12 +227,11 @@ void TfmMain::FormClose()
     saveWindowState(*this, *ui.nxspltr1);
 }
 
+// The hosts belong to their views; the close releases them early, the sura page's first.
 void TfmMain::freeBrowserHosts()
 {
-    delete QuranHost;
-    QuranHost = nullptr;
-    delete BukaTutupHost;
-    BukaTutupHost = nullptr;
+    delete m_quranHost;
+    delete m_bukaTutupHost;
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event)
@@ -273,54 +263,7 @@ void TfmMain::wbQuranProgressChange(int progress)
 void TfmMain::wbQuranDocumentComplete()
 {
     m_navigator.wbQuranDocumentComplete();
-    drawBookmarkMarks();
-}
-
-void TfmMain::actToggleBookmarkExecute()
-{
-    const TQuranPos pos = m_navigator.FCurPos;
-    if (pos.Sura == 0)
-        return;
-    const QString where = QStringLiteral("%1:%2").arg(pos.Sura).arg(pos.Aya);
-    bool added = false;
-    try {
-        added = m_library->toggle(pos);
-    } catch (...) {
-        updateBookmarkAction(); // the action ticked itself when triggered
-        throw;
-    }
-    if (added)
-        ui.StatusBar1->showMessage("Bookmarked " + where);
-    else
-        ui.StatusBar1->showMessage("Bookmark on " + where + " removed; Ctrl+Z brings it back");
-}
-
-void TfmMain::showBookmark(int sura, int aya)
-{
-    ui.pgcNav->setCurrentWidget(ui.tabQuran);
-    m_navigator.FGotoSura = sura;
-    m_navigator.FGotoAya = aya;
-    m_navigator.gotoSelected();
-}
-
-void TfmMain::drawBookmarkMarks()
-{
-    const int sura = m_navigator.FCurPos.Sura;
-    if (QuranHost == nullptr || !m_navigator.FDocLoaded || sura == 0)
-        return;
-    m_markedSura = sura;
-    m_markedAyas = m_library->read([sura](BookmarkStore& store) { return store.bookmarkedAyas(sura); });
-    updateBookmarkAction();
-    // A failed run leaves the page without marks until the next load or change redraws them.
-    QuranHost->runScriptChecked(toQString(bookmarkMarksScript(sura, m_markedAyas)),
-                                [this](bool completed) { emit bookmarkMarksDrawn(completed); });
-}
-
-void TfmMain::updateBookmarkAction()
-{
-    const TQuranPos pos = m_navigator.FCurPos;
-    const bool marked = std::find(m_markedAyas.begin(), m_markedAyas.end(), pos.Aya) != m_markedAyas.end();
-    ui.actToggleBookmark->setChecked(pos.Sura == m_markedSura && marked);
+    m_bookmarkStars->draw();
 }
 
 void TfmMain::cbSuraChange(int index)
@@ -344,16 +287,12 @@ void TfmMain::tvContentsChange(QTreeWidgetItem* current)
         ShowPrefacePage(node.Sura, node.Kind == kContentPreface, node.PageFile, *this);
 }
 
-// A double-click or Enter on an index node does what Go does with its sura and aya chosen.
+// A double-click or Enter on an index node goes where the node starts.
 void TfmMain::tvIndexActivate(QTreeWidgetItem* item)
 {
     const TQuranPos target = indexTargetOf(item);
-    if (target.Sura == 0)
-        return;
-    ui.pgcNav->setCurrentWidget(ui.tabQuran);
-    ui.cbSura->setCurrentIndex(target.Sura - 1);
-    ui.cbAya->setCurrentIndex(target.Aya - 1);
-    actGotoSelectedSuraExecute();
+    if (target.Sura != 0)
+        m_navigator.goTo(target);
 }
 
 void TfmMain::btnSettingClick()
@@ -363,11 +302,7 @@ void TfmMain::btnSettingClick()
 
 void TfmMain::actGotoSelectedSuraExecute()
 {
-    SelectContentsNode(ui.cbSura->currentText());
     m_navigator.gotoSelected();
-    // A running recitation goes on at the new aya.
-    if (FAudioActive())
-        m_player.PlayerCommand(pcPlay);
 }
 
 void TfmMain::actSearchSuraExecute()
@@ -379,8 +314,9 @@ void TfmMain::actSearchSuraExecute()
     const int sura = m_suraDialog->selectedSura();
     if (sura < 1 || sura > kSuraCount)
         return;
+    // Picking the sura the box already holds keeps the aya chosen beside it.
     ui.cbSura->setCurrentIndex(sura - 1);
-    actGotoSelectedSuraExecute();
+    m_navigator.gotoSelected();
 }
 
 void TfmMain::actFindExecute()
@@ -389,15 +325,12 @@ void TfmMain::actFindExecute()
     ui.tabSearch->focusSearchBox();
 }
 
-// A hit is shown as the Go button shows the boxes' choice, with the reading page in front.
+// A hit outside the text (a damaged index) is not taken for the nearest aya.
 void TfmMain::searchAyaChosen(int sura, int aya)
 {
     if (sura < 1 || sura > kSuraCount || aya < 1 || aya > SuraTable[sura].AyaCount)
         return;
-    ui.cbSura->setCurrentIndex(sura - 1);
-    ui.cbAya->setCurrentIndex(aya - 1);
-    ui.pgcNav->setCurrentWidget(ui.tabQuran);
-    actGotoSelectedSuraExecute();
+    m_navigator.goTo({sura, aya});
 }
 
 void TfmMain::actReloadSuraExecute()
@@ -457,6 +390,46 @@ void TfmMain::SelectContentsNode(const QString& text)
     }
 }
 
+void TfmMain::selectContentsNode(int sura)
+{
+    SelectContentsNode(ui.cbSura->itemText(sura - 1));
+}
+
+void TfmMain::bringReadingTabToFront()
+{
+    ui.pgcNav->setCurrentWidget(ui.tabQuran);
+}
+
+void TfmMain::restartActiveRecitation()
+{
+    m_audioTab->restartIfActive();
+}
+
+TWBContainer* TfmMain::QuranHost() const
+{
+    return m_quranHost;
+}
+
+TWBContainer* TfmMain::BukaTutupHost() const
+{
+    return m_bukaTutupHost;
+}
+
+bool TfmMain::FAudioActive() const
+{
+    return m_audioTab->isActive();
+}
+
+const QtMediaDevice& TfmMain::mediaDevice() const
+{
+    return m_audioTab->mediaDevice();
+}
+
+ReciterInstallDialog* TfmMain::installDialog() const
+{
+    return m_audioTab->installDialog();
+}
+
 // --- navigation view --------------------------------------------------------------------
 
 bool TfmMain::isSuraPageInFront() const
@@ -474,10 +447,10 @@ void TfmMain::buildSuraPage(int sura)
     // A page built behind a preface or closing page is not focused until the reader returns
     // to it, so it is not a sura change the reader waits for; nor is one built before the
     // window is shown.
-    if (m_navigator.FCurPos.Sura != 0 && FFirstShowDone && m_navigator.FShowSuraPage && isVisible())
+    if (m_navigator.FCurPos.Sura != 0 && m_startUp != StartUp::NotLoaded && m_navigator.FShowSuraPage && isVisible())
         m_timings.start(TReaderTimings::Event::SuraChange);
     BuildSuraPage(sura, *this);
-    m_player.clearBismillahDone();
+    m_audioTab->clearBismillahDone();
     for (const std::string& problem : takeTranslationProblems())
         reportError(toQString(problem));
 }
@@ -515,19 +488,19 @@ void TfmMain::setQuranStatus(const std::string& text)
 // Every move passes here (FocusCurrentAya hands each shown position to the audio part).
 void TfmMain::setAudioAya(const TQuranPos& position)
 {
-    ui.lblAuPlayAya->setText(toQString(SetAudioAya(position)));
+    m_audioTab->showAya(position);
     m_positionAutosave->positionShown(position);
-    updateBookmarkAction();
+    m_bookmarkStars->updateAction();
 }
 
 void TfmMain::runFocusScript(int sura, int aya)
 {
-    if (QuranHost == nullptr)
+    if (m_quranHost == nullptr)
         return;
     if (isVisible())
         m_timings.start(TReaderTimings::Event::AyaMove);
     const QString script = QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya);
-    QuranHost->runScriptChecked(script, [this](bool completed) {
+    m_quranHost->runScriptChecked(script, [this](bool completed) {
         m_timings.finish();
         if (!completed)
             reportError(QStringLiteral("Error running JavaScript"));
@@ -540,10 +513,10 @@ void TfmMain::runFocusScript(int sura, int aya)
 void TfmMain::createBrowserHosts()
 {
     freeBrowserHosts();
-    QuranHost = newBrowserHost(ui.wbQuran, kSuraPageEngineRules);
-    connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
+    m_quranHost = newBrowserHost(ui.wbQuran, kSuraPageEngineRules);
+    connect(ui.wbQuran, &QWebEngineView::loadProgress, m_quranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
-    connect(QuranHost->loadWatch(), &TPageLoadWatch::documentComplete, QuranHost,
+    connect(m_quranHost->loadWatch(), &TPageLoadWatch::documentComplete, m_quranHost,
             guarded([this] { wbQuranDocumentComplete(); }));
 }
 
@@ -603,13 +576,13 @@ void TfmMain::clearDocLoaded()
 
 void TfmMain::navigateQuranPage(const std::string& path)
 {
-    if (QuranHost != nullptr)
-        QuranHost->Navigate(path);
+    if (m_quranHost != nullptr)
+        m_quranHost->Navigate(path);
 }
 
 void TfmMain::clearBismillahDone()
 {
-    m_player.clearBismillahDone();
+    m_audioTab->clearBismillahDone();
 }
 
 void TfmMain::showSuraBehindPreface(int sura)
@@ -619,162 +592,10 @@ void TfmMain::showSuraBehindPreface(int sura)
 
 void TfmMain::showPrefacePage(const std::string& path)
 {
-    if (BukaTutupHost == nullptr)
-        BukaTutupHost = newBrowserHost(ui.createPrefaceView(), kPrefacePageEngineRules);
+    if (m_bukaTutupHost == nullptr)
+        m_bukaTutupHost = newBrowserHost(ui.createPrefaceView(), kPrefacePageEngineRules);
     ui.nbQuran->setCurrentIndex(kPrefacePage);
-    BukaTutupHost->Navigate(path);
-}
-
-// --- recitation player ------------------------------------------------------------------
-
-void TfmMain::connectPlayer()
-{
-    connect(&tmrPlay, &QTimer::timeout, this, guarded([this] { m_player.tmrPlayTimer(); }));
-    connect(ui.btnPlayPause, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPauseClick(); }));
-    connect(ui.btnStop, &QToolButton::clicked, this, guarded([this] { m_player.btnStopClick(); }));
-    connect(ui.btnPlayPrevAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPrevAyaClick(); }));
-    connect(ui.btnPlayNextAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayNextAyaClick(); }));
-    connect(ui.btnSpeaker, &QToolButton::clicked, this, guarded([this] { m_player.btnSpeakerClick(); }));
-    connect(ui.trbVolume, &QSlider::valueChanged, this,
-            guarded([this](int loudness) { m_player.trbVolumeChange(ui.trbVolume->maximum() - loudness); }));
-    connect(ui.chkAudioContinue, &QCheckBox::toggled, this,
-            guarded([this](bool checked) { m_player.chkAudioContinueChange(checked); }));
-    // The keys act like the buttons, and only while those are usable.
-    connect(ui.actPlayPause, &QAction::triggered, ui.btnPlayPause, [this] {
-        if (ui.btnPlayPause->isEnabled())
-            ui.btnPlayPause->click();
-    });
-    connect(ui.panRecitationOptions, &RecitationOptionsPanel::speedChanged, this,
-            guarded([this](int percent) { m_player.setPlaybackSpeed(percent); }));
-    connect(ui.panReciter, &ReciterPanel::reciterChosen, this,
-            guarded([this](const QString& name) { cbReciterChange(name); }));
-    connect(ui.panReciter, &ReciterPanel::installRequested, this, guarded([this] { btnInstallReciterClick(); }));
-    connect(ui.actPlayStop, &QAction::triggered, ui.btnStop, &QToolButton::click);
-    connect(ui.actPlayNextAya, &QAction::triggered, ui.btnPlayNextAya, &QToolButton::click);
-    connect(ui.actPlayPrevAya, &QAction::triggered, ui.btnPlayPrevAya, &QToolButton::click);
-}
-
-TQuranPos TfmMain::currentPos() const
-{
-    return m_navigator.FCurPos;
-}
-
-void TfmMain::gotoNextAya()
-{
-    m_navigator.gotoAyaNext();
-}
-
-void TfmMain::gotoPrevAya()
-{
-    m_navigator.gotoAyaPrev();
-}
-
-void TfmMain::gotoAya(const TQuranPos& pos)
-{
-    m_navigator.FGotoSura = pos.Sura;
-    m_navigator.FGotoAya = pos.Aya;
-    m_navigator.gotoSelected();
-}
-
-// Another reciter: its description is read again and the shown aya's file comes from it.
-void TfmMain::cbReciterChange(const QString& name)
-{
-    if (FAudioActive())
-        m_player.PlayerCommand(pcStop);
-    AppSet.Reciter = name.toStdString();
-    InitAudio();
-    ui.lblReciter->setText(name);
-    if (m_navigator.FCurPos.Sura != 0)
-        setAudioAya(m_navigator.FCurPos);
-    ui.panReciter->refresh();
-}
-
-void TfmMain::btnInstallReciterClick()
-{
-    if (m_installDialog == nullptr) {
-        m_installDialog = new ReciterInstallDialog(this);
-        connect(m_installDialog, &ReciterInstallDialog::reciterInstalled, this,
-                guarded([this](const QString& name) { reciterInstalled(name); }));
-    }
-    m_installDialog->show();
-    m_installDialog->raise();
-    m_installDialog->activateWindow();
-}
-
-// A new user's first reciter becomes the one played; with one in use already the new one
-// waits in the chooser, unless it is that same reciter grown by more suras.
-void TfmMain::reciterInstalled(const QString& name)
-{
-    if (!isReciterInstalled(AppSet.Reciter) || name.toStdString() == AppSet.Reciter)
-        cbReciterChange(name);
-    else
-        ui.panReciter->refresh();
-}
-
-void TfmMain::processPendingEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-void TfmMain::setStatusText(const std::string& text)
-{
-    ui.lblAuStatus->setText(toQString(text));
-}
-
-void TfmMain::setPlayPauseButton(int imageIndex, const std::string& hint)
-{
-    ui.btnPlayPause->setIcon(playerIcon(imageIndex));
-    applyHint(ui.btnPlayPause, toQString(hint));
-    showHintOfHoveredButton(ui.btnPlayPause);
-}
-
-void TfmMain::setPlayPauseEnabled(bool enabled)
-{
-    ui.btnPlayPause->setEnabled(enabled);
-}
-
-// An unknown length (0) shows an empty bar rather than Qt's busy animation.
-void TfmMain::setProgressMaximum(int maximum)
-{
-    ui.progAudio->setRange(0, std::max(1, maximum));
-}
-
-void TfmMain::setProgress(int position)
-{
-    ui.progAudio->setValue(position);
-}
-
-void TfmMain::setPlayTimerEnabled(bool enabled)
-{
-    if (enabled)
-        tmrPlay.start();
-    else
-        tmrPlay.stop();
-}
-
-void TfmMain::setSpeakerButton(int imageIndex, const std::string& hint)
-{
-    ui.btnSpeaker->setIcon(playerIcon(imageIndex));
-    applyHint(ui.btnSpeaker, toQString(hint));
-    showHintOfHoveredButton(ui.btnSpeaker);
-}
-
-// Qt shows a status tip when the mouse enters a widget; a hint that changes under a resting
-// mouse (Mute becoming Unmute on a click) would otherwise stay stale until it leaves.
-void TfmMain::showHintOfHoveredButton(QWidget* button)
-{
-    if (button->underMouse())
-        ui.StatusBar1->showMessage(button->statusTip());
-}
-
-void TfmMain::setVolumeSlider(int position)
-{
-    ui.trbVolume->setValue(ui.trbVolume->maximum() - position);
-}
-
-void TfmMain::setContinueChecked(bool checked)
-{
-    ui.chkAudioContinue->setChecked(checked);
+    m_bukaTutupHost->Navigate(path);
 }
 
 } // namespace tilvane

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "core/audio/player.h"
-#include "core/audio/player_host.h"
 #include "core/quran/quran_loader.h"
 #include "core/render/page_host.h"
 #include "core/reader/navigation.h"
 #include "gui/app/error_handler.h"
-#include "gui/audio/qt_media_device.h"
 #include "gui/ui/main_window_ui.h"
 #include "gui/ui/reader_timings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
-#include <QTimer>
 
 #include <string>
 
@@ -22,6 +19,9 @@ class QWebEngineView;
 
 namespace tilvane {
 
+class AudioPlayerTab;
+class BookmarkStars;
+class QtMediaDevice;
 class ReciterInstallDialog;
 class TDlgSrchSura;
 class TPagePrinter;
@@ -31,13 +31,12 @@ class TTopicsTab;
 class TWBContainer;
 
 // The reader's only working window. FormShow does the start-up loading on the first show;
-// every move goes through the navigator's FocusCurrentAya; FormClose saves the shown position.
+// every move goes through the navigator's goTo; FormClose saves the shown position.
 class TfmMain : public QMainWindow,
                 private INavigationView,
                 private IQuranLoadHost,
                 private IPageHost,
-                private IPrefaceHost,
-                private IPlayerHost {
+                private IPrefaceHost {
     Q_OBJECT
 public:
     explicit TfmMain(QWidget* parent = nullptr);
@@ -49,14 +48,15 @@ public:
 
     TfmMainUi ui;
     TNavigator& navigator() { return m_navigator; }
-    TWBContainer* QuranHost = nullptr;
-    TWBContainer* BukaTutupHost = nullptr;
+    // The hosts of the sura page's view and of the preface page's view; none before the
+    // start-up loading and after the close.
+    TWBContainer* QuranHost() const;
+    TWBContainer* BukaTutupHost() const;
+    AudioPlayerTab& audioTab() const { return *m_audioTab; }
     // The player is playing or paused.
-    bool FAudioActive() const { return m_player.isActive(); }
-    RecitationPlayer& player() { return m_player; }
-    const QtMediaDevice& mediaDevice() const { return mpAudio; }
+    bool FAudioActive() const;
+    const QtMediaDevice& mediaDevice() const;
     const TReaderTimings& timings() const { return m_timings; }
-    int AboutReturnPage = 0;
 
     // The first node, depth first over all levels, whose text equals text without regard to
     // ASCII case; with makeVisible it is scrolled into view.
@@ -69,9 +69,8 @@ public:
     TPagePrinter* pagePrinter() const { return m_pagePrinter; }
     TLibrary& library() const { return *m_library; }
     TTopicsTab* topicsTab() const { return m_topicsTab; }
-    // The install dialog once it has been opened; it stays, so an install runs on while the
-    // user reads.
-    ReciterInstallDialog* installDialog() const { return m_installDialog; }
+    // The reciter install dialog once it has been opened.
+    ReciterInstallDialog* installDialog() const;
 
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
@@ -107,17 +106,10 @@ private:
     void actFindExecute();
     void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
-    void showHintOfHoveredButton(QWidget* button);
     void freeBrowserHosts();
     void reportProblemsBeforeShow();
     TWBContainer* newBrowserHost(QWebEngineView* view, const char* engineRules);
     void createLibrary();
-    void actToggleBookmarkExecute();
-    void showBookmark(int sura, int aya);
-    // Marks the bookmarked ayat in the loaded sura page; the page file stays as built.
-    void drawBookmarkMarks();
-    // Ticks "Bookmark this aya" when the shown aya is marked, from the marks last drawn.
-    void updateBookmarkAction();
 
     // INavigationView
     bool isSuraPageInFront() const override;
@@ -130,6 +122,9 @@ private:
     void setQuranStatus(const std::string& text) override;
     void setAudioAya(const TQuranPos& position) override;
     void runFocusScript(int sura, int aya) override;
+    void selectContentsNode(int sura) override;
+    void bringReadingTabToFront() override;
+    void restartActiveRecitation() override;
 
     // IQuranLoadHost
     void createBrowserHosts() override;
@@ -143,47 +138,28 @@ private:
     void navigateQuranPage(const std::string& path) override;
     void clearBismillahDone() override;
 
-    // IPlayerHost
-    TQuranPos currentPos() const override;
-    void gotoNextAya() override;
-    void gotoPrevAya() override;
-    void gotoAya(const TQuranPos& pos) override;
-    void processPendingEvents() override;
-    void setStatusText(const std::string& text) override;
-    void setPlayPauseButton(int imageIndex, const std::string& hint) override;
-    void setPlayPauseEnabled(bool enabled) override;
-    void setProgressMaximum(int maximum) override;
-    void setProgress(int position) override;
-    void setPlayTimerEnabled(bool enabled) override;
-    void setSpeakerButton(int imageIndex, const std::string& hint) override;
-    void setVolumeSlider(int position) override;
-    void setContinueChecked(bool checked) override;
-    void connectPlayer();
-    void cbReciterChange(const QString& name);
-    void btnInstallReciterClick();
-    void reciterInstalled(const QString& name);
-
     // IPrefaceHost
     void showSuraBehindPreface(int sura) override;
     void showPrefacePage(const std::string& path) override;
 
+    // The start-up loading runs once: on the first show, or before it while the window is
+    // hidden (problems are then collected and told once it shows).
+    enum class StartUp { NotLoaded, LoadedWhileHidden, Shown };
+
     TNavigator m_navigator{*this};
-    QtMediaDevice mpAudio;
-    RecitationPlayer m_player{mpAudio, *this};
-    QTimer tmrPlay;
+    AudioPlayerTab* m_audioTab = nullptr;
+    BookmarkStars* m_bookmarkStars = nullptr;
+    QPointer<TWBContainer> m_quranHost;
+    QPointer<TWBContainer> m_bukaTutupHost;
     TReaderTimings m_timings;
     TDlgSrchSura* m_suraDialog = nullptr;
     TPagePrinter* m_pagePrinter = nullptr;
     TLibrary* m_library = nullptr;
     TTopicsTab* m_topicsTab = nullptr;
     TPositionAutosave* m_positionAutosave = nullptr;
-    int m_markedSura = 0;
-    std::vector<int> m_markedAyas; // the bookmarked ayat of m_markedSura, as last drawn
-    ReciterInstallDialog* m_installDialog = nullptr;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
-    bool FFirstShowDone = false;
-    bool m_shownOnce = false;
-    bool m_reportingDeferred = false;
+    int AboutReturnPage = 0;
+    StartUp m_startUp = StartUp::NotLoaded;
     ErrorReporter m_reporterBeforeShow;
     QStringList m_problemsBeforeShow;
 };

@@ -64,7 +64,7 @@ int ReaderSession::shownSura() const
 
 QString ReaderSession::shownPageFile() const
 {
-    return m_window->QuranHost->requestedUrl().toLocalFile();
+    return m_window->QuranHost()->requestedUrl().toLocalFile();
 }
 
 QSize ReaderSession::viewSize() const
