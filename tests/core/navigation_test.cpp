@@ -34,7 +34,7 @@ public:
     void bringReadingTabToFront() override { ++readingTabShown; }
     void restartActiveRecitation() override { ++recitationRestarts; }
 
-    TNavigator* navigator = nullptr;
+    Navigator* navigator = nullptr;
     bool suraPageInFront = true;
     std::vector<int> builtSuras;
     int ayaBoxCount = 0;
@@ -68,7 +68,7 @@ protected:
     }
 
     FakeNavigationView view;
-    TNavigator nav{view};
+    Navigator nav{view};
 };
 
 } // namespace
@@ -104,15 +104,15 @@ TEST_F(Navigation, WrapAroundAtBothEndsOfTheText)
 {
     const struct {
         TQuranPos from;
-        void (TNavigator::*command)(GotoReason);
+        void (Navigator::*command)(GotoReason);
         TQuranPos to;
     } cases[] = {
-        {{1, 1}, &TNavigator::gotoAyaPrev, {114, 6}},
-        {{114, 6}, &TNavigator::gotoAyaNext, {1, 1}},
-        {{1, 3}, &TNavigator::gotoSuraPrev, {114, 1}},
-        {{114, 3}, &TNavigator::gotoSuraNext, {1, 1}},
-        {{2, 1}, &TNavigator::gotoAyaPrev, {1, 7}},
-        {{1, 7}, &TNavigator::gotoAyaNext, {2, 1}},
+        {{1, 1}, &Navigator::gotoAyaPrev, {114, 6}},
+        {{114, 6}, &Navigator::gotoAyaNext, {1, 1}},
+        {{1, 3}, &Navigator::gotoSuraPrev, {114, 1}},
+        {{114, 3}, &Navigator::gotoSuraNext, {1, 1}},
+        {{2, 1}, &Navigator::gotoAyaPrev, {1, 7}},
+        {{1, 7}, &Navigator::gotoAyaNext, {2, 1}},
     };
     for (const auto& c : cases) {
         showLoaded(c.from.Sura, c.from.Aya);
@@ -216,17 +216,17 @@ TEST_F(Navigation, EveryMoveToAnAyaPassesTheSameWay)
 {
     const struct {
         const char* source;
-        std::function<void(TNavigator&)> move;
+        std::function<void(Navigator&)> move;
         TQuranPos shown;
         int contentsNode; // 0: left as the source set it
         bool readingTabShown;
     } cases[] = {
-        {"go", [](TNavigator& n) { n.goTo({2, 5}); }, {2, 5}, 2, true},
-        {"next aya from the boxes", [](TNavigator& n) { n.gotoAyaNext(); }, {7, 2}, 7, true},
-        {"contents", [](TNavigator& n) { n.showSuraText(4); }, {4, 1}, 0, true},
-        {"player", [](TNavigator& n) { n.goTo({3, 9}, GotoReason::Player); }, {3, 9}, 3, false},
-        {"player next aya", [](TNavigator& n) { n.gotoAyaNext(GotoReason::Player); }, {7, 2}, 7, false},
-        {"outside the text", [](TNavigator& n) { n.goTo({3, 999}); }, {3, 1}, 3, true},
+        {"go", [](Navigator& n) { n.goTo({2, 5}); }, {2, 5}, 2, true},
+        {"next aya from the boxes", [](Navigator& n) { n.gotoAyaNext(); }, {7, 2}, 7, true},
+        {"contents", [](Navigator& n) { n.showSuraText(4); }, {4, 1}, 0, true},
+        {"player", [](Navigator& n) { n.goTo({3, 9}, GotoReason::Player); }, {3, 9}, 3, false},
+        {"player next aya", [](Navigator& n) { n.gotoAyaNext(GotoReason::Player); }, {7, 2}, 7, false},
+        {"outside the text", [](Navigator& n) { n.goTo({3, 999}); }, {3, 1}, 3, true},
     };
     for (const auto& c : cases) {
         showLoaded(3, 1);

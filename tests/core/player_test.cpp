@@ -76,7 +76,7 @@ public:
     void processPendingEvents() override { ++pendingRounds; }
 
     void setStatusText(const std::string& text) override { status = text; }
-    void setPlayPauseButton(int imageIndex, const std::string& hint) override
+    void setPlayPauseButton(PlayerImage imageIndex, const std::string& hint) override
     {
         playPauseImage = imageIndex;
         playPauseHint = hint;
@@ -85,7 +85,7 @@ public:
     void setProgressMaximum(int maximum) override { progressMaximum = maximum; }
     void setProgress(int position) override { progress = position; }
     void setPlayTimerEnabled(bool enabled) override { timerEnabled = enabled; }
-    void setSpeakerButton(int imageIndex, const std::string& hint) override
+    void setSpeakerButton(PlayerImage imageIndex, const std::string& hint) override
     {
         speakerImage = imageIndex;
         speakerHint = hint;

@@ -70,7 +70,7 @@ TEST(GoToAya, EveryWayToAnAyaShowsItTheSameWayAndKeepsARunningRecitationGoing)
     ErrorCapture errors;
     auto window = showReaderAt(app, 1, 1, "[audio]\r\nReciter=synthetic\r\nIsPlayContinue=0\r\n");
     ASSERT_NE(window, nullptr);
-    TfmMainUi& ui = window->ui;
+    const MainWindowUi& ui = window->ui();
     const AudioPlayerControls& player = window->audioTab().controls();
     window->library().toggle({114, 4});
 
@@ -111,7 +111,7 @@ TEST(GoToAya, EveryWayToAnAyaShowsItTheSameWayAndKeepsARunningRecitationGoing)
          {9, 93}},
         {"Go from Topics", ui.tabTopics,
          [&] {
-             TBookmarkTree* tree = window->topicsTab()->tree();
+             BookmarkTree* tree = window->topicsTab()->tree();
              tree->setCurrentItem(nodeNamed(tree, "114:4", 1));
              QTest::keyClick(tree, Qt::Key_Return);
          },

@@ -52,7 +52,7 @@ public:
     void gotoAya(const TQuranPos& to) override { show(to); }
     void processPendingEvents() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
     void setStatusText(const std::string& text) override { statuses.push_back(text); }
-    void setPlayPauseButton(int, const std::string&) override {}
+    void setPlayPauseButton(PlayerImage, const std::string&) override {}
     void setPlayPauseEnabled(bool) override {}
     void setProgressMaximum(int maximum) override { largestProgressMaximum = std::max(largestProgressMaximum, maximum); }
     void setProgress(int) override {}
@@ -63,7 +63,7 @@ public:
         else
             timer.stop();
     }
-    void setSpeakerButton(int, const std::string&) override {}
+    void setSpeakerButton(PlayerImage, const std::string&) override {}
     void setVolumeSlider(int) override {}
     void setContinueChecked(bool) override {}
 };

@@ -460,11 +460,11 @@ TEST(ColourValues, ConvertBetweenWindowsAndQtColours)
 TEST(ColourPicker, NonePutsBackTheDefaultAndTheDialogSetsTheChosenColour)
 {
     guiApp();
-    TColorPicker picker(rgbColor(0, 128, 0));
+    ColorPicker picker(rgbColor(0, 128, 0));
     picker.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
     std::vector<TColor> raised;
-    QObject::connect(&picker, &TColorPicker::colorChanged, [&](TColor colour) { raised.push_back(colour); });
+    QObject::connect(&picker, &ColorPicker::colorChanged, [&](TColor colour) { raised.push_back(colour); });
 
     picker.setColor(rgbColor(1, 2, 3));
     EXPECT_EQ(picker.preview()->palette().color(QPalette::Window), QColor(1, 2, 3));

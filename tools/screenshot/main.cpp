@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     setUpGraphicsBeforeApplication();
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     TfmSplash splash;
@@ -94,31 +94,31 @@ int main(int argc, char* argv[])
     const std::uint8_t savedStyle = AppSet.ViewStyle;
     for (std::uint8_t style = 0; style < ViewStyleNames.size(); ++style) {
         AppSet.ViewStyle = style;
-        mainWindow.ui.actReloadSura->trigger();
+        mainWindow.ui().actReloadSura->trigger();
         waitForFocus();
         saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("view-style-%1.png").arg(style)));
     }
     AppSet.ViewStyle = savedStyle;
 
-    mainWindow.ui.pgcContent->setCurrentWidget(&mainWindow.audioTab());
+    mainWindow.ui().pgcContent->setCurrentWidget(&mainWindow.audioTab());
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("audio-player.png")));
 
-    mainWindow.ui.pgcNav->setCurrentWidget(mainWindow.ui.tabTopics);
+    mainWindow.ui().pgcNav->setCurrentWidget(mainWindow.ui().tabTopics);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("topics.png")));
 
-    mainWindow.ui.actFind->trigger();
+    mainWindow.ui().actFind->trigger();
     bool searched = false;
-    QObject::connect(mainWindow.ui.tabSearch, &TSearchTab::resultsShown, [&searched] { searched = true; });
-    mainWindow.ui.tabSearch->edtSearch->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
-    QTest::keyClick(mainWindow.ui.tabSearch->edtSearch, Qt::Key_Space);
+    QObject::connect(mainWindow.ui().tabSearch, &SearchTab::resultsShown, [&searched] { searched = true; });
+    mainWindow.ui().tabSearch->edtSearch->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
+    QTest::keyClick(mainWindow.ui().tabSearch->edtSearch, Qt::Key_Space);
     for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search.png")));
 
-    mainWindow.ui.actAbout->trigger();
+    mainWindow.ui().actAbout->trigger();
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("about.png")));
 

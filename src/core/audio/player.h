@@ -14,10 +14,6 @@ class IMediaDevice;
 
 enum TPlayerCmd : std::uint8_t { pcPlay = 0, pcPause = 1, pcResume = 2, pcStop = 3 };
 
-inline constexpr int kPlayImage = 0;
-inline constexpr int kPauseImage = 1;
-inline constexpr int kSpeakerMutedImage = 16;
-inline constexpr int kSpeakerOnImage = 17;
 inline constexpr const char* kPlayPauseLayoutHint = "Play|Play current aya";
 inline constexpr const char* kStopHint = "Stop|Stop playing current aya";
 inline constexpr const char* kPrevAyaHint = "Previous Aya";

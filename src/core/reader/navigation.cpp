@@ -33,7 +33,7 @@ TQuranPos clampedPosition(int sura, int aya)
     return {sura, aya};
 }
 
-void TNavigator::goTo(const TQuranPos& position, GotoReason reason)
+void Navigator::goTo(const TQuranPos& position, GotoReason reason)
 {
     const TQuranPos target = clampedPosition(position.Sura, position.Aya);
     // The boxes may hold another sura than the one shown; a move inside the shown sura does
@@ -54,7 +54,7 @@ void TNavigator::goTo(const TQuranPos& position, GotoReason reason)
     m_view.restartActiveRecitation();
 }
 
-void TNavigator::FocusCurrentAya()
+void Navigator::FocusCurrentAya()
 {
     if (!m_view.isSuraPageInFront() && FShowSuraPage)
         m_view.bringSuraPageToFront();
@@ -78,7 +78,7 @@ void TNavigator::FocusCurrentAya()
         FFocusPending = true;
 }
 
-void TNavigator::wbQuranDocumentComplete()
+void Navigator::wbQuranDocumentComplete()
 {
     FDocLoaded = true;
     if (FFocusPending && FShowSuraPage) {
@@ -87,7 +87,7 @@ void TNavigator::wbQuranDocumentComplete()
     }
 }
 
-void TNavigator::suraBoxChanged(int index)
+void Navigator::suraBoxChanged(int index)
 {
     const int sura = index + 1;
     if (sura == FGotoSura || sura < 1 || sura > kSuraCount)
@@ -98,23 +98,23 @@ void TNavigator::suraBoxChanged(int index)
     FGotoAya = 1;
 }
 
-void TNavigator::ayaBoxChanged(int index)
+void Navigator::ayaBoxChanged(int index)
 {
     if (index >= 0)
         FGotoAya = index + 1;
 }
 
-void TNavigator::gotoSuraPrev(GotoReason reason)
+void Navigator::gotoSuraPrev(GotoReason reason)
 {
     goTo({previousSura(FGotoSura), 1}, reason);
 }
 
-void TNavigator::gotoSuraNext(GotoReason reason)
+void Navigator::gotoSuraNext(GotoReason reason)
 {
     goTo({nextSura(FGotoSura), 1}, reason);
 }
 
-void TNavigator::gotoAyaPrev(GotoReason reason)
+void Navigator::gotoAyaPrev(GotoReason reason)
 {
     if (FGotoAya == 1) {
         const int sura = previousSura(FGotoSura);
@@ -124,7 +124,7 @@ void TNavigator::gotoAyaPrev(GotoReason reason)
     }
 }
 
-void TNavigator::gotoAyaNext(GotoReason reason)
+void Navigator::gotoAyaNext(GotoReason reason)
 {
     if (FGotoAya >= ayaCountOf(FGotoSura))
         goTo({nextSura(FGotoSura), 1}, reason);
@@ -132,18 +132,18 @@ void TNavigator::gotoAyaNext(GotoReason reason)
         goTo({FGotoSura, FGotoAya + 1}, reason);
 }
 
-void TNavigator::showInitialPosition(int sura, int aya)
+void Navigator::showInitialPosition(int sura, int aya)
 {
     FCurPos = {};
     goTo({sura, aya}, GotoReason::StartUp);
 }
 
-void TNavigator::showSuraText(int sura)
+void Navigator::showSuraText(int sura)
 {
     goTo(sura != FCurPos.Sura ? TQuranPos{sura, 1} : TQuranPos{FGotoSura, FGotoAya}, GotoReason::Contents);
 }
 
-void TNavigator::showSuraBehindPreface(int sura)
+void Navigator::showSuraBehindPreface(int sura)
 {
     if (sura != FCurPos.Sura) {
         FGotoSura = sura;
@@ -153,7 +153,7 @@ void TNavigator::showSuraBehindPreface(int sura)
     FocusCurrentAya();
 }
 
-void TNavigator::reloadSura()
+void Navigator::reloadSura()
 {
     if (FCurPos.Sura == 0)
         return;

@@ -45,9 +45,9 @@ enum class GotoReason : std::uint8_t {
 // The position the user asked for and the one shown, and the one operation that turns the
 // first into the second: it rebuilds the page only when the sura changes and otherwise only
 // scrolls the loaded page.
-class TNavigator {
+class Navigator {
 public:
-    explicit TNavigator(INavigationView& view) : m_view(view) {}
+    explicit Navigator(INavigationView& view) : m_view(view) {}
 
     int FGotoSura = 1;
     int FGotoAya = 1;

@@ -41,19 +41,19 @@ Widget* named(Widget* widget, const char* name)
 
 } // namespace
 
-QIcon playerIcon(int imageIndex)
+QIcon playerIcon(PlayerImage image)
 {
     QStyle* style = QApplication::style();
-    switch (imageIndex) {
+    switch (image) {
     case kPlayImage: return style->standardIcon(QStyle::SP_MediaPlay);
     case kPauseImage: return style->standardIcon(QStyle::SP_MediaPause);
     case kSpeakerMutedImage: return style->standardIcon(QStyle::SP_MediaVolumeMuted);
     case kSpeakerOnImage: return style->standardIcon(QStyle::SP_MediaVolume);
-    default: return {};
     }
+    return {};
 }
 
-AudioPlayerTab::AudioPlayerTab(TNavigator& navigator, QWidget* parent)
+AudioPlayerTab::AudioPlayerTab(Navigator& navigator, QWidget* parent)
     : QWidget(parent), m_navigator(navigator)
 {
     setObjectName("tabAudio");
@@ -75,18 +75,19 @@ void AudioPlayerTab::createControls()
     panAudioPlay->setFixedSize(132, 222);
     auto* play = new QVBoxLayout(panAudioPlay);
     play->setContentsMargins(0, 0, 0, 0);
-    auto toolButton = [panAudioPlay](const char* name, int image, QStyle::StandardPixmap icon, const QString& hint) {
+    auto toolButton = [panAudioPlay](const char* name, const QIcon& icon, const QString& hint) {
         auto* button = named(new QToolButton(panAudioPlay), name);
-        button->setIcon(image >= 0 ? playerIcon(image) : panAudioPlay->style()->standardIcon(icon));
+        button->setIcon(icon);
         applyHint(button, hint);
         return button;
     };
-    m_ui.btnPlayPause = toolButton("btnPlayPause", kPlayImage, QStyle::SP_CustomBase, kPlayPauseLayoutHint);
+    auto standard = [panAudioPlay](QStyle::StandardPixmap icon) { return panAudioPlay->style()->standardIcon(icon); };
+    m_ui.btnPlayPause = toolButton("btnPlayPause", playerIcon(kPlayImage), kPlayPauseLayoutHint);
     m_ui.btnPlayPause->setIconSize(QSize(22, 22));
     m_ui.btnPlayPause->setFixedSize(QSize(120, 34));
-    m_ui.btnPlayPrevAya = toolButton("btnPlayPrevAya", -1, QStyle::SP_MediaSeekBackward, kPrevAyaHint);
-    m_ui.btnStop = toolButton("btnStop", -1, QStyle::SP_MediaStop, kStopHint);
-    m_ui.btnPlayNextAya = toolButton("btnPlayNextAya", -1, QStyle::SP_MediaSeekForward, kNextAyaHint);
+    m_ui.btnPlayPrevAya = toolButton("btnPlayPrevAya", standard(QStyle::SP_MediaSeekBackward), kPrevAyaHint);
+    m_ui.btnStop = toolButton("btnStop", standard(QStyle::SP_MediaStop), kStopHint);
+    m_ui.btnPlayNextAya = toolButton("btnPlayNextAya", standard(QStyle::SP_MediaSeekForward), kNextAyaHint);
     auto* row = new QHBoxLayout;
     row->addWidget(m_ui.btnPlayPrevAya);
     row->addWidget(m_ui.btnStop);
@@ -99,7 +100,7 @@ void AudioPlayerTab::createControls()
     m_ui.trbVolume->setPageStep(50);
     m_ui.trbVolume->setTickPosition(QSlider::TicksBothSides);
     m_ui.trbVolume->setTickInterval(500);
-    m_ui.btnSpeaker = toolButton("btnSpeaker", kSpeakerOnImage, QStyle::SP_CustomBase, "Mute");
+    m_ui.btnSpeaker = toolButton("btnSpeaker", playerIcon(kSpeakerOnImage), "Mute");
     play->addWidget(m_ui.btnPlayPause, 0, Qt::AlignHCenter);
     play->addLayout(row);
     play->addWidget(m_ui.trbVolume, 1, Qt::AlignHCenter);
@@ -289,9 +290,9 @@ void AudioPlayerTab::setStatusText(const std::string& text)
     m_ui.lblAuStatus->setText(toQString(text));
 }
 
-void AudioPlayerTab::setPlayPauseButton(int imageIndex, const std::string& hint)
+void AudioPlayerTab::setPlayPauseButton(PlayerImage image, const std::string& hint)
 {
-    m_ui.btnPlayPause->setIcon(playerIcon(imageIndex));
+    m_ui.btnPlayPause->setIcon(playerIcon(image));
     applyHint(m_ui.btnPlayPause, toQString(hint));
     showHintOfHoveredButton(m_ui.btnPlayPause);
 }
@@ -320,9 +321,9 @@ void AudioPlayerTab::setPlayTimerEnabled(bool enabled)
         m_playTimer.stop();
 }
 
-void AudioPlayerTab::setSpeakerButton(int imageIndex, const std::string& hint)
+void AudioPlayerTab::setSpeakerButton(PlayerImage image, const std::string& hint)
 {
-    m_ui.btnSpeaker->setIcon(playerIcon(imageIndex));
+    m_ui.btnSpeaker->setIcon(playerIcon(image));
     applyHint(m_ui.btnSpeaker, toQString(hint));
     showHintOfHoveredButton(m_ui.btnSpeaker);
 }

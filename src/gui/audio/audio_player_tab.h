@@ -19,7 +19,7 @@ namespace tilvane {
 class RecitationOptionsPanel;
 class ReciterInstallDialog;
 class ReciterPanel;
-class TNavigator;
+class Navigator;
 
 struct AudioPlayerControls {
     QToolButton* btnPlayPause = nullptr;
@@ -43,7 +43,7 @@ struct AudioPlayerControls {
 class AudioPlayerTab : public QWidget, private IPlayerHost {
     Q_OBJECT
 public:
-    AudioPlayerTab(TNavigator& navigator, QWidget* parent = nullptr);
+    AudioPlayerTab(Navigator& navigator, QWidget* parent = nullptr);
     ~AudioPlayerTab() override;
 
     // The player's keys (F9 and the media keys), added to the window so that they work
@@ -87,17 +87,17 @@ private:
     void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
-    void setPlayPauseButton(int imageIndex, const std::string& hint) override;
+    void setPlayPauseButton(PlayerImage image, const std::string& hint) override;
     void setPlayPauseEnabled(bool enabled) override;
     void setProgressMaximum(int maximum) override;
     void setProgress(int position) override;
     void setPlayTimerEnabled(bool enabled) override;
-    void setSpeakerButton(int imageIndex, const std::string& hint) override;
+    void setSpeakerButton(PlayerImage image, const std::string& hint) override;
     void setVolumeSlider(int position) override;
     void setContinueChecked(bool checked) override;
 
     AudioPlayerControls m_ui;
-    TNavigator& m_navigator;
+    Navigator& m_navigator;
     // The one place the recitation's sound device is made.
     QtMediaDevice m_device;
     RecitationPlayer m_player{m_device, *this};
@@ -109,7 +109,6 @@ private:
     QAction* m_prevAyaKey = nullptr;
 };
 
-// The player's button glyphs by the image numbers the player uses.
-QIcon playerIcon(int imageIndex);
+QIcon playerIcon(PlayerImage image);
 
 } // namespace tilvane

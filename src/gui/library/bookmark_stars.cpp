@@ -15,7 +15,7 @@
 
 namespace tilvane {
 
-BookmarkStars::BookmarkStars(TLibrary& library, const TNavigator& navigator, HostSource pageHost,
+BookmarkStars::BookmarkStars(Library& library, const Navigator& navigator, HostSource pageHost,
                              QAction* toggleAction, QStatusBar* statusBar, QObject* parent)
     : QObject(parent)
     , m_library(library)
@@ -24,7 +24,7 @@ BookmarkStars::BookmarkStars(TLibrary& library, const TNavigator& navigator, Hos
     , m_toggleAction(toggleAction)
     , m_statusBar(statusBar)
 {
-    connect(&m_library, &TLibrary::changed, this, guarded([this] { draw(); }));
+    connect(&m_library, &Library::changed, this, guarded([this] { draw(); }));
     connect(m_toggleAction, &QAction::triggered, this, guarded([this] { toggle(); }));
 }
 

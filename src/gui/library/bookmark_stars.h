@@ -12,8 +12,8 @@ class QStatusBar;
 
 namespace tilvane {
 
-class TLibrary;
-class TNavigator;
+class Library;
+class Navigator;
 class TNulWBContainer;
 
 // The marks of the bookmarked ayat in the loaded sura page and the tick of "Bookmark this
@@ -24,7 +24,7 @@ class BookmarkStars : public QObject {
 public:
     using HostSource = std::function<TNulWBContainer*()>;
 
-    BookmarkStars(TLibrary& library, const TNavigator& navigator, HostSource pageHost, QAction* toggleAction,
+    BookmarkStars(Library& library, const Navigator& navigator, HostSource pageHost, QAction* toggleAction,
                   QStatusBar* statusBar, QObject* parent = nullptr);
 
     // Marks the bookmarked ayat of the loaded sura page (nothing while no page is loaded).
@@ -39,8 +39,8 @@ signals:
 private:
     void toggle();
 
-    TLibrary& m_library;
-    const TNavigator& m_navigator;
+    Library& m_library;
+    const Navigator& m_navigator;
     HostSource m_pageHost;
     QAction* m_toggleAction;
     QStatusBar* m_statusBar;

@@ -30,7 +30,7 @@ QString markedHtml(const SearchHit& hit, const std::vector<QueryTerm>& terms, bo
 
 } // namespace
 
-void TSearchResultModel::setResults(std::shared_ptr<const SearchResults> results, bool wholeWord)
+void SearchResultModel::setResults(std::shared_ptr<const SearchResults> results, bool wholeWord)
 {
     beginResetModel();
     m_results = std::move(results);
@@ -38,12 +38,12 @@ void TSearchResultModel::setResults(std::shared_ptr<const SearchResults> results
     endResetModel();
 }
 
-int TSearchResultModel::rowCount(const QModelIndex& parent) const
+int SearchResultModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() || !m_results ? 0 : static_cast<int>(m_results->hits.size());
 }
 
-QVariant TSearchResultModel::data(const QModelIndex& index, int role) const
+QVariant SearchResultModel::data(const QModelIndex& index, int role) const
 {
     if (!m_results || index.row() < 0 || index.row() >= rowCount())
         return {};
@@ -71,15 +71,15 @@ QVariant TSearchResultModel::data(const QModelIndex& index, int role) const
     }
 }
 
-TSearchResultDelegate::TSearchResultDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+SearchResultDelegate::SearchResultDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
-void TSearchResultDelegate::setTextFonts(const QFont& arabic, const QFont& translation)
+void SearchResultDelegate::setTextFonts(const QFont& arabic, const QFont& translation)
 {
     m_arabic = arabic;
     m_translation = translation;
 }
 
-void TSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void SearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem background = option;
     initStyleOption(&background, index);
@@ -93,9 +93,9 @@ void TSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
                              : option.palette.color(QPalette::Disabled, QPalette::Text));
     painter->drawText(area.left(), area.top(), area.width(), headingHeight, Qt::AlignLeft | Qt::AlignVCenter,
-                      index.data(TSearchResultModel::HeadingRole).toString());
+                      index.data(SearchResultModel::HeadingRole).toString());
 
-    const bool arabic = index.data(TSearchResultModel::ArabicRole).toBool();
+    const bool arabic = index.data(SearchResultModel::ArabicRole).toBool();
     // A translation in Arabic letters (Urdu) reads right to left in the translation font.
     const bool rightToLeft = arabic || index.data(Qt::DisplayRole).toString().isRightToLeft();
     QTextDocument text;
@@ -105,7 +105,7 @@ void TSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     layout.setWrapMode(QTextOption::NoWrap);
     layout.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     text.setDefaultTextOption(layout);
-    text.setHtml(index.data(TSearchResultModel::HtmlRole).toString());
+    text.setHtml(index.data(SearchResultModel::HtmlRole).toString());
     const QRect textArea(area.left(), area.top() + headingHeight, area.width(), area.height() - headingHeight);
     painter->setClipRect(textArea);
     // A line longer than the row is cut where it ends: on the left when it reads right to left.
@@ -115,7 +115,7 @@ void TSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     painter->restore();
 }
 
-QSize TSearchResultDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
+QSize SearchResultDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
 {
     const int textHeight = std::max(QFontMetrics(m_arabic).height(), QFontMetrics(m_translation).height());
     return {200, option.fontMetrics.height() + textHeight + 6};

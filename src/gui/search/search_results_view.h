@@ -11,7 +11,7 @@ namespace tilvane {
 
 // The hits of one query as rows: a heading (sura name, sura:aya, the text's title) and the
 // text with the matched words marked. Marks are found when a row is shown, not for all.
-class TSearchResultModel : public QAbstractListModel {
+class SearchResultModel : public QAbstractListModel {
     Q_OBJECT
 public:
     enum Role { HeadingRole = Qt::UserRole + 1, HtmlRole, SuraRole, AyaRole, ArabicRole };
@@ -27,9 +27,9 @@ private:
 };
 
 // Paints a row in two lines, the text on one line in its own font (Arabic right to left).
-class TSearchResultDelegate : public QStyledItemDelegate {
+class SearchResultDelegate : public QStyledItemDelegate {
 public:
-    explicit TSearchResultDelegate(QObject* parent = nullptr);
+    explicit SearchResultDelegate(QObject* parent = nullptr);
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 

@@ -29,12 +29,12 @@ enum Scope { kWholeQuran, kShownSura, kOneJuz };
 
 } // namespace
 
-TSearchTab::TSearchTab(QWidget* parent) : QWidget(parent)
+SearchTab::SearchTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName("tabSearch");
-    m_worker = new TSearchWorker(this);
-    m_model = new TSearchResultModel(this);
-    m_delegate = new TSearchResultDelegate(this);
+    m_worker = new SearchWorker(this);
+    m_model = new SearchResultModel(this);
+    m_delegate = new SearchResultDelegate(this);
     createControls();
     m_debounce.setSingleShot(true);
     m_debounce.setInterval(kDebounceMs);
@@ -46,7 +46,7 @@ TSearchTab::TSearchTab(QWidget* parent) : QWidget(parent)
     connect(seJuz, &QSpinBox::valueChanged, this, guarded([this] { startSearch(); }));
     connect(chkWholeWord, &QCheckBox::toggled, this, guarded([this] { startSearch(); }));
     connect(lvResults, &QListView::activated, this, guarded([this] { chooseCurrent(); }));
-    connect(m_worker, &TSearchWorker::prepared, this, guarded([this](bool ready, const QString& problems) {
+    connect(m_worker, &SearchWorker::prepared, this, guarded([this](bool ready, const QString& problems) {
                 m_ready = ready;
                 // An index that cannot be used is tried again at the next use of the tab.
                 m_prepareAsked = ready;
@@ -56,16 +56,16 @@ TSearchTab::TSearchTab(QWidget* parent) : QWidget(parent)
                 if (ready)
                     startSearch();
             }));
-    connect(m_worker, &TSearchWorker::searched, this, guarded([this](quint64 request, auto results) {
+    connect(m_worker, &SearchWorker::searched, this, guarded([this](quint64 request, auto results) {
                 showResults(request, std::move(results));
             }));
-    connect(m_worker, &TSearchWorker::failed, this,
+    connect(m_worker, &SearchWorker::failed, this,
             guarded([this](quint64 request, const QString& message) { showFailure(request, message); }));
 }
 
-TSearchTab::~TSearchTab() = default;
+SearchTab::~SearchTab() = default;
 
-void TSearchTab::createControls()
+void SearchTab::createControls()
 {
     auto* layout = new QGridLayout(this);
     edtSearch = new QLineEdit(this);
@@ -111,7 +111,7 @@ void TSearchTab::createControls()
     setFocusProxy(edtSearch);
 }
 
-void TSearchTab::focusSearchBox()
+void SearchTab::focusSearchBox()
 {
     ensurePrepared();
     edtSearch->setFocus(Qt::ShortcutFocusReason);
@@ -120,7 +120,7 @@ void TSearchTab::focusSearchBox()
 
 // The hits use the reader's Arabic font and the translation font of the settings (which the
 // settings dialog may have changed since the last show).
-void TSearchTab::applyFonts()
+void SearchTab::applyFonts()
 {
     QFont arabic(kArabicFontFamily);
     arabic.setPointSize(std::max(10, AppSet.ArabicFontSize * 3 / 4));
@@ -130,7 +130,7 @@ void TSearchTab::applyFonts()
     lvResults->doItemsLayout(); // the rows take the new height; the current hit stays
 }
 
-void TSearchTab::showEvent(QShowEvent* event)
+void SearchTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     applyFonts();
@@ -140,7 +140,7 @@ void TSearchTab::showEvent(QShowEvent* event)
 
 // The index is checked (and built when missing or stale) at the first use of the tab; the
 // text store is loaded by then.
-void TSearchTab::ensurePrepared()
+void SearchTab::ensurePrepared()
 {
     if (m_prepareAsked)
         return;
@@ -150,7 +150,7 @@ void TSearchTab::ensurePrepared()
     m_worker->prepare(searchSources(textStoreTexts()));
 }
 
-SearchOptions TSearchTab::currentOptions() const
+SearchOptions SearchTab::currentOptions() const
 {
     SearchOptions options;
     options.fields = cbField->currentData().toInt();
@@ -168,7 +168,7 @@ SearchOptions TSearchTab::currentOptions() const
     return options;
 }
 
-void TSearchTab::startSearch()
+void SearchTab::startSearch()
 {
     m_debounce.stop();
     ensurePrepared();
@@ -177,7 +177,7 @@ void TSearchTab::startSearch()
     m_request = m_worker->search(edtSearch->text().toStdString(), currentOptions());
 }
 
-void TSearchTab::showResults(quint64 request, std::shared_ptr<const SearchResults> results)
+void SearchTab::showResults(quint64 request, std::shared_ptr<const SearchResults> results)
 {
     if (request != m_request)
         return;
@@ -203,7 +203,7 @@ void TSearchTab::showResults(quint64 request, std::shared_ptr<const SearchResult
     emit resultsShown();
 }
 
-void TSearchTab::showFailure(quint64 request, const QString& message)
+void SearchTab::showFailure(quint64 request, const QString& message)
 {
     if (request != m_request)
         return;
@@ -216,15 +216,15 @@ void TSearchTab::showFailure(quint64 request, const QString& message)
     emit resultsShown();
 }
 
-void TSearchTab::chooseCurrent()
+void SearchTab::chooseCurrent()
 {
     const QModelIndex current = lvResults->currentIndex();
     if (!current.isValid())
         return;
-    emit ayaChosen(current.data(TSearchResultModel::SuraRole).toInt(), current.data(TSearchResultModel::AyaRole).toInt());
+    emit ayaChosen(current.data(SearchResultModel::SuraRole).toInt(), current.data(SearchResultModel::AyaRole).toInt());
 }
 
-void TSearchTab::moveCurrent(int step)
+void SearchTab::moveCurrent(int step)
 {
     const int rows = m_model->rowCount();
     if (rows == 0)
@@ -234,7 +234,7 @@ void TSearchTab::moveCurrent(int step)
 }
 
 // Up, Down, Page Up and Page Down move through the hits while typing goes on in the box.
-bool TSearchTab::eventFilter(QObject* watched, QEvent* event)
+bool SearchTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == edtSearch && event->type() == QEvent::KeyPress) {
         const int page = std::max(1, lvResults->viewport()->height() / std::max(1, lvResults->sizeHintForRow(0)));

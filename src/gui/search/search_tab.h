@@ -17,18 +17,18 @@ class QSpinBox;
 
 namespace tilvane {
 
-class TSearchResultDelegate;
-class TSearchResultModel;
-class TSearchWorker;
+class SearchResultDelegate;
+class SearchResultModel;
+class SearchWorker;
 
 // The " Search " tab: a box whose text is searched as it is typed (after a short pause), the
 // scope, the fields and whole-word choice, and the hits. Enter or a double click asks to go
 // to the hit's aya; the hits stay for the next pick.
-class TSearchTab : public QWidget {
+class SearchTab : public QWidget {
     Q_OBJECT
 public:
-    explicit TSearchTab(QWidget* parent = nullptr);
-    ~TSearchTab() override;
+    explicit SearchTab(QWidget* parent = nullptr);
+    ~SearchTab() override;
 
     // Gives the sura the reader shows, for the "Shown sura" scope.
     void setShownSuraSource(std::function<int()> shownSura) { m_shownSura = std::move(shownSura); }
@@ -64,9 +64,9 @@ private:
     void moveCurrent(int step);
 
     std::function<int()> m_shownSura;
-    TSearchWorker* m_worker = nullptr;
-    TSearchResultModel* m_model = nullptr;
-    TSearchResultDelegate* m_delegate = nullptr;
+    SearchWorker* m_worker = nullptr;
+    SearchResultModel* m_model = nullptr;
+    SearchResultDelegate* m_delegate = nullptr;
     QTimer m_debounce;
     quint64 m_request = 0;
     bool m_prepareAsked = false;

@@ -6,7 +6,7 @@
 
 namespace tilvane {
 
-TSearchWorker::TSearchWorker(QObject* parent) : QObject(parent)
+SearchWorker::SearchWorker(QObject* parent) : QObject(parent)
 {
     qRegisterMetaType<std::shared_ptr<const SearchResults>>();
     m_context = new QObject;
@@ -16,7 +16,7 @@ TSearchWorker::TSearchWorker(QObject* parent) : QObject(parent)
     m_thread.start();
 }
 
-TSearchWorker::~TSearchWorker()
+SearchWorker::~SearchWorker()
 {
     // Stops a query or an indexing that is running: the window closes without waiting for it.
     m_closing = true;
@@ -27,7 +27,7 @@ TSearchWorker::~TSearchWorker()
     m_index.reset();
 }
 
-void TSearchWorker::prepare(std::vector<SearchSource> sources)
+void SearchWorker::prepare(std::vector<SearchSource> sources)
 {
     QMetaObject::invokeMethod(m_context, [this, sources = std::move(sources)]() mutable {
         QString problems;
@@ -47,7 +47,7 @@ void TSearchWorker::prepare(std::vector<SearchSource> sources)
     });
 }
 
-quint64 TSearchWorker::search(const std::string& query, SearchOptions options)
+quint64 SearchWorker::search(const std::string& query, SearchOptions options)
 {
     const quint64 request = ++m_newest;
     QMetaObject::invokeMethod(m_context, [this, request, query, options = std::move(options)]() mutable {
@@ -56,7 +56,7 @@ quint64 TSearchWorker::search(const std::string& query, SearchOptions options)
     return request;
 }
 
-void TSearchWorker::runSearch(quint64 request, const std::string& query, SearchOptions options)
+void SearchWorker::runSearch(quint64 request, const std::string& query, SearchOptions options)
 {
     if (request != m_newest)
         return;

@@ -13,11 +13,11 @@ namespace tilvane {
 // Runs the index on a thread of its own, so that typing never waits for a query or for the
 // first indexing. Only the newest request counts: an older one still running is stopped,
 // one still waiting is skipped, and answers are tagged with the request they answer.
-class TSearchWorker : public QObject {
+class SearchWorker : public QObject {
     Q_OBJECT
 public:
-    explicit TSearchWorker(QObject* parent = nullptr);
-    ~TSearchWorker() override;
+    explicit SearchWorker(QObject* parent = nullptr);
+    ~SearchWorker() override;
 
     // Opens the index and brings it up to date with these sources (once is enough; later
     // calls check the stamps again).

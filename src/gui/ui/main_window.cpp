@@ -1,15 +1,10 @@
 #include "gui/ui/main_window.h"
 
 #include "core/app/app_info.h"
-#include "core/base/ascii_case.h"
 #include "core/app/settings.h"
 #include "core/library/library_location.h"
 #include "core/quran/sura_table.h"
-#include "core/quran/translation_files.h"
-#include "core/quran/translations.h"
-#include "core/render/preface_page.h"
 #include "core/render/stylesheets.h"
-#include "core/render/sura_page.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/position_autosave.h"
 #include "gui/app/qt_text.h"
@@ -18,29 +13,26 @@
 #include "gui/app/window_placement.h"
 #include "gui/audio/audio_player_tab.h"
 #include "gui/print/page_printer.h"
-#include "gui/render/host_style_sheet.h"
 #include "gui/library/bookmark_stars.h"
 #include "gui/library/library.h"
 #include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
-#include "gui/ui/contents_tree_view.h"
 #include "gui/ui/index_tree_view.h"
+#include "gui/ui/reader_view.h"
 #include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -58,8 +50,6 @@ namespace {
 
 constexpr QSize kDesignSize(915, 614);
 constexpr int kDesignFontPoints = 8;
-constexpr int kSuraPage = 0;
-constexpr int kPrefacePage = 1;
 
 } // namespace
 
@@ -82,72 +72,66 @@ void TfmMain::FormCreate()
     QFont font = tahomaFont();
     font.setPointSize(kDesignFontPoints);
     setFont(font);
-    ui.setupUi(this);
-    m_audioTab = new AudioPlayerTab(m_navigator, ui.pgcContent);
-    ui.pgcContent->addTab(m_audioTab, " Audio Player ");
-    m_audioTab->addKeysTo(this);
+    m_ui.setupUi(this);
+    m_reader = new ReaderView(m_ui, m_timings, this);
+    connect(m_reader, &ReaderView::focusScriptFinished, this, &TfmMain::focusScriptFinished);
     resize(kDesignSize);
     centreOnDesktop(*this);
-    restoreWindowState(*this, *ui.nxspltr1);
-    ui.ProgressBar1->hide();
+    restoreWindowState(*this, *m_ui.nxspltr1);
+    m_ui.ProgressBar1->hide();
     m_startUp = StartUp::NotLoaded;
     // The web engine starts while the splash is shown, so the first page does not wait for it.
-    ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
+    m_ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     createLibrary();
     connectHandlers();
-    m_pagePrinter = new TPagePrinter(
-        this, ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); },
-        [this] { return ui.cbSura->currentText(); });
-    addPrintActionsToMenus(*m_pagePrinter, ui.pmBrow, ui.pmSetting, ui.actSetting, ui.actExit);
+    m_pagePrinter = new PagePrinter(
+        this, m_ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(m_ui.nbQuran->currentWidget()); },
+        [this] { return m_ui.cbSura->currentText(); });
+    addPrintActionsToMenus(*m_pagePrinter, m_ui.pmBrow, m_ui.pmSetting, m_ui.actSetting, m_ui.actExit);
 }
 
 void TfmMain::createLibrary()
 {
-    m_library = new TLibrary(defaultLibraryPath(), this);
-    m_topicsTab = new TTopicsTab(*m_library, ui.tabTopics);
-    ui.tabTopics->layout()->addWidget(m_topicsTab);
+    m_library = new Library(defaultLibraryPath(), this);
+    m_topicsTab = new TopicsTab(*m_library, m_ui.tabTopics);
+    m_ui.tabTopics->layout()->addWidget(m_topicsTab);
     // Ctrl+Z brings a removed bookmark back wherever the focus is (a note editor keeps its own).
     addAction(m_topicsTab->undoAction());
-    m_positionAutosave = new TPositionAutosave(this);
-    m_bookmarkStars = new BookmarkStars(*m_library, m_navigator, [this] { return QuranHost(); },
-                                        ui.actToggleBookmark, ui.StatusBar1, this);
+    m_positionAutosave = new PositionAutosave(this);
+    m_bookmarkStars = new BookmarkStars(*m_library, navigator(), [this] { return QuranHost(); },
+                                        m_ui.actToggleBookmark, m_ui.StatusBar1, this);
     connect(m_bookmarkStars, &BookmarkStars::drawn, this, &TfmMain::bookmarkMarksDrawn);
-    connect(m_topicsTab, &TTopicsTab::gotoRequested, this,
-            guarded([this](int sura, int aya) { m_navigator.goTo({sura, aya}); }));
+    connect(m_reader, &ReaderView::suraPageLoaded, m_bookmarkStars, guarded([this] { m_bookmarkStars->draw(); }));
+    connect(m_reader, &ReaderView::ayaShown, this, [this](TQuranPos position) {
+        m_positionAutosave->positionShown(position);
+        m_bookmarkStars->updateAction();
+    });
+    connect(m_topicsTab, &TopicsTab::gotoRequested, this,
+            guarded([this](int sura, int aya) { navigator().goTo({sura, aya}); }));
 }
 
 void TfmMain::connectHandlers()
 {
-    connect(ui.cbSura, &QComboBox::currentIndexChanged, this, guarded([this](int index) { cbSuraChange(index); }));
-    connect(ui.cbAya, &QComboBox::currentIndexChanged, this, guarded([this](int index) { cbAyaChange(index); }));
-    connect(ui.tvContents, &QTreeWidget::currentItemChanged, this,
-            guarded([this](QTreeWidgetItem* current) { tvContentsChange(current); }));
-    // A click on the node that was already current raises no change, yet the reader may have
-    // moved away from what it shows (back to the sura from its closing page): show it again.
-    ui.tvContents->viewport()->installEventFilter(this);
-    connect(ui.tvContents, &QTreeWidget::itemClicked, this, guarded([this](QTreeWidgetItem* item) {
-        if (item == std::exchange(m_contentsNodeAtPress, nullptr))
-            tvContentsChange(item);
-    }));
-    connect(ui.tvIndex, &QTreeWidget::itemActivated, this,
+    Navigator& nav = navigator();
+    connect(m_ui.tvIndex, &QTreeWidget::itemActivated, this,
             guarded([this](QTreeWidgetItem* item) { tvIndexActivate(item); }));
-    connect(ui.btnSetting, &QToolButton::clicked, this, guarded([this] { btnSettingClick(); }));
-    connect(ui.btnOKAbout, &QPushButton::clicked, this, guarded([this] { btnOKAboutClick(); }));
+    connect(m_ui.btnSetting, &QToolButton::clicked, this, guarded([this] { btnSettingClick(); }));
+    connect(m_ui.btnOKAbout, &QPushButton::clicked, this, guarded([this] { btnOKAboutClick(); }));
 
-    connect(ui.actGotoSelectedSura, &QAction::triggered, this, guarded([this] { actGotoSelectedSuraExecute(); }));
-    connect(ui.actGotoSuraPrev, &QAction::triggered, this, guarded([this] { m_navigator.gotoSuraPrev(); }));
-    connect(ui.actGotoSuraNext, &QAction::triggered, this, guarded([this] { m_navigator.gotoSuraNext(); }));
-    connect(ui.actGotoAyaPrev, &QAction::triggered, this, guarded([this] { m_navigator.gotoAyaPrev(); }));
-    connect(ui.actGotoAyaNext, &QAction::triggered, this, guarded([this] { m_navigator.gotoAyaNext(); }));
-    connect(ui.actSearchSura, &QAction::triggered, this, guarded([this] { actSearchSuraExecute(); }));
-    connect(ui.actReloadSura, &QAction::triggered, this, guarded([this] { actReloadSuraExecute(); }));
-    connect(ui.actSetting, &QAction::triggered, this, guarded([this] { actSettingExecute(); }));
-    connect(ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
-    connect(ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
-    connect(ui.actExit, &QAction::triggered, this, &QWidget::close);
-    connect(ui.actFind, &QAction::triggered, this, guarded([this] { actFindExecute(); }));
-    ui.tabSearch->setShownSuraSource([this] { return m_navigator.FCurPos.Sura; });
-    connect(ui.tabSearch, &TSearchTab::ayaChosen, this,
+    connect(m_ui.actGotoSelectedSura, &QAction::triggered, this, guarded([this] { actGotoSelectedSuraExecute(); }));
+    connect(m_ui.actGotoSuraPrev, &QAction::triggered, this, guarded([&nav] { nav.gotoSuraPrev(); }));
+    connect(m_ui.actGotoSuraNext, &QAction::triggered, this, guarded([&nav] { nav.gotoSuraNext(); }));
+    connect(m_ui.actGotoAyaPrev, &QAction::triggered, this, guarded([&nav] { nav.gotoAyaPrev(); }));
+    connect(m_ui.actGotoAyaNext, &QAction::triggered, this, guarded([&nav] { nav.gotoAyaNext(); }));
+    connect(m_ui.actSearchSura, &QAction::triggered, this, guarded([this] { actSearchSuraExecute(); }));
+    connect(m_ui.actReloadSura, &QAction::triggered, this, guarded([this] { actReloadSuraExecute(); }));
+    connect(m_ui.actSetting, &QAction::triggered, this, guarded([this] { actSettingExecute(); }));
+    connect(m_ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
+    connect(m_ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
+    connect(m_ui.actExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui.actFind, &QAction::triggered, this, guarded([this] { actFindExecute(); }));
+    m_ui.tabSearch->setShownSuraSource([&nav] { return nav.FCurPos.Sura; });
+    connect(m_ui.tabSearch, &SearchTab::ayaChosen, this,
             guarded([this](int sura, int aya) { searchAyaChosen(sura, aya); }));
 }
 
@@ -162,12 +146,12 @@ void TfmMain::showEvent(QShowEvent* event)
     m_startUp = StartUp::Shown;
     if (loadedWhileHidden)
         reportProblemsBeforeShow();
-    m_timings.start(TReaderTimings::Event::FirstPage);
+    m_timings.start(ReaderTimings::Event::FirstPage);
     if (!loadedWhileHidden)
         runGuarded([this] { FormShow(); });
     // A page loaded while the window was hidden is focused again at the size it is shown at.
-    else if (m_navigator.FDocLoaded && m_navigator.FCurPos.Sura != 0)
-        runFocusScript(m_navigator.FCurPos.Sura, m_navigator.FCurPos.Aya);
+    else
+        m_reader->focusAgain();
 }
 
 void TfmMain::loadBeforeShow()
@@ -195,14 +179,15 @@ void TfmMain::reportProblemsBeforeShow()
 
 void TfmMain::FormShow()
 {
-    BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
-    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
+    m_reader->startUpLoadingBegins();
+    BuildAboutText(m_ui.redt1, m_ui.lblAboutLink, QCoreApplication::applicationFilePath());
+    m_ui.pgcNav->setTabVisible(m_ui.pgcNav->indexOf(m_ui.tabAbout), false);
     LoadSettings();
     m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
     m_library->open();
-    m_audioTab->loadReciter();
-    LoadQuranData(*this);
-    m_audioTab->setUpFromSettings();
+    audioTab().loadReciter();
+    LoadQuranData(*m_reader);
+    audioTab().setUpFromSettings();
 }
 
 // The window closes even when saving fails: the error is shown and the close goes on.
@@ -216,75 +201,25 @@ void TfmMain::FormClose()
 {
     runGuarded([this] { m_topicsTab->saveNoteNow(); });
     FreeQuranData();
-    freeBrowserHosts();
+    m_reader->freeBrowserHosts();
     // A start-up that failed before any page was shown must not overwrite the last-read
     // position with "none".
-    if (m_navigator.FCurPos.Sura != 0) {
-        AppSet.LastOpenedSura = m_navigator.FCurPos.Sura;
-        AppSet.LastOpenedAya = m_navigator.FCurPos.Aya;
+    if (navigator().FCurPos.Sura != 0) {
+        AppSet.LastOpenedSura = navigator().FCurPos.Sura;
+        AppSet.LastOpenedAya = navigator().FCurPos.Aya;
     }
     SaveSettings();
-    saveWindowState(*this, *ui.nxspltr1);
-}
-
-// The hosts belong to their views; the close releases them early, the sura page's first.
-void TfmMain::freeBrowserHosts()
-{
-    delete m_quranHost;
-    delete m_bukaTutupHost;
-}
-
-bool TfmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.tvContents->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_contentsNodeAtPress = ui.tvContents->currentItem();
-    return QMainWindow::eventFilter(watched, event);
+    saveWindowState(*this, *m_ui.nxspltr1);
 }
 
 bool TfmMain::event(QEvent* event)
 {
     // The long part of a hint goes to the window's own status strip.
     if (event->type() == QEvent::StatusTip) {
-        ui.StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        m_ui.StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
-}
-
-void TfmMain::wbQuranProgressChange(int progress)
-{
-    ui.ProgressBar1->setMaximum(100);
-    ui.ProgressBar1->setValue(progress);
-    ui.ProgressBar1->setVisible(progress != ui.ProgressBar1->maximum());
-}
-
-// Only the page last asked for counts (the host's load watch), or the focus would run in a
-// page that is about to go.
-void TfmMain::wbQuranDocumentComplete()
-{
-    m_navigator.wbQuranDocumentComplete();
-    m_bookmarkStars->draw();
-}
-
-void TfmMain::cbSuraChange(int index)
-{
-    m_navigator.suraBoxChanged(index);
-}
-
-void TfmMain::cbAyaChange(int index)
-{
-    m_navigator.ayaBoxChanged(index);
-}
-
-void TfmMain::tvContentsChange(QTreeWidgetItem* current)
-{
-    if (current == nullptr || current->parent() == nullptr)
-        return;
-    const TContentNode node = contentNodeOf(current);
-    if (node.Kind == kContentSuraText)
-        m_navigator.showSuraText(node.Sura);
-    else if (node.Kind == kContentPreface || node.Kind == kContentClosing)
-        ShowPrefacePage(node.Sura, node.Kind == kContentPreface, node.PageFile, *this);
 }
 
 // A double-click or Enter on an index node goes where the node starts.
@@ -292,17 +227,17 @@ void TfmMain::tvIndexActivate(QTreeWidgetItem* item)
 {
     const TQuranPos target = indexTargetOf(item);
     if (target.Sura != 0)
-        m_navigator.goTo(target);
+        navigator().goTo(target);
 }
 
 void TfmMain::btnSettingClick()
 {
-    ui.pmSetting->popup(ui.btnSetting->mapToGlobal(QPoint(-110, ui.btnSetting->height())));
+    m_ui.pmSetting->popup(m_ui.btnSetting->mapToGlobal(QPoint(-110, m_ui.btnSetting->height())));
 }
 
 void TfmMain::actGotoSelectedSuraExecute()
 {
-    m_navigator.gotoSelected();
+    navigator().gotoSelected();
 }
 
 void TfmMain::actSearchSuraExecute()
@@ -315,14 +250,14 @@ void TfmMain::actSearchSuraExecute()
     if (sura < 1 || sura > kSuraCount)
         return;
     // Picking the sura the box already holds keeps the aya chosen beside it.
-    ui.cbSura->setCurrentIndex(sura - 1);
-    m_navigator.gotoSelected();
+    m_ui.cbSura->setCurrentIndex(sura - 1);
+    navigator().gotoSelected();
 }
 
 void TfmMain::actFindExecute()
 {
-    ui.pgcNav->setCurrentWidget(ui.tabSearch);
-    ui.tabSearch->focusSearchBox();
+    m_ui.pgcNav->setCurrentWidget(m_ui.tabSearch);
+    m_ui.tabSearch->focusSearchBox();
 }
 
 // A hit outside the text (a damaged index) is not taken for the nearest aya.
@@ -330,12 +265,12 @@ void TfmMain::searchAyaChosen(int sura, int aya)
 {
     if (sura < 1 || sura > kSuraCount || aya < 1 || aya > SuraTable[sura].AyaCount)
         return;
-    m_navigator.goTo({sura, aya});
+    navigator().goTo({sura, aya});
 }
 
 void TfmMain::actReloadSuraExecute()
 {
-    m_navigator.reloadSura();
+    navigator().reloadSura();
 }
 
 // Only the common stylesheet carries the settings; the screen stylesheets never change.
@@ -356,246 +291,62 @@ void TfmMain::actHelpExecute()
 void TfmMain::actAboutExecute()
 {
     // Opened again while shown, About must not become the page to return to.
-    if (ui.pgcNav->currentWidget() != ui.tabAbout)
-        AboutReturnPage = ui.pgcNav->currentIndex();
-    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), true);
-    ui.pgcNav->setCurrentWidget(ui.tabAbout);
-    ui.btnOKAbout->setFocus();
+    if (m_ui.pgcNav->currentWidget() != m_ui.tabAbout)
+        AboutReturnPage = m_ui.pgcNav->currentIndex();
+    m_ui.pgcNav->setTabVisible(m_ui.pgcNav->indexOf(m_ui.tabAbout), true);
+    m_ui.pgcNav->setCurrentWidget(m_ui.tabAbout);
+    m_ui.btnOKAbout->setFocus();
 }
 
 void TfmMain::btnOKAboutClick()
 {
-    ui.pgcNav->setCurrentIndex(AboutReturnPage);
-    ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
+    m_ui.pgcNav->setCurrentIndex(AboutReturnPage);
+    m_ui.pgcNav->setTabVisible(m_ui.pgcNav->indexOf(m_ui.tabAbout), false);
 }
 
-QTreeWidgetItem* TfmMain::FindTreeNode(QTreeWidget* tree, const QString& text, bool makeVisible)
+Navigator& TfmMain::navigator()
 {
-    const std::string wanted = text.toStdString();
-    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-        if (equalsIgnoringAsciiCase((*it)->text(0).toStdString(), wanted)) {
-            if (makeVisible)
-                tree->scrollToItem(*it);
-            return *it;
-        }
-    }
-    return nullptr;
-}
-
-void TfmMain::SelectContentsNode(const QString& text)
-{
-    if (QTreeWidgetItem* node = FindTreeNode(ui.tvContents, text, true)) {
-        ui.tvContents->setCurrentItem(node);
-        node->setExpanded(true);
-    }
-}
-
-void TfmMain::selectContentsNode(int sura)
-{
-    SelectContentsNode(ui.cbSura->itemText(sura - 1));
-}
-
-void TfmMain::bringReadingTabToFront()
-{
-    ui.pgcNav->setCurrentWidget(ui.tabQuran);
-}
-
-void TfmMain::restartActiveRecitation()
-{
-    m_audioTab->restartIfActive();
+    return m_reader->navigator();
 }
 
 TWBContainer* TfmMain::QuranHost() const
 {
-    return m_quranHost;
+    return m_reader->quranHost();
 }
 
 TWBContainer* TfmMain::BukaTutupHost() const
 {
-    return m_bukaTutupHost;
+    return m_reader->prefaceHost();
+}
+
+AudioPlayerTab& TfmMain::audioTab() const
+{
+    return m_reader->audioTab();
 }
 
 bool TfmMain::FAudioActive() const
 {
-    return m_audioTab->isActive();
+    return audioTab().isActive();
 }
 
 const QtMediaDevice& TfmMain::mediaDevice() const
 {
-    return m_audioTab->mediaDevice();
+    return audioTab().mediaDevice();
 }
 
 ReciterInstallDialog* TfmMain::installDialog() const
 {
-    return m_audioTab->installDialog();
+    return audioTab().installDialog();
 }
 
-// --- navigation view --------------------------------------------------------------------
-
-bool TfmMain::isSuraPageInFront() const
+QTreeWidgetItem* TfmMain::FindTreeNode(QTreeWidget* tree, const QString& text, bool makeVisible)
 {
-    return ui.nbQuran->currentIndex() == kSuraPage;
+    return ReaderView::FindTreeNode(tree, text, makeVisible);
 }
 
-void TfmMain::bringSuraPageToFront()
+void TfmMain::SelectContentsNode(const QString& text)
 {
-    ui.nbQuran->setCurrentIndex(kSuraPage);
-}
-
-void TfmMain::buildSuraPage(int sura)
-{
-    // A page built behind a preface or closing page is not focused until the reader returns
-    // to it, so it is not a sura change the reader waits for; nor is one built before the
-    // window is shown.
-    if (m_navigator.FCurPos.Sura != 0 && m_startUp != StartUp::NotLoaded && m_navigator.FShowSuraPage && isVisible())
-        m_timings.start(TReaderTimings::Event::SuraChange);
-    BuildSuraPage(sura, *this);
-    m_audioTab->clearBismillahDone();
-    for (const std::string& problem : takeTranslationProblems())
-        reportError(toQString(problem));
-}
-
-// Qt raises currentIndexChanged on clear() and on the first addItem(); the refill must not
-// move the requested aya.
-void TfmMain::fillAyaBox(int ayaCount)
-{
-    const QSignalBlocker blocker(ui.cbAya);
-    ui.cbAya->clear();
-    for (int aya = 1; aya <= ayaCount; ++aya)
-        ui.cbAya->addItem(QString::number(aya));
-}
-
-void TfmMain::selectSuraBoxIndex(int index)
-{
-    ui.cbSura->setCurrentIndex(index);
-}
-
-void TfmMain::selectAyaBoxIndex(int index)
-{
-    ui.cbAya->setCurrentIndex(index);
-}
-
-void TfmMain::setSuraNameTrans(const std::string& text)
-{
-    ui.lblSuraNameTrans->setText(toQString(text));
-}
-
-void TfmMain::setQuranStatus(const std::string& text)
-{
-    ui.lblQuranStatus->setText(toQString(text));
-}
-
-// Every move passes here (FocusCurrentAya hands each shown position to the audio part).
-void TfmMain::setAudioAya(const TQuranPos& position)
-{
-    m_audioTab->showAya(position);
-    m_positionAutosave->positionShown(position);
-    m_bookmarkStars->updateAction();
-}
-
-void TfmMain::runFocusScript(int sura, int aya)
-{
-    if (m_quranHost == nullptr)
-        return;
-    if (isVisible())
-        m_timings.start(TReaderTimings::Event::AyaMove);
-    const QString script = QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya);
-    m_quranHost->runScriptChecked(script, [this](bool completed) {
-        m_timings.finish();
-        if (!completed)
-            reportError(QStringLiteral("Error running JavaScript"));
-        emit focusScriptFinished(completed);
-    });
-}
-
-// --- loading ----------------------------------------------------------------------------
-
-void TfmMain::createBrowserHosts()
-{
-    freeBrowserHosts();
-    m_quranHost = newBrowserHost(ui.wbQuran, kSuraPageEngineRules);
-    connect(ui.wbQuran, &QWebEngineView::loadProgress, m_quranHost,
-            guarded([this](int progress) { wbQuranProgressChange(progress); }));
-    connect(m_quranHost->loadWatch(), &TPageLoadWatch::documentComplete, m_quranHost,
-            guarded([this] { wbQuranDocumentComplete(); }));
-}
-
-TWBContainer* TfmMain::newBrowserHost(QWebEngineView* view, const char* engineRules)
-{
-    auto* host = new TWBContainer(view);
-    host->UseControlPopupMenu = true;
-    host->Border3DVisible = false;
-    host->ScrollBarsVisible = true;
-    host->TextSelectable = true;
-    host->HostStyleSheet = engineRules;
-    host->setPopupMenu(ui.pmBrow);
-    return host;
-}
-
-void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)
-{
-    fillIndexTree(ui.tvIndex, nodes);
-}
-
-void TfmMain::fillContents(const std::vector<TContentsSura>& suras)
-{
-    const QSignalBlocker suraBlocker(ui.cbSura);
-    const QSignalBlocker treeBlocker(ui.tvContents);
-    QStringList suraTexts;
-    suraTexts.reserve(static_cast<qsizetype>(suras.size()));
-    for (const TContentsSura& sura : suras)
-        suraTexts.append(toQString(sura.item.text));
-    ui.cbSura->clear();
-    ui.cbSura->addItems(suraTexts);
-    fillContentsTree(ui.tvContents, suras);
-}
-
-void TfmMain::writeStylesheets()
-{
-    WriteAllStylesheets();
-}
-
-void TfmMain::showInitialPosition(int sura, int aya)
-{
-    {
-        const QSignalBlocker suraBlocker(ui.cbSura);
-        const QSignalBlocker ayaBlocker(ui.cbAya);
-        ui.cbSura->setCurrentIndex(0);
-        ui.cbAya->setCurrentIndex(0);
-    }
-    m_navigator.FShowSuraPage = true;
-    m_navigator.showInitialPosition(sura, aya);
-}
-
-// --- page host --------------------------------------------------------------------------
-
-void TfmMain::clearDocLoaded()
-{
-    m_navigator.FDocLoaded = false;
-}
-
-void TfmMain::navigateQuranPage(const std::string& path)
-{
-    if (m_quranHost != nullptr)
-        m_quranHost->Navigate(path);
-}
-
-void TfmMain::clearBismillahDone()
-{
-    m_audioTab->clearBismillahDone();
-}
-
-void TfmMain::showSuraBehindPreface(int sura)
-{
-    m_navigator.showSuraBehindPreface(sura);
-}
-
-void TfmMain::showPrefacePage(const std::string& path)
-{
-    if (m_bukaTutupHost == nullptr)
-        m_bukaTutupHost = newBrowserHost(ui.createPrefaceView(), kPrefacePageEngineRules);
-    ui.nbQuran->setCurrentIndex(kPrefacePage);
-    m_bukaTutupHost->Navigate(path);
+    m_reader->SelectContentsNode(text);
 }
 
 } // namespace tilvane

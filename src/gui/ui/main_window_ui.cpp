@@ -76,7 +76,7 @@ QWidget* styledPanel(QWidget* parent, const char* name)
 
 } // namespace
 
-void TfmMainUi::setupUi(QMainWindow* window)
+void MainWindowUi::setupUi(QMainWindow* window)
 {
     window->setObjectName("fmMain");
     window->setStyleSheet(kGreenScheme);
@@ -89,7 +89,7 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
-    tabSearch = new TSearchTab(pgcNav);
+    tabSearch = new SearchTab(pgcNav);
     pgcNav->addTab(tabSearch, " Search ");
     tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
     new QVBoxLayout(tabTopics);
@@ -121,17 +121,17 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
 // A web view keeps a renderer process alive, so the preface view is made when it is first
 // needed rather than with the window.
-QWebEngineView* TfmMainUi::createPrefaceView()
+QWebEngineView* MainWindowUi::createPrefaceView()
 {
     if (wbBukaTutup == nullptr) {
         wbBukaTutup = named(new QWebEngineView(nbQuran), "wbBukaTutup");
-        wbBukaTutup->setPage(new TLocalWebPage(wbBukaTutup));
+        wbBukaTutup->setPage(new LocalWebPage(wbBukaTutup));
         nbQuran->addWidget(wbBukaTutup); // page 1, "pgBukaTutup"
     }
     return wbBukaTutup;
 }
 
-void TfmMainUi::createActions(QMainWindow* window)
+void MainWindowUi::createActions(QMainWindow* window)
 {
     actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", "&Go", "Go to Selected Sura");
     actGotoSuraPrev = makeAction(window, "actGotoSuraPrev", "Prev Sura", "Go to previous sura",
@@ -175,7 +175,7 @@ void TfmMainUi::createActions(QMainWindow* window)
     pmSetting->addAction(actExit);
 }
 
-QWidget* TfmMainUi::createQuranTab(QWidget* parent)
+QWidget* MainWindowUi::createQuranTab(QWidget* parent)
 {
     tabQuran = named(new QWidget(parent), "tabQuran");
     auto* layout = new QHBoxLayout(tabQuran);
@@ -190,7 +190,7 @@ QWidget* TfmMainUi::createQuranTab(QWidget* parent)
     return tabQuran;
 }
 
-QWidget* TfmMainUi::createReadingArea(QWidget* parent)
+QWidget* MainWindowUi::createReadingArea(QWidget* parent)
 {
     auto* area = new QWidget(parent);
     auto* layout = new QVBoxLayout(area);
@@ -238,7 +238,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     frameLayout->setSpacing(0);
     nbQuran = named(new QStackedWidget(frame), "nbQuran");
     wbQuran = named(new QWebEngineView(nbQuran), "wbQuran");
-    wbQuran->setPage(new TLocalWebPage(wbQuran));
+    wbQuran->setPage(new LocalWebPage(wbQuran));
     nbQuran->addWidget(wbQuran); // page 0, "pgAya"; page 1 comes with createPrefaceView()
     frameLayout->addWidget(nbQuran, 1);
 
@@ -256,7 +256,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     return area;
 }
 
-QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
+QWidget* MainWindowUi::createContentsPanel(QWidget* parent)
 {
     panContents = named(new QWidget(parent), "panContents");
     panContents->setMinimumWidth(150);
@@ -276,7 +276,7 @@ QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
     return panContents;
 }
 
-QWidget* TfmMainUi::createIndexTab(QWidget* parent)
+QWidget* MainWindowUi::createIndexTab(QWidget* parent)
 {
     auto* splitter = named(new QSplitter(Qt::Horizontal, parent), "tabIndex");
     tvIndex = named(new QTreeWidget(splitter), "tvIndex");
@@ -289,7 +289,7 @@ QWidget* TfmMainUi::createIndexTab(QWidget* parent)
     return splitter;
 }
 
-QWidget* TfmMainUi::createAboutTab(QWidget* parent)
+QWidget* MainWindowUi::createAboutTab(QWidget* parent)
 {
     tabAbout = named(new QWidget(parent), "tabAbout");
     auto* layout = new QVBoxLayout(tabAbout);
@@ -319,7 +319,7 @@ QWidget* TfmMainUi::createAboutTab(QWidget* parent)
     return tabAbout;
 }
 
-QWidget* TfmMainUi::createStatusStrip(QWidget* parent)
+QWidget* MainWindowUi::createStatusStrip(QWidget* parent)
 {
     auto* panStatus = styledPanel(parent, "panStatus");
     panStatus->setFixedHeight(21);

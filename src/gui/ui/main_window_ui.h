@@ -25,11 +25,11 @@ class QWidget;
 
 namespace tilvane {
 
-class TSearchTab;
+class SearchTab;
 
 // The widgets, actions and menus of the main window, built in one place (in the manner of a
 // designer form) so that the window class holds behaviour only.
-struct TfmMainUi {
+struct MainWindowUi {
     void setupUi(QMainWindow* window);
     // The preface and closing page view, page 1 of nbQuran; made on the first call.
     QWebEngineView* createPrefaceView();
@@ -77,7 +77,7 @@ struct TfmMainUi {
     QTreeWidget* tvContents = nullptr; // the " Audio Player " tab the window adds follows it
 
     // " Search " tab.
-    TSearchTab* tabSearch = nullptr;
+    SearchTab* tabSearch = nullptr;
 
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;

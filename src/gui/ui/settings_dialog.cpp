@@ -61,9 +61,9 @@ QGridLayout* groupGrid(QGroupBox* group, int labelWidth)
     return grid;
 }
 
-TColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
+ColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
 {
-    auto* picker = new TColorPicker(defaultColour, parent);
+    auto* picker = new ColorPicker(defaultColour, parent);
     picker->setObjectName(name);
     return picker;
 }
@@ -230,8 +230,8 @@ void TDlgSett::connectHandlers()
 
     connect(nseArbFontSz, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nseTransFontSize, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
-    for (TColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
-        connect(picker, &TColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
+    for (ColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
+        connect(picker, &ColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nfcTransFontName, &QComboBox::currentIndexChanged, this, &TDlgSett::nseArbFontSzChange);
 
     connect(btnDefault, &QPushButton::clicked, this, &TDlgSett::btnDefaultClick);

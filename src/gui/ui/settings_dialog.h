@@ -15,7 +15,7 @@ class QTabWidget;
 
 namespace tilvane {
 
-class TColorPicker;
+class ColorPicker;
 
 // Edits the fonts, colours and view style in AppSet and the choice and order of the
 // translations. Apply stores them and writes the translation selection at once; Cancel
@@ -31,11 +31,11 @@ public:
     QTabWidget* pgcSettings = nullptr;
     QComboBox* cbbQuranView = nullptr;
     QSpinBox* nseArbFontSz = nullptr;
-    TColorPicker* nclrArbFontCol = nullptr;
-    TColorPicker* nclrArabicLatinFontColor = nullptr;
+    ColorPicker* nclrArbFontCol = nullptr;
+    ColorPicker* nclrArabicLatinFontColor = nullptr;
     QFontComboBox* nfcTransFontName = nullptr;
     QSpinBox* nseTransFontSize = nullptr;
-    TColorPicker* nclrTransFontColor = nullptr;
+    ColorPicker* nclrTransFontColor = nullptr;
     QListWidget* chklstTranslations = nullptr;
     QPushButton* btnEnable = nullptr;
     QPushButton* btnMoveUp = nullptr;
