@@ -1,5 +1,7 @@
 #include "core/library/library_db.h"
 
+#include "core/base/atomic_replace.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -63,7 +65,7 @@ bool isLibraryWritable(const std::string& path)
     const std::string folder = std::filesystem::absolute(path).parent_path().string();
     struct statvfs info {};
     const bool readOnlyMedium = ::statvfs(path.c_str(), &info) == 0 && (info.f_flag & ST_RDONLY) != 0;
-    return !readOnlyMedium && ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
+    return !readOnlyMedium && !isReadOnly(path) && ::access(folder.c_str(), W_OK) == 0;
 }
 
 std::string readOnlyLibraryMessage(const std::string& path)

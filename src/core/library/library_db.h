@@ -34,8 +34,9 @@ private:
 // connection becomes a LibraryError naming the file.
 std::unique_ptr<SqliteDb> openLibraryDb(const std::string& path, int busyTimeoutMs, bool readOnly = false);
 
-// False when the library file exists but cannot be written: a read-only file or folder, or a
-// read-only file system (where SQLite could not even make the files a reader needs).
+// False when the library file exists but cannot be written: a read-only file (no write bit,
+// as the settings file's rule has it, or none for this user), a folder this user cannot
+// write, or a read-only file system (where SQLite could not even make the files a reader needs).
 bool isLibraryWritable(const std::string& path);
 
 // The message of a change refused because the library is read-only.

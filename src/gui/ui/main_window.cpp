@@ -206,7 +206,8 @@ void TfmMain::FormShow()
     LoadSettings();
     m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
     m_library->open();
-    InitAudio();
+    if (const std::string problem = InitAudio(); !problem.empty())
+        reportError(toQString(problem));
     ui.lblReciter->setText(toQString(AppSet.Reciter));
     ui.panReciter->refresh();
     LoadQuranData(*this);
@@ -682,7 +683,8 @@ void TfmMain::cbReciterChange(const QString& name)
     if (FAudioActive())
         m_player.PlayerCommand(pcStop);
     AppSet.Reciter = name.toStdString();
-    InitAudio();
+    if (const std::string problem = InitAudio(); !problem.empty())
+        reportError(toQString(problem));
     ui.lblReciter->setText(name);
     if (m_navigator.FCurPos.Sura != 0)
         setAudioAya(m_navigator.FCurPos);
