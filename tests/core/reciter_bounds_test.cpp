@@ -172,14 +172,3 @@ TEST_F(ReciterBounds, AnArchiveMeetingAFullDiskInstallsNoTruncatedEntry)
     EXPECT_NE(summary.failures.front().find("the disk is full"), std::string::npos);
     EXPECT_FALSE(summary.complete());
 }
-
-TEST_F(ReciterBounds, TooLittleFreeSpaceStopsTheInstallBeforeAnyFile)
-{
-    FolderTransfer transfer((folder / "source").string());
-    const InstallSummary summary = install(transfer, kNoDiskHasThisFree);
-    EXPECT_EQ(summary.installed, 0);
-    ASSERT_EQ(summary.failures.size(), 1u);
-    EXPECT_NE(summary.failures[0].find("11 files not fetched: the disk is full"), std::string::npos)
-        << summary.failures[0];
-    EXPECT_FALSE(fs::exists(reciter("001")));
-}
