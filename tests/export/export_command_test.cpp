@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <filesystem>
 #include <future>
 #include <string>
@@ -282,6 +286,54 @@ TEST_F(ExportCommand, AnUnwritableOutputFileExitsWith1)
                                    (outFolder / "no" / "such" / "folder.html").string()});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err, "");
+}
+
+// What the user names with --out: a link keeps its place while its target gets the page, a
+// FIFO gets the page or PDF as a stream and stays a FIFO, and a failure names the user's
+// path, never a temporary one.
+TEST_F(ExportCommand, TheOutputFollowsALinkStreamsIntoAFifoAndNamesTheUsersPath)
+{
+    const fs::path elsewhere = outFolder / "elsewhere";
+    fs::create_directories(elsewhere);
+    writeFile(elsewhere / "target.html", "old");
+    fs::create_symlink(elsewhere / "target.html", outFolder / "link.html");
+    const ExportRun linked = run({"--app-dir", app.path().string(), "--sura", "2", "--out", (outFolder / "link.html").string()});
+    EXPECT_EQ(linked.exitCode, 0) << linked.err;
+    EXPECT_TRUE(fs::is_symlink(outFolder / "link.html"));
+    EXPECT_TRUE(has(readFile(elsewhere / "target.html"), "<html"));
+
+    for (const bool pdf : {false, true}) {
+        SCOPED_TRACE(pdf ? "PDF" : "HTML");
+        const fs::path fifo = outFolder / (pdf ? "out-pdf.fifo" : "out-html.fifo");
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        // Read from the start, so that the program finds a reader whenever it writes.
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(reader, 0);
+        const int keepOpen = ::open(fifo.c_str(), O_WRONLY); // no end of file before the program's
+        ::fcntl(reader, F_SETFL, 0);
+        std::string received;
+        std::thread drain([&] {
+            char buffer[4096];
+            for (ssize_t count; (count = ::read(reader, buffer, sizeof buffer)) > 0;)
+                received.append(buffer, static_cast<std::size_t>(count));
+        });
+        std::vector<std::string> args = {"--app-dir", app.path().string(), "--sura", "1", "--out", fifo.string()};
+        if (pdf)
+            args.push_back("--pdf");
+        const ExportRun streamed = run(args);
+        ::close(keepOpen);
+        drain.join();
+        ::close(reader);
+        EXPECT_EQ(streamed.exitCode, 0) << streamed.err;
+        EXPECT_TRUE(fs::is_fifo(fs::symlink_status(fifo)));
+        EXPECT_EQ(received.substr(0, 5), pdf ? "%PDF-" : "<html") << received.substr(0, 40);
+    }
+
+    const std::string missing = (outFolder / "no" / "such" / "page.html").string();
+    const ExportRun refused = run({"--app-dir", app.path().string(), "--sura", "2", "--out", missing});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(has(refused.err, "Unable to write to " + missing + ": No such file or directory")) << refused.err;
+    EXPECT_FALSE(has(refused.err, ".saving-")) << refused.err;
 }
 
 #ifdef TILVANE_DEFAULT_RES

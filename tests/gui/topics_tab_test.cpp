@@ -158,3 +158,38 @@ TEST(TopicsTab, ADamagedLibraryLeavesTheReaderReadingAndCanBeMovedAside)
     ASSERT_NE(aside, std::filesystem::directory_iterator());
     EXPECT_EQ(readFile(aside->path()), std::string(4096, 'x'));
 }
+
+// A library the user cannot write still lists its bookmarks; the note shows without being
+// editable and a change is refused with a message saying the library is read-only.
+TEST(TopicsTab, AReadOnlyLibraryListsItsBookmarksAndRefusesChangesAsReadOnly)
+{
+    TestAppFolder app;
+    const std::string path = defaultLibraryPath();
+    {
+        BookmarkStore store(path);
+        store.addToTopic({2, 255}, "Protection");
+        store.setNote({2, 255}, "Ayat al-Kursi");
+    }
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
+    ASSERT_NE(window, nullptr);
+    window->ui.pgcNav->setCurrentWidget(window->ui.tabTopics);
+    EXPECT_FALSE(window->topicsTab()->problemLabel()->isVisible());
+    TBookmarkTree* tree = window->topicsTab()->findChild<TBookmarkTree*>();
+    ASSERT_NE(tree, nullptr);
+    QTreeWidgetItem* row = rowOf(tree, "Protection", "2:255");
+    ASSERT_NE(row, nullptr);
+    tree->setCurrentItem(row);
+    auto* note = window->topicsTab()->findChild<QPlainTextEdit*>("edtNote");
+    EXPECT_EQ(note->toPlainText(), "Ayat al-Kursi");
+    EXPECT_TRUE(note->isReadOnly());
+
+    ErrorCapture errors;
+    window->ui.actToggleBookmark->trigger();
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_TRUE(errors.messages()[0].contains("is read-only")) << errors.messages()[0].toStdString();
+    EXPECT_TRUE(window->library().isAvailable());
+    const auto listed = window->library().read([](BookmarkStore& store) { return store.list(); });
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].pos, (TQuranPos{2, 255}));
+}

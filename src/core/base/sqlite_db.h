@@ -32,7 +32,10 @@ using SqliteFailure = void (*)(const std::string& path, int code, const std::str
 class SqliteDb {
 public:
     // Opens (creating when missing) the database file, read-write with extraOpenFlags, and
-    // waits up to busyTimeoutMs for another connection's lock.
+    // waits up to busyTimeoutMs for another connection's lock. With SQLITE_OPEN_READONLY among
+    // extraOpenFlags an existing file is opened read-only and immutable instead: nothing is
+    // written, to it or beside it (a WAL reader's shared-memory file included), which only
+    // holds while no one changes the file, as on a read-only medium.
     SqliteDb(const std::string& path, int extraOpenFlags, int busyTimeoutMs, SqliteFailure failure);
     ~SqliteDb();
     SqliteDb(const SqliteDb&) = delete;

@@ -198,7 +198,8 @@ void AudioPlayerTab::connectControls()
 
 void AudioPlayerTab::loadReciter()
 {
-    InitAudio();
+    if (const std::string problem = InitAudio(); !problem.empty())
+        reportError(toQString(problem));
     m_ui.lblReciter->setText(toQString(AppSet.Reciter));
     m_ui.panReciter->refresh();
 }
@@ -227,7 +228,8 @@ void AudioPlayerTab::cbReciterChange(const QString& name)
     if (m_player.isActive())
         m_player.PlayerCommand(pcStop);
     AppSet.Reciter = name.toStdString();
-    InitAudio();
+    if (const std::string problem = InitAudio(); !problem.empty())
+        reportError(toQString(problem));
     m_ui.lblReciter->setText(name);
     if (m_navigator.FCurPos.Sura != 0)
         showAya(m_navigator.FCurPos);

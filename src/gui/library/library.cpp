@@ -41,8 +41,9 @@ void Library::moveAsideAndStartAfresh()
 
 void Library::fail(const LibraryError& error)
 {
-    // A lock held by another reader passes; a file that went bad or away does not.
-    if (error.kind() == LibraryError::Kind::Locked)
+    // A lock held by another reader passes, as does a change refused by a read-only library
+    // (it still lists); a file that went bad or away does not.
+    if (error.kind() == LibraryError::Kind::Locked || error.kind() == LibraryError::Kind::ReadOnly)
         return;
     m_store.reset();
     setProblem(error);

@@ -24,6 +24,8 @@ public:
     // Opens the file; when that fails, the library is unavailable and problem() says why.
     void open();
     bool isAvailable() const { return m_store != nullptr; }
+    // Available for reading only: every change is refused with a message saying so.
+    bool isReadOnly() const { return m_store != nullptr && m_store->readOnly(); }
     const QString& problem() const { return m_problem; }
     // The file is damaged or unreadable and may be moved aside (not when it is merely in use
     // or from a newer version, which another program still reads).

@@ -169,7 +169,10 @@ void TopicsTab::currentChanged()
     const QSignalBlocker blocker(m_note);
     m_note->setPlainText(bookmark ? QString::fromStdString(bookmark->note) : QString());
     m_note->setEnabled(m_notePos.has_value());
-    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + " (kept as you type)" : "N&ote");
+    // A read-only library would refuse every keystroke; the note is shown, not edited.
+    m_note->setReadOnly(m_library.isReadOnly());
+    const QString keeping = m_library.isReadOnly() ? " (read-only library)" : " (kept as you type)";
+    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + keeping : "N&ote");
 }
 
 void TopicsTab::saveNoteNow()

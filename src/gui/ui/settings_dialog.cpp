@@ -7,6 +7,7 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/ui/font_choice.h"
 #include "gui/ui/color_picker.h"
 
 #include <QComboBox>
@@ -274,10 +275,11 @@ void TDlgSett::fillTranslationList()
 
 // The list holds the installed families only; a stored family that is not installed here
 // (Tahoma on most Linux systems) is offered as it stands, so that opening and applying the
-// dialog never replaces it by a look-alike.
+// dialog never replaces it by a look-alike. A family the list knows only under a foundry's
+// tag is shown so, and stored back without the tag, as it was.
 void TDlgSett::selectFontName(const QString& name)
 {
-    int index = nfcTransFontName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = fontRowFor(*nfcTransFontName, name);
     if (index < 0) {
         nfcTransFontName->insertItem(0, name);
         index = 0;
