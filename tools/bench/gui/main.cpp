@@ -1,8 +1,9 @@
 // tilvane-gui-bench [--repetitions N]: what the user of the reader waits for, measured in the
 // reader's own window and processes on the default data beside the executable, each case
 // beside a plain web view doing the same work; ends with one line per case and its ratio.
-// Runs offscreen unless QT_QPA_PLATFORM says otherwise. The modes --window-cases, --plain and
-// --tour are its child processes.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise; the memory tour needs an X display
+// (scripts/bench.sh runs it under Xvfb). The modes --window-cases, --plain and --plain-tour are
+// its child processes.
 #include "case_report.h"
 #include "gui_cases.h"
 #include "reader_setup.h"
@@ -48,8 +49,8 @@ int main(int argc, char* argv[])
             return runPlainChild(argv[2], std::stoi(argv[3]), std::stoi(argv[4]), std::stoi(argv[5]));
         if (argc == 4 && std::strcmp(argv[1], "--window-cases") == 0)
             return runWindowCasesChild(argv[2], std::stoi(argv[3]));
-        if (argc == 2 && std::strcmp(argv[1], "--tour") == 0)
-            return runTourChild();
+        if (argc == 5 && std::strcmp(argv[1], "--plain-tour") == 0)
+            return runPlainTourChild(argv[2], std::stoi(argv[3]), std::stoi(argv[4]));
         int repetitions = kDefaultRepetitions;
         if (argc == 3 && std::strcmp(argv[1], "--repetitions") == 0)
             repetitions = std::max(1, std::stoi(argv[2]));

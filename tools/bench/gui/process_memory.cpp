@@ -1,5 +1,6 @@
 #include "process_memory.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -34,35 +35,58 @@ std::multimap<pid_t, pid_t> childrenByParent()
     return children;
 }
 
-double pssKilobytes(pid_t pid)
+constexpr auto kSampleInterval = std::chrono::milliseconds(250);
+
+// In kB, as the kernel reports them.
+TreeMemory processMemory(pid_t pid)
 {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    TreeMemory memory;
     std::string key;
     double value = 0;
     while (rollup >> key) {
         if (key == "Pss:" && rollup >> value)
-            return value;
+            memory.pss = value;
+        else if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
+            memory.privateBytes += value;
         rollup.ignore(1 << 12, '\n');
     }
-    return 0;
+    return memory;
 }
 
 } // namespace
 
-double treePssMegabytes(pid_t root)
+TreeMemory treeMemory(pid_t root)
 {
     const std::multimap<pid_t, pid_t> children = childrenByParent();
     std::vector<pid_t> pending{root};
-    double kilobytes = 0;
+    TreeMemory total;
     while (!pending.empty()) {
         const pid_t pid = pending.back();
         pending.pop_back();
-        kilobytes += pssKilobytes(pid);
+        const TreeMemory process = processMemory(pid);
+        total.pss += process.pss / 1024.0;
+        total.privateBytes += process.privateBytes / 1024.0;
         const auto [first, last] = children.equal_range(pid);
         for (auto it = first; it != last; ++it)
             pending.push_back(it->second);
     }
-    return kilobytes / 1024.0;
+    return total;
+}
+
+void PeakSampler::sampleIfDue()
+{
+    if (std::chrono::steady_clock::now() - m_last >= kSampleInterval)
+        sample();
+}
+
+void PeakSampler::sample()
+{
+    m_last = std::chrono::steady_clock::now();
+    const TreeMemory now = treeMemory(m_root);
+    m_peak.pss = std::max(m_peak.pss, now.pss);
+    m_peak.privateBytes = std::max(m_peak.privateBytes, now.privateBytes);
 }
 
 } // namespace tilvane::bench
+
