@@ -131,7 +131,7 @@ private:
             } else if (translation.catalogueIndex == kBuiltInFootnote) {
                 m_page.add(translationBlock(expandedTranslation(g)));
             } else {
-                const std::string& text = ayaLine(packageLines(translation.slot), g);
+                const std::string text = packageLines(translation.slot).lineOrEmpty(static_cast<std::size_t>(g) - 1);
                 const bool isLatin = Translations[static_cast<std::size_t>(translation.catalogueIndex)].IsArabicLatin;
                 m_page.add(isLatin ? latinBlock(id, text) : translationBlock(text));
             }
@@ -150,9 +150,9 @@ private:
         return formatFragment(TranslationBlock, {kTranslationLanguage, text});
     }
 
-    static const LineList& packageLines(int slot)
+    static const LineFile& packageLines(int slot)
     {
-        static const LineList none;
+        static const LineFile none;
         const auto index = static_cast<std::size_t>(slot);
         return index < TransAyaLists.size() ? TransAyaLists[index] : none;
     }
