@@ -34,6 +34,9 @@ TEST(LineFile, SplitsLinesAsALineListDoes)
         const LineFile file = LineFile::loadFromFile((folder / "text.txt").string());
         EXPECT_EQ(linesOf(file), LineList::fromText(text).lines()) << text;
         EXPECT_EQ(file.lineOrEmpty(file.size()), "") << text;
+        std::vector<std::string> withOneMore = linesOf(file);
+        withOneMore.push_back("");
+        EXPECT_EQ(file.lines(0, file.size() + 1), withOneMore) << text;
     }
 }
 
@@ -57,6 +60,7 @@ TEST(LineFile, ReadsTheFileItOpenedUntilCleared)
     const LineFile shortened = LineFile::loadFromFile((folder / "short.txt").string());
     std::filesystem::resize_file(folder / "short.txt", 2);
     EXPECT_EQ(linesOf(shortened), (std::vector<std::string>{"on", ""}));
+    EXPECT_EQ(shortened.lines(0, 2), (std::vector<std::string>{"on", ""}));
 }
 
 TEST(LineFile, RefusesWhatIsNotASmallEnoughRegularFile)

@@ -94,6 +94,22 @@ std::string LineFile::lineOrEmpty(std::size_t i) const
     return m_file->read(m_lines[i].start, m_lines[i].length);
 }
 
+std::vector<std::string> LineFile::lines(std::size_t first, std::size_t count) const
+{
+    std::vector<std::string> result(count);
+    const std::size_t end = std::min(m_lines.size(), first + count);
+    if (first >= end)
+        return result;
+    const std::uint32_t start = m_lines[first].start;
+    const std::string bytes = m_file->read(start, m_lines[end - 1].start + m_lines[end - 1].length - start);
+    for (std::size_t i = first; i < end; ++i) {
+        const std::size_t offset = m_lines[i].start - start;
+        if (offset < bytes.size())
+            result[i - first] = bytes.substr(offset, std::min<std::size_t>(m_lines[i].length, bytes.size() - offset));
+    }
+    return result;
+}
+
 void LineFile::clear()
 {
     m_file.reset();

@@ -25,6 +25,9 @@ public:
 
     // Line i, or an empty text past the end or when the file can no longer be read there.
     std::string lineOrEmpty(std::size_t i) const;
+    // Lines first to first + count - 1, read from the file at once (a page's ayat); lines past
+    // the end, or no longer in the file, are empty.
+    std::vector<std::string> lines(std::size_t first, std::size_t count) const;
 
     std::size_t size() const { return m_lines.size(); }
     bool empty() const { return m_lines.empty(); }
