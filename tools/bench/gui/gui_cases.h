@@ -31,7 +31,7 @@ std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetit
 // The highest memory of a process tree during a tour, in MB.
 struct TourPeak {
     double pss = 0;
-    double privateBytes = 0;
+    double anonymous = 0;
 };
 
 // The reader in appFolder, started fresh at sura 1 with its working folder below workingTmp,

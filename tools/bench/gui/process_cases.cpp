@@ -27,9 +27,8 @@ constexpr char kFirstPage[] = "tilvane-timing first-page";
 constexpr auto kSettleTime = 1000ms;
 
 // A portable copy of the reader: its executable in a folder of its own beside the built data,
-// so that it reads a settings file of the benchmark's (starting at sura 1 with the translations
-// of `set`) and never writes the build's.
-std::string readerFolder(const std::string& scratch, const std::string& name, TranslationSet set)
+// so that it reads a settings file of the benchmark's and never writes the build's.
+std::string readerFolder(const std::string& scratch, const std::string& name)
 {
     const std::filesystem::path folder = scratch + "/" + name;
     std::filesystem::create_directories(folder);
@@ -38,7 +37,6 @@ std::string readerFolder(const std::string& scratch, const std::string& name, Tr
     std::filesystem::permissions(folder / "tilvane", std::filesystem::perms::owner_all);
     if (!std::filesystem::exists(folder / "res"))
         std::filesystem::create_directory_symlink(built / "res", folder / "res");
-    writeReaderSettings((folder / "Tilvane.ini").string(), set);
     return folder.string();
 }
 
@@ -81,8 +79,8 @@ ChildProcess startPlain(const std::string& page, int sura, const SavedPages& pag
 
 std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetitions, const SavedPages& pages)
 {
-    const std::string folder = readerFolder(scratch, "app", TranslationSet::BuiltIn);
-    const std::string touringFolder = readerFolder(scratch, "app-ten-packages", TranslationSet::TenPackages);
+    const std::string folder = readerFolder(scratch, "app");
+    const std::string touringFolder = readerFolder(scratch, "app-ten-packages");
     std::filesystem::create_directories(scratch + "/launch-tmp");
     const std::map<std::string, std::string> environment{{"TMPDIR", scratch + "/launch-tmp"}, {"TILVANE_TIMINGS", "1"}};
     CaseFigures launch{"Launch/first-page/built-in", "ms", {}, {}, {}};
@@ -90,10 +88,13 @@ std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetit
     CaseFigures tour{"Memory/tour-peak/ten-packages", "MB", {}, {}, {}};
     std::vector<double> afterSplash;
     std::vector<double> almostEmpty;
-    std::vector<double> tourPrivate;
-    std::vector<double> plainTourPrivate;
+    std::vector<double> tourAnonymous;
+    std::vector<double> plainTourAnonymous;
     const std::string almostEmptyPage = writeAlmostEmptyPage(scratch);
     for (int run = 0; run < repetitions; ++run) {
+        // Each start is fresh at sura 1: the reader stores where it was when it ends.
+        writeReaderSettings(folder + "/Tilvane.ini", TranslationSet::BuiltIn);
+        writeReaderSettings(touringFolder + "/Tilvane.ini", TranslationSet::TenPackages);
         {
             const Clock::time_point start = Clock::now();
             ChildProcess reader(folder + "/tilvane", {}, environment);
@@ -119,15 +120,15 @@ std::vector<CaseFigures> runProcessCases(const std::string& scratch, int repetit
         const TourPeak plain = plainTourPeak(workingTmp, pages);
         tour.values.push_back(reader.pss);
         tour.floors.push_back(plain.pss);
-        tourPrivate.push_back(reader.privateBytes);
-        plainTourPrivate.push_back(plain.privateBytes);
+        tourAnonymous.push_back(reader.anonymous);
+        plainTourAnonymous.push_back(plain.anonymous);
     }
     char note[96];
     std::snprintf(note, sizeof note, "shown to focused %.0f ms", median(afterSplash));
     launch.note = note;
     std::snprintf(note, sizeof note, "a page of one word %.1f MB", median(almostEmpty));
     started.note = note;
-    std::snprintf(note, sizeof note, "private %.1f MB, floor's %.1f MB", median(tourPrivate), median(plainTourPrivate));
+    std::snprintf(note, sizeof note, "anonymous %.1f MB, floor's %.1f MB", median(tourAnonymous), median(plainTourAnonymous));
     tour.note = note;
     return {launch, started, tour};
 }

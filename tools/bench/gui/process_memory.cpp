@@ -47,8 +47,8 @@ TreeMemory processMemory(pid_t pid)
     while (rollup >> key) {
         if (key == "Pss:" && rollup >> value)
             memory.pss = value;
-        else if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
-            memory.privateBytes += value;
+        else if (key == "Pss_Anon:" && rollup >> value)
+            memory.anonymous = value;
         rollup.ignore(1 << 12, '\n');
     }
     return memory;
@@ -66,7 +66,7 @@ TreeMemory treeMemory(pid_t root)
         pending.pop_back();
         const TreeMemory process = processMemory(pid);
         total.pss += process.pss / 1024.0;
-        total.privateBytes += process.privateBytes / 1024.0;
+        total.anonymous += process.anonymous / 1024.0;
         const auto [first, last] = children.equal_range(pid);
         for (auto it = first; it != last; ++it)
             pending.push_back(it->second);
@@ -85,7 +85,7 @@ void PeakSampler::sample()
     m_last = std::chrono::steady_clock::now();
     const TreeMemory now = treeMemory(m_root);
     m_peak.pss = std::max(m_peak.pss, now.pss);
-    m_peak.privateBytes = std::max(m_peak.privateBytes, now.privateBytes);
+    m_peak.anonymous = std::max(m_peak.anonymous, now.anonymous);
 }
 
 } // namespace tilvane::bench

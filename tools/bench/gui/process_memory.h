@@ -9,11 +9,11 @@ namespace tilvane::bench {
 // The memory of a process and all its descendants (the web engine's zygotes, renderers and
 // GPU/utility processes), in MB, from /proc/<pid>/smaps_rollup; processes that end meanwhile
 // count 0. The proportional set size splits each shared page among the processes that map it,
-// so it falls when another program maps the same libraries; the private part (pages mapped by
-// one process only) does not depend on what else runs.
+// so it falls when another program maps the same libraries; the anonymous part (heaps, stacks,
+// the engine's own allocations, shared only within the tree) does not depend on what else runs.
 struct TreeMemory {
     double pss = 0;
-    double privateBytes = 0; // Private_Clean + Private_Dirty, in MB
+    double anonymous = 0; // the tree's Pss_Anon
 };
 
 TreeMemory treeMemory(pid_t root);
@@ -33,7 +33,7 @@ public:
     void sample();
 
     double peakPss() const { return m_peak.pss; }
-    double peakPrivate() const { return m_peak.privateBytes; }
+    double peakAnonymous() const { return m_peak.anonymous; }
 
 private:
     pid_t m_root;

@@ -38,14 +38,14 @@ constexpr auto kPaintPoll = 20ms;
 
 // Turns the child's output while `ready` gives nothing, sampling meanwhile.
 template <typename Condition>
-auto waitSampling(ChildProcess& child, PeakSampler& sampler, Condition ready, const char* what)
+auto waitSampling(ChildProcess& child, PeakSampler& sampler, Condition ready, const std::string& what)
 {
     const auto deadline = std::chrono::steady_clock::now() + 60s;
     for (;;) {
         if (auto result = ready())
             return result;
         if (std::chrono::steady_clock::now() > deadline)
-            throw std::runtime_error(std::string("timed out waiting for ") + what);
+            throw std::runtime_error("timed out waiting for " + what);
         child.waitForLine("\x01", kPaintPoll, [&] { sampler.sampleIfDue(); });
     }
 }
@@ -68,10 +68,11 @@ TourPeak tourByKeys(ChildProcess& child, PeakSampler& sampler, const char* chang
         display.pressControlPageDown(window);
         waitForLine(child, sampler, changed);
         waitSampling(
-            child, sampler, [&] { return display.middleDigest(window) != before; }, "the next page painted");
+            child, sampler, [&] { return display.middleDigest(window) != before; },
+            "the page of sura " + std::to_string(sura) + " painted");
         sampler.sample();
     }
-    return {sampler.peakPss(), sampler.peakPrivate()};
+    return {sampler.peakPss(), sampler.peakAnonymous()};
 }
 
 // The page the reader wrote for the sura, in the working folder it left below workingTmp.

@@ -108,8 +108,8 @@ std::uint64_t XDisplay::middleDigest(WindowId window) const
     if (!XGetWindowAttributes(m_display, window, &attributes))
         return 0;
     const int width = attributes.width / 2;
-    const int height = attributes.height / 2;
-    XImage* image = XGetImage(m_display, window, attributes.width / 4, attributes.height / 4, width, height, AllPlanes,
+    const int height = attributes.height * 3 / 4;
+    XImage* image = XGetImage(m_display, window, attributes.width / 4, attributes.height / 8, width, height, AllPlanes,
                               ZPixmap);
     if (image == nullptr)
         return 0;

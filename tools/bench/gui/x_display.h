@@ -26,8 +26,10 @@ public:
     std::optional<WindowId> shownWindowOf(pid_t pid) const;
     // Gives the window the keyboard and presses Ctrl+PgDn in it through XTest.
     void pressControlPageDown(WindowId window) const;
-    // A digest of what the middle of the window shows, where the page is: it changes once a
-    // new page is painted.
+    // A digest of what the middle of the window shows (half its width, three quarters of its
+    // height), where the page's heading with the sura's name is and no control that changes
+    // with the sura: it changes once the next sura's page is painted. (Suras 2 and 3 open
+    // with the same aya, so the heading must be in it.)
     std::uint64_t middleDigest(WindowId window) const;
 
 private:
