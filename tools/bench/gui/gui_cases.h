@@ -7,10 +7,10 @@
 
 namespace tilvane::bench {
 
-// Saved pages the child cases show in their plain views: the reader's own pages, copied.
+// Saved pages the child cases show in their plain views (the reader's own pages, copied), and
+// the size of the reader's view.
 struct SavedPages {
     std::string firstSuraDefault; // sura 1, built-in translations
-    std::string secondSuraAll;    // sura 2, ten packages
     int viewWidth = 0;
     int viewHeight = 0;
 };
