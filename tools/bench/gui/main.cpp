@@ -6,6 +6,7 @@
 // its child processes.
 #include "case_report.h"
 #include "gui_cases.h"
+#include "process_memory.h"
 #include "reader_setup.h"
 
 #include "gui/app/graphics_setup.h"
@@ -27,12 +28,13 @@ constexpr int kDefaultRepetitions = 5;
 
 int runAll(int repetitions)
 {
+    const int otherEngineProcesses = webEngineProcessCount();
     const ScratchFolders folders;
     SavedPages pages;
     std::vector<CaseFigures> cases = runWindowCasesInChild(folders.root(), repetitions, pages);
     for (CaseFigures& figures : runProcessCases(folders.root(), repetitions, pages))
         cases.push_back(std::move(figures));
-    printReport(cases);
+    printReport(cases, otherEngineProcesses);
     return 0;
 }
 

@@ -74,6 +74,20 @@ TreeMemory treeMemory(pid_t root)
     return total;
 }
 
+int webEngineProcessCount()
+{
+    int count = 0;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        std::ifstream comm(entry.path() / "comm");
+        std::string name;
+        // The kernel keeps the first 15 bytes of the name.
+        if (std::getline(comm, name) && name == std::string("QtWebEngineProcess").substr(0, 15))
+            ++count;
+    }
+    return count;
+}
+
 void PeakSampler::sampleIfDue()
 {
     if (std::chrono::steady_clock::now() - m_last >= kSampleInterval)

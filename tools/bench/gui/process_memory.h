@@ -18,6 +18,10 @@ struct TreeMemory {
 
 TreeMemory treeMemory(pid_t root);
 
+// How many web engine helper processes run on the machine (other programs' included): while
+// any run, the proportional set sizes measured are lower than on a quiet machine.
+int webEngineProcessCount();
+
 inline double treePssMegabytes(pid_t root)
 {
     return treeMemory(root).pss;
