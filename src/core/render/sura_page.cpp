@@ -51,6 +51,7 @@ public:
         appendTitle();
         PageFootnotes.clear();
         m_translations = activeTranslationIndexes();
+        readPackageAyat();
         for (int g = m_info.FirstAya, aya = 1; g <= m_info.LastAya; ++g, ++aya)
             appendAya(g, aya);
         if (hasFootnotes(m_viewStyle)) {
@@ -131,7 +132,8 @@ private:
             } else if (translation.catalogueIndex == kBuiltInFootnote) {
                 m_page.add(translationBlock(expandedTranslation(g)));
             } else {
-                const std::string& text = ayaLine(packageLines(translation.slot), g);
+                const std::string& text = m_packageAyat[static_cast<std::size_t>(translation.slot)]
+                                                       [static_cast<std::size_t>(g - m_info.FirstAya)];
                 const bool isLatin = Translations[static_cast<std::size_t>(translation.catalogueIndex)].IsArabicLatin;
                 m_page.add(isLatin ? latinBlock(id, text) : translationBlock(text));
             }
@@ -150,11 +152,17 @@ private:
         return formatFragment(TranslationBlock, {kTranslationLanguage, text});
     }
 
-    static const LineList& packageLines(int slot)
+    // The packages' ayat stay in their files; each page reads its own in one go per package.
+    void readPackageAyat()
     {
-        static const LineList none;
-        const auto index = static_cast<std::size_t>(slot);
-        return index < TransAyaLists.size() ? TransAyaLists[index] : none;
+        const auto first = static_cast<std::size_t>(m_info.FirstAya - 1);
+        const auto count = static_cast<std::size_t>(m_info.LastAya - m_info.FirstAya + 1);
+        m_packageAyat.assign(TransSlots.size(), std::vector<std::string>(count));
+        for (const TActiveTranslation& translation : m_translations) {
+            const auto slot = static_cast<std::size_t>(translation.slot);
+            if (translation.catalogueIndex >= kFirstPackage && slot < TransAyaLists.size())
+                m_packageAyat[slot] = TransAyaLists[slot].lines(first, count);
+        }
     }
 
     const int m_sura;
@@ -165,6 +173,7 @@ private:
     std::string m_firstAyaText;
     std::string m_bismillahBlock;
     std::vector<TActiveTranslation> m_translations;
+    std::vector<std::vector<std::string>> m_packageAyat; // per slot, the sura's ayat
     LineList m_page;
 };
 
