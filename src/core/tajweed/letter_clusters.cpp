@@ -38,6 +38,7 @@ std::uint32_t markOf(char32_t c)
     case U'\u06E5': return kSmallWaw;
     case U'\u06E6': case U'\u06E7': return kSmallYeh;
     case U'\u06E2': case U'\u06ED': return kIqlabMeem;
+    case U'\u06E8': return kSmallNoon;
     case U'\u06D6': case U'\u06D7': case U'\u06D8': case U'\u06D9': case U'\u06DA': case U'\u06DB':
         return kPauseMark;
     case kTatweel: return kOtherMark;

@@ -31,6 +31,7 @@ enum LetterMark : std::uint32_t {
     kOtherMark = 1u << 18,     // any other sign (imala, ishmam, small seen, sajda ...)
     // A vowel or shadda on a tatweel: it belongs to a letter written small or not at all.
     kVowelAfterTatweel = 1u << 19,
+    kSmallNoon = 1u << 20,     // a second noon, not written in full, hidden before the next letter
 };
 
 inline constexpr std::uint32_t kShortVowels = kFatha | kDamma | kKasra;

@@ -37,9 +37,17 @@ bool isOneOf(char32_t letter, std::u32string_view letters)
     return letters.find(letter) != std::u32string_view::npos;
 }
 
+// A hamza letter, or a seat letter with the hamza written as its mark (يِٕ).
 bool isHamza(const LetterCluster& c)
 {
-    return isOneOf(c.letter, U"\u0621\u0623\u0624\u0625\u0626") || (c.letter == kAlif && c.has(kHamzaMark));
+    return isOneOf(c.letter, U"\u0621\u0623\u0624\u0625\u0626")
+        || (isOneOf(c.letter, U"\u0627\u0648\u064A\u0649") && c.has(kHamzaMark) && !c.has(kVowelAfterTatweel));
+}
+
+// A hamza written on a tatweel after the letter: it follows the letter inside its word.
+bool carriesFollowingHamza(const LetterCluster& c)
+{
+    return c.has(kHamzaMark) && c.has(kVowelAfterTatweel);
 }
 
 bool isQalqalahLetter(char32_t letter) { return isOneOf(letter, U"\u0642\u0637\u0628\u062C\u062F"); }
@@ -81,7 +89,7 @@ public:
                 add(i, TajweedRule::HamzatWasl);
             if (isArticleLam(i))
                 add(i, TajweedRule::LamShamsiyyah);
-            if (m_c[i].has(kSilentZero | kWaslZero))
+            if (isSilent(i))
                 add(i, TajweedRule::Silent);
             markMadd(i);
             if (isQalqalahLetter(m_c[i].letter) && (m_c[i].has(kSukun) || i == lastSpoken()))
@@ -114,7 +122,18 @@ private:
     {
         const LetterCluster& c = m_c[i];
         return (c.letter == kAlif || c.letter == kAlifMaqsura) && !c.wordStart && isBare(i)
-            && m_c[i - 1].has(kFathatan);
+            && (m_c[i - 1].has(kFathatan) || (m_c[i - 1].has(kFatha) && m_c[i - 1].has(kIqlabMeem)));
+    }
+
+    // Letters written and never said, and those said only when stopping on them (not at the
+    // aya's end, where the reader stops). A waw or yaa carrying the dagger alif is read as
+    // that alif (ٱلصَّلَوٰةَ).
+    bool isSilent(std::size_t i) const
+    {
+        const LetterCluster& c = m_c[i];
+        if (c.has(kSilentZero) || (c.has(kWaslZero) && i != lastSpoken()))
+            return true;
+        return (c.letter == kWaw || c.letter == kYeh) && c.has(kDaggerAlif) && !c.has(kAnyVowel | kShadda);
     }
 
     bool isSilentWhenJoined(std::size_t i) const
@@ -303,7 +322,7 @@ private:
     TajweedRule lengthenedMadd(std::size_t i) const
     {
         const std::size_t after = i + 1;
-        if (after < m_c.size() && sameWord(i, after) && isHamza(m_c[after]))
+        if (carriesFollowingHamza(m_c[i]) || (after < m_c.size() && sameWord(i, after) && isHamza(m_c[after])))
             return isJoinedParticle(i) ? TajweedRule::MaddMunfasil : TajweedRule::MaddMuttasil;
         if (endsItsWord(i)) {
             const std::size_t next = nextSpoken(i);
@@ -316,7 +335,7 @@ private:
     void markNoonOrTanween(std::size_t i)
     {
         const LetterCluster& c = m_c[i];
-        const bool hiddenNoon = c.letter == kNoon && isBare(i);
+        const bool hiddenNoon = (c.letter == kNoon && isBare(i)) || c.has(kSmallNoon);
         const bool iqlab = c.has(kIqlabMeem) && (c.letter == kNoon || c.has(kAnyVowel));
         if (!(hiddenNoon || iqlab || c.has(kOpenTanween)))
             return;
