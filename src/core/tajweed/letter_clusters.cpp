@@ -7,6 +7,8 @@ namespace {
 constexpr char32_t kTatweel = U'\u0640';
 constexpr char32_t kWaslaAlif = U'\u0671';
 constexpr char32_t kInvalid = 0xFFFD;
+constexpr char32_t kAlif = U'\u0627';
+constexpr char32_t kAlifWithMaddah = U'\u0622';
 
 bool isBaseLetter(char32_t c)
 {
@@ -89,7 +91,9 @@ std::vector<LetterCluster> splitLetterClusters(std::string_view utf8)
             LetterCluster cluster;
             cluster.begin = at;
             cluster.end = static_cast<std::uint32_t>(i);
-            cluster.letter = c;
+            // The precomposed alif with maddah is the alif and its maddah.
+            cluster.letter = c == kAlifWithMaddah ? kAlif : c;
+            cluster.marks = c == kAlifWithMaddah ? static_cast<std::uint32_t>(kMaddah) : 0u;
             cluster.word = word;
             cluster.wordStart = !inWord;
             clusters.push_back(cluster);
