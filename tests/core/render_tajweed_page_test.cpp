@@ -86,7 +86,7 @@ TEST_F(TajweedPage, HoverTitlesAndLegendSpeakTheInterfaceLanguageSafely)
 
 TEST_F(TajweedPage, StylesheetColoursEveryRuleAndIsWrittenWithTheOthers)
 {
-    std::filesystem::create_directories(AppDirs.CssDir);
+    std::filesystem::create_directories(std::filesystem::path(CommonCssFile).parent_path());
     WriteAllStylesheets();
     const std::string css = readFile(tajweedCssFile());
     for (TajweedRule rule : allTajweedRules())

@@ -54,7 +54,9 @@ constexpr const char* kStylesheetLink =
 
 std::string tajweedCssFile()
 {
-    return AppDirs.CssDir + "tajweed.css";
+    // Beside the common stylesheet, wherever that is written.
+    const std::size_t slash = CommonCssFile.find_last_of("/\\");
+    return (slash == std::string::npos ? std::string() : CommonCssFile.substr(0, slash + 1)) + "tajweed.css";
 }
 
 void WriteTajweedCss()

@@ -4,7 +4,7 @@
 
 namespace tilvane {
 
-// "tajweed.css" in CssDir: the colours of the tajweed rules and of their legend.
+// "tajweed.css" beside CommonCssFile: the colours of the tajweed rules and of their legend.
 std::string tajweedCssFile();
 
 // Writes tajweedCssFile(); overwrites it. Written with the other stylesheets, linked only by
