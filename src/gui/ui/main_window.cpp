@@ -24,6 +24,7 @@
 #include "gui/audio/reciter_panel.h"
 #include "gui/print/page_printer.h"
 #include "gui/render/host_style_sheet.h"
+#include "gui/tajweed/tajweed_option.h"
 #include "gui/library/library.h"
 #include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
@@ -101,6 +102,8 @@ void TfmMain::FormCreate()
     createLibrary();
     connectHandlers();
     connectPlayer();
+    installTajweedTitles();
+    addTajweedToggle(ui.pmSetting, [this] { actReloadSuraExecute(); });
     m_pagePrinter = new TPagePrinter(
         this, ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); },
         [this] { return ui.cbSura->currentText(); });

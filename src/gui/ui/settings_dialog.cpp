@@ -9,6 +9,7 @@
 #include "gui/app/ui_font.h"
 #include "gui/ui/color_picker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QGridLayout>
@@ -168,6 +169,11 @@ QWidget* TDlgSett::createGeneralTab()
     auto* layout = new QVBoxLayout(tab);
     layout->setSpacing(4);
     layout->addWidget(viewGroup);
+    // Tajweed colours: a block of its own below the view.
+    chkTajweed = new QCheckBox(tr("Tajweed colours"), tab);
+    chkTajweed->setObjectName("chkTajweed");
+    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
+    layout->addWidget(chkTajweed);
     layout->addWidget(arabicGroup);
     layout->addWidget(transGroup);
     layout->addStretch(1);
@@ -233,6 +239,7 @@ void TDlgSett::connectHandlers()
     for (TColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
         connect(picker, &TColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nfcTransFontName, &QComboBox::currentIndexChanged, this, &TDlgSett::nseArbFontSzChange);
+    connect(chkTajweed, &QCheckBox::toggled, this, &TDlgSett::nseArbFontSzChange);
 
     connect(btnDefault, &QPushButton::clicked, this, &TDlgSett::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOKClick(); }));
@@ -254,6 +261,7 @@ void TDlgSett::FormCreate()
     selectFontName(toQString(AppSet.TransFontName));
     nseTransFontSize->setValue(AppSet.TransFontSize);
     nclrTransFontColor->setColor(AppSet.TransFontColor);
+    chkTajweed->setChecked(AppSet.Tajweed);
 
     fillTranslationList();
     m_filling = false;
@@ -375,6 +383,7 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
+    AppSet.Tajweed = chkTajweed->isChecked();
     accept();
 }
 
