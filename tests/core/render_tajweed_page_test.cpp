@@ -86,9 +86,17 @@ TEST_F(TajweedPage, HoverTitlesAndLegendSpeakTheInterfaceLanguageSafely)
 
 TEST_F(TajweedPage, StylesheetColoursEveryRuleAndIsWrittenWithTheOthers)
 {
-    std::filesystem::create_directories(std::filesystem::path(CommonCssFile).parent_path());
+    const std::vector<std::string> saved = {CommonCssFile, ScreenCssFile, Screen2CssFile};
+    CommonCssFile = (work / "common.css").string();
+    ScreenCssFile = (work / "screen.css").string();
+    Screen2CssFile = (work / "screen_2.css").string();
     WriteAllStylesheets();
-    const std::string css = readFile(tajweedCssFile());
+    const std::string written = tajweedCssFile();
+    CommonCssFile = saved[0];
+    ScreenCssFile = saved[1];
+    Screen2CssFile = saved[2];
+    EXPECT_EQ(written, (work / "tajweed.css").string());
+    const std::string css = readFile(written);
     for (TajweedRule rule : allTajweedRules())
         EXPECT_NE(css.find(".tajweed-" + std::string(tajweedRuleName(rule))), std::string::npos) << tajweedRuleName(rule);
     EXPECT_NE(css.find("div.tajweedLegend"), std::string::npos);
