@@ -75,7 +75,7 @@ bool areKindred(char32_t first, char32_t second)
 // The rules of one aya, worked out over its letter clusters.
 class AyaAnnotator {
 public:
-    explicit AyaAnnotator(std::string_view text) : m_c(splitLetterClusters(text)) {}
+    explicit AyaAnnotator(std::string_view text) : m_c(splitLetterClusters(text)) { m_out.reserve(m_c.size() / 2); }
 
     std::vector<TajweedLetter> annotate()
     {
@@ -283,15 +283,16 @@ private:
 
     void markMadd(std::size_t i)
     {
+        const bool leen = isLeenLetter(i);
+        if (!leen && !isMadd(i))
+            return;
         const std::size_t next = nextSpoken(i);
         const bool stopsAfterNext = next != kNone && next == lastSpoken() && sameWord(i, next);
-        if (isLeenLetter(i)) {
+        if (leen) {
             if (stopsAfterNext)
                 add(i, TajweedRule::Madd246);
             return;
         }
-        if (!isMadd(i))
-            return;
         // A maddah on the aya's last long vowel reaches into the next aya; the stop ends it.
         if (m_c[i].has(kMaddah) && next != kNone) {
             add(i, lengthenedMadd(i));

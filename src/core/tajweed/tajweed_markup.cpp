@@ -31,10 +31,19 @@ std::string escapeHtmlText(std::string_view text)
     return out;
 }
 
-std::string withTajweedSpans(std::string_view ayaText)
+TajweedSpanWriter::TajweedSpanWriter()
+{
+    const auto& titles = tajweedHoverTitles();
+    for (TajweedRule rule : allTajweedRules()) {
+        const auto k = static_cast<std::size_t>(rule);
+        m_openTags[k] = "<span class=\"tajweed-" + std::string(tajweedRuleName(rule)) + "\" title=\""
+            + escapeHtmlText(titles[k]) + "\">";
+    }
+}
+
+std::string TajweedSpanWriter::wrap(std::string_view ayaText) const
 {
     const std::vector<TajweedLetter> letters = annotateTajweed(ayaText);
-    const auto& titles = tajweedHoverTitles();
     std::string out;
     out.reserve(ayaText.size() + letters.size() * 64);
     std::size_t copied = 0;
@@ -53,11 +62,7 @@ std::string withTajweedSpans(std::string_view ayaText)
                 ++j;
         }
         out.append(ayaText, copied, first.begin - copied);
-        out += "<span class=\"tajweed-";
-        out += tajweedRuleName(first.rule);
-        out += "\" title=\"";
-        out += escapeHtmlText(titles[static_cast<std::size_t>(first.rule)]);
-        out += "\">";
+        out += m_openTags[static_cast<std::size_t>(first.rule)];
         out.append(ayaText, first.begin, end - first.begin);
         out += "</span>";
         copied = end;
@@ -65,6 +70,11 @@ std::string withTajweedSpans(std::string_view ayaText)
     }
     out.append(ayaText, copied, std::string_view::npos);
     return out;
+}
+
+std::string withTajweedSpans(std::string_view ayaText)
+{
+    return TajweedSpanWriter().wrap(ayaText);
 }
 
 } // namespace tilvane
