@@ -35,8 +35,10 @@ QAction* addTajweedToggle(QMenu* menu, std::function<void()> rebuildPage)
     menu->insertAction(entries.size() > 1 ? entries[1] : nullptr, action);
     // The settings dialog changes the same setting; the menu shows it as it is when opened.
     QObject::connect(menu, &QMenu::aboutToShow, action, [action] { action->setChecked(AppSet.Tajweed); });
-    QObject::connect(action, &QAction::triggered, action, guarded([rebuildPage = std::move(rebuildPage)](bool on) {
-        AppSet.Tajweed = on;
+    // A click turns over the setting as it stands, whatever the tick showed last.
+    QObject::connect(action, &QAction::triggered, action, guarded([action, rebuildPage = std::move(rebuildPage)] {
+        AppSet.Tajweed = !AppSet.Tajweed;
+        action->setChecked(AppSet.Tajweed);
         rebuildPage();
     }));
     return action;
