@@ -16,6 +16,8 @@ namespace {
 constexpr const char* kTajweedCss =
     "/* Tajweed colours: grey = not said, reds = madd (darker is longer), greens = nasal\r"
     "   rules, blue = qalqalah, muted tones = merging without ghunnah. */\r"
+    "/* The colours are read against dark letters, as in a tajweed mushaf. */\r"
+    "#quranSection .quran, #quranSection .bismillah { color: rgb(25, 25, 25); }\r"
     ".tajweed-hamzat_wasl, .tajweed-lam_shamsiyyah, .tajweed-silent { color: rgb(160, 160, 160); }\r"
     ".tajweed-madd_2 { color: rgb(196, 148, 32); }\r"
     ".tajweed-madd_246 { color: rgb(232, 118, 0); }\r"
