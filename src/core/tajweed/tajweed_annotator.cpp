@@ -235,7 +235,9 @@ private:
     bool isLongVowelLetter(std::size_t i) const
     {
         const LetterCluster& c = m_c[i];
-        if (c.wordStart || c.has(kVoicing))
+        // A vowel after a tatweel belongs to a hamza written there (خَطِيٓـَٔتُهُۥ), not to the letter.
+        const std::uint32_t ownVoicing = c.has(kVowelAfterTatweel) ? kVoicing & ~kAnyVowel : kVoicing;
+        if (c.wordStart || c.has(ownVoicing))
             return false;
         const LetterCluster& before = m_c[i - 1];
         if (before.has(kTanween | kSukun))

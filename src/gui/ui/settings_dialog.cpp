@@ -134,6 +134,11 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
+    // Tajweed colours: beside the view style, so that the tab keeps its design height.
+    chkTajweed = new QCheckBox(tr("Tajweed colours"), viewGroup);
+    chkTajweed->setObjectName("chkTajweed");
+    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
+    viewLayout->addWidget(chkTajweed, 0, 2);
 
     auto* arabicGroup = new QGroupBox("Arabic Font", tab);
     nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
@@ -169,11 +174,6 @@ QWidget* TDlgSett::createGeneralTab()
     auto* layout = new QVBoxLayout(tab);
     layout->setSpacing(4);
     layout->addWidget(viewGroup);
-    // Tajweed colours: a block of its own below the view.
-    chkTajweed = new QCheckBox(tr("Tajweed colours"), tab);
-    chkTajweed->setObjectName("chkTajweed");
-    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
-    layout->addWidget(chkTajweed);
     layout->addWidget(arabicGroup);
     layout->addWidget(transGroup);
     layout->addStretch(1);
