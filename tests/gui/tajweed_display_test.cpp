@@ -98,6 +98,11 @@ TEST(TajweedDisplay, ColouredAyatJoinAsPlainOnesCopyTheirTextAndTheMenuTurnsThem
     EXPECT_EQ(evaluate(view, "getComputedStyle(document.querySelector('.tajweed-qalqalah')).color").toString(),
               "rgb(0, 96, 224)");
     EXPECT_EQ(evaluate(view, "document.querySelectorAll('div.tajweedLegend span').length").toInt(), 18);
+    // Hovering a coloured letter names its rule.
+    EXPECT_EQ(evaluate(view, "(function(){var e=document.querySelector('div.aya .tajweed-qalqalah');"
+                             "e.dispatchEvent(new MouseEvent('mouseover',{bubbles:true}));return e.title;})()")
+                  .toString(),
+              "Qalqalah (echo)");
 
     auto* toggle = window->findChild<QAction*>("actTajweed");
     ASSERT_NE(toggle, nullptr);

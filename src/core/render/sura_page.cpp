@@ -78,7 +78,7 @@ private:
         if (!containsIgnoringAsciiCase(m_firstAyaText, bismillah))
             return;
         m_firstAyaText = removeAllIgnoringAsciiCase(m_firstAyaText, bismillah);
-        m_bismillahBlock = formatFragment(BismillahBlock, {m_tajweed ? m_spans.wrap(bismillah) : bismillah});
+        m_bismillahBlock = formatFragment(BismillahBlock, {m_tajweed ? cachedTajweedSpans(1, bismillah) : bismillah});
     }
 
     void appendTitle()
@@ -102,8 +102,7 @@ private:
     {
         const std::string id = std::to_string(m_sura) + "_" + std::to_string(aya);
         const std::string& plain = (g == m_info.FirstAya && m_sura != 1) ? m_firstAyaText : ayaLine(QuranUthmani, g);
-        const std::string coloured = m_tajweed ? m_spans.wrap(plain) : std::string();
-        const std::string& arabic = m_tajweed ? coloured : plain;
+        const std::string& arabic = m_tajweed ? cachedTajweedSpans(g, plain) : plain;
         const std::string sign = ToArabicDigits(aya);
         switch (m_viewStyle) {
         case kViewArabicAndTranslations:
@@ -171,7 +170,6 @@ private:
     FootnoteExpander m_footnotes;
     const std::string m_latinStyle; // the same for every transliteration block of the page
     const bool m_tajweed;           // tajweed colours on a page that shows the Arabic text
-    const TajweedSpanWriter m_spans;
     std::string m_firstAyaText;
     std::string m_bismillahBlock;
     std::vector<TActiveTranslation> m_translations;

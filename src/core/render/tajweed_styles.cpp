@@ -87,7 +87,7 @@ std::string tajweedLegendBlock()
         block += "\">&#9679;&nbsp;" + title + "</span>\r";
     }
     block += "</div>\r";
-    return block;
+    return block + tajweedTitleScript();
 }
 
 } // namespace tilvane

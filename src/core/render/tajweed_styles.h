@@ -15,7 +15,8 @@ void WriteTajweedCss();
 std::string withTajweedStylesheet(const std::string& head);
 
 // A small panel naming each rule in its colour, in the interface language of the hover
-// titles, shown under the sura's heading.
+// titles, shown under the sura's heading, followed by the script that gives the coloured
+// letters their hover titles.
 std::string tajweedLegendBlock();
 
 } // namespace tilvane

@@ -1,5 +1,7 @@
 #include "core/tajweed/letter_clusters.h"
 
+#include <array>
+
 namespace tilvane {
 
 namespace {
@@ -17,7 +19,7 @@ bool isBaseLetter(char32_t c)
 
 // The mark a code point adds to the letter before it; 0 when it is no mark at all (a blank,
 // a digit, the hizb sign) and so ends the letter and its word.
-std::uint32_t markOf(char32_t c)
+constexpr std::uint32_t markOfAny(char32_t c)
 {
     switch (c) {
     case U'\u064E': return kFatha;
@@ -51,10 +53,30 @@ std::uint32_t markOf(char32_t c)
     return otherMark ? static_cast<std::uint32_t>(kOtherMark) : 0u;
 }
 
+// The Arabic block, where nearly every code point of the text lies, looked up in a table.
+constexpr char32_t kArabicBlock = U'\u0600';
+constexpr auto kArabicMarks = [] {
+    std::array<std::uint32_t, 256> marks{};
+    for (char32_t c = 0; c < 256; ++c)
+        marks[c] = markOfAny(kArabicBlock + c);
+    return marks;
+}();
+
+std::uint32_t markOf(char32_t c)
+{
+    return c >= kArabicBlock && c < kArabicBlock + 256 ? kArabicMarks[c - kArabicBlock] : markOfAny(c);
+}
+
 // Decodes one code point at text[i] and moves i past it; malformed bytes give U+FFFD.
 char32_t decodeAt(std::string_view text, std::size_t& i)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
+    // Arabic letters and marks are two-byte sequences.
+    if ((lead >> 5) == 0x6 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+        const char32_t c = (static_cast<char32_t>(lead & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
+        i += 2;
+        return c;
+    }
     std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
     if (length == 0 || i + length > text.size()) {
         ++i;

@@ -31,6 +31,7 @@ constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 // Marks that give a letter a sound of its own (a vowel, a doubling, a sukun) or take it away.
 constexpr std::uint32_t kVoicing = kAnyVowel | kShadda | kSukun | kSilentZero | kWaslZero;
+constexpr std::uint32_t kPlainVowelMarks = kShortVowels | kPauseMark | kOtherMark;
 
 bool isOneOf(char32_t letter, std::u32string_view letters)
 {
@@ -80,6 +81,10 @@ public:
     std::vector<TajweedLetter> annotate()
     {
         for (std::size_t i = 0; i < m_c.size(); ++i) {
+            // Most letters carry a plain short vowel and nothing else: no rule governs them
+            // unless the reader stops on them.
+            if (m_c[i].has(kShortVowels) && (m_c[i].marks & ~kPlainVowelMarks) == 0 && i != lastSpoken())
+                continue;
             if (isOpeningLetterName(i)) {
                 markOpeningLetter(i);
                 continue;

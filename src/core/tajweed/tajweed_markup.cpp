@@ -2,6 +2,8 @@
 
 #include "core/tajweed/tajweed_annotator.h"
 
+#include <unordered_map>
+
 namespace tilvane {
 
 std::array<std::string, kTajweedRuleCount>& tajweedHoverTitles()
@@ -31,21 +33,11 @@ std::string escapeHtmlText(std::string_view text)
     return out;
 }
 
-TajweedSpanWriter::TajweedSpanWriter()
-{
-    const auto& titles = tajweedHoverTitles();
-    for (TajweedRule rule : allTajweedRules()) {
-        const auto k = static_cast<std::size_t>(rule);
-        m_openTags[k] = "<span class=\"tajweed-" + std::string(tajweedRuleName(rule)) + "\" title=\""
-            + escapeHtmlText(titles[k]) + "\">";
-    }
-}
-
-std::string TajweedSpanWriter::wrap(std::string_view ayaText) const
+std::string withTajweedSpans(std::string_view ayaText)
 {
     const std::vector<TajweedLetter> letters = annotateTajweed(ayaText);
     std::string out;
-    out.reserve(ayaText.size() + letters.size() * 64);
+    out.reserve(ayaText.size() + letters.size() * 40);
     std::size_t copied = 0;
     for (std::size_t i = 0; i < letters.size();) {
         const TajweedLetter& first = letters[i];
@@ -62,7 +54,9 @@ std::string TajweedSpanWriter::wrap(std::string_view ayaText) const
                 ++j;
         }
         out.append(ayaText, copied, first.begin - copied);
-        out += m_openTags[static_cast<std::size_t>(first.rule)];
+        out += "<span class=\"tajweed-";
+        out += tajweedRuleName(first.rule);
+        out += "\">";
         out.append(ayaText, first.begin, end - first.begin);
         out += "</span>";
         copied = end;
@@ -72,9 +66,61 @@ std::string TajweedSpanWriter::wrap(std::string_view ayaText) const
     return out;
 }
 
-std::string withTajweedSpans(std::string_view ayaText)
+const std::string& cachedTajweedSpans(int globalAya, const std::string& ayaText)
 {
-    return TajweedSpanWriter().wrap(ayaText);
+    struct Entry {
+        std::string plain;
+        std::string coloured;
+        bool made = false;
+    };
+    static std::unordered_map<int, Entry> cache;
+    Entry& entry = cache[globalAya];
+    if (!entry.made || entry.plain != ayaText) {
+        entry.plain = ayaText;
+        entry.coloured = withTajweedSpans(ayaText);
+        entry.made = true;
+    }
+    return entry.coloured;
+}
+
+namespace {
+
+// A JavaScript string literal that also cannot end the script element it stands in.
+std::string scriptString(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '<': out += "\\x3C"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+std::string tajweedTitleScript()
+{
+    const auto& titles = tajweedHoverTitles();
+    std::string script = "<script type=\"text/javascript\">\r(function () {\r  var titles = {";
+    for (TajweedRule rule : allTajweedRules()) {
+        script += rule == TajweedRule::HamzatWasl ? "" : ", ";
+        script += "\"tajweed-" + std::string(tajweedRuleName(rule)) + "\": "
+            + scriptString(titles[static_cast<std::size_t>(rule)]);
+    }
+    script += "};\r"
+              "  document.addEventListener(\"mouseover\", function (event) {\r"
+              "    var e = event.target;\r"
+              "    if (e && !e.title && titles.hasOwnProperty(e.className)) e.title = titles[e.className];\r"
+              "  });\r"
+              "})();\r"
+              "</script>\r";
+    return script;
 }
 
 } // namespace tilvane
