@@ -184,11 +184,16 @@ private:
             return false;
         if (!c.wordStart)
             return true;
-        if (i == 0)
-            return false;
-        const LetterCluster& before = m_c[i - 1];
+        // The letter said before it, past a silent alif (بَلَـٰٓؤࣱاْ مُّبِينٌ).
+        std::size_t said = i;
+        do {
+            if (said == 0)
+                return false;
+            --said;
+        } while (m_c[said].has(kSilentZero));
+        const LetterCluster& before = m_c[said];
         return !(before.has(kOpenTanween | kTanween) || before.letter == kNoon || before.letter == kMeem
-                 || isTanweenSeat(i - 1));
+                 || isTanweenSeat(said));
     }
 
     // The Name of God keeps its lam: ٱللَّه and ٱللَّهُمَّ are not the article before a lam.
