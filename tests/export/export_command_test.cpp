@@ -240,7 +240,7 @@ TEST_F(ExportCommand, BadArgumentsPrintTheUsageAndExitWith2)
     for (const auto& args : cases) {
         const ExportRun result = run(args);
         EXPECT_EQ(result.exitCode, 2) << ::testing::PrintToString(args);
-        EXPECT_TRUE(has(result.err, "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] --out FILE"))
+        EXPECT_TRUE(has(result.err, "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] [--tajweed] --out FILE"))
             << result.err;
         EXPECT_FALSE(fs::exists(out));
     }
@@ -358,6 +358,23 @@ TEST_F(ExportDefaultData, Sura2InEveryViewStyle)
         EXPECT_EQ(has(page, "id=\"arabic_latin_2_255\""), viewStyle == 0) << viewStyle;
         EXPECT_EQ(page.substr(page.size() - 9), "</html>\r\n");
     }
+}
+
+// The same page with the tajweed colours: spans, their stylesheet and the legend, nothing else.
+TEST_F(ExportDefaultData, Sura112WithTajweedColours)
+{
+    writeSettings(2, kBuiltInTranslations);
+    ASSERT_EQ(exportPage({"--sura", "112"}).exitCode, 0);
+    const std::string plain = readFile(out);
+    const ExportRun result = exportPage({"--sura", "112", "--tajweed"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string coloured = readFile(out);
+    EXPECT_FALSE(has(plain, "tajweed-"));
+    EXPECT_TRUE(has(coloured, "href=\"lib/css/tajweed.css\""));
+    EXPECT_TRUE(has(coloured, "<div class=\"tajweedLegend\""));
+    EXPECT_TRUE(has(coloured, "<span class=\"tajweed-qalqalah\">\xD8\xAF\xD9\x8C</span>")); // دٌ of 112:1
+    EXPECT_TRUE(fs::exists(workingRoot() / "lib" / "css" / "tajweed.css"));
+    EXPECT_GT(coloured.size(), plain.size());
 }
 
 // Ticked like a translation, the ministry's tafsir stands under every aya of the page.

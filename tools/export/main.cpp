@@ -77,6 +77,7 @@ int main(int argc, char** argv)
     try {
         InitAppDirsFromOption(options->appDir);
         LoadSettings();
+        AppSet.Tajweed = AppSet.Tajweed || options->tajweed; // the settings file is never written
         ExportLoadHost loadHost;
         LoadQuranData(loadHost);
         const std::string page = buildPage(*options, loadHost);

@@ -1,4 +1,5 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
+// tajweed-2.png, tajweed-112.png ... tajweed-114.png (the colours with their legend),
 // the Audio Player tab, the Search tab with hits (search.png), the Topics tab, the About page
 // and the Select Sura dialog. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
@@ -6,6 +7,7 @@
 #include "core/app/app_dirs.h"
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
+#include "core/render/sura_page.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
@@ -15,6 +17,7 @@
 #include "gui/audio/audio_player_tab.h"
 #include "gui/ui/sura_select_dialog.h"
 
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
@@ -99,6 +102,24 @@ int main(int argc, char* argv[])
         saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("view-style-%1.png").arg(style)));
     }
     AppSet.ViewStyle = savedStyle;
+
+    // The tajweed colours and their legend, one aya per line: 2:1-2:10 and suras 112 to 114.
+    AppSet.Tajweed = true;
+    AppSet.ViewStyle = kViewArabicAyaPerLine;
+    const QSize normalSize = mainWindow.size();
+    mainWindow.resize(1000, 1400);
+    for (int sura : {2, 112, 113, 114}) {
+        mainWindow.ui().cbSura->setCurrentIndex(sura - 1);
+        mainWindow.ui().cbAya->setCurrentIndex(0);
+        mainWindow.ui().actGotoSelectedSura->trigger();
+        waitForFocus();
+        saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("tajweed-%1.png").arg(sura)));
+    }
+    mainWindow.resize(normalSize);
+    AppSet.Tajweed = false;
+    AppSet.ViewStyle = savedStyle;
+    mainWindow.ui().actReloadSura->trigger();
+    waitForFocus();
 
     mainWindow.ui().pgcContent->setCurrentWidget(&mainWindow.audioTab());
     settle();

@@ -14,6 +14,7 @@
 #include "gui/audio/audio_player_tab.h"
 #include "gui/print/page_printer.h"
 #include "gui/library/bookmark_stars.h"
+#include "gui/tajweed/tajweed_option.h"
 #include "gui/library/library.h"
 #include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
@@ -84,6 +85,8 @@ void TfmMain::FormCreate()
     m_ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     createLibrary();
     connectHandlers();
+    installTajweedTitles();
+    addTajweedToggle(m_ui.pmSetting, [this] { actReloadSuraExecute(); });
     m_pagePrinter = new PagePrinter(
         this, m_ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(m_ui.nbQuran->currentWidget()); },
         [this] { return m_ui.cbSura->currentText(); });

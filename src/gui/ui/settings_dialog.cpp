@@ -10,6 +10,7 @@
 #include "gui/ui/font_choice.h"
 #include "gui/ui/color_picker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QGridLayout>
@@ -134,6 +135,11 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
+    // Tajweed colours: beside the view style, so that the tab keeps its design height.
+    chkTajweed = new QCheckBox(tr("Tajweed colours"), viewGroup);
+    chkTajweed->setObjectName("chkTajweed");
+    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
+    viewLayout->addWidget(chkTajweed, 0, 2);
 
     auto* arabicGroup = new QGroupBox("Arabic Font", tab);
     nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
@@ -234,6 +240,7 @@ void TDlgSett::connectHandlers()
     for (ColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
         connect(picker, &ColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nfcTransFontName, &QComboBox::currentIndexChanged, this, &TDlgSett::nseArbFontSzChange);
+    connect(chkTajweed, &QCheckBox::toggled, this, &TDlgSett::nseArbFontSzChange);
 
     connect(btnDefault, &QPushButton::clicked, this, &TDlgSett::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOKClick(); }));
@@ -255,6 +262,7 @@ void TDlgSett::FormCreate()
     selectFontName(toQString(AppSet.TransFontName));
     nseTransFontSize->setValue(AppSet.TransFontSize);
     nclrTransFontColor->setColor(AppSet.TransFontColor);
+    chkTajweed->setChecked(AppSet.Tajweed);
 
     fillTranslationList();
     m_filling = false;
@@ -377,6 +385,7 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
+    AppSet.Tajweed = chkTajweed->isChecked();
     accept();
 }
 

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QFontComboBox;
 class QListWidget;
@@ -43,6 +44,9 @@ public:
     QPushButton* btnDefault = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
+
+    // Tajweed colours on the sura pages (AppSet.Tajweed).
+    QCheckBox* chkTajweed = nullptr;
 
     // The translation list as it stands, each line with its catalogue entry.
     std::vector<TransListLine> translationLines() const;
