@@ -37,7 +37,7 @@ TEST(SearchTab, TypedWordsListHitsAndEnterShowsTheChosenAya)
     ErrorCapture errors;
     std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    TSearchTab* tab = window->ui.tabSearch;
+    SearchTab* tab = window->ui.tabSearch;
 
     window->ui.actFind->trigger();
     EXPECT_EQ(window->ui.pgcNav->currentWidget(), tab);
@@ -46,9 +46,9 @@ TEST(SearchTab, TypedWordsListHitsAndEnterShowsTheChosenAya)
     ASSERT_TRUE(waitFor([&] { return tab->lblCount->text() == "3 ayat"; })) << tab->lblCount->text().toStdString();
 
     const QModelIndex first = tab->lvResults->model()->index(0, 0);
-    EXPECT_EQ(first.data(TSearchResultModel::SuraRole).toInt(), 2);
-    EXPECT_EQ(first.data(TSearchResultModel::AyaRole).toInt(), 255);
-    EXPECT_TRUE(first.data(TSearchResultModel::HtmlRole).toString().contains("<span"));
+    EXPECT_EQ(first.data(SearchResultModel::SuraRole).toInt(), 2);
+    EXPECT_EQ(first.data(SearchResultModel::AyaRole).toInt(), 255);
+    EXPECT_TRUE(first.data(SearchResultModel::HtmlRole).toString().contains("<span"));
 
     QTest::keyClick(tab->edtSearch, Qt::Key_Down);
     EXPECT_EQ(tab->lvResults->currentIndex().row(), 1);

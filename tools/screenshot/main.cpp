@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
 
     mainWindow.ui.actFind->trigger();
     bool searched = false;
-    QObject::connect(mainWindow.ui.tabSearch, &TSearchTab::resultsShown, [&searched] { searched = true; });
+    QObject::connect(mainWindow.ui.tabSearch, &SearchTab::resultsShown, [&searched] { searched = true; });
     mainWindow.ui.tabSearch->edtSearch->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
     QTest::keyClick(mainWindow.ui.tabSearch->edtSearch, Qt::Key_Space);
     for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)

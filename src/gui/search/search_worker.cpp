@@ -6,7 +6,7 @@
 
 namespace tilvane {
 
-TSearchWorker::TSearchWorker(QObject* parent) : QObject(parent)
+SearchWorker::SearchWorker(QObject* parent) : QObject(parent)
 {
     qRegisterMetaType<std::shared_ptr<const SearchResults>>();
     m_context = new QObject;
@@ -16,7 +16,7 @@ TSearchWorker::TSearchWorker(QObject* parent) : QObject(parent)
     m_thread.start();
 }
 
-TSearchWorker::~TSearchWorker()
+SearchWorker::~SearchWorker()
 {
     // Stops a query or an indexing that is running: the window closes without waiting for it.
     m_closing = true;
@@ -27,8 +27,10 @@ TSearchWorker::~TSearchWorker()
     m_index.reset();
 }
 
-void TSearchWorker::prepare(std::vector<SearchSource> sources)
+void SearchWorker::prepare(std::vector<SearchSource> sources, bool background)
 {
+    if (background)
+        m_thread.setPriority(QThread::IdlePriority);
     QMetaObject::invokeMethod(m_context, [this, sources = std::move(sources)]() mutable {
         QString problems;
         bool ready = true;
@@ -43,11 +45,18 @@ void TSearchWorker::prepare(std::vector<SearchSource> sources)
             ready = false;
             problems = toQString(error.what());
         }
+        // Queries answer typing: they run at normal priority.
+        QThread::currentThread()->setPriority(QThread::NormalPriority);
         emit prepared(ready, problems.trimmed());
     });
 }
 
-quint64 TSearchWorker::search(const std::string& query, SearchOptions options)
+void SearchWorker::hurry()
+{
+    m_thread.setPriority(QThread::NormalPriority);
+}
+
+quint64 SearchWorker::search(const std::string& query, SearchOptions options)
 {
     const quint64 request = ++m_newest;
     QMetaObject::invokeMethod(m_context, [this, request, query, options = std::move(options)]() mutable {
@@ -56,23 +65,25 @@ quint64 TSearchWorker::search(const std::string& query, SearchOptions options)
     return request;
 }
 
-void TSearchWorker::runSearch(quint64 request, const std::string& query, SearchOptions options)
+void SearchWorker::runSearch(quint64 request, const std::string& query, SearchOptions options)
 {
     if (request != m_newest)
         return;
     if (!m_index) {
-        emit failed(request, QStringLiteral("The search index is not available."));
+        emit failed(request, QStringLiteral("The search index is not available."), false);
         return;
     }
     options.cancelled = [this, request] { return request != m_newest; };
     try {
         auto results = std::make_shared<const SearchResults>(m_index->find(query, options));
         emit searched(request, results);
+    } catch (const SearchQueryError& error) {
+        emit failed(request, toQString(error.what()), true);
     } catch (const SqliteError& error) {
         if (!error.interrupted())
-            emit failed(request, toQString(error.what()));
+            emit failed(request, toQString(error.what()), false);
     } catch (const std::exception& error) {
-        emit failed(request, toQString(error.what()));
+        emit failed(request, toQString(error.what()), false);
     }
 }
 

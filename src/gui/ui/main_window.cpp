@@ -152,7 +152,7 @@ void TfmMain::connectHandlers()
     connect(ui.actExit, &QAction::triggered, this, &QWidget::close);
     connect(ui.actFind, &QAction::triggered, this, guarded([this] { actFindExecute(); }));
     ui.tabSearch->setShownSuraSource([this] { return m_navigator.FCurPos.Sura; });
-    connect(ui.tabSearch, &TSearchTab::ayaChosen, this,
+    connect(ui.tabSearch, &SearchTab::ayaChosen, this,
             guarded([this](int sura, int aya) { searchAyaChosen(sura, aya); }));
 }
 
@@ -163,6 +163,7 @@ void TfmMain::showEvent(QShowEvent* event)
         m_shownOnce = true;
         reportProblemsBeforeShow();
         m_timings.start(TReaderTimings::Event::FirstPage);
+        ui.tabSearch->prepareInBackground();
         // A page loaded while the window was hidden is focused again at the size it is shown at.
         if (m_navigator.FDocLoaded && m_navigator.FCurPos.Sura != 0)
             runFocusScript(m_navigator.FCurPos.Sura, m_navigator.FCurPos.Aya);

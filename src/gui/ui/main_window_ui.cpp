@@ -4,6 +4,7 @@
 #include "gui/audio/reciter_panel.h"
 #include "gui/render/local_web_page.h"
 #include "gui/search/search_tab.h"
+#include "gui/ui/sura_box_search.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,7 +110,7 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
-    tabSearch = new TSearchTab(pgcNav);
+    tabSearch = new SearchTab(pgcNav);
     pgcNav->addTab(tabSearch, " Search ");
     tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
     new QVBoxLayout(tabTopics);
@@ -237,6 +238,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     cbSura->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cbSura->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cbSura->setMaxVisibleItems(20);
+    new SuraBoxSearch(cbSura);
     suraLabel->setBuddy(cbSura);
     btnSearch = named(new QToolButton(panQuranNav1), "btnSearch");
     btnSearch->setAutoRaise(true);

@@ -28,7 +28,7 @@ namespace tilvane {
 
 class RecitationOptionsPanel;
 class ReciterPanel;
-class TSearchTab;
+class SearchTab;
 
 // The widgets, actions and menus of the main window, built in one place (in the manner of a
 // designer form) so that the window class holds behaviour only.
@@ -102,7 +102,7 @@ struct TfmMainUi {
     RecitationOptionsPanel* panRecitationOptions = nullptr;
 
     // " Search " tab.
-    TSearchTab* tabSearch = nullptr;
+    SearchTab* tabSearch = nullptr;
 
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;
