@@ -3,6 +3,7 @@
 #include "core/search/text_fold.h"
 
 #include <algorithm>
+#include <utility>
 #include <array>
 #include <vector>
 
@@ -31,11 +32,12 @@ struct Unit {
     bool shadda = false;
     bool sukun = false;
     bool longVowel = false; // ا, ى, or و/ي lengthening the vowel before it: no radical
+    bool dagger = false;    // a small alif written after it: a long a
+    bool afterWasla = false; // written after ٱ: the article or a verb form that takes one
 };
 
 struct Word {
     std::vector<Unit> units;
-    bool wasla = false; // began with ٱ: the article or a verb form that takes one
 };
 
 bool isHamzaForm(char32_t c)
@@ -48,6 +50,7 @@ Word parse(std::string_view written)
     Word word;
     std::vector<Unit>& units = word.units;
     bool afterTatweel = false;
+    bool wasla = false;
     for (std::size_t i = 0; i < written.size();) {
         const char32_t c = nextCodePoint(written, i);
         Unit* last = units.empty() ? nullptr : &units.back();
@@ -61,6 +64,8 @@ Word parse(std::string_view written)
             if (last) last->shadda = true;
         } else if (c == U'\u0652' || c == U'\u06E1') {
             if (last) last->sukun = true;
+        } else if (c == U'\u0670') {
+            if (last) last->dagger = true;
         } else if (c == U'\u06DF' || c == U'\u06E0') {
             if (last) units.pop_back(); // written, never pronounced
         } else if (c == U'\u0654' && afterTatweel) {
@@ -72,10 +77,10 @@ Word parse(std::string_view written)
             units.push_back({kHamza});
             units.push_back({kAlif, 0, false, false, true});
         } else if (c == U'\u0671') {
-            if (units.empty())
-                word.wasla = true;
+            wasla = true;
         } else if (c >= U'\u0621' && c <= U'\u064A' && c != U'\u0640') {
             units.push_back({isHamzaForm(c) ? kHamza : c});
+            units.back().afterWasla = std::exchange(wasla, false);
         }
         afterTatweel = c == U'\u0640';
     }
@@ -122,13 +127,30 @@ bool isLetter(const Unit& unit, char32_t letter)
 
 // Removes the letters a verb or noun pattern adds in front of the radicals (imperfect and
 // participle prefixes, the t of forms V/VI/VIII, the n of form VII, the st of form X).
-void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, double& penalty)
+void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, double& penalty)
 {
     auto strong = [&] {
         return std::count_if(units.begin(), units.end(), [](const Unit& u) { return !u.longVowel; });
     };
     bool prefixed = wasla;
-    if (units.size() > 2 && !units[0].longVowel && units[0].vowel != 0 && strong() >= 3) {
+    // With three letters the first is a prefix only when what follows shows a weak or doubled
+    // radical (يقول، يمد); otherwise it is a radical (أرض، تحت).
+    // مِي: the ي of mif`al stands for a first radical و (ميثاق، ميزان، ميعاد).
+    if (units.size() > 3 && isLetter(units[0], kMim) && units[0].vowel == 'i' && isLetter(units[1], kYa)
+        && units[1].longVowel) {
+        units[1].letter = kWaw;
+        units[1].longVowel = false;
+    }
+    std::vector<std::size_t> radicals;
+    for (std::size_t k = 1; k < units.size(); ++k) {
+        if (!units[k].longVowel)
+            radicals.push_back(k);
+    }
+    const bool weakAfter = radicals.size() == 2
+        && (units[radicals[1]].shadda || verbal
+            || std::any_of(units.begin() + static_cast<std::ptrdiff_t>(radicals[0]) + 1, units.end(),
+                           [](const Unit& u) { return u.longVowel; }));
+    if (units.size() > 2 && !units[0].longVowel && units[0].vowel != 0 && (strong() >= 4 || (strong() == 3 && weakAfter))) {
         const char32_t first = units[0].letter;
         const bool imperfect = first == kYa || first == kTa || first == kNun || first == kHamza;
         if ((imperfect && (units[0].vowel == 'a' || units[0].vowel == 'u')) || first == kMim) {
@@ -156,12 +178,15 @@ void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, double& penalty)
 }
 
 // The radicals of a word reduced to its pattern's letters.
-Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped)
+Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped, bool verbal)
 {
     Candidate result;
     if (!units.empty() && units.back().letter == kTaMarbuta)
         units.pop_back();
-    stripPatternPrefixes(units, wasla, result.penalty);
+    // ـَٰت: the feminine plural written with a small alif.
+    if (units.size() > 3 && units.back().letter == kTa && units[units.size() - 2].dagger)
+        units.pop_back();
+    stripPatternPrefixes(units, wasla, verbal, result.penalty);
     std::vector<std::size_t> strong;
     for (std::size_t k = 0; k < units.size(); ++k) {
         if (!units[k].longVowel)
@@ -172,6 +197,11 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped)
         letters.push_back(units[k].letter);
     if (letters.size() == 3)
         return {utf8(letters), result.penalty};
+    if (letters.size() == 4 && (letters[1] == kYa || letters[1] == kWaw) && units[strong[1]].sukun
+        && units[strong[0]].vowel == 'a') {
+        letters.erase(letters.begin() + 1); // fay`al, faw`al: شيطان
+        return {utf8(letters), result.penalty + 1.0};
+    }
     if (letters.size() == 4) {
         const bool repeated = letters[0] == letters[2] && letters[1] == letters[3];
         if (!repeated && (letters[3] == kNun || letters[3] == kTa || letters[3] == kWaw || letters[3] == kYa))
@@ -188,6 +218,9 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped)
         return {{}, 100};
     const Unit& first = units[strong[0]];
     const Unit& second = units[strong[1]];
+    // Form VIII of a root beginning with و: the و is assimilated into the doubled ت (اتقى).
+    if (letters[0] == kTa && first.shadda && strong[0] == 0)
+        return {utf8({kWaw, letters[1], kYa}), result.penalty + 0.8};
     if (second.shadda || (first.shadda && strong[0] > 0))
         return {utf8({letters[0], letters[1], letters[1]}), result.penalty + 0.5};
     // A long vowel between the two: a hollow root; after them: a defective one.
@@ -196,7 +229,8 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped)
     };
     for (std::size_t k = strong[0] + 1; k < strong[1]; ++k) {
         if (units[k].longVowel) {
-            const char32_t middle = letters[1] == kHamza && units[k].letter == kAlif ? kYa : weakOf(units[k], kWaw);
+            const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
+            const char32_t middle = yaLast && units[k].letter == kAlif ? kYa : weakOf(units[k], kWaw);
             return {utf8({letters[0], middle, letters[1]}), result.penalty + 0.6};
         }
     }
@@ -230,7 +264,7 @@ const std::vector<Suffix>& suffixes()
         {U"\u0627\u062A", 2},       {U"\u0627\u0646", 2},       {U"\u0648\u0627", 2},
         {U"\u0646\u064A", 2},       {U"\u0647", 3},             {U"\u0643", 3},
         {U"\u062A", 3},             {U"\u064A", 3},             {U"\u0648", 3},
-        {U"\u0627", 3},             {U"\u0646", 3},
+        {U"\u0627", 3},
     };
     return list;
 }
@@ -248,26 +282,34 @@ bool endsWith(const std::vector<Unit>& units, std::size_t end, const std::u32str
 
 void addCandidates(std::vector<Candidate>& out, const std::vector<Unit>& units, bool wasla, char stripped, double penalty)
 {
-    auto add = [&](std::vector<Unit> core, double extra) {
-        Candidate candidate = rootOfCore(std::move(core), wasla, stripped);
+    bool endsInflected = false;
+    auto add = [&](std::vector<Unit> core, double extra, bool verbal) {
+        Candidate candidate = rootOfCore(std::move(core), wasla, stripped, verbal);
+        if (extra == 0 && endsInflected)
+            candidate.penalty += 0.7; // the ending read as radicals
         if (!candidate.root.empty())
             out.push_back({candidate.root, candidate.penalty + penalty + extra});
     };
-    add(units, 0);
     std::size_t end = units.size();
     if (end > 0 && units[end - 1].letter == kTaMarbuta)
         --end;
+    endsInflected = std::any_of(suffixes().begin(), suffixes().end(), [&](const Suffix& suffix) {
+        return suffix.letters.size() >= 2 && endsWith(units, end, suffix.letters);
+    });
+    add(units, 0, false);
     for (const Suffix& suffix : suffixes()) {
         if (endsWith(units, end, suffix.letters) && end - suffix.letters.size() >= suffix.minimumLeft) {
             std::vector<Unit> core(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(end - suffix.letters.size()));
-            if (!core.empty())
-                core.back().longVowel = core.back().letter == kAlif || core.back().letter == kAlifMaqsura;
-            add(core, 0.1);
+            // After the endings of a verb's persons the word is a verb: its first letter may be
+            // the imperfect's prefix even before only two radicals (تتلون).
+            const bool verbal = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u0648\u0627"
+                || suffix.letters == U"\u062A\u0645";
+            add(core, suffix.letters.size() == 1 ? 0.3 : 0.1, verbal);
             // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم.
             for (const Suffix& inner : suffixes()) {
                 const std::size_t left = core.size();
                 if (inner.letters.size() == 2 && endsWith(core, left, inner.letters) && left - 2 >= 2) {
-                    add(std::vector<Unit>(core.begin(), core.end() - 2), 0.2);
+                    add(std::vector<Unit>(core.begin(), core.end() - 2), 0.2, false);
                     break;
                 }
             }
@@ -302,19 +344,23 @@ std::string arabicRoot(std::string_view uthmaniWord)
     if (isParticle(folded))
         return {};
     // Conjunction, preposition or future particle, and the article, each tried with and without.
-    std::vector<std::pair<std::size_t, bool>> starts{{0, word.wasla}};
+    std::vector<std::pair<std::size_t, bool>> starts{{0, !units.empty() && units[0].afterWasla}};
     std::size_t at = 0;
     if (units.size() > 3 && (isLetter(units[0], kWaw) || units[0].letter == U'\u0641') && units[0].vowel == 'a'
         && !units[0].shadda) {
         at = 1;
-        starts.push_back({at, false});
+        starts.push_back({at, units[at].afterWasla});
     }
-    if (units.size() > at + 2 && (isLetter(units[at], U'\u0628') || isLetter(units[at], kKaf) || isLetter(units[at], kLam)
-                                  || (isLetter(units[at], kSin) && units[at].vowel == 'a'))) {
+    const Unit& particle = units[std::min(at, units.size() - 1)];
+    const bool preposition = (isLetter(particle, U'\u0628') && particle.vowel == 'i')
+        || (isLetter(particle, kKaf) && particle.vowel == 'a')
+        || (isLetter(particle, kLam) && (particle.vowel == 'i' || particle.vowel == 'a'))
+        || (isLetter(particle, kSin) && particle.vowel == 'a');
+    if (units.size() > at + 2 && !particle.afterWasla && preposition && !particle.shadda) {
         ++at;
-        starts.push_back({at, false});
+        starts.push_back({at, units[at].afterWasla});
     }
-    const bool article = units.size() > at + 2 && isLetter(units[at], kLam) && (word.wasla || at > 0)
+    const bool article = units.size() > at + 2 && isLetter(units[at], kLam) && (units[at].afterWasla || at > 0)
         && (units[at].sukun || units[at + 1].shadda || units[at].vowel == 0);
     if (article) {
         starts.push_back({at + 1, false});
@@ -323,7 +369,9 @@ std::string arabicRoot(std::string_view uthmaniWord)
         const std::size_t start = starts[k].first;
         const char stripped = start > 0 ? units[start - 1].vowel : 0;
         const bool afterArticle = article && k + 1 == starts.size();
-        tryFrom(start, starts[k].second, afterArticle ? 0 : stripped, k == 0 ? 0.05 : 0.0);
+        // The article once recognised is never a radical; a lone letter in front may be.
+        const double keptArticle = article && !afterArticle ? 1.0 : 0.0;
+        tryFrom(start, starts[k].second, afterArticle ? 0 : stripped, (k == 0 ? 0.05 : 0.0) + keptArticle);
     }
     if (candidates.empty())
         return {};
