@@ -17,7 +17,7 @@ int findSuraByName(const std::string& text)
     }
     // The spellings people type: "yasin" for Yaasiin, "al kahfi", "as-saffat".
     const std::string key = nameKey(text);
-    if (key.empty())
+    if (key.size() < 3)
         return 0;
     for (int sura = 1; sura <= kSuraCount; ++sura) {
         if (nameKey(SuraLatinNames[sura]).find(key) != std::string::npos)

@@ -330,6 +330,8 @@ std::string arabicRoot(std::string_view uthmaniWord)
         return "\u0627\u0644\u0647";
     std::vector<Candidate> candidates;
     const std::vector<Unit>& units = word.units;
+    if (units.size() < 2)
+        return {};
     auto tryFrom = [&](std::size_t start, bool wasla, char stripped, double penalty) {
         if (units.size() - start < 2)
             return;

@@ -10,8 +10,8 @@ namespace tilvane {
 
 namespace {
 
-// Names shorter than this are matched exactly only: "hud" must not stand for "Hud" and "Nuh".
-constexpr std::size_t kNearNameLetters = 5;
+// Names shorter than this are matched exactly only: "sabar" (patience) is not "Saba'".
+constexpr std::size_t kNearNameLetters = 6;
 
 std::string_view trimmed(std::string_view text)
 {
