@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 namespace tilvane {
@@ -248,6 +249,8 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped, bool ve
     return {utf8({letters[0], letters[1], kWaw}), result.penalty + 2};
 }
 
+std::string rootOfWord(std::string_view uthmaniWord);
+
 struct Suffix {
     std::u32string letters;
     std::size_t minimumLeft; // letters the word keeps
@@ -321,6 +324,22 @@ void addCandidates(std::vector<Candidate>& out, const std::vector<Unit>& units, 
 
 std::string arabicRoot(std::string_view uthmaniWord)
 {
+    // The Quran text has some 19,000 different written words: each is analysed once per thread.
+    constexpr std::size_t kRemembered = 100'000;
+    thread_local std::unordered_map<std::string, std::string> known;
+    const std::string written(uthmaniWord);
+    if (const auto found = known.find(written); found != known.end())
+        return found->second;
+    std::string root = rootOfWord(uthmaniWord);
+    if (known.size() < kRemembered)
+        known.emplace(written, root);
+    return root;
+}
+
+namespace {
+
+std::string rootOfWord(std::string_view uthmaniWord)
+{
     Word word = parse(uthmaniWord);
     std::string folded;
     for (const FoldedWord& part : foldedWords(uthmaniWord))
@@ -381,6 +400,8 @@ std::string arabicRoot(std::string_view uthmaniWord)
                             [](const Candidate& a, const Candidate& b) { return a.penalty < b.penalty; })
         ->root;
 }
+
+} // namespace
 
 std::string arabicStem(std::string_view folded)
 {

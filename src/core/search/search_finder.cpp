@@ -164,7 +164,12 @@ std::vector<std::int64_t> SearchFinder::matchingRowids(const std::vector<QueryTe
     std::vector<std::int64_t> rowids;
     for (std::size_t k = 0; k < plans.size(); ++k) {
         if (k > 0 && plans[k].cost > 1 && rowids.size() <= kRowsToCheck) {
-            rowids = rowsHolding(rowids, *plans[k].term, options);
+            // The terms left are dearer still (the plans are in order): each row's text is
+            // read once for all of them.
+            std::vector<const QueryTerm*> left;
+            for (std::size_t rest = k; rest < plans.size(); ++rest)
+                left.push_back(plans[rest].term);
+            return rowsHolding(rowids, left, options);
         } else {
             std::vector<std::int64_t> found = termRowids(plans[k], options.wholeWord);
             rowids = k == 0 ? std::move(found) : intersection(rowids, found);
@@ -187,7 +192,8 @@ SearchFinder::TermPlan SearchFinder::planOf(const QueryTerm& term, bool wholeWor
     return {&term, letters == 1 ? std::numeric_limits<std::size_t>::max() : 1'000'000 / letters};
 }
 
-std::vector<std::int64_t> SearchFinder::rowsHolding(const std::vector<std::int64_t>& rowids, const QueryTerm& term,
+std::vector<std::int64_t> SearchFinder::rowsHolding(const std::vector<std::int64_t>& rowids,
+                                                    const std::vector<const QueryTerm*>& terms,
                                                     const SearchOptions& options)
 {
     std::vector<std::int64_t> held;
@@ -195,7 +201,7 @@ std::vector<std::int64_t> SearchFinder::rowsHolding(const std::vector<std::int64
     for (std::int64_t rowid : rowids) {
         checkCancelled(options);
         body.bind(1, rowid);
-        if (body.step() && textHoldsTerm(body.text(0), term, options.wholeWord))
+        if (body.step() && textHoldsTerms(body.text(0), terms, options.wholeWord))
             held.push_back(rowid);
         body.reset();
     }

@@ -33,8 +33,8 @@ private:
     bool inScope(std::int64_t rowid, const SearchOptions& options) const;
     TermPlan planOf(const QueryTerm& term, bool wholeWord);
     std::vector<std::int64_t> termRowids(const TermPlan& plan, bool wholeWord);
-    std::vector<std::int64_t> rowsHolding(const std::vector<std::int64_t>& rowids, const QueryTerm& term,
-                                          const SearchOptions& options);
+    std::vector<std::int64_t> rowsHolding(const std::vector<std::int64_t>& rowids,
+                                          const std::vector<const QueryTerm*>& terms, const SearchOptions& options);
     std::vector<std::int64_t> matchRowids(const std::string& expression);
     void readVocabulary();
     // The indexed spellings that hold token (all of them, read once per index state).

@@ -215,9 +215,10 @@ bool anyForm(const std::vector<std::string>& forms, const std::function<bool(con
 
 } // namespace
 
-bool textHoldsTerm(std::string_view text, const QueryTerm& term, bool wholeWord)
+namespace {
+
+bool wordsHoldTerm(const std::vector<std::vector<std::string>>& words, const QueryTerm& term, bool wholeWord)
 {
-    const std::vector<std::vector<std::string>> words = indexedForms(text);
     if (!term.phrase) {
         return std::any_of(words.begin(), words.end(), [&](const std::vector<std::string>& forms) {
             return anyForm(forms, [&](const std::string& form) { return termMatchAt(term, form, wholeWord) != std::string::npos; });
@@ -238,9 +239,32 @@ bool textHoldsTerm(std::string_view text, const QueryTerm& term, bool wholeWord)
     return false;
 }
 
+} // namespace
+
+bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord)
+{
+    const std::vector<std::vector<std::string>> words = indexedForms(text);
+    return std::all_of(terms.begin(), terms.end(),
+                       [&](const QueryTerm* term) { return wordsHoldTerm(words, *term, wholeWord); });
+}
+
 std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord)
 {
     std::vector<TextMark> marks;
+    // Roots alone need no other spellings: each word's root is enough (and quick to find).
+    const bool rootsOnly = !terms.empty() && std::all_of(terms.begin(), terms.end(), [](const QueryTerm& term) {
+        return term.marked && term.tokens.front().starts_with(kRootMarker);
+    });
+    if (rootsOnly) {
+        forEachWord(text, [&](const FoldedWord& word) {
+            if (!word.arabic || !word.vowelled)
+                return;
+            const std::string token = kRootMarker + arabicRoot(text.substr(word.begin, word.end - word.begin));
+            if (std::any_of(terms.begin(), terms.end(), [&](const QueryTerm& term) { return term.tokens.front() == token; }))
+                marks.push_back({word.begin, word.end});
+        });
+        return marks;
+    }
     forEachIndexedWord(text, [&](const FoldedWord& word, const std::vector<std::string>& others) {
         std::vector<std::string> forms = others;
         forms.push_back(word.folded);

@@ -51,10 +51,11 @@ bool tokenMatches(const std::string& token, const std::string& wordForm, bool wh
 // (0 at its start), or npos.
 std::size_t termMatchAt(const QueryTerm& term, const std::string& wordForm, bool wholeWord);
 
-// Whether the words of text hold the term, as the index finds it: a word of the term in any
+// Whether the words of text hold the terms, as the index finds them: a word of the term in any
 // of the text's words, a phrase in consecutive words (whole words; in any-part mode the last
 // one may be the start of a word).
-bool textHoldsTerm(std::string_view text, const QueryTerm& term, bool wholeWord);
+// Holding every one of several terms, its words are read once for all.
+bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord);
 
 // The byte ranges of the words in text that match a token of the query, for highlighting.
 struct TextMark {

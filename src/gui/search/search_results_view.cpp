@@ -177,7 +177,8 @@ void SearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     layout.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     layout.setAlignment(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
     text.setDefaultTextOption(layout);
-    text.setHtml(index.data(SearchResultModel::HtmlRole).toString());
+    const QString html = index.data(SearchResultModel::HtmlRole).toString();
+    text.setHtml(rightToLeft ? QStringLiteral("<div dir=\"rtl\" align=\"right\">%1</div>").arg(html) : html);
     text.setTextWidth(area.width());
     const QRect textArea(area.left(), area.top() + headingHeight, area.width(), area.height() - headingHeight);
     painter->setClipRect(textArea);

@@ -167,7 +167,10 @@ void SearchTab::focusSearchBox()
 
 void SearchTab::prepareInBackground()
 {
-    QTimer::singleShot(kBackgroundStartMs, this, guarded([this] { ensurePrepared(true); }));
+    QTimer::singleShot(kBackgroundStartMs, this, guarded([this] {
+        if (!m_prepareAsked)
+            m_worker->buildInBackground(searchSources(textStoreTexts()));
+    }));
 }
 
 // The hits use the reader's Arabic font and the translation font of the settings (which the
@@ -191,19 +194,16 @@ void SearchTab::showEvent(QShowEvent* event)
     runGuarded([this] { ensurePrepared(); });
 }
 
-// The index is checked (and built when missing or stale) once; the text store is loaded by
-// then. The user waiting for it lifts a background build to normal priority.
-void SearchTab::ensurePrepared(bool background)
+// The index is checked (and built when missing or stale) at the first use of the tab; the
+// text store is loaded by then.
+void SearchTab::ensurePrepared()
 {
-    if (!background)
-        m_worker->hurry();
     if (m_prepareAsked)
         return;
     m_prepareAsked = true;
     applyFonts();
-    if (!background)
-        lblCount->setText("Preparing the search index…");
-    m_worker->prepare(searchSources(textStoreTexts()), background);
+    lblCount->setText("Preparing the search index…");
+    m_worker->prepare(searchSources(textStoreTexts()));
 }
 
 SearchOptions SearchTab::currentOptions() const

@@ -67,7 +67,7 @@ protected:
 private:
     void createControls();
     void connectControls();
-    void ensurePrepared(bool background = false);
+    void ensurePrepared();
     void applyFonts();
     void startSearch();
     void runPendingThenChoose();

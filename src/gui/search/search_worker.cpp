@@ -23,15 +23,38 @@ SearchWorker::~SearchWorker()
     m_newest = ~quint64{0};
     m_thread.quit();
     m_thread.wait();
+    if (m_background != nullptr) {
+        m_background->wait();
+        delete m_background;
+    }
     // The index belongs to the thread's work; with the thread gone it closes here.
     m_index.reset();
 }
 
-void SearchWorker::prepare(std::vector<SearchSource> sources, bool background)
+void SearchWorker::buildInBackground(std::vector<SearchSource> sources)
 {
-    if (background)
-        m_thread.setPriority(QThread::IdlePriority);
+    if (m_background != nullptr)
+        return;
+    m_background = QThread::create([this, sources = std::move(sources)]() mutable {
+        try {
+            SearchIndex(searchIndexPath(AppDirs.AppDir)).update(std::move(sources), [this] {
+                return m_stopBackground.load() || m_closing.load();
+            });
+        } catch (const std::exception&) {
+            // prepare() tries again and tells the user what fails.
+        }
+    });
+    m_background->setObjectName("search-index");
+    m_background->start(QThread::IdlePriority);
+}
+
+void SearchWorker::prepare(std::vector<SearchSource> sources)
+{
     QMetaObject::invokeMethod(m_context, [this, sources = std::move(sources)]() mutable {
+        if (m_background != nullptr) {
+            m_stopBackground = true;
+            m_background->wait();
+        }
         QString problems;
         bool ready = true;
         try {
@@ -45,15 +68,8 @@ void SearchWorker::prepare(std::vector<SearchSource> sources, bool background)
             ready = false;
             problems = toQString(error.what());
         }
-        // Queries answer typing: they run at normal priority.
-        QThread::currentThread()->setPriority(QThread::NormalPriority);
         emit prepared(ready, problems.trimmed());
     });
-}
-
-void SearchWorker::hurry()
-{
-    m_thread.setPriority(QThread::NormalPriority);
 }
 
 quint64 SearchWorker::search(const std::string& query, SearchOptions options)

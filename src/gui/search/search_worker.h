@@ -20,11 +20,12 @@ public:
     ~SearchWorker() override;
 
     // Opens the index and brings it up to date with these sources (once is enough; later
-    // calls check the stamps again). In the background the thread runs at idle priority, so
-    // that the pages shown meanwhile never wait for it.
-    void prepare(std::vector<SearchSource> sources, bool background = false);
-    // Someone waits for the thread: it runs at normal priority from now on.
-    void hurry();
+    // calls check the stamps again). A build still running in the background is stopped
+    // first: from then on the user waits for it.
+    void prepare(std::vector<SearchSource> sources);
+    // Brings the index up to date on a thread of its own at idle priority, so that the pages
+    // shown meanwhile never wait for it and a later prepare() finds little to do.
+    void buildInBackground(std::vector<SearchSource> sources);
     // Starts a query; returns its request number.
     quint64 search(const std::string& query, SearchOptions options);
 
@@ -43,6 +44,8 @@ private:
     std::unique_ptr<SearchIndex> m_index;
     std::atomic<quint64> m_newest{0};
     std::atomic<bool> m_closing{false};
+    QThread* m_background = nullptr;
+    std::atomic<bool> m_stopBackground{false};
 };
 
 } // namespace tilvane
