@@ -147,8 +147,9 @@ void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, dou
         if (!units[k].longVowel)
             radicals.push_back(k);
     }
-    const bool weakAfter = radicals.size() == 2
-        && (units[radicals[1]].shadda || verbal
+    // A prefix is followed by a radical, never by a long vowel (ءَامَنَ is no imperfect).
+    const bool weakAfter = radicals.size() == 2 && units.size() > 1 && !units[1].longVowel
+        && (units[radicals[1]].shadda || (verbal && units[1].sukun)
             || std::any_of(units.begin() + static_cast<std::ptrdiff_t>(radicals[0]) + 1, units.end(),
                            [](const Unit& u) { return u.longVowel; }));
     if (units.size() > 2 && !units[0].longVowel && units[0].vowel != 0 && (strong() >= 4 || (strong() == 3 && weakAfter))) {
@@ -244,7 +245,7 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped, bool ve
     // No long vowel left: a weak radical fell away (يعد، قل، كن، يد).
     if (stripped == 'i' && first.vowel == 'i')
         return {utf8({kWaw, letters[0], letters[1]}), result.penalty + 1.5};
-    if (second.sukun && strong[1] + 1 == units.size())
+    if ((second.sukun || second.vowel == 0) && strong[1] + 1 == units.size())
         return {utf8({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.5};
     return {utf8({letters[0], letters[1], kWaw}), result.penalty + 2};
 }
@@ -300,14 +301,17 @@ void addCandidates(std::vector<Candidate>& out, const std::vector<Unit>& units, 
         return suffix.letters.size() >= 2 && endsWith(units, end, suffix.letters);
     });
     add(units, 0, false);
+    std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
     for (const Suffix& suffix : suffixes()) {
         if (endsWith(units, end, suffix.letters) && end - suffix.letters.size() >= suffix.minimumLeft) {
+            const double tail = suffix.letters.size() < longest ? 0.5 : 0.0;
+            longest = std::max(longest, suffix.letters.size());
             std::vector<Unit> core(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(end - suffix.letters.size()));
             // After the endings of a verb's persons the word is a verb: its first letter may be
             // the imperfect's prefix even before only two radicals (تتلون).
             const bool verbal = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u0648\u0627"
                 || suffix.letters == U"\u062A\u0645";
-            add(core, suffix.letters.size() == 1 ? 0.3 : 0.1, verbal);
+            add(core, (suffix.letters.size() == 1 ? 0.3 : 0.1) + tail, verbal);
             // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم.
             for (const Suffix& inner : suffixes()) {
                 const std::size_t left = core.size();
@@ -377,7 +381,9 @@ std::string rootOfWord(std::string_view uthmaniWord)
         || (isLetter(particle, kKaf) && particle.vowel == 'a')
         || (isLetter(particle, kLam) && (particle.vowel == 'i' || particle.vowel == 'a'))
         || (isLetter(particle, kSin) && particle.vowel == 'a');
-    if (units.size() > at + 2 && !particle.afterWasla && preposition && !particle.shadda) {
+    // لِّلۡ: a doubled ل is the preposition before the article.
+    const bool doubledBeforeArticle = particle.shadda && units.size() > at + 1 && isLetter(units[at + 1], kLam);
+    if (units.size() > at + 2 && !particle.afterWasla && preposition && (!particle.shadda || doubledBeforeArticle)) {
         ++at;
         starts.push_back({at, units[at].afterWasla});
     }
@@ -392,7 +398,9 @@ std::string rootOfWord(std::string_view uthmaniWord)
         const bool afterArticle = article && k + 1 == starts.size();
         // The article once recognised is never a radical; a lone letter in front may be.
         const double keptArticle = article && !afterArticle ? 1.0 : 0.0;
-        tryFrom(start, starts[k].second, afterArticle ? 0 : stripped, (k == 0 ? 0.05 : 0.0) + keptArticle);
+        // A letter that can be a conjunction or preposition mostly is one.
+        const double keptParticles = 0.6 * static_cast<double>(std::min(at, starts.size() - 1 - k));
+        tryFrom(start, starts[k].second, afterArticle ? 0 : stripped, keptArticle + (article ? 0.0 : keptParticles));
     }
     if (candidates.empty())
         return {};
