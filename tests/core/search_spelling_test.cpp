@@ -2,6 +2,7 @@
 // and the roots and stems derived from words of the Quran text.
 #include "core/quran/sura_search.h"
 #include "core/search/arabic_root.h"
+#include "core/search/arabic_stem.h"
 #include "core/search/quran_reference.h"
 #include "core/search/search_query.h"
 

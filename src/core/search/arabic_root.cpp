@@ -35,6 +35,7 @@ struct Unit {
     bool longVowel = false; // ا, ى, or و/ي lengthening the vowel before it: no radical
     bool dagger = false;    // a small alif written after it: a long a
     bool afterWasla = false; // written after ٱ: the article or a verb form that takes one
+    bool lengthened = false; // a small waw or ya after it: the long vowel of the pronoun هُۥ، هِۦ
 };
 
 struct Word {
@@ -65,6 +66,8 @@ Word parse(std::string_view written)
             if (last) last->shadda = true;
         } else if (c == U'\u0652' || c == U'\u06E1') {
             if (last) last->sukun = true;
+        } else if (c == U'\u06E5' || c == U'\u06E6') {
+            if (last) last->lengthened = true;
         } else if (c == U'\u0670') {
             if (last) last->dagger = true;
         } else if (c == U'\u06DF' || c == U'\u06E0') {
@@ -197,6 +200,10 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped, bool ve
     std::vector<char32_t> letters;
     for (std::size_t k : strong)
         letters.push_back(units[k].letter);
+    // قِيَام، صِيَام: a و between kasra and a long a is written ي.
+    if (letters.size() == 3 && letters[1] == kYa && units[strong[0]].vowel == 'i' && units[strong[1]].vowel == 'a'
+        && (units[strong[1]].dagger || (strong[1] + 1 < units.size() && units[strong[1] + 1].letter == kAlif)))
+        letters[1] = kWaw;
     if (letters.size() == 3)
         return {utf8(letters), result.penalty};
     if (letters.size() == 4 && (letters[1] == kYa || letters[1] == kWaw) && units[strong[1]].sukun
@@ -246,7 +253,7 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped, bool ve
     if (stripped == 'i' && first.vowel == 'i')
         return {utf8({kWaw, letters[0], letters[1]}), result.penalty + 1.5};
     if ((second.sukun || second.vowel == 0) && strong[1] + 1 == units.size())
-        return {utf8({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.5};
+        return {utf8({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.0};
     return {utf8({letters[0], letters[1], kWaw}), result.penalty + 2};
 }
 
@@ -290,7 +297,7 @@ void addCandidates(std::vector<Candidate>& out, const std::vector<Unit>& units, 
     auto add = [&](std::vector<Unit> core, double extra, bool verbal) {
         Candidate candidate = rootOfCore(std::move(core), wasla, stripped, verbal);
         if (extra == 0 && endsInflected)
-            candidate.penalty += 0.7; // the ending read as radicals
+            candidate.penalty += 1.0; // the ending read as radicals
         if (!candidate.root.empty())
             out.push_back({candidate.root, candidate.penalty + penalty + extra});
     };
@@ -300,18 +307,49 @@ void addCandidates(std::vector<Candidate>& out, const std::vector<Unit>& units, 
     endsInflected = std::any_of(suffixes().begin(), suffixes().end(), [&](const Suffix& suffix) {
         return suffix.letters.size() >= 2 && endsWith(units, end, suffix.letters);
     });
+    // قَالَتۡ، قَالَتِ: the ت of a perfect's third person feminine, silent or linking.
+    if (end > 0 && units[end - 1].letter == kHa && units[end - 1].lengthened)
+        endsInflected = true;
+    if (end > 2 && units[end - 1].letter == kTa && (units[end - 1].sukun || units[end - 1].vowel == 'i')
+        && (units[end - 2].vowel == 'a' || units[end - 2].letter == kAlif))
+        endsInflected = true;
     add(units, 0, false);
     std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
     for (const Suffix& suffix : suffixes()) {
-        if (endsWith(units, end, suffix.letters) && end - suffix.letters.size() >= suffix.minimumLeft) {
-            const double tail = suffix.letters.size() < longest ? 0.5 : 0.0;
+        // A doubled letter counts twice: رَبُّكَ keeps رب ب.
+        std::size_t left = 0;
+        for (std::size_t k = 0; k + suffix.letters.size() < end + 1 && k < end - std::min(end, suffix.letters.size()); ++k)
+            left += units[k].shadda ? 2 : 1;
+        const bool merged = endsWith(units, end, suffix.letters) && suffix.letters.size() > 1
+            && units[end - suffix.letters.size()].shadda
+            && (suffix.letters[0] == kNun || suffix.letters[0] == kTa);
+        if (endsWith(units, end, suffix.letters) && left + (merged ? 1 : 0) >= suffix.minimumLeft) {
+            const double tail = suffix.letters.size() < longest ? 0.2 : 0.0;
             longest = std::max(longest, suffix.letters.size());
             std::vector<Unit> core(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(end - suffix.letters.size()));
+            const Unit& first = units[end - suffix.letters.size()];
+            // كُنَّا، ءَامَنَّا: the radical ن and the ending's ن written as one doubled letter.
+            double evidence = 0.0;
+            if (merged) {
+                core.push_back(first);
+                core.back().shadda = false;
+                core.back().vowel = 0;
+                evidence = -0.3;
+            }
+            // After a doubled letter a pronoun it is: رَبَّهُۥ، رَبُّكَ.
+            const bool pronoun = suffix.letters == U"\u0643" || suffix.letters == U"\u0647" || suffix.letters == U"\u064A"
+                || suffix.letters.starts_with(U"\u0647") || suffix.letters.starts_with(U"\u0643")
+                || suffix.letters == U"\u0646\u0627";
+            if (pronoun && !core.empty() && core.back().shadda && !merged)
+                evidence = -0.9;
+            // هُۥ، هِۦ: the pronoun's vowel written long.
+            if (suffix.letters == U"\u0647" && units[end - 1].lengthened)
+                evidence = -0.5;
             // After the endings of a verb's persons the word is a verb: its first letter may be
             // the imperfect's prefix even before only two radicals (تتلون).
             const bool verbal = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u0648\u0627"
                 || suffix.letters == U"\u062A\u0645";
-            add(core, (suffix.letters.size() == 1 ? 0.3 : 0.1) + tail, verbal);
+            add(core, (suffix.letters.size() == 1 ? 0.3 : 0.1) + tail + evidence, verbal);
             // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم.
             for (const Suffix& inner : suffixes()) {
                 const std::size_t left = core.size();
@@ -380,7 +418,9 @@ std::string rootOfWord(std::string_view uthmaniWord)
     const bool preposition = (isLetter(particle, U'\u0628') && particle.vowel == 'i')
         || (isLetter(particle, kKaf) && particle.vowel == 'a')
         || (isLetter(particle, kLam) && (particle.vowel == 'i' || particle.vowel == 'a'))
-        || (isLetter(particle, kSin) && particle.vowel == 'a');
+        || (isLetter(particle, kSin) && particle.vowel == 'a' && units.size() > at + 1
+            && (isLetter(units[at + 1], kYa) || isLetter(units[at + 1], kTa) || isLetter(units[at + 1], kNun)
+                || isLetter(units[at + 1], kHamza)));
     // لِّلۡ: a doubled ل is the preposition before the article.
     const bool doubledBeforeArticle = particle.shadda && units.size() > at + 1 && isLetter(units[at + 1], kLam);
     if (units.size() > at + 2 && !particle.afterWasla && preposition && (!particle.shadda || doubledBeforeArticle)) {
@@ -399,7 +439,9 @@ std::string rootOfWord(std::string_view uthmaniWord)
         // The article once recognised is never a radical; a lone letter in front may be.
         const double keptArticle = article && !afterArticle ? 1.0 : 0.0;
         // A letter that can be a conjunction or preposition mostly is one.
-        const double keptParticles = 0.6 * static_cast<double>(std::min(at, starts.size() - 1 - k));
+        // ك begins many words (كثير، كبير): as a preposition it is less sure.
+        const double sure = isLetter(units[std::max<std::size_t>(at, 1) - 1], kKaf) ? 0.3 : 0.8;
+        const double keptParticles = sure * static_cast<double>(std::min(at, starts.size() - 1 - k));
         tryFrom(start, starts[k].second, afterArticle ? 0 : stripped, keptArticle + (article ? 0.0 : keptParticles));
     }
     if (candidates.empty())
@@ -410,43 +452,6 @@ std::string rootOfWord(std::string_view uthmaniWord)
 }
 
 } // namespace
-
-std::string arabicStem(std::string_view folded)
-{
-    std::u32string letters;
-    for (std::size_t i = 0; i < folded.size();)
-        letters += nextCodePoint(folded, i);
-    std::u32string stem = letters;
-    for (char32_t conjunction : {kWaw, U'\u0641'}) {
-        if (stem.size() > 3 && stem[0] == conjunction)
-            stem.erase(0, 1);
-    }
-    for (char32_t preposition : {U'\u0628', kKaf, kLam}) {
-        if (stem.size() > 3 && stem[0] == preposition) {
-            stem.erase(0, 1);
-            if (preposition == kLam && stem.size() > 3 && stem[0] == kLam)
-                stem.erase(0, 1); // لل: ل before the article, whose alif falls away
-            break;
-        }
-    }
-    if (stem.size() > 4 && stem[0] == kAlif && stem[1] == kLam)
-        stem.erase(0, 2);
-    for (const std::u32string& pronoun :
-         {std::u32string(U"\u0647\u0645\u0627"), std::u32string(U"\u0643\u0645\u0627"), std::u32string(U"\u0647\u0645"),
-          std::u32string(U"\u0643\u0645"), std::u32string(U"\u0647\u0646"), std::u32string(U"\u0643\u0646"),
-          std::u32string(U"\u0646\u0627"), std::u32string(U"\u0647\u0627"), std::u32string(U"\u0646\u064A"),
-          std::u32string(U"\u0647"), std::u32string(U"\u0643"), std::u32string(U"\u064A")}) {
-        const std::size_t keep = pronoun.size() == 1 ? 3 : 2;
-        if (stem.size() >= pronoun.size() + keep && stem.ends_with(pronoun)) {
-            stem.erase(stem.size() - pronoun.size());
-            break;
-        }
-    }
-    std::string out;
-    for (char32_t c : stem)
-        appendUtf8(out, c);
-    return out;
-}
 
 std::string rootOfTypedLetters(std::string_view folded)
 {

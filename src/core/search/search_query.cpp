@@ -1,6 +1,7 @@
 #include "core/search/search_query.h"
 
 #include "core/search/arabic_root.h"
+#include "core/search/arabic_stem.h"
 #include "core/search/indexed_words.h"
 #include "core/search/latin_spelling.h"
 #include "core/search/text_fold.h"
