@@ -1,5 +1,5 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
-// the Audio Player tab, the Search tab with hits (search.png), the Topics tab, the About page
+// the Audio Player tab, the Search tab with hits (search.png) and a root search (search-root.png), the Topics tab, the About page
 // and the Select Sura dialog. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
@@ -13,6 +13,7 @@
 #include "gui/ui/main_window.h"
 #include "gui/ui/sura_select_dialog.h"
 
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
@@ -115,6 +116,15 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search.png")));
+
+    // A root search with its concordance of forms.
+    searched = false;
+    mainWindow.ui.tabSearch->edtSearch->setText(QStringLiteral("\u0635\u0628\u0631"));
+    mainWindow.ui.tabSearch->cbMode->setCurrentIndex(1);
+    for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search-root.png")));
 
     mainWindow.ui.actAbout->trigger();
     settle();
