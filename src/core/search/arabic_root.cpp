@@ -254,6 +254,9 @@ Candidate rootOfCore(std::vector<Unit> units, bool wasla, char stripped, bool ve
         return {utf8({kWaw, letters[0], letters[1]}), result.penalty + 1.5};
     if ((second.sukun || second.vowel == 0) && strong[1] + 1 == units.size())
         return {utf8({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.0};
+    // Before a plural ending a last weak radical falls away: يبغون، يأتون.
+    if (verbal)
+        return {utf8({letters[0], letters[1], kYa}), result.penalty + 0.8};
     return {utf8({letters[0], letters[1], kWaw}), result.penalty + 2};
 }
 
@@ -353,8 +356,10 @@ void addCandidates(std::vector<Candidate>& out, const std::vector<Unit>& units, 
             // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم.
             for (const Suffix& inner : suffixes()) {
                 const std::size_t left = core.size();
-                if (inner.letters.size() == 2 && endsWith(core, left, inner.letters) && left - 2 >= 2) {
-                    add(std::vector<Unit>(core.begin(), core.end() - 2), 0.2, false);
+                const std::size_t size = inner.letters.size();
+                const bool person = size == 2 || inner.letters == U"\u062A"; // فعلتها
+                if (person && endsWith(core, left, inner.letters) && left - size >= 2) {
+                    add(std::vector<Unit>(core.begin(), core.end() - static_cast<std::ptrdiff_t>(size)), 0.2, false);
                     break;
                 }
             }
