@@ -249,6 +249,22 @@ bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& 
                        [&](const QueryTerm* term) { return wordsHoldTerm(words, *term, wholeWord); });
 }
 
+namespace {
+
+// Whether a word carries Arabic vowel marks (U+064B..U+0652), as the vowelled Quran text does.
+bool hasVowelMarks(std::string_view word)
+{
+    for (std::size_t i = 0; i + 1 < word.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(word[i]);
+        const auto next = static_cast<unsigned char>(word[i + 1]);
+        if (lead == 0xD9 && next >= 0x8B && next <= 0x92)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord)
 {
     std::vector<TextMark> marks;
@@ -257,13 +273,20 @@ std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryT
         return term.marked && term.tokens.front().starts_with(kRootMarker);
     });
     if (rootsOnly) {
-        forEachWord(text, [&](const FoldedWord& word) {
-            if (!word.arabic || !word.vowelled)
-                return;
-            const std::string token = kRootMarker + arabicRoot(text.substr(word.begin, word.end - word.begin));
-            if (std::any_of(terms.begin(), terms.end(), [&](const QueryTerm& term) { return term.tokens.front() == token; }))
-                marks.push_back({word.begin, word.end});
-        });
+        // The Quran text separates its words with blanks; each is looked up as written.
+        std::size_t begin = 0;
+        while (begin < text.size()) {
+            std::size_t end = text.find(' ', begin);
+            if (end == std::string_view::npos)
+                end = text.size();
+            const std::string_view word = text.substr(begin, end - begin);
+            if (hasVowelMarks(word)) {
+                const std::string token = kRootMarker + arabicRoot(word);
+                if (std::any_of(terms.begin(), terms.end(), [&](const QueryTerm& term) { return term.tokens.front() == token; }))
+                    marks.push_back({begin, end});
+            }
+            begin = end + 1;
+        }
         return marks;
     }
     forEachIndexedWord(text, [&](const FoldedWord& word, const std::vector<std::string>& others) {
