@@ -1,6 +1,6 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
 // tajweed-2.png, tajweed-112.png ... tajweed-114.png (the colours with their legend),
-// the Audio Player tab, the Search tab with hits (search.png), the Topics tab, the About page
+// the Audio Player tab, the Search tab with hits (search.png) and a root search (search-root.png), the Topics tab, the About page
 // and the Select Sura dialog. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
@@ -138,6 +138,15 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search.png")));
+
+    // A root search with its concordance of forms.
+    searched = false;
+    mainWindow.ui().tabSearch->edtSearch->setText(QStringLiteral("\u0635\u0628\u0631"));
+    mainWindow.ui().tabSearch->cbMode->setCurrentIndex(1);
+    for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search-root.png")));
 
     mainWindow.ui().actAbout->trigger();
     settle();

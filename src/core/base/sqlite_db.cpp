@@ -48,7 +48,7 @@ SqliteDb::SqliteDb(const std::string& path, int extraOpenFlags, int busyTimeoutM
         const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
         sqlite3_close(m_db);
         m_db = nullptr;
-        m_failure(m_path, code, detail, "open");
+        m_failure(m_path, code, detail, SqliteStage::Opening, "open");
         throw SqliteError("Cannot open \"" + path + "\": " + detail, code);
     }
     sqlite3_extended_result_codes(m_db, 1);
@@ -81,7 +81,7 @@ void SqliteDb::check(int code, std::string_view what) const
 void SqliteDb::fail(int code, std::string_view what) const
 {
     const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
-    m_failure(m_path, code, detail, what);
+    m_failure(m_path, code, detail, SqliteStage::Running, what);
     // A failure function that returns still ends the operation.
     throw SqliteError("\"" + m_path + "\" failed: " + detail, code);
 }

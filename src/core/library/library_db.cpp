@@ -42,7 +42,7 @@ std::string messageFor(LibraryError::Kind kind, const std::string& path, const s
     }
 }
 
-void failLibraryDb(const std::string& path, int code, const std::string& detail, std::string_view)
+void failLibraryDb(const std::string& path, int code, const std::string& detail, SqliteStage, std::string_view)
 {
     const LibraryError::Kind kind = kindOf(code);
     throw LibraryError(kind, path, messageFor(kind, path, detail));

@@ -23,13 +23,38 @@ SearchWorker::~SearchWorker()
     m_newest = ~quint64{0};
     m_thread.quit();
     m_thread.wait();
+    if (m_background != nullptr) {
+        m_background->wait();
+        delete m_background;
+    }
     // The index belongs to the thread's work; with the thread gone it closes here.
     m_index.reset();
+}
+
+void SearchWorker::buildInBackground(std::vector<SearchSource> sources)
+{
+    if (m_background != nullptr)
+        return;
+    m_background = QThread::create([this, sources = std::move(sources)]() mutable {
+        try {
+            SearchIndex(searchIndexPath(AppDirs.AppDir)).update(std::move(sources), [this] {
+                return m_stopBackground.load() || m_closing.load();
+            });
+        } catch (const std::exception&) {
+            // prepare() tries again and tells the user what fails.
+        }
+    });
+    m_background->setObjectName("search-index");
+    m_background->start(QThread::IdlePriority);
 }
 
 void SearchWorker::prepare(std::vector<SearchSource> sources)
 {
     QMetaObject::invokeMethod(m_context, [this, sources = std::move(sources)]() mutable {
+        if (m_background != nullptr) {
+            m_stopBackground = true;
+            m_background->wait();
+        }
         QString problems;
         bool ready = true;
         try {
@@ -61,18 +86,20 @@ void SearchWorker::runSearch(quint64 request, const std::string& query, SearchOp
     if (request != m_newest)
         return;
     if (!m_index) {
-        emit failed(request, QStringLiteral("The search index is not available."));
+        emit failed(request, QStringLiteral("The search index is not available."), false);
         return;
     }
     options.cancelled = [this, request] { return request != m_newest; };
     try {
         auto results = std::make_shared<const SearchResults>(m_index->find(query, options));
         emit searched(request, results);
+    } catch (const SearchQueryError& error) {
+        emit failed(request, toQString(error.what()), true);
     } catch (const SqliteError& error) {
         if (!error.interrupted())
-            emit failed(request, toQString(error.what()));
+            emit failed(request, toQString(error.what()), false);
     } catch (const std::exception& error) {
-        emit failed(request, toQString(error.what()));
+        emit failed(request, toQString(error.what()), false);
     }
 }
 

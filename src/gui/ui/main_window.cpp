@@ -150,6 +150,7 @@ void TfmMain::showEvent(QShowEvent* event)
     if (loadedWhileHidden)
         reportProblemsBeforeShow();
     m_timings.start(ReaderTimings::Event::FirstPage);
+    m_ui.tabSearch->prepareInBackground();
     if (!loadedWhileHidden)
         runGuarded([this] { FormShow(); });
     // A page loaded while the window was hidden is focused again at the size it is shown at.

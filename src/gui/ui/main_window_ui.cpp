@@ -2,6 +2,7 @@
 
 #include "gui/render/local_web_page.h"
 #include "gui/search/search_tab.h"
+#include "gui/ui/sura_box_search.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -208,6 +209,7 @@ QWidget* MainWindowUi::createReadingArea(QWidget* parent)
     cbSura->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cbSura->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cbSura->setMaxVisibleItems(20);
+    new SuraBoxSearch(cbSura);
     suraLabel->setBuddy(cbSura);
     btnSearch = named(new QToolButton(panQuranNav1), "btnSearch");
     btnSearch->setAutoRaise(true);
