@@ -145,7 +145,7 @@ Texts settingsDialogTexts()
 
 QString aboutText(TfmMain& window)
 {
-    return window.ui.redt1->toPlainText();
+    return window.ui().redt1->toPlainText();
 }
 
 } // namespace
@@ -194,8 +194,8 @@ TEST(InterfaceLanguage, EveryShippedLanguageTranslatesTheWindowTheSettingsAndAbo
         const bool arabic = language == "ar";
         EXPECT_EQ(window->layoutDirection(), arabic ? Qt::RightToLeft : Qt::LeftToRight);
         // Mirrored, the contents panel stands left of the page.
-        const int pageX = window->ui.nbQuran->mapTo(window.get(), QPoint(0, 0)).x();
-        const int contentsX = window->ui.panContents->mapTo(window.get(), QPoint(0, 0)).x();
+        const int pageX = window->ui().nbQuran->mapTo(window.get(), QPoint(0, 0)).x();
+        const int contentsX = window->ui().panContents->mapTo(window.get(), QPoint(0, 0)).x();
         EXPECT_EQ(contentsX < pageX, arabic);
     }
 

@@ -16,6 +16,7 @@ constexpr const char* kFonts = "fonts";
 constexpr const char* kQuran = "quran";
 constexpr const char* kAudio = "audio";
 constexpr const char* kGeneral = "general";
+constexpr const char* kView = "view";
 
 int readClamped(const IniFile& ini, const char* key, int defaultValue, int low, int high)
 {
@@ -47,6 +48,16 @@ void saveRecitationOptions(IniFile& ini)
     ini.writeInteger(kAudio, "RangeToSura", AppSet.RangeToSura);
     ini.writeInteger(kAudio, "RangeToAya", AppSet.RangeToAya);
     ini.writeInteger(kAudio, "RangeRepeat", AppSet.RangeRepeat);
+}
+
+void loadViewOptions(const IniFile& ini, const TAppSet& defaults)
+{
+    AppSet.Tajweed = ini.readBool(kView, "Tajweed", defaults.Tajweed);
+}
+
+void saveViewOptions(IniFile& ini)
+{
+    ini.writeBool(kView, "Tajweed", AppSet.Tajweed);
 }
 
 std::string readLanguage(const IniFile& ini)
@@ -84,6 +95,7 @@ void LoadSettings()
     AppSet.Volume = ini.readInteger(kAudio, "Volume", defaults.Volume);
     AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
     loadRecitationOptions(ini, defaults);
+    loadViewOptions(ini, defaults);
     AppSet.Language = readLanguage(ini);
 }
 
@@ -112,6 +124,7 @@ void SaveSettings()
     ini.writeInteger(kAudio, "Volume", AppSet.Volume);
     ini.writeString(kAudio, "Reciter", AppSet.Reciter);
     saveRecitationOptions(ini);
+    saveViewOptions(ini);
     ini.writeString(kGeneral, "Language", AppSet.Language);
     ini.save(IniFileName);
 }

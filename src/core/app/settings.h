@@ -43,6 +43,8 @@ struct TAppSet {
     int RangeToAya = 7;
     int RangeRepeat = 3;
 
+    // Tajweed colours on the sura pages ("view" / "Tajweed"); off keeps the pages as they were.
+    bool Tajweed = false;
     // The interface language: "system" (the environment's), "en", "id" or "ar".
     std::string Language = "system";
 };

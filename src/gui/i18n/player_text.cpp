@@ -15,6 +15,9 @@ namespace {
     QT_TRANSLATE_NOOP("PlayerText", "Play"),    QT_TRANSLATE_NOOP("PlayerText", "Pause"),
     QT_TRANSLATE_NOOP("PlayerText", "Resume"),  QT_TRANSLATE_NOOP("PlayerText", "Mute"),
     QT_TRANSLATE_NOOP("PlayerText", "Unmute"),  QT_TRANSLATE_NOOP("PlayerText", "Play|Play current aya"),
+    QT_TRANSLATE_NOOP("PlayerText", "Stop|Stop playing current aya"),
+    QT_TRANSLATE_NOOP("PlayerText", "Previous Aya"),
+    QT_TRANSLATE_NOOP("PlayerText", "Next Aya"),
 };
 
 } // namespace

@@ -40,8 +40,23 @@
         <translation>إخلاء المسؤولية عن الضمان</translation>
     </message>
     <message>
-        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
+        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED &quot;AS IS&quot;, WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
         <translation>يُقدَّم هذا البرنامج والملفات المرافقة له «كما هي» دون أي ضمان من أي نوع، صريحًا كان أو ضمنيًا. وتقع مخاطر استخدام هذا البرنامج كاملةً عليك أنت، المستخدم.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPicker</name>
+    <message>
+        <source>Choose a colour</source>
+        <translation>اختر لونًا</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Put back the default colour</source>
+        <translation>استعادة اللون الافتراضي</translation>
     </message>
 </context>
 <context>
@@ -141,8 +156,8 @@
         <translation>البحث</translation>
     </message>
     <message>
-        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in "double quotes" to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. "Whole words" finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
-        <translation>يفتح Ctrl+F تبويب البحث. اكتب كلمة أو أكثر: تُعرض الآية إذا احتوت عليها كلها بأي ترتيب. ضع الكلمات بين "علامتي تنصيص" لتجدها متتالية بهذا الترتيب. يُعثر على النص العربي بالتشكيل أو بدونه، وعلى النص اللاتيني بعلامات النطق والفواصل العليا أو بدونها. ويقصر خيار «كلمات كاملة» النتائج على الكلمات الكاملة دون أجزائها. ويمكنك حصر البحث في القرآن كله أو السورة المعروضة أو جزء واحد، وفي النص العربي أو اللاتيني أو الترجمات. انقر نقرًا مزدوجًا على نتيجة لقراءتها في موضعها.</translation>
+        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in &quot;double quotes&quot; to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. &quot;Whole words&quot; finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
+        <translation>يفتح Ctrl+F تبويب البحث. اكتب كلمة أو أكثر: تُعرض الآية إذا احتوت عليها كلها بأي ترتيب. ضع الكلمات بين &quot;علامتي تنصيص&quot; لتجدها متتالية بهذا الترتيب. يُعثر على النص العربي بالتشكيل أو بدونه، وعلى النص اللاتيني بعلامات النطق والفواصل العليا أو بدونها. ويقصر خيار «كلمات كاملة» النتائج على الكلمات الكاملة دون أجزائها. ويمكنك حصر البحث في القرآن كله أو السورة المعروضة أو جزء واحد، وفي النص العربي أو اللاتيني أو الترجمات. انقر نقرًا مزدوجًا على نتيجة لقراءتها في موضعها.</translation>
     </message>
     <message>
         <source>Bookmarks and notes</source>
@@ -161,11 +176,11 @@
         <translation>لا تأتي مع البرنامج أي تلاوة. التلاوة مجموعة ملفات MP3، ملف لكل آية، يُسمّى برقم السورة ورقم الآية في ثلاث خانات لكل منهما: ⁦001001.mp3⁩ هو الآية الأولى من السورة 1، و⁦002255.mp3⁩ هو الآية 255 من السورة 2. وينشر كثير من القراء مجموعات كهذه على الويب.</translation>
     </message>
     <message>
-        <source>To install one, press "Install recitation…" in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
+        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
         <translation>لتثبيت تلاوة اضغط «تثبيت تلاوة…» في تبويب مشغل الصوت، أو «تثبيت…» في الإعدادات › الصوت، وحدّد المصدر: مجلدًا على الويب (عنوانًا مثل ⁦https://example.org/reciter/⁩ يضم ⁦001001.mp3⁩ وبقية الملفات)، أو مجلدًا على هذا الحاسوب يضم الملفات مباشرة أو في مجلد لكل سورة (001، 002، …)، أو أرشيف ZIP أو 7z لمجلد كهذا. سمِّ القارئ واختر السور، مثل ⁦1,78-114⁩ أو كلها ⁦1-114⁩. والتثبيت الذي يتوقف في منتصفه يحتفظ بما أنجزه؛ شغّله مرة أخرى لجلب الناقص فقط.</translation>
     </message>
     <message>
-        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with "Play Continuously" the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
+        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with &quot;Play Continuously&quot; the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
         <translation>تعرض الإعدادات › الصوت القراءَ المثبتين مع حجم كل منهم وعدد الآيات لديه، وتتيح إزالتهم واختيار القارئ الذي يُشغَّل. اضغط «تشغيل» في تبويب مشغل الصوت لتسمع الآية المعروضة؛ ومع «تشغيل متواصل» تستمر التلاوة آيةً بعد آية، والخيارات أسفله تكرر الآيات أو نطاقًا منها وتضبط السرعة.</translation>
     </message>
     <message>
@@ -173,7 +188,7 @@
         <translation>الطباعة</translation>
     </message>
     <message>
-        <source>"Print…" (Ctrl+P) prints the page in front, the sura or its introduction, and "Save as PDF…" writes it to a PDF file. Both are in the ≡ menu and in the page's right-click menu.</source>
+        <source>&quot;Print…&quot; (Ctrl+P) prints the page in front, the sura or its introduction, and &quot;Save as PDF…&quot; writes it to a PDF file. Both are in the ≡ menu and in the page&apos;s right-click menu.</source>
         <translation>يطبع «طباعة…» (Ctrl+P) الصفحة المعروضة، السورة أو مقدمتها، ويكتبها «حفظ بصيغة PDF…» في ملف PDF. وكلاهما في القائمة ≡ وفي قائمة النقر بالزر الأيمن على الصفحة.</translation>
     </message>
     <message>
@@ -190,127 +205,7 @@
     </message>
 </context>
 <context>
-    <name>PdfWriter</name>
-    <message>
-        <source>Unable to write to %1: the page could not be printed.</source>
-        <translation>تعذّرت الكتابة إلى %1: تعذّرت طباعة الصفحة.</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1: %2</source>
-        <translation>تعذّرت الكتابة إلى %1: %2</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1: the page is not ready to print.</source>
-        <translation>تعذّرت الكتابة إلى %1: الصفحة ليست جاهزة للطباعة.</translation>
-    </message>
-</context>
-<context>
-    <name>PlayerText</name>
-    <message>
-        <source>Stopped</source>
-        <translation>متوقف</translation>
-    </message>
-    <message>
-        <source>Playing</source>
-        <translation>قيد التشغيل</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>متوقف مؤقتًا</translation>
-    </message>
-    <message>
-        <source>Waiting</source>
-        <translation>في الانتظار</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>تشغيل</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>إيقاف مؤقت</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>استئناف</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>كتم الصوت</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>إلغاء كتم الصوت</translation>
-    </message>
-    <message>
-        <source>Play|Play current aya</source>
-        <translation>تشغيل|تشغيل الآية الحالية</translation>
-    </message>
-</context>
-<context>
-    <name>RecitationOptions</name>
-    <message>
-        <source>Without end</source>
-        <translation>بلا نهاية</translation>
-    </message>
-    <message>
-        <source>Once</source>
-        <translation>مرة واحدة</translation>
-    </message>
-    <message>
-        <source>%1 times</source>
-        <translation>%1 مرات</translation>
-    </message>
-    <message>
-        <source>As long as the aya</source>
-        <translation>بقدر مدة الآية</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>بلا</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 ث</translation>
-    </message>
-    <message>
-        <source>Spee&amp;d:</source>
-        <translation>السرعة:</translation>
-    </message>
-    <message>
-        <source>&amp;Repeat aya:</source>
-        <translation>تكرار الآية:</translation>
-    </message>
-    <message>
-        <source>Pa&amp;use after:</source>
-        <translation>توقف بعدها:</translation>
-    </message>
-    <message>
-        <source>From, to:</source>
-        <translation>من، إلى:</translation>
-    </message>
-    <message>
-        <source>&amp;Times:</source>
-        <translation>عدد المرات:</translation>
-    </message>
-</context>
-<context>
-    <name>TColorPicker</name>
-    <message>
-        <source>Choose a colour</source>
-        <translation>اختر لونًا</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>بلا</translation>
-    </message>
-    <message>
-        <source>Put back the default colour</source>
-        <translation>استعادة اللون الافتراضي</translation>
-    </message>
-</context>
-<context>
-    <name>TfmMainUi</name>
+    <name>MainWindowUi</name>
     <message>
         <source> Quran </source>
         <translation> القرآن </translation>
@@ -424,26 +319,6 @@
         <translation>البحث في القرآن والترجمات</translation>
     </message>
     <message>
-        <source>Play/Pause</source>
-        <translation>تشغيل/إيقاف مؤقت</translation>
-    </message>
-    <message>
-        <source>Play|Play current aya</source>
-        <translation>تشغيل|تشغيل الآية الحالية</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>إيقاف</translation>
-    </message>
-    <message>
-        <source>Stop|Stop playing current aya</source>
-        <translation>إيقاف|إيقاف تشغيل الآية الحالية</translation>
-    </message>
-    <message>
-        <source>Previous Aya</source>
-        <translation>الآية السابقة</translation>
-    </message>
-    <message>
         <source>&amp;Sura:</source>
         <translation>السورة:</translation>
     </message>
@@ -459,17 +334,197 @@
         <source>&amp;OK</source>
         <translation>موافق</translation>
     </message>
+</context>
+<context>
+    <name>PdfWriter</name>
     <message>
-        <source> Audio Player </source>
-        <translation> مشغل الصوت </translation>
+        <source>Unable to write to %1: the page could not be printed.</source>
+        <translation>تعذّرت الكتابة إلى %1: تعذّرت طباعة الصفحة.</translation>
     </message>
     <message>
-        <source>Reciter:</source>
-        <translation>القارئ:</translation>
+        <source>Unable to write to %1: the page is not ready to print.</source>
+        <translation>تعذّرت الكتابة إلى %1: الصفحة ليست جاهزة للطباعة.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerText</name>
+    <message>
+        <source>Stopped</source>
+        <translation>متوقف</translation>
     </message>
     <message>
-        <source>Play Continuously</source>
-        <translation>تشغيل متواصل</translation>
+        <source>Playing</source>
+        <translation>قيد التشغيل</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>متوقف مؤقتًا</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>في الانتظار</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>إلغاء كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Play|Play current aya</source>
+        <translation>تشغيل|تشغيل الآية الحالية</translation>
+    </message>
+    <message>
+        <source>Stop|Stop playing current aya</source>
+        <translation>إيقاف|إيقاف تشغيل الآية الحالية</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>الآية السابقة</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>الآية التالية</translation>
+    </message>
+</context>
+<context>
+    <name>RecitationOptions</name>
+    <message>
+        <source>Without end</source>
+        <translation>بلا نهاية</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 مرات</translation>
+    </message>
+    <message>
+        <source>As long as the aya</source>
+        <translation>بقدر مدة الآية</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>السرعة:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat aya:</source>
+        <translation>تكرار الآية:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;use after:</source>
+        <translation>توقف بعدها:</translation>
+    </message>
+    <message>
+        <source>From, to:</source>
+        <translation>من، إلى:</translation>
+    </message>
+    <message>
+        <source>&amp;Times:</source>
+        <translation>عدد المرات:</translation>
+    </message>
+</context>
+<context>
+    <name>Tajweed</name>
+    <message>
+        <source>Hamzat al-wasl (silent when joined)</source>
+        <translation>همزة الوصل (تسقط في الوصل)</translation>
+    </message>
+    <message>
+        <source>Lam shamsiyyah (silent lam)</source>
+        <translation>اللام الشمسية (لام لا تُنطق)</translation>
+    </message>
+    <message>
+        <source>Silent letter</source>
+        <translation>حرف لا يُنطق</translation>
+    </message>
+    <message>
+        <source>Natural madd (2 counts)</source>
+        <translation>المد الطبيعي (حركتان)</translation>
+    </message>
+    <message>
+        <source>Madd when stopping (2, 4 or 6 counts)</source>
+        <translation>المد العارض للسكون (2 أو 4 أو 6 حركات)</translation>
+    </message>
+    <message>
+        <source>Necessary madd (6 counts)</source>
+        <translation>المد اللازم (6 حركات)</translation>
+    </message>
+    <message>
+        <source>Separated madd (4 or 5 counts)</source>
+        <translation>المد المنفصل (4 أو 5 حركات)</translation>
+    </message>
+    <message>
+        <source>Joined madd (4 or 5 counts)</source>
+        <translation>المد المتصل (4 أو 5 حركات)</translation>
+    </message>
+    <message>
+        <source>Qalqalah (echo)</source>
+        <translation>القلقلة (نبرة الارتداد)</translation>
+    </message>
+    <message>
+        <source>Ghunnah (nasal sound, 2 counts)</source>
+        <translation>الغنة (صوت من الأنف، حركتان)</translation>
+    </message>
+    <message>
+        <source>Ikhfa (hidden noon)</source>
+        <translation>الإخفاء (إخفاء النون)</translation>
+    </message>
+    <message>
+        <source>Ikhfa shafawi (hidden meem)</source>
+        <translation>الإخفاء الشفوي (إخفاء الميم)</translation>
+    </message>
+    <message>
+        <source>Iqlab (noon said as meem)</source>
+        <translation>الإقلاب (النون تُقلب ميمًا)</translation>
+    </message>
+    <message>
+        <source>Idghaam with ghunnah</source>
+        <translation>الإدغام بغنة</translation>
+    </message>
+    <message>
+        <source>Idghaam without ghunnah</source>
+        <translation>الإدغام بغير غنة</translation>
+    </message>
+    <message>
+        <source>Idghaam shafawi (meem into meem)</source>
+        <translation>الإدغام الشفوي (ميم في ميم)</translation>
+    </message>
+    <message>
+        <source>Idghaam of kindred letters</source>
+        <translation>إدغام المتجانسين</translation>
+    </message>
+    <message>
+        <source>Idghaam of close letters</source>
+        <translation>إدغام المتقاربين</translation>
+    </message>
+    <message>
+        <source>Tajweed colours</source>
+        <translation>ألوان التجويد</translation>
     </message>
 </context>
 <context>
@@ -492,10 +547,125 @@
     </message>
 </context>
 <context>
+    <name>tilvane::AudioPlayerTab</name>
+    <message>
+        <source>Reciter:</source>
+        <translation>القارئ:</translation>
+    </message>
+    <message>
+        <source>Play Continuously</source>
+        <translation>تشغيل متواصل</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>الآية التالية</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>الآية السابقة</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::BookmarkStars</name>
+    <message>
+        <source>Bookmarked %1</source>
+        <translation>أضيفت إشارة مرجعية: %1</translation>
+    </message>
+    <message>
+        <source>Bookmark on %1 removed; Ctrl+Z brings it back</source>
+        <translation>أزيلت الإشارة المرجعية عن %1؛ يعيدها Ctrl+Z</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::BookmarkTree</name>
+    <message>
+        <source>Sura</source>
+        <translation>السورة</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>الآية</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>ملاحظة</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::HelpPanel</name>
     <message>
         <source>&amp;OK</source>
         <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::PagePrinter</name>
+    <message>
+        <source>Print…</source>
+        <translation>طباعة…</translation>
+    </message>
+    <message>
+        <source>Print the shown page</source>
+        <translation>طباعة الصفحة المعروضة</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>حفظ بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>Save the shown page as a PDF file</source>
+        <translation>حفظ الصفحة المعروضة في ملف PDF</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>حفظ بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing %1…</source>
+        <translation>جارٍ كتابة %1…</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>حُفظ %1</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>جارٍ الطباعة…</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>تمت الطباعة</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>تعذّرت طباعة الصفحة.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::ReaderView</name>
+    <message>
+        <source> Audio Player </source>
+        <translation> مشغل الصوت </translation>
+    </message>
+    <message>
+        <source>Error running JavaScript</source>
+        <translation>تعذّر تشغيل JavaScript</translation>
     </message>
 </context>
 <context>
@@ -564,11 +734,11 @@
         <translation>إغلاق</translation>
     </message>
     <message>
-        <source>Folder with the recitation's MP3 files</source>
+        <source>Folder with the recitation&apos;s MP3 files</source>
         <translation>المجلد الذي يضم ملفات MP3 للتلاوة</translation>
     </message>
     <message>
-        <source>Archive with the recitation's MP3 files</source>
+        <source>Archive with the recitation&apos;s MP3 files</source>
         <translation>الأرشيف الذي يضم ملفات MP3 للتلاوة</translation>
     </message>
     <message>
@@ -638,7 +808,7 @@
         <translation>لا توجد تلاوة مثبتة. يقبل «تثبيت…» مجلدًا على الويب أو مجلدًا أو ملف ⁦ZIP/7z⁩ يضم ملفًا لكل آية باسم مثل ⁦001001.mp3⁩.</translation>
     </message>
     <message>
-        <source>No reciter chosen: select one and press "Play this reciter".</source>
+        <source>No reciter chosen: select one and press &quot;Play this reciter&quot;.</source>
         <translation>لم يُختر قارئ: حدّد أحدهم ثم اضغط «تشغيل هذا القارئ».</translation>
     </message>
     <message>
@@ -646,7 +816,7 @@
         <translation>يُشغَّل: %1</translation>
     </message>
     <message>
-        <source>Remove the reciter "%1" and delete its files from this computer?</source>
+        <source>Remove the reciter &quot;%1&quot; and delete its files from this computer?</source>
         <translation>هل تريد إزالة القارئ «%1» وحذف ملفاته من هذا الحاسوب؟</translation>
     </message>
 </context>
@@ -666,22 +836,124 @@
     </message>
 </context>
 <context>
-    <name>tilvane::TBookmarkTree</name>
+    <name>tilvane::SearchResultModel</name>
     <message>
-        <source>Sura</source>
-        <translation>السورة</translation>
+        <source>Go to %1 %2 (%3:%2)</source>
+        <translation>الانتقال إلى %1 %2 (%3:%2)</translation>
     </message>
     <message>
-        <source>Aya</source>
-        <translation>الآية</translation>
+        <source>Go to %1 (%2)</source>
+        <translation>الانتقال إلى %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::SearchTab</name>
+    <message>
+        <source>Arabic, transliteration, translation, a sura or 2:255; &quot;quoted words&quot; as a phrase</source>
+        <translation>بالعربية أو اللاتينية أو الترجمة، أو سورة أو 2:255؛ &quot;الكلمات بين علامتي تنصيص&quot; عبارة واحدة</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>النص</translation>
+        <source>Words</source>
+        <translation>كلمات</translation>
     </message>
     <message>
-        <source>Note</source>
-        <translation>ملاحظة</translation>
+        <source>Root</source>
+        <translation>الجذر</translation>
+    </message>
+    <message>
+        <source>Stem</source>
+        <translation>الجذع</translation>
+    </message>
+    <message>
+        <source>Words as typed, every word of an Arabic root (صبر or ص ب ر), or an Arabic word with any prefixes and attached pronouns</source>
+        <translation>الكلمات كما كُتبت، أو كل كلمات جذر عربي (صبر أو ص ب ر)، أو كلمة عربية بأي سوابق أو ضمائر متصلة</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>القرآن كله</translation>
+    </message>
+    <message>
+        <source>Shown sura</source>
+        <translation>السورة المعروضة</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>All texts</source>
+        <translation>كل النصوص</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>Transliteration</source>
+        <translation>النص اللاتيني</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>الترجمات</translation>
+    </message>
+    <message>
+        <source>Arabic and active translations</source>
+        <translation>العربية والترجمات المفعّلة</translation>
+    </message>
+    <message>
+        <source>All installed texts</source>
+        <translation>كل النصوص المثبّتة</translation>
+    </message>
+    <message>
+        <source>Quran order</source>
+        <translation>ترتيب المصحف</translation>
+    </message>
+    <message>
+        <source>Relevance</source>
+        <translation>الأكثر صلة</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>كلمات كاملة</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>بحث:</translation>
+    </message>
+    <message>
+        <source>Preparing the search index…</source>
+        <translation>جارٍ تجهيز فهرس البحث…</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>لا توجد نتائج</translation>
+    </message>
+    <message>
+        <source>%1 ayat, %2 hits</source>
+        <translation>%1 آية، %2 نتيجة</translation>
+    </message>
+    <message>
+        <source> (first %1 shown)</source>
+        <translation> (عُرضت أول %1)</translation>
+    </message>
+    <message>
+        <source>Did you mean: %1</source>
+        <translation>هل تقصد: %1</translation>
+    </message>
+    <message>
+        <source>All forms</source>
+        <translation>كل الصيغ</translation>
+    </message>
+    <message>
+        <source>Search failed</source>
+        <translation>فشل البحث</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::SearchWorker</name>
+    <message>
+        <source>The search index is not available.</source>
+        <translation>فهرس البحث غير متاح.</translation>
     </message>
 </context>
 <context>
@@ -778,6 +1050,14 @@
         <source>Enable</source>
         <translation>تفعيل</translation>
     </message>
+    <message>
+        <source>Tajweed colours</source>
+        <translation>ألوان التجويد</translation>
+    </message>
+    <message>
+        <source>Colour the letters that the rules of tajweed govern</source>
+        <translation>تلوين الحروف التي تحكمها أحكام التجويد</translation>
+    </message>
 </context>
 <context>
     <name>tilvane::TDlgSrchSura</name>
@@ -823,128 +1103,14 @@
     </message>
 </context>
 <context>
-    <name>tilvane::TPagePrinter</name>
+    <name>tilvane::TfmSplash</name>
     <message>
-        <source>Print…</source>
-        <translation>طباعة…</translation>
-    </message>
-    <message>
-        <source>Print the shown page</source>
-        <translation>طباعة الصفحة المعروضة</translation>
-    </message>
-    <message>
-        <source>Save as PDF…</source>
-        <translation>حفظ بصيغة PDF…</translation>
-    </message>
-    <message>
-        <source>Save the shown page as a PDF file</source>
-        <translation>حفظ الصفحة المعروضة في ملف PDF</translation>
-    </message>
-    <message>
-        <source>Save as PDF</source>
-        <translation>حفظ بصيغة PDF</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>ملفات PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Writing %1…</source>
-        <translation>جارٍ كتابة %1…</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>حُفظ %1</translation>
-    </message>
-    <message>
-        <source>Printing…</source>
-        <translation>جارٍ الطباعة…</translation>
-    </message>
-    <message>
-        <source>Printed</source>
-        <translation>تمت الطباعة</translation>
-    </message>
-    <message>
-        <source>The page could not be printed.</source>
-        <translation>تعذّرت طباعة الصفحة.</translation>
+        <source>Free software. Loading...</source>
+        <translation>برنامج حر. جارٍ التحميل...</translation>
     </message>
 </context>
 <context>
-    <name>tilvane::TSearchTab</name>
-    <message>
-        <source>Arabic, transliteration or translation; "quoted words" as a phrase</source>
-        <translation>بالعربية أو اللاتينية أو الترجمة؛ "الكلمات بين علامتي تنصيص" عبارة واحدة</translation>
-    </message>
-    <message>
-        <source>Whole Quran</source>
-        <translation>القرآن كله</translation>
-    </message>
-    <message>
-        <source>Shown sura</source>
-        <translation>السورة المعروضة</translation>
-    </message>
-    <message>
-        <source>Juz</source>
-        <translation>الجزء</translation>
-    </message>
-    <message>
-        <source>All texts</source>
-        <translation>كل النصوص</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>العربية</translation>
-    </message>
-    <message>
-        <source>Transliteration</source>
-        <translation>النص اللاتيني</translation>
-    </message>
-    <message>
-        <source>Translations</source>
-        <translation>الترجمات</translation>
-    </message>
-    <message>
-        <source>Whole words</source>
-        <translation>كلمات كاملة</translation>
-    </message>
-    <message>
-        <source>Search:</source>
-        <translation>بحث:</translation>
-    </message>
-    <message>
-        <source>Preparing the search index…</source>
-        <translation>جارٍ تجهيز فهرس البحث…</translation>
-    </message>
-    <message>
-        <source>0 ayat</source>
-        <translation>0 آية</translation>
-    </message>
-    <message>
-        <source>%1 ayat</source>
-        <translation>%1 آية</translation>
-    </message>
-    <message>
-        <source>, %1 hits</source>
-        <translation>، %1 نتيجة</translation>
-    </message>
-    <message>
-        <source> (first %1 of %2 hits shown)</source>
-        <translation> (عُرضت أول %1 من %2 نتيجة)</translation>
-    </message>
-    <message>
-        <source>Search failed</source>
-        <translation>فشل البحث</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TSearchWorker</name>
-    <message>
-        <source>The search index is not available.</source>
-        <translation>فهرس البحث غير متاح.</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TTopicsTab</name>
+    <name>tilvane::TopicsTab</name>
     <message>
         <source>&amp;Delete Bookmark</source>
         <translation>حذف الإشارة المرجعية</translation>
@@ -982,12 +1148,16 @@
         <translation>استيراد...</translation>
     </message>
     <message>
-        <source>N&amp;ote on %1 (kept as you type)</source>
-        <translation>الملاحظة على %1 (تُحفظ أثناء الكتابة)</translation>
-    </message>
-    <message>
         <source>N&amp;ote</source>
         <translation>الملاحظة</translation>
+    </message>
+    <message>
+        <source>N&amp;ote on %1 (read-only library)</source>
+        <translation>الملاحظة على %1 (المكتبة للقراءة فقط)</translation>
+    </message>
+    <message>
+        <source>N&amp;ote on %1 (kept as you type)</source>
+        <translation>الملاحظة على %1 (تُحفظ أثناء الكتابة)</translation>
     </message>
     <message>
         <source>&amp;Go to Aya</source>
@@ -1032,28 +1202,6 @@
     <message>
         <source>%1 bookmarks read (%2 new), %3 topics.</source>
         <translation>قُرئت %1 إشارة مرجعية (%2 جديدة)، و%3 موضوع.</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TfmMain</name>
-    <message>
-        <source>Error running JavaScript</source>
-        <translation>تعذّر تشغيل JavaScript</translation>
-    </message>
-    <message>
-        <source>Bookmarked %1</source>
-        <translation>أضيفت إشارة مرجعية: %1</translation>
-    </message>
-    <message>
-        <source>Bookmark on %1 removed; Ctrl+Z brings it back</source>
-        <translation>أزيلت الإشارة المرجعية عن %1؛ يعيدها Ctrl+Z</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TfmSplash</name>
-    <message>
-        <source>Free software. Loading...</source>
-        <translation>برنامج حر. جارٍ التحميل...</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Tilvane is a free desktop Quran reader, built on openly licensed Quran text and translation data, for everyone who wants to read the Quran and listen to its recitation on a computer of their own.</source>
-        <translation>Tilvane adalah aplikasi pembaca Al-Qur'an bebas untuk komputer desktop, dibangun di atas teks Al-Qur'an dan data terjemahan berlisensi terbuka, bagi siapa saja yang ingin membaca Al-Qur'an dan mendengarkan bacaannya di komputer sendiri.</translation>
+        <translation>Tilvane adalah aplikasi pembaca Al-Qur&apos;an bebas untuk komputer desktop, dibangun di atas teks Al-Qur&apos;an dan data terjemahan berlisensi terbuka, bagi siapa saja yang ingin membaca Al-Qur&apos;an dan mendengarkan bacaannya di komputer sendiri.</translation>
     </message>
     <message>
         <source>Thank you for your kindness in evaluating and using this program.</source>
@@ -40,15 +40,30 @@
         <translation>Penafian Jaminan</translation>
     </message>
     <message>
-        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
-        <translation>PERANGKAT LUNAK INI BESERTA BERKAS PENYERTANYA DISEDIAKAN "APA ADANYA", TANPA JAMINAN APA PUN, BAIK TERSURAT MAUPUN TERSIRAT. SELURUH RISIKO PENGGUNAAN PERANGKAT LUNAK INI ADA PADA ANDA, PENGGUNA.</translation>
+        <source>THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED &quot;AS IS&quot;, WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.</source>
+        <translation>PERANGKAT LUNAK INI BESERTA BERKAS PENYERTANYA DISEDIAKAN &quot;APA ADANYA&quot;, TANPA JAMINAN APA PUN, BAIK TERSURAT MAUPUN TERSIRAT. SELURUH RISIKO PENGGUNAAN PERANGKAT LUNAK INI ADA PADA ANDA, PENGGUNA.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPicker</name>
+    <message>
+        <source>Choose a colour</source>
+        <translation>Pilih warna</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>Put back the default colour</source>
+        <translation>Kembalikan warna bawaan</translation>
     </message>
 </context>
 <context>
     <name>CommandMenu</name>
     <message>
         <source>Quran</source>
-        <translation>Al-Qur'an</translation>
+        <translation>Al-Qur&apos;an</translation>
     </message>
     <message>
         <source>Go</source>
@@ -122,7 +137,7 @@
     </message>
     <message>
         <source>The Quran tab shows one sura at a time: the Arabic text of every aya and, depending on the view chosen in Settings, the transliteration and the translations. Choose a sura and an aya in the boxes at the top and press Go, or pick a sura in the Contents list on the right. Each sura there also opens its introduction (Mukadimah) and its closing words (Penutup).</source>
-        <translation>Tab Al-Qur'an menampilkan satu surat setiap kali: teks Arab setiap ayat dan, sesuai tampilan yang dipilih di Pengaturan, transliterasi serta terjemahannya. Pilih surat dan ayat pada kotak di bagian atas lalu tekan Buka, atau pilih surat di Daftar Isi di sebelah kanan. Setiap surat di sana juga membuka pengantarnya (Mukadimah) dan penutupnya (Penutup).</translation>
+        <translation>Tab Al-Qur&apos;an menampilkan satu surat setiap kali: teks Arab setiap ayat dan, sesuai tampilan yang dipilih di Pengaturan, transliterasi serta terjemahannya. Pilih surat dan ayat pada kotak di bagian atas lalu tekan Buka, atau pilih surat di Daftar Isi di sebelah kanan. Setiap surat di sana juga membuka pengantarnya (Mukadimah) dan penutupnya (Penutup).</translation>
     </message>
     <message>
         <source>The ≡ button at the top right holds every command of the window, with its keys. The same commands, and more, are in the menu that a right click on the page opens.</source>
@@ -141,8 +156,8 @@
         <translation>Mencari</translation>
     </message>
     <message>
-        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in "double quotes" to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. "Whole words" finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
-        <translation>Ctrl+F membuka tab Cari. Ketik satu kata atau lebih: sebuah ayat ditemukan bila memuat semuanya, dalam urutan apa pun. Apit kata dengan "tanda kutip" untuk menemukannya berurutan seperti itu. Teks Arab ditemukan dengan atau tanpa harakat, dan transliterasi dengan atau tanpa tanda aksen dan apostrof. "Kata utuh" hanya menemukan kata yang utuh, bukan bagian kata. Batasi pencarian pada seluruh Al-Qur'an, surat yang ditampilkan, atau satu juz, dan pada teks Arab, transliterasi, atau terjemahan. Klik ganda sebuah hasil untuk membacanya di tempatnya.</translation>
+        <source>Ctrl+F opens the Search tab. Type one or more words: an aya is found when it holds all of them, in any order. Put words in &quot;double quotes&quot; to find them together in that order. Arabic is found with or without vowel marks, and transliterations with or without their accents and apostrophes. &quot;Whole words&quot; finds only whole words instead of parts of words. Limit the search to the whole Quran, the shown sura or one juz, and to the Arabic text, the transliteration or the translations. Double-click a result to read it in its place.</source>
+        <translation>Ctrl+F membuka tab Cari. Ketik satu kata atau lebih: sebuah ayat ditemukan bila memuat semuanya, dalam urutan apa pun. Apit kata dengan &quot;tanda kutip&quot; untuk menemukannya berurutan seperti itu. Teks Arab ditemukan dengan atau tanpa harakat, dan transliterasi dengan atau tanpa tanda aksen dan apostrof. &quot;Kata utuh&quot; hanya menemukan kata yang utuh, bukan bagian kata. Batasi pencarian pada seluruh Al-Qur&apos;an, surat yang ditampilkan, atau satu juz, dan pada teks Arab, transliterasi, atau terjemahan. Klik ganda sebuah hasil untuk membacanya di tempatnya.</translation>
     </message>
     <message>
         <source>Bookmarks and notes</source>
@@ -161,20 +176,20 @@
         <translation>Program ini tidak menyertakan murotal. Murotal adalah kumpulan berkas MP3, satu per ayat, yang dinamai dengan nomor surat dan ayat masing-masing tiga angka: 001001.mp3 adalah ayat pertama surat 1, 002255.mp3 adalah ayat 255 surat 2. Banyak qari menerbitkan kumpulan seperti ini di web.</translation>
     </message>
     <message>
-        <source>To install one, press "Install recitation…" in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
-        <translation>Untuk memasangnya, tekan "Pasang murotal…" di tab Pemutar Audio, atau Pasang… di Pengaturan › Audio, lalu berikan sumbernya: folder web (alamat seperti https://example.org/reciter/ yang memuat 001001.mp3 dan berkas lainnya), folder di komputer ini yang memuat berkas-berkas itu langsung atau dalam satu folder per surat (001, 002, …), atau arsip ZIP atau 7z dari folder seperti itu. Beri nama qari dan pilih suratnya, misalnya 1,78-114 atau semuanya 1-114. Pemasangan yang terhenti di tengah jalan menyimpan apa yang sudah ada; jalankan lagi untuk mengambil yang belum ada saja.</translation>
+        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
+        <translation>Untuk memasangnya, tekan &quot;Pasang murotal…&quot; di tab Pemutar Audio, atau Pasang… di Pengaturan › Audio, lalu berikan sumbernya: folder web (alamat seperti https://example.org/reciter/ yang memuat 001001.mp3 dan berkas lainnya), folder di komputer ini yang memuat berkas-berkas itu langsung atau dalam satu folder per surat (001, 002, …), atau arsip ZIP atau 7z dari folder seperti itu. Beri nama qari dan pilih suratnya, misalnya 1,78-114 atau semuanya 1-114. Pemasangan yang terhenti di tengah jalan menyimpan apa yang sudah ada; jalankan lagi untuk mengambil yang belum ada saja.</translation>
     </message>
     <message>
-        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with "Play Continuously" the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
-        <translation>Pengaturan › Audio menampilkan qari yang terpasang beserta ukurannya dan jumlah ayat yang dimuatnya, dapat menghapusnya, dan memilih qari yang diputar. Tekan Putar di tab Pemutar Audio untuk mendengarkan ayat yang ditampilkan; dengan "Putar Terus" bacaan berlanjut ayat demi ayat, dan pilihan di bawahnya mengulang ayat atau rentang ayat serta mengatur kecepatan.</translation>
+        <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with &quot;Play Continuously&quot; the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
+        <translation>Pengaturan › Audio menampilkan qari yang terpasang beserta ukurannya dan jumlah ayat yang dimuatnya, dapat menghapusnya, dan memilih qari yang diputar. Tekan Putar di tab Pemutar Audio untuk mendengarkan ayat yang ditampilkan; dengan &quot;Putar Terus&quot; bacaan berlanjut ayat demi ayat, dan pilihan di bawahnya mengulang ayat atau rentang ayat serta mengatur kecepatan.</translation>
     </message>
     <message>
         <source>Printing</source>
         <translation>Mencetak</translation>
     </message>
     <message>
-        <source>"Print…" (Ctrl+P) prints the page in front, the sura or its introduction, and "Save as PDF…" writes it to a PDF file. Both are in the ≡ menu and in the page's right-click menu.</source>
-        <translation>"Cetak…" (Ctrl+P) mencetak halaman yang tampil, yaitu surat atau pengantarnya, dan "Simpan sebagai PDF…" menuliskannya ke berkas PDF. Keduanya ada di menu ≡ dan di menu klik kanan halaman.</translation>
+        <source>&quot;Print…&quot; (Ctrl+P) prints the page in front, the sura or its introduction, and &quot;Save as PDF…&quot; writes it to a PDF file. Both are in the ≡ menu and in the page&apos;s right-click menu.</source>
+        <translation>&quot;Cetak…&quot; (Ctrl+P) mencetak halaman yang tampil, yaitu surat atau pengantarnya, dan &quot;Simpan sebagai PDF…&quot; menuliskannya ke berkas PDF. Keduanya ada di menu ≡ dan di menu klik kanan halaman.</translation>
     </message>
     <message>
         <source>Where your files are kept</source>
@@ -190,130 +205,10 @@
     </message>
 </context>
 <context>
-    <name>PdfWriter</name>
-    <message>
-        <source>Unable to write to %1: the page could not be printed.</source>
-        <translation>Tidak dapat menulis ke %1: halaman tidak dapat dicetak.</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1: %2</source>
-        <translation>Tidak dapat menulis ke %1: %2</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1: the page is not ready to print.</source>
-        <translation>Tidak dapat menulis ke %1: halaman belum siap dicetak.</translation>
-    </message>
-</context>
-<context>
-    <name>PlayerText</name>
-    <message>
-        <source>Stopped</source>
-        <translation>Berhenti</translation>
-    </message>
-    <message>
-        <source>Playing</source>
-        <translation>Memutar</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Dijeda</translation>
-    </message>
-    <message>
-        <source>Waiting</source>
-        <translation>Menunggu</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>Putar</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Jeda</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Lanjutkan</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Bisukan</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>Bunyikan</translation>
-    </message>
-    <message>
-        <source>Play|Play current aya</source>
-        <translation>Putar|Putar ayat ini</translation>
-    </message>
-</context>
-<context>
-    <name>RecitationOptions</name>
-    <message>
-        <source>Without end</source>
-        <translation>Tanpa henti</translation>
-    </message>
-    <message>
-        <source>Once</source>
-        <translation>Sekali</translation>
-    </message>
-    <message>
-        <source>%1 times</source>
-        <translation>%1 kali</translation>
-    </message>
-    <message>
-        <source>As long as the aya</source>
-        <translation>Selama ayatnya</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Tidak ada</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 dtk</translation>
-    </message>
-    <message>
-        <source>Spee&amp;d:</source>
-        <translation>&amp;Kecepatan:</translation>
-    </message>
-    <message>
-        <source>&amp;Repeat aya:</source>
-        <translation>&amp;Ulangi ayat:</translation>
-    </message>
-    <message>
-        <source>Pa&amp;use after:</source>
-        <translation>&amp;Jeda setelahnya:</translation>
-    </message>
-    <message>
-        <source>From, to:</source>
-        <translation>Dari, sampai:</translation>
-    </message>
-    <message>
-        <source>&amp;Times:</source>
-        <translation>&amp;Sebanyak:</translation>
-    </message>
-</context>
-<context>
-    <name>TColorPicker</name>
-    <message>
-        <source>Choose a colour</source>
-        <translation>Pilih warna</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Tidak ada</translation>
-    </message>
-    <message>
-        <source>Put back the default colour</source>
-        <translation>Kembalikan warna bawaan</translation>
-    </message>
-</context>
-<context>
-    <name>TfmMainUi</name>
+    <name>MainWindowUi</name>
     <message>
         <source> Quran </source>
-        <translation> Al-Qur'an </translation>
+        <translation> Al-Qur&apos;an </translation>
     </message>
     <message>
         <source> Search </source>
@@ -421,27 +316,7 @@
     </message>
     <message>
         <source>Search the Quran and the translations</source>
-        <translation>Cari di Al-Qur'an dan terjemahan</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Putar/Jeda</translation>
-    </message>
-    <message>
-        <source>Play|Play current aya</source>
-        <translation>Putar|Putar ayat ini</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Berhenti</translation>
-    </message>
-    <message>
-        <source>Stop|Stop playing current aya</source>
-        <translation>Berhenti|Hentikan pemutaran ayat ini</translation>
-    </message>
-    <message>
-        <source>Previous Aya</source>
-        <translation>Ayat Sebelumnya</translation>
+        <translation>Cari di Al-Qur&apos;an dan terjemahan</translation>
     </message>
     <message>
         <source>&amp;Sura:</source>
@@ -459,17 +334,197 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+</context>
+<context>
+    <name>PdfWriter</name>
     <message>
-        <source> Audio Player </source>
-        <translation> Pemutar Audio </translation>
+        <source>Unable to write to %1: the page could not be printed.</source>
+        <translation>Tidak dapat menulis ke %1: halaman tidak dapat dicetak.</translation>
     </message>
     <message>
-        <source>Reciter:</source>
-        <translation>Qari:</translation>
+        <source>Unable to write to %1: the page is not ready to print.</source>
+        <translation>Tidak dapat menulis ke %1: halaman belum siap dicetak.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerText</name>
+    <message>
+        <source>Stopped</source>
+        <translation>Berhenti</translation>
     </message>
     <message>
-        <source>Play Continuously</source>
-        <translation>Putar Terus</translation>
+        <source>Playing</source>
+        <translation>Memutar</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Dijeda</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Menunggu</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Lanjutkan</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisukan</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Bunyikan</translation>
+    </message>
+    <message>
+        <source>Play|Play current aya</source>
+        <translation>Putar|Putar ayat ini</translation>
+    </message>
+    <message>
+        <source>Stop|Stop playing current aya</source>
+        <translation>Berhenti|Hentikan pemutaran ayat ini</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>Ayat Sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>Ayat Berikutnya</translation>
+    </message>
+</context>
+<context>
+    <name>RecitationOptions</name>
+    <message>
+        <source>Without end</source>
+        <translation>Tanpa henti</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Sekali</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 kali</translation>
+    </message>
+    <message>
+        <source>As long as the aya</source>
+        <translation>Selama ayatnya</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>&amp;Kecepatan:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat aya:</source>
+        <translation>&amp;Ulangi ayat:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;use after:</source>
+        <translation>&amp;Jeda setelahnya:</translation>
+    </message>
+    <message>
+        <source>From, to:</source>
+        <translation>Dari, sampai:</translation>
+    </message>
+    <message>
+        <source>&amp;Times:</source>
+        <translation>&amp;Sebanyak:</translation>
+    </message>
+</context>
+<context>
+    <name>Tajweed</name>
+    <message>
+        <source>Hamzat al-wasl (silent when joined)</source>
+        <translation>Hamzah washal (tidak dibaca saat disambung)</translation>
+    </message>
+    <message>
+        <source>Lam shamsiyyah (silent lam)</source>
+        <translation>Lam syamsiyah (lam tidak dibaca)</translation>
+    </message>
+    <message>
+        <source>Silent letter</source>
+        <translation>Huruf tidak dibaca</translation>
+    </message>
+    <message>
+        <source>Natural madd (2 counts)</source>
+        <translation>Mad thabi&apos;i (2 harakat)</translation>
+    </message>
+    <message>
+        <source>Madd when stopping (2, 4 or 6 counts)</source>
+        <translation>Mad &apos;aridh lissukun (2, 4 atau 6 harakat)</translation>
+    </message>
+    <message>
+        <source>Necessary madd (6 counts)</source>
+        <translation>Mad lazim (6 harakat)</translation>
+    </message>
+    <message>
+        <source>Separated madd (4 or 5 counts)</source>
+        <translation>Mad jaiz munfashil (4 atau 5 harakat)</translation>
+    </message>
+    <message>
+        <source>Joined madd (4 or 5 counts)</source>
+        <translation>Mad wajib muttashil (4 atau 5 harakat)</translation>
+    </message>
+    <message>
+        <source>Qalqalah (echo)</source>
+        <translation>Qalqalah (pantulan)</translation>
+    </message>
+    <message>
+        <source>Ghunnah (nasal sound, 2 counts)</source>
+        <translation>Ghunnah (dengung, 2 harakat)</translation>
+    </message>
+    <message>
+        <source>Ikhfa (hidden noon)</source>
+        <translation>Ikhfa (nun disamarkan)</translation>
+    </message>
+    <message>
+        <source>Ikhfa shafawi (hidden meem)</source>
+        <translation>Ikhfa syafawi (mim disamarkan)</translation>
+    </message>
+    <message>
+        <source>Iqlab (noon said as meem)</source>
+        <translation>Iqlab (nun dibaca mim)</translation>
+    </message>
+    <message>
+        <source>Idghaam with ghunnah</source>
+        <translation>Idgham bighunnah (dengan dengung)</translation>
+    </message>
+    <message>
+        <source>Idghaam without ghunnah</source>
+        <translation>Idgham bilaghunnah (tanpa dengung)</translation>
+    </message>
+    <message>
+        <source>Idghaam shafawi (meem into meem)</source>
+        <translation>Idgham syafawi (mim ke dalam mim)</translation>
+    </message>
+    <message>
+        <source>Idghaam of kindred letters</source>
+        <translation>Idgham mutajanisain (huruf sejenis)</translation>
+    </message>
+    <message>
+        <source>Idghaam of close letters</source>
+        <translation>Idgham mutaqaribain (huruf berdekatan)</translation>
+    </message>
+    <message>
+        <source>Tajweed colours</source>
+        <translation>Warna tajwid</translation>
     </message>
 </context>
 <context>
@@ -492,10 +547,125 @@
     </message>
 </context>
 <context>
+    <name>tilvane::AudioPlayerTab</name>
+    <message>
+        <source>Reciter:</source>
+        <translation>Qari:</translation>
+    </message>
+    <message>
+        <source>Play Continuously</source>
+        <translation>Putar Terus</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Putar/Jeda</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>Next Aya</source>
+        <translation>Ayat Berikutnya</translation>
+    </message>
+    <message>
+        <source>Previous Aya</source>
+        <translation>Ayat Sebelumnya</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::BookmarkStars</name>
+    <message>
+        <source>Bookmarked %1</source>
+        <translation>Ditandai: %1</translation>
+    </message>
+    <message>
+        <source>Bookmark on %1 removed; Ctrl+Z brings it back</source>
+        <translation>Penanda pada %1 dihapus; Ctrl+Z mengembalikannya</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::BookmarkTree</name>
+    <message>
+        <source>Sura</source>
+        <translation>Surat</translation>
+    </message>
+    <message>
+        <source>Aya</source>
+        <translation>Ayat</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Teks</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Catatan</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::HelpPanel</name>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::PagePrinter</name>
+    <message>
+        <source>Print…</source>
+        <translation>Cetak…</translation>
+    </message>
+    <message>
+        <source>Print the shown page</source>
+        <translation>Cetak halaman yang ditampilkan</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Simpan sebagai PDF…</translation>
+    </message>
+    <message>
+        <source>Save the shown page as a PDF file</source>
+        <translation>Simpan halaman yang ditampilkan sebagai berkas PDF</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Simpan sebagai PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Berkas PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing %1…</source>
+        <translation>Menulis %1…</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Tersimpan: %1</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>Mencetak…</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>Tercetak</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Halaman tidak dapat dicetak.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::ReaderView</name>
+    <message>
+        <source> Audio Player </source>
+        <translation> Pemutar Audio </translation>
+    </message>
+    <message>
+        <source>Error running JavaScript</source>
+        <translation>Gagal menjalankan JavaScript</translation>
     </message>
 </context>
 <context>
@@ -564,11 +734,11 @@
         <translation>Tutup</translation>
     </message>
     <message>
-        <source>Folder with the recitation's MP3 files</source>
+        <source>Folder with the recitation&apos;s MP3 files</source>
         <translation>Folder berisi berkas MP3 murotal</translation>
     </message>
     <message>
-        <source>Archive with the recitation's MP3 files</source>
+        <source>Archive with the recitation&apos;s MP3 files</source>
         <translation>Arsip berisi berkas MP3 murotal</translation>
     </message>
     <message>
@@ -638,16 +808,16 @@
         <translation>Belum ada murotal yang terpasang. Pasang… menerima folder web, folder, atau berkas ZIP/7z berisi berkas per ayat dengan nama seperti 001001.mp3.</translation>
     </message>
     <message>
-        <source>No reciter chosen: select one and press "Play this reciter".</source>
-        <translation>Belum ada qari yang dipilih: pilih satu lalu tekan "Putar qari ini".</translation>
+        <source>No reciter chosen: select one and press &quot;Play this reciter&quot;.</source>
+        <translation>Belum ada qari yang dipilih: pilih satu lalu tekan &quot;Putar qari ini&quot;.</translation>
     </message>
     <message>
         <source>Plays: %1</source>
         <translation>Diputar: %1</translation>
     </message>
     <message>
-        <source>Remove the reciter "%1" and delete its files from this computer?</source>
-        <translation>Hapus qari "%1" beserta berkasnya dari komputer ini?</translation>
+        <source>Remove the reciter &quot;%1&quot; and delete its files from this computer?</source>
+        <translation>Hapus qari &quot;%1&quot; beserta berkasnya dari komputer ini?</translation>
     </message>
 </context>
 <context>
@@ -666,22 +836,124 @@
     </message>
 </context>
 <context>
-    <name>tilvane::TBookmarkTree</name>
+    <name>tilvane::SearchResultModel</name>
     <message>
-        <source>Sura</source>
-        <translation>Surat</translation>
+        <source>Go to %1 %2 (%3:%2)</source>
+        <translation>Buka %1 %2 (%3:%2)</translation>
     </message>
     <message>
-        <source>Aya</source>
-        <translation>Ayat</translation>
+        <source>Go to %1 (%2)</source>
+        <translation>Buka %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::SearchTab</name>
+    <message>
+        <source>Arabic, transliteration, translation, a sura or 2:255; &quot;quoted words&quot; as a phrase</source>
+        <translation>Arab, transliterasi, terjemahan, surat atau 2:255; &quot;kata dalam kutip&quot; sebagai frasa</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Teks</translation>
+        <source>Words</source>
+        <translation>Kata</translation>
     </message>
     <message>
-        <source>Note</source>
-        <translation>Catatan</translation>
+        <source>Root</source>
+        <translation>Akar kata</translation>
+    </message>
+    <message>
+        <source>Stem</source>
+        <translation>Kata dasar</translation>
+    </message>
+    <message>
+        <source>Words as typed, every word of an Arabic root (صبر or ص ب ر), or an Arabic word with any prefixes and attached pronouns</source>
+        <translation>Kata seperti diketik, setiap kata dari satu akar kata Arab (صبر atau ص ب ر), atau kata Arab dengan awalan dan kata ganti melekat apa pun</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Seluruh Al-Qur&apos;an</translation>
+    </message>
+    <message>
+        <source>Shown sura</source>
+        <translation>Surat yang ditampilkan</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>All texts</source>
+        <translation>Semua teks</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arab</translation>
+    </message>
+    <message>
+        <source>Transliteration</source>
+        <translation>Transliterasi</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Terjemahan</translation>
+    </message>
+    <message>
+        <source>Arabic and active translations</source>
+        <translation>Arab dan terjemahan aktif</translation>
+    </message>
+    <message>
+        <source>All installed texts</source>
+        <translation>Semua teks terpasang</translation>
+    </message>
+    <message>
+        <source>Quran order</source>
+        <translation>Urutan mushaf</translation>
+    </message>
+    <message>
+        <source>Relevance</source>
+        <translation>Relevansi</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Kata utuh</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Cari:</translation>
+    </message>
+    <message>
+        <source>Preparing the search index…</source>
+        <translation>Menyiapkan indeks pencarian…</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>Tidak ada hasil</translation>
+    </message>
+    <message>
+        <source>%1 ayat, %2 hits</source>
+        <translation>%1 ayat, %2 temuan</translation>
+    </message>
+    <message>
+        <source> (first %1 shown)</source>
+        <translation> (%1 pertama ditampilkan)</translation>
+    </message>
+    <message>
+        <source>Did you mean: %1</source>
+        <translation>Mungkin maksud Anda: %1</translation>
+    </message>
+    <message>
+        <source>All forms</source>
+        <translation>Semua bentuk</translation>
+    </message>
+    <message>
+        <source>Search failed</source>
+        <translation>Pencarian gagal</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::SearchWorker</name>
+    <message>
+        <source>The search index is not available.</source>
+        <translation>Indeks pencarian tidak tersedia.</translation>
     </message>
 </context>
 <context>
@@ -724,7 +996,7 @@
     </message>
     <message>
         <source>Quran View</source>
-        <translation>Tampilan Al-Qur'an</translation>
+        <translation>Tampilan Al-Qur&apos;an</translation>
     </message>
     <message>
         <source>Arabic Latin Color</source>
@@ -778,6 +1050,14 @@
         <source>Enable</source>
         <translation>Aktifkan</translation>
     </message>
+    <message>
+        <source>Tajweed colours</source>
+        <translation>Warna tajwid</translation>
+    </message>
+    <message>
+        <source>Colour the letters that the rules of tajweed govern</source>
+        <translation>Mewarnai huruf-huruf yang diatur oleh hukum tajwid</translation>
+    </message>
 </context>
 <context>
     <name>tilvane::TDlgSrchSura</name>
@@ -823,128 +1103,14 @@
     </message>
 </context>
 <context>
-    <name>tilvane::TPagePrinter</name>
+    <name>tilvane::TfmSplash</name>
     <message>
-        <source>Print…</source>
-        <translation>Cetak…</translation>
-    </message>
-    <message>
-        <source>Print the shown page</source>
-        <translation>Cetak halaman yang ditampilkan</translation>
-    </message>
-    <message>
-        <source>Save as PDF…</source>
-        <translation>Simpan sebagai PDF…</translation>
-    </message>
-    <message>
-        <source>Save the shown page as a PDF file</source>
-        <translation>Simpan halaman yang ditampilkan sebagai berkas PDF</translation>
-    </message>
-    <message>
-        <source>Save as PDF</source>
-        <translation>Simpan sebagai PDF</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Berkas PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Writing %1…</source>
-        <translation>Menulis %1…</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>Tersimpan: %1</translation>
-    </message>
-    <message>
-        <source>Printing…</source>
-        <translation>Mencetak…</translation>
-    </message>
-    <message>
-        <source>Printed</source>
-        <translation>Tercetak</translation>
-    </message>
-    <message>
-        <source>The page could not be printed.</source>
-        <translation>Halaman tidak dapat dicetak.</translation>
+        <source>Free software. Loading...</source>
+        <translation>Perangkat lunak bebas. Memuat...</translation>
     </message>
 </context>
 <context>
-    <name>tilvane::TSearchTab</name>
-    <message>
-        <source>Arabic, transliteration or translation; "quoted words" as a phrase</source>
-        <translation>Arab, transliterasi, atau terjemahan; "kata dalam kutip" sebagai frasa</translation>
-    </message>
-    <message>
-        <source>Whole Quran</source>
-        <translation>Seluruh Al-Qur'an</translation>
-    </message>
-    <message>
-        <source>Shown sura</source>
-        <translation>Surat yang ditampilkan</translation>
-    </message>
-    <message>
-        <source>Juz</source>
-        <translation>Juz</translation>
-    </message>
-    <message>
-        <source>All texts</source>
-        <translation>Semua teks</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Arab</translation>
-    </message>
-    <message>
-        <source>Transliteration</source>
-        <translation>Transliterasi</translation>
-    </message>
-    <message>
-        <source>Translations</source>
-        <translation>Terjemahan</translation>
-    </message>
-    <message>
-        <source>Whole words</source>
-        <translation>Kata utuh</translation>
-    </message>
-    <message>
-        <source>Search:</source>
-        <translation>Cari:</translation>
-    </message>
-    <message>
-        <source>Preparing the search index…</source>
-        <translation>Menyiapkan indeks pencarian…</translation>
-    </message>
-    <message>
-        <source>0 ayat</source>
-        <translation>0 ayat</translation>
-    </message>
-    <message>
-        <source>%1 ayat</source>
-        <translation>%1 ayat</translation>
-    </message>
-    <message>
-        <source>, %1 hits</source>
-        <translation>, %1 temuan</translation>
-    </message>
-    <message>
-        <source> (first %1 of %2 hits shown)</source>
-        <translation> (%1 temuan pertama dari %2 ditampilkan)</translation>
-    </message>
-    <message>
-        <source>Search failed</source>
-        <translation>Pencarian gagal</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TSearchWorker</name>
-    <message>
-        <source>The search index is not available.</source>
-        <translation>Indeks pencarian tidak tersedia.</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TTopicsTab</name>
+    <name>tilvane::TopicsTab</name>
     <message>
         <source>&amp;Delete Bookmark</source>
         <translation>&amp;Hapus Penanda</translation>
@@ -982,12 +1148,16 @@
         <translation>&amp;Impor...</translation>
     </message>
     <message>
-        <source>N&amp;ote on %1 (kept as you type)</source>
-        <translation>&amp;Catatan pada %1 (tersimpan saat diketik)</translation>
-    </message>
-    <message>
         <source>N&amp;ote</source>
         <translation>&amp;Catatan</translation>
+    </message>
+    <message>
+        <source>N&amp;ote on %1 (read-only library)</source>
+        <translation>&amp;Catatan pada %1 (pustaka hanya-baca)</translation>
+    </message>
+    <message>
+        <source>N&amp;ote on %1 (kept as you type)</source>
+        <translation>&amp;Catatan pada %1 (tersimpan saat diketik)</translation>
     </message>
     <message>
         <source>&amp;Go to Aya</source>
@@ -1032,28 +1202,6 @@
     <message>
         <source>%1 bookmarks read (%2 new), %3 topics.</source>
         <translation>%1 penanda dibaca (%2 baru), %3 topik.</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TfmMain</name>
-    <message>
-        <source>Error running JavaScript</source>
-        <translation>Gagal menjalankan JavaScript</translation>
-    </message>
-    <message>
-        <source>Bookmarked %1</source>
-        <translation>Ditandai: %1</translation>
-    </message>
-    <message>
-        <source>Bookmark on %1 removed; Ctrl+Z brings it back</source>
-        <translation>Penanda pada %1 dihapus; Ctrl+Z mengembalikannya</translation>
-    </message>
-</context>
-<context>
-    <name>tilvane::TfmSplash</name>
-    <message>
-        <source>Free software. Loading...</source>
-        <translation>Perangkat lunak bebas. Memuat...</translation>
     </message>
 </context>
 </TS>

@@ -22,16 +22,16 @@ namespace {
 
 constexpr int kStatusMillis = 5000;
 
-// caption and tip are marked with QT_TRANSLATE_NOOP in TPagePrinter and follow the interface
+// caption and tip are marked with QT_TRANSLATE_NOOP in PagePrinter and follow the interface
 // language.
 QAction* makePrintAction(QWidget* window, const char* name, const char* caption, const char* tip)
 {
     auto* action = new QAction(window);
     action->setObjectName(name);
     keepTranslated(action, [action, caption, tip] {
-        action->setText(TPagePrinter::tr(caption));
-        action->setToolTip(TPagePrinter::tr(tip));
-        action->setStatusTip(TPagePrinter::tr(tip));
+        action->setText(PagePrinter::tr(caption));
+        action->setToolTip(PagePrinter::tr(tip));
+        action->setStatusTip(PagePrinter::tr(tip));
     });
     window->addAction(action); // the shortcut works wherever the focus is in the window
     return action;
@@ -39,7 +39,7 @@ QAction* makePrintAction(QWidget* window, const char* name, const char* caption,
 
 } // namespace
 
-void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
+void addPrintActionsToMenus(PagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
                             QAction* beforeInWindow)
 {
     pageMenu->insertActions(beforeInPage, {printer.actPrint, printer.actSaveAsPdf});
@@ -48,7 +48,7 @@ void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windo
     windowMenu->insertSeparator(beforeInWindow);
 }
 
-TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
+PagePrinter::PagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
                            std::function<QString()> pageName)
     : QObject(window)
     , m_window(window)
@@ -72,9 +72,9 @@ TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function
     m_progress->hide();
 }
 
-TPagePrinter::~TPagePrinter() = default;
+PagePrinter::~PagePrinter() = default;
 
-void TPagePrinter::setBusy(bool busy, const QString& status)
+void PagePrinter::setBusy(bool busy, const QString& status)
 {
     m_busy = busy;
     actPrint->setEnabled(!busy);
@@ -85,7 +85,7 @@ void TPagePrinter::setBusy(bool busy, const QString& status)
         m_statusBar->showMessage(status, busy ? 0 : kStatusMillis);
 }
 
-QString TPagePrinter::suggestedPdfName() const
+QString PagePrinter::suggestedPdfName() const
 {
     QString name = m_pageName().trimmed();
     name.replace('/', '-');
@@ -95,7 +95,7 @@ QString TPagePrinter::suggestedPdfName() const
     return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + ".pdf");
 }
 
-void TPagePrinter::actSaveAsPdfExecute()
+void PagePrinter::actSaveAsPdfExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
@@ -105,7 +105,7 @@ void TPagePrinter::actSaveAsPdfExecute()
         savePdfTo(fileName.endsWith(".pdf", Qt::CaseInsensitive) ? fileName : fileName + ".pdf");
 }
 
-void TPagePrinter::savePdfTo(const QString& fileName)
+void PagePrinter::savePdfTo(const QString& fileName)
 {
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)
@@ -120,7 +120,7 @@ void TPagePrinter::savePdfTo(const QString& fileName)
     });
 }
 
-void TPagePrinter::actPrintExecute()
+void PagePrinter::actPrintExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
@@ -131,7 +131,7 @@ void TPagePrinter::actPrintExecute()
         printOn(std::move(printer));
 }
 
-void TPagePrinter::printOn(std::unique_ptr<QPrinter> printer)
+void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
 {
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)

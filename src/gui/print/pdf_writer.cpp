@@ -1,11 +1,13 @@
 #include "gui/print/pdf_writer.h"
 
+#include "core/base/errors.h"
+#include "core/base/user_file.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPointer>
-#include <QSaveFile>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -32,10 +34,11 @@ QString saveBytes(const QByteArray& bytes, const QString& fileName)
     if (bytes.isEmpty())
         return translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: the page could not be printed."))
             .arg(fileName);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: %2"))
-            .arg(fileName, file.errorString());
+    try {
+        writeUserFile(fileName.toStdString(), bytes.toStdString());
+    } catch (const TilvaneError& error) {
+        return QString::fromStdString(error.what());
+    }
     return {};
 }
 

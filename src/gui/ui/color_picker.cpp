@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tilvane {
 
 QColor toQColor(TColor colour)
@@ -18,7 +20,7 @@ TColor fromQColor(const QColor& colour)
     return rgbColor(colour.red(), colour.green(), colour.blue());
 }
 
-TColorPicker::TColorPicker(TColor defaultColour, QWidget* parent)
+ColorPicker::ColorPicker(TColor defaultColour, QWidget* parent)
     : QWidget(parent)
     , m_colour(defaultColour)
     , m_default(defaultColour)
@@ -28,12 +30,13 @@ TColorPicker::TColorPicker(TColor defaultColour, QWidget* parent)
     m_preview->setFixedSize(40, 19);
     m_preview->setAutoFillBackground(true);
     m_choose = new QPushButton("...", this);
-    m_choose->setToolTip(QCoreApplication::translate("TColorPicker", "Choose a colour"));
+    m_choose->setToolTip(QCoreApplication::translate("ColorPicker", "Choose a colour"));
     m_choose->setFixedWidth(28);
     m_choose->setAutoDefault(false);
-    m_none = new QPushButton(QCoreApplication::translate("TColorPicker", "None"), this);
-    m_none->setToolTip(QCoreApplication::translate("TColorPicker", "Put back the default colour"));
-    m_none->setFixedWidth(44);
+    m_none = new QPushButton(QCoreApplication::translate("ColorPicker", "None"), this);
+    m_none->setToolTip(QCoreApplication::translate("ColorPicker", "Put back the default colour"));
+    // Wide enough for the word in every interface language.
+    m_none->setFixedWidth(std::max(44, m_none->sizeHint().width()));
     m_none->setAutoDefault(false);
 
     auto* layout = new QHBoxLayout(this);
@@ -44,12 +47,12 @@ TColorPicker::TColorPicker(TColor defaultColour, QWidget* parent)
     layout->addWidget(m_none);
     layout->addStretch(1);
 
-    connect(m_choose, &QPushButton::clicked, this, &TColorPicker::chooseColor);
+    connect(m_choose, &QPushButton::clicked, this, &ColorPicker::chooseColor);
     connect(m_none, &QPushButton::clicked, this, [this] { setColor(m_default); });
     showColor();
 }
 
-void TColorPicker::setColor(TColor colour)
+void ColorPicker::setColor(TColor colour)
 {
     if (colour == m_colour)
         return;
@@ -58,14 +61,14 @@ void TColorPicker::setColor(TColor colour)
     emit colorChanged(m_colour);
 }
 
-void TColorPicker::chooseColor()
+void ColorPicker::chooseColor()
 {
     const QColor chosen = QColorDialog::getColor(toQColor(m_colour), this);
     if (chosen.isValid())
         setColor(fromQColor(chosen));
 }
 
-void TColorPicker::showColor()
+void ColorPicker::showColor()
 {
     QPalette palette = m_preview->palette();
     palette.setColor(QPalette::Window, toQColor(m_colour));

@@ -1,19 +1,15 @@
 #include "gui/ui/main_window_ui.h"
 
-#include "gui/audio/recitation_options_panel.h"
-#include "gui/audio/reciter_panel.h"
 #include "gui/i18n/live_text.h"
 #include "gui/render/local_web_page.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/command_menu.h"
 #include "gui/ui/help_panel.h"
+#include "gui/ui/sura_box_search.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,7 +17,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -57,10 +52,10 @@ QProgressBar#ProgressBar1::chunk { background: #CCE281; }
 
 QString translated(const char* source)
 {
-    return QCoreApplication::translate("TfmMainUi", source);
+    return QCoreApplication::translate("MainWindowUi", source);
 }
 
-// caption and hint are marked with QT_TR_NOOP in TfmMainUi and follow the
+// caption and hint are marked with QT_TR_NOOP in MainWindowUi and follow the
 // interface language.
 QAction* makeAction(QMainWindow* window, const char* name, const char* caption, const char* hint,
                     const QKeySequence& shortcut = {}, QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
@@ -95,21 +90,7 @@ QWidget* styledPanel(QWidget* parent, const char* name)
 
 } // namespace
 
-void applyHint(QAction* action, const QString& hint)
-{
-    const qsizetype bar = hint.indexOf('|');
-    action->setToolTip(bar < 0 ? hint : hint.left(bar));
-    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-}
-
-void applyHint(QWidget* widget, const QString& hint)
-{
-    const qsizetype bar = hint.indexOf('|');
-    widget->setToolTip(bar < 0 ? hint : hint.left(bar));
-    widget->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-}
-
-void TfmMainUi::setupUi(QMainWindow* window)
+void MainWindowUi::setupUi(QMainWindow* window)
 {
     window->setObjectName("fmMain");
     window->setStyleSheet(kGreenScheme);
@@ -122,7 +103,7 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), QString());
-    tabSearch = new TSearchTab(pgcNav);
+    tabSearch = new SearchTab(pgcNav);
     pgcNav->addTab(tabSearch, QString());
     tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
     new QVBoxLayout(tabTopics);
@@ -166,17 +147,17 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
 // A web view keeps a renderer process alive, so the preface view is made when it is first
 // needed rather than with the window.
-QWebEngineView* TfmMainUi::createPrefaceView()
+QWebEngineView* MainWindowUi::createPrefaceView()
 {
     if (wbBukaTutup == nullptr) {
         wbBukaTutup = named(new QWebEngineView(nbQuran), "wbBukaTutup");
-        wbBukaTutup->setPage(new TLocalWebPage(wbBukaTutup));
+        wbBukaTutup->setPage(new LocalWebPage(wbBukaTutup));
         nbQuran->addWidget(wbBukaTutup); // page 1, "pgBukaTutup"
     }
     return wbBukaTutup;
 }
 
-void TfmMainUi::createActions(QMainWindow* window)
+void MainWindowUi::createActions(QMainWindow* window)
 {
     actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", QT_TR_NOOP("&Go"),
                                      QT_TR_NOOP("Go to Selected Sura"));
@@ -211,16 +192,6 @@ void TfmMainUi::createActions(QMainWindow* window)
     actFind = makeAction(window, "actFind", QT_TR_NOOP("Search"), QT_TR_NOOP("Search the Quran and the translations"),
                          QKeySequence::Find);
 
-    actPlayPause = makeAction(window, "actPlayPause", QT_TR_NOOP("Play/Pause"), QT_TR_NOOP("Play|Play current aya"));
-    actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
-                                QKeySequence(Qt::Key_MediaPlay), QKeySequence(Qt::Key_MediaPause)});
-    actPlayStop = makeAction(window, "actPlayStop", QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop|Stop playing current aya"));
-    actPlayStop->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F9), QKeySequence(Qt::Key_MediaStop)});
-    actPlayNextAya = makeAction(window, "actPlayNextAya", QT_TR_NOOP("Next Aya"),
-                                QT_TR_NOOP("Next Aya"), QKeySequence(Qt::Key_MediaNext));
-    actPlayPrevAya = makeAction(window, "actPlayPrevAya", QT_TR_NOOP("Previous Aya"), QT_TR_NOOP("Previous Aya"),
-                                QKeySequence(Qt::Key_MediaPrevious));
-
     pmBrow = named(new QMenu(window), "pmBrow");
     pmBrow->addActions({actSearchSura, actGotoSuraPrev, actGotoSuraNext, actReloadSura});
     pmBrow->addSeparator();
@@ -234,7 +205,8 @@ void TfmMainUi::createActions(QMainWindow* window)
     commands->addGroup(CommandGroup::Quran, {actSearchSura, actFind, actReloadSura});
     commands->addGroup(CommandGroup::Go, {actGotoSelectedSura, actGotoSuraPrev, actGotoSuraNext, actGotoAyaPrev,
                                           actGotoAyaNext});
-    commands->addGroup(CommandGroup::Recitation, {actPlayPause, actPlayStop, actPlayPrevAya, actPlayNextAya});
+    // The Audio Player tab's keys join this group once the tab is made.
+    commands->addGroup(CommandGroup::Recitation, {});
     commands->addGroup(CommandGroup::Bookmarks, {actToggleBookmark});
     commands->addGroup(CommandGroup::View, {actSetting});
     commands->addGroup(CommandGroup::Help, {actHelp, actAbout});
@@ -243,7 +215,7 @@ void TfmMainUi::createActions(QMainWindow* window)
     pmSetting = commands;
 }
 
-QWidget* TfmMainUi::createQuranTab(QWidget* parent)
+QWidget* MainWindowUi::createQuranTab(QWidget* parent)
 {
     tabQuran = named(new QWidget(parent), "tabQuran");
     auto* layout = new QHBoxLayout(tabQuran);
@@ -258,7 +230,7 @@ QWidget* TfmMainUi::createQuranTab(QWidget* parent)
     return tabQuran;
 }
 
-QWidget* TfmMainUi::createReadingArea(QWidget* parent)
+QWidget* MainWindowUi::createReadingArea(QWidget* parent)
 {
     auto* area = new QWidget(parent);
     auto* layout = new QVBoxLayout(area);
@@ -277,6 +249,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     cbSura->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cbSura->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cbSura->setMaxVisibleItems(20);
+    new SuraBoxSearch(cbSura);
     suraLabel->setBuddy(cbSura);
     btnSearch = named(new QToolButton(panQuranNav1), "btnSearch");
     btnSearch->setAutoRaise(true);
@@ -312,7 +285,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     frameLayout->setSpacing(0);
     nbQuran = named(new QStackedWidget(frame), "nbQuran");
     wbQuran = named(new QWebEngineView(nbQuran), "wbQuran");
-    wbQuran->setPage(new TLocalWebPage(wbQuran));
+    wbQuran->setPage(new LocalWebPage(wbQuran));
     nbQuran->addWidget(wbQuran); // page 0, "pgAya"; page 1 comes with createPrefaceView()
     frameLayout->addWidget(nbQuran, 1);
 
@@ -330,7 +303,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     return area;
 }
 
-QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
+QWidget* MainWindowUi::createContentsPanel(QWidget* parent)
 {
     panContents = named(new QWidget(parent), "panContents");
     panContents->setMinimumWidth(150);
@@ -347,109 +320,11 @@ QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
     tvContents->setStyleSheet("QTreeWidget::item:selected:!active { background: #CCE281; color: black; }");
     pgcContent->addTab(tvContents, QString());
     keepTranslated(tvContents, [this] { pgcContent->setTabText(pgcContent->indexOf(tvContents), tr(" Contents ")); });
-    pgcContent->addTab(createAudioTab(pgcContent), QString());
-    keepTranslated(tabAudio, [this] { pgcContent->setTabText(pgcContent->indexOf(tabAudio), tr(" Audio Player ")); });
     layout->addWidget(pgcContent);
     return panContents;
 }
 
-QWidget* TfmMainUi::createAudioTab(QWidget* parent)
-{
-    tabAudio = named(new QWidget(parent), "tabAudio");
-    auto* panAudio = new QVBoxLayout(tabAudio);
-    panAudio->setContentsMargins(7, 7, 7, 7);
-
-    // Centred in its parent by the stretches on both sides, whatever the tab's width.
-    panAudioPlay = named(new QWidget(tabAudio), "panAudioPlay");
-    panAudioPlay->setFixedSize(132, 222);
-    auto* play = new QVBoxLayout(panAudioPlay);
-    play->setContentsMargins(0, 0, 0, 0);
-    // The hints of the play and speaker buttons change with the player's state; the window
-    // keeps them in the interface language.
-    auto toolButton = [this](const char* name, int image, QStyle::StandardPixmap icon, const char* hint) {
-        auto* button = named(new QToolButton(panAudioPlay), name);
-        button->setIcon(image >= 0 ? playerIcon(image) : panAudioPlay->style()->standardIcon(icon));
-        if (hint != nullptr)
-            keepTranslated(button, [button, hint] { applyHint(button, translated(hint)); });
-        return button;
-    };
-    btnPlayPause = toolButton("btnPlayPause", 0, QStyle::SP_CustomBase, nullptr);
-    btnPlayPause->setIconSize(QSize(22, 22));
-    btnPlayPause->setFixedSize(QSize(120, 34));
-    btnPlayPrevAya = toolButton("btnPlayPrevAya", -1, QStyle::SP_MediaSeekBackward, QT_TR_NOOP("Previous Aya"));
-    btnStop = toolButton("btnStop", -1, QStyle::SP_MediaStop, QT_TR_NOOP("Stop|Stop playing current aya"));
-    btnPlayNextAya = toolButton("btnPlayNextAya", -1, QStyle::SP_MediaSeekForward, QT_TR_NOOP("Next Aya"));
-    auto* row = new QHBoxLayout;
-    row->addWidget(btnPlayPrevAya);
-    row->addWidget(btnStop);
-    row->addWidget(btnPlayNextAya);
-    trbVolume = named(new QSlider(Qt::Vertical, panAudioPlay), "trbVolume");
-    // The slider shows loudness, so its filled part grows with the volume; the window turns
-    // it into the player's slider position (0 at the top, the loudest).
-    trbVolume->setRange(0, 1000);
-    trbVolume->setSingleStep(10);
-    trbVolume->setPageStep(50);
-    trbVolume->setTickPosition(QSlider::TicksBothSides);
-    trbVolume->setTickInterval(500);
-    btnSpeaker = toolButton("btnSpeaker", 17, QStyle::SP_CustomBase, nullptr);
-    play->addWidget(btnPlayPause, 0, Qt::AlignHCenter);
-    play->addLayout(row);
-    play->addWidget(trbVolume, 1, Qt::AlignHCenter);
-    play->addWidget(btnSpeaker, 0, Qt::AlignHCenter);
-    auto* centred = new QHBoxLayout;
-    centred->addStretch(1);
-    centred->addWidget(panAudioPlay);
-    centred->addStretch(1);
-    panAudio->addLayout(centred);
-
-    auto* info = styledPanel(tabAudio, "panAudioInfo");
-    auto* infoLayout = new QGridLayout(info);
-    infoLayout->setContentsMargins(4, 4, 4, 4);
-    auto* reciterCaption = new QLabel(info);
-    keepTranslatedText(reciterCaption, [] { return tr("Reciter:"); });
-    QFont italic = reciterCaption->font();
-    italic.setItalic(true);
-    reciterCaption->setFont(italic);
-    lblReciter = named(new QLabel(info), "lblReciter");
-    lblAuPlayAya = named(new QLabel(info), "lblAuPlayAya");
-    lblAuStatus = named(new QLabel(info), "lblAuStatus");
-    lblAuStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    infoLayout->addWidget(reciterCaption, 0, 0);
-    infoLayout->addWidget(lblReciter, 0, 1, 1, 2);
-    infoLayout->addWidget(lblAuPlayAya, 1, 0, 1, 2);
-    infoLayout->addWidget(lblAuStatus, 1, 2);
-    panAudio->addWidget(info);
-    panReciter = new ReciterPanel(tabAudio);
-    panAudio->addWidget(panReciter);
-
-    progAudio = named(new QProgressBar(tabAudio), "progAudio");
-    progAudio->setFixedHeight(9);
-    progAudio->setRange(0, 1); // a 0..0 bar would show Qt's busy animation
-    progAudio->setTextVisible(false);
-    panAudio->addWidget(progAudio);
-    chkAudioContinue = named(new QCheckBox(tabAudio), "chkAudioContinue");
-    keepTranslatedText(chkAudioContinue, [] { return tr("Play Continuously"); });
-    chkAudioContinue->setChecked(true);
-    panAudio->addWidget(chkAudioContinue);
-    panRecitationOptions = new RecitationOptionsPanel(tabAudio);
-    panAudio->addWidget(panRecitationOptions);
-    panAudio->addStretch(1);
-    return tabAudio;
-}
-
-QIcon playerIcon(int imageIndex)
-{
-    QStyle* style = QApplication::style();
-    switch (imageIndex) {
-    case 0: return style->standardIcon(QStyle::SP_MediaPlay);
-    case 1: return style->standardIcon(QStyle::SP_MediaPause);
-    case 16: return style->standardIcon(QStyle::SP_MediaVolumeMuted);
-    case 17: return style->standardIcon(QStyle::SP_MediaVolume);
-    default: return {};
-    }
-}
-
-QWidget* TfmMainUi::createIndexTab(QWidget* parent)
+QWidget* MainWindowUi::createIndexTab(QWidget* parent)
 {
     auto* splitter = named(new QSplitter(Qt::Horizontal, parent), "tabIndex");
     tvIndex = named(new QTreeWidget(splitter), "tvIndex");
@@ -462,7 +337,7 @@ QWidget* TfmMainUi::createIndexTab(QWidget* parent)
     return splitter;
 }
 
-QWidget* TfmMainUi::createAboutTab(QWidget* parent)
+QWidget* MainWindowUi::createAboutTab(QWidget* parent)
 {
     tabAbout = named(new QWidget(parent), "tabAbout");
     auto* layout = new QVBoxLayout(tabAbout);
@@ -493,7 +368,7 @@ QWidget* TfmMainUi::createAboutTab(QWidget* parent)
     return tabAbout;
 }
 
-QWidget* TfmMainUi::createStatusStrip(QWidget* parent)
+QWidget* MainWindowUi::createStatusStrip(QWidget* parent)
 {
     auto* panStatus = styledPanel(parent, "panStatus");
     panStatus->setFixedHeight(21);

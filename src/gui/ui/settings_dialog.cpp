@@ -11,8 +11,10 @@
 #include "gui/audio/reciter_manager.h"
 #include "gui/i18n/interface_language.h"
 #include "gui/i18n/view_style_label.h"
+#include "gui/ui/font_choice.h"
 #include "gui/ui/color_picker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QGridLayout>
@@ -65,9 +67,9 @@ QGridLayout* groupGrid(QGroupBox* group, int labelWidth)
     return grid;
 }
 
-TColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
+ColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
 {
-    auto* picker = new TColorPicker(defaultColour, parent);
+    auto* picker = new ColorPicker(defaultColour, parent);
     picker->setObjectName(name);
     return picker;
 }
@@ -137,6 +139,12 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
+    // Tajweed colours: under the view style, as the Language group beside them leaves the row
+    // too narrow for both; the tab keeps its design height.
+    chkTajweed = new QCheckBox(tr("Tajweed colours"), viewGroup);
+    chkTajweed->setObjectName("chkTajweed");
+    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
+    viewLayout->addWidget(chkTajweed, 1, 0, 1, 2);
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(viewGroup, 3);
     topRow->addWidget(createLanguageGroup(tab), 2);
@@ -253,9 +261,10 @@ void TDlgSett::connectHandlers()
 
     connect(nseArbFontSz, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nseTransFontSize, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
-    for (TColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
-        connect(picker, &TColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
+    for (ColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
+        connect(picker, &ColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nfcTransFontName, &QComboBox::currentIndexChanged, this, &TDlgSett::nseArbFontSzChange);
+    connect(chkTajweed, &QCheckBox::toggled, this, &TDlgSett::nseArbFontSzChange);
 
     connect(btnDefault, &QPushButton::clicked, this, &TDlgSett::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOKClick(); }));
@@ -277,6 +286,7 @@ void TDlgSett::FormCreate()
     selectFontName(toQString(AppSet.TransFontName));
     nseTransFontSize->setValue(AppSet.TransFontSize);
     nclrTransFontColor->setColor(AppSet.TransFontColor);
+    chkTajweed->setChecked(AppSet.Tajweed);
 
     fillTranslationList();
     const int language = cbbLanguage->findData(toQString(AppSet.Language));
@@ -299,10 +309,11 @@ void TDlgSett::fillTranslationList()
 
 // The list holds the installed families only; a stored family that is not installed here
 // (Tahoma on most Linux systems) is offered as it stands, so that opening and applying the
-// dialog never replaces it by a look-alike.
+// dialog never replaces it by a look-alike. A family the list knows only under a foundry's
+// tag is shown so, and stored back without the tag, as it was.
 void TDlgSett::selectFontName(const QString& name)
 {
-    int index = nfcTransFontName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = fontRowFor(*nfcTransFontName, name);
     if (index < 0) {
         nfcTransFontName->insertItem(0, name);
         index = 0;
@@ -400,10 +411,13 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
+    AppSet.Tajweed = chkTajweed->isChecked();
     const QString language = cbbLanguage->currentData().toString();
     if (language.toStdString() != AppSet.Language) {
         AppSet.Language = language.toStdString();
         applyInterfaceLanguage(language);
+        // A coloured page names the tajweed rules in the interface language.
+        SettingsChanged = SettingsChanged || AppSet.Tajweed;
     }
     accept();
 }
