@@ -139,12 +139,6 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
-    // Tajweed colours: under the view style, as the Language group beside them leaves the row
-    // too narrow for both; the tab keeps its design height.
-    chkTajweed = new QCheckBox(tr("Tajweed colours"), viewGroup);
-    chkTajweed->setObjectName("chkTajweed");
-    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
-    viewLayout->addWidget(chkTajweed, 1, 0, 1, 2);
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(viewGroup, 3);
     topRow->addWidget(createLanguageGroup(tab), 2);
@@ -155,7 +149,16 @@ QWidget* TDlgSett::createGeneralTab()
     nclrArabicLatinFontColor = colourPicker(arabicGroup, "nclrArabicLatinFontColor", kDefaultArabicLatinFontColor);
     auto* arabicLayout = groupGrid(arabicGroup, labelWidth);
     arabicLayout->addWidget(new QLabel(tr("Size (px)"), arabicGroup), 0, 0);
-    arabicLayout->addWidget(nseArbFontSz, 0, 1, Qt::AlignLeft);
+    // Tajweed colours: the Arabic letters' other colours, on the size row's free side, so that
+    // the tab keeps its design height with the Language group beside the view style.
+    chkTajweed = new QCheckBox(tr("Tajweed colours"), arabicGroup);
+    chkTajweed->setObjectName("chkTajweed");
+    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(nseArbFontSz);
+    sizeRow->addStretch(1);
+    sizeRow->addWidget(chkTajweed);
+    arabicLayout->addLayout(sizeRow, 0, 1);
     arabicLayout->addWidget(new QLabel(tr("Color"), arabicGroup), 1, 0);
     arabicLayout->addWidget(nclrArbFontCol, 1, 1);
     arabicLayout->addWidget(new QLabel(widestLabel, arabicGroup), 2, 0);
