@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kFonts = "fonts";
 constexpr const char* kQuran = "quran";
 constexpr const char* kAudio = "audio";
+constexpr const char* kView = "view";
 
 int readClamped(const IniFile& ini, const char* key, int defaultValue, int low, int high)
 {
@@ -48,6 +49,19 @@ void saveRecitationOptions(IniFile& ini)
     ini.writeInteger(kAudio, "RangeRepeat", AppSet.RangeRepeat);
 }
 
+void loadViewOptions(const IniFile& ini, const TAppSet& defaults)
+{
+    AppSet.Zoom = std::clamp(ini.readInteger(kView, "Zoom", defaults.Zoom), kZoomMin, kZoomMax);
+    const std::string theme = ini.readString(kView, "Theme", defaults.Theme);
+    AppSet.Theme = theme == "sepia" || theme == "night" ? theme : defaults.Theme;
+}
+
+void saveViewOptions(IniFile& ini)
+{
+    ini.writeInteger(kView, "Zoom", AppSet.Zoom);
+    ini.writeString(kView, "Theme", AppSet.Theme);
+}
+
 } // namespace
 
 void LoadSettings()
@@ -68,6 +82,7 @@ void LoadSettings()
     AppSet.Volume = ini.readInteger(kAudio, "Volume", defaults.Volume);
     AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
     loadRecitationOptions(ini, defaults);
+    loadViewOptions(ini, defaults);
 }
 
 IniFile loadSettingsFileForUpdate()
@@ -95,6 +110,7 @@ void SaveSettings()
     ini.writeInteger(kAudio, "Volume", AppSet.Volume);
     ini.writeString(kAudio, "Reciter", AppSet.Reciter);
     saveRecitationOptions(ini);
+    saveViewOptions(ini);
     ini.save(IniFileName);
 }
 

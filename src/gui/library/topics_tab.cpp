@@ -2,10 +2,12 @@
 
 #include "core/library/library_file.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/saved_file_notice.h"
 #include "gui/library/bookmark_tree.h"
 #include "gui/library/library.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -278,7 +280,8 @@ void TTopicsTab::deleteBookmark()
 
 void TTopicsTab::exportFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks", "tilvane-bookmarks.json",
+    const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks",
+                                                      QDir(documentsFolder()).filePath("tilvane-bookmarks.json"),
                                                       "Bookmark files (*.json)");
     if (file.isEmpty())
         return;
@@ -286,6 +289,7 @@ void TTopicsTab::exportFile()
         exportLibrary(store, file.toStdString());
         return 0;
     });
+    showSavedFileNotice(this, tr("Export Bookmarks"), file);
 }
 
 void TTopicsTab::importFile()

@@ -1,6 +1,7 @@
 #include "gui/print/page_printer.h"
 
 #include "gui/app/error_handler.h"
+#include "gui/app/saved_file_notice.h"
 #include "gui/print/pdf_writer.h"
 
 #include <QAction>
@@ -107,6 +108,8 @@ void TPagePrinter::savePdfTo(const QString& fileName)
     setBusy(true, QStringLiteral("Writing %1…").arg(fileName));
     writePagePdf(view->page(), fileName, [this, fileName](const QString& error) {
         setBusy(false, error.isEmpty() ? QStringLiteral("Saved %1").arg(fileName) : QString());
+        if (error.isEmpty() && m_window && m_window->isVisible())
+            showSavedFileNotice(m_window, tr("Save as PDF"), fileName);
         // A window closed meanwhile takes its page with it; there is no one left to tell.
         if (!error.isEmpty() && m_window && m_window->isVisible())
             reportError(error);

@@ -24,11 +24,14 @@
 #include "gui/audio/reciter_panel.h"
 #include "gui/print/page_printer.h"
 #include "gui/render/host_style_sheet.h"
+#include "gui/render/page_look.h"
 #include "gui/library/library.h"
 #include "gui/library/topics_tab.h"
 #include "gui/render/wb_container.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
+#include "gui/ui/aya_context_menu.h"
+#include "gui/ui/aya_place_label.h"
 #include "gui/ui/contents_tree_view.h"
 #include "gui/ui/index_tree_view.h"
 #include "gui/ui/settings_dialog.h"
@@ -100,11 +103,16 @@ void TfmMain::FormCreate()
     ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     createLibrary();
     connectHandlers();
+    connectAyaMenu();
     connectPlayer();
     m_pagePrinter = new TPagePrinter(
         this, ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(ui.nbQuran->currentWidget()); },
         [this] { return ui.cbSura->currentText(); });
     addPrintActionsToMenus(*m_pagePrinter, ui.pmBrow, ui.pmSetting, ui.actSetting, ui.actExit);
+    m_look = new PageLook(this);
+    m_look->addToMenu(*ui.pmSetting, ui.actHelp);
+    m_placeLabel = new AyaPlaceLabel(ui.StatusBar1);
+    ui.StatusBar1->addPermanentWidget(m_placeLabel);
 }
 
 void TfmMain::createLibrary()
@@ -204,6 +212,11 @@ void TfmMain::FormShow()
     BuildAboutText(ui.redt1, ui.lblAboutLink, QCoreApplication::applicationFilePath());
     ui.pgcNav->setTabVisible(ui.pgcNav->indexOf(ui.tabAbout), false);
     LoadSettings();
+    m_look->applySettings();
+    if (m_startPosition) {
+        AppSet.LastOpenedSura = m_startPosition->Sura;
+        AppSet.LastOpenedAya = m_startPosition->Aya;
+    }
     m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
     m_library->open();
     InitAudio();
@@ -223,9 +236,14 @@ void TfmMain::closeEvent(QCloseEvent* event)
 
 void TfmMain::FormClose()
 {
-    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     FreeQuranData();
     freeBrowserHosts();
+    saveSession();
+}
+
+void TfmMain::saveSession()
+{
+    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     // A start-up that failed before any page was shown must not overwrite the last-read
     // position with "none".
     if (m_navigator.FCurPos.Sura != 0) {
@@ -293,6 +311,34 @@ void TfmMain::actToggleBookmarkExecute()
         ui.StatusBar1->showMessage("Bookmarked " + where);
     else
         ui.StatusBar1->showMessage("Bookmark on " + where + " removed; Ctrl+Z brings it back");
+}
+
+void TfmMain::connectAyaMenu()
+{
+    m_ayaMenu = new AyaContextMenu(ui.wbQuran, ui.pmBrow, ui.actToggleBookmark, [this]() -> std::optional<TQuranPos> {
+        if (m_navigator.FCurPos.Sura == 0)
+            return std::nullopt;
+        return m_navigator.FCurPos;
+    }, this);
+    connect(ui.wbQuran, &QWidget::customContextMenuRequested, m_ayaMenu, &AyaContextMenu::showAt);
+    connect(m_ayaMenu, &AyaContextMenu::ayaTargeted, this, guarded([this](TQuranPos pos) {
+        if (pos != m_navigator.FCurPos)
+            showAya(pos);
+    }));
+    connect(m_ayaMenu, &AyaContextMenu::playRequested, this, guarded([this](TQuranPos pos) {
+        showAya(pos);
+        m_player.PlayerCommand(pcPlay);
+    }));
+    connect(m_ayaMenu, &AyaContextMenu::noteRequested, this, guarded([this](TQuranPos pos) { addNoteFor(pos); }));
+}
+
+// The aya is bookmarked if it was not, and its note opens in the Topics tab.
+void TfmMain::addNoteFor(TQuranPos pos)
+{
+    if (pos.Sura != m_markedSura || std::find(m_markedAyas.begin(), m_markedAyas.end(), pos.Aya) == m_markedAyas.end())
+        m_library->toggle(pos);
+    ui.pgcNav->setCurrentWidget(ui.tabTopics);
+    openNoteOf(*m_topicsTab, pos);
 }
 
 void TfmMain::showBookmark(int sura, int aya)
@@ -409,7 +455,12 @@ void TfmMain::actReloadSuraExecute()
 void TfmMain::actSettingExecute()
 {
     TDlgSett dialog(this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.SettingsChanged)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Kept at once: settings kept only until a clean exit are lost to a crash or a kill.
+    SaveSettings();
+    m_look->applySettings();
+    if (!dialog.SettingsChanged)
         return;
     WriteCommonCss();
     actReloadSuraExecute();
@@ -517,6 +568,7 @@ void TfmMain::setAudioAya(const TQuranPos& position)
 {
     ui.lblAuPlayAya->setText(toQString(SetAudioAya(position)));
     m_positionAutosave->positionShown(position);
+    m_placeLabel->showPlace(position);
     updateBookmarkAction();
 }
 
@@ -541,6 +593,7 @@ void TfmMain::createBrowserHosts()
 {
     freeBrowserHosts();
     QuranHost = newBrowserHost(ui.wbQuran, kSuraPageEngineRules);
+    QuranHost->setPopupMenu(nullptr); // the aya menu answers the right-click
     connect(ui.wbQuran, &QWebEngineView::loadProgress, QuranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
     connect(QuranHost->loadWatch(), &TPageLoadWatch::documentComplete, QuranHost,
@@ -556,12 +609,14 @@ TWBContainer* TfmMain::newBrowserHost(QWebEngineView* view, const char* engineRu
     host->TextSelectable = true;
     host->HostStyleSheet = engineRules;
     host->setPopupMenu(ui.pmBrow);
+    m_look->attach(host);
     return host;
 }
 
 void TfmMain::loadIndexTree(const std::vector<TIndexNode>& nodes)
 {
     fillIndexTree(ui.tvIndex, nodes);
+    m_placeLabel->setIndex(nodes);
 }
 
 void TfmMain::fillContents(const std::vector<TContentsSura>& suras)

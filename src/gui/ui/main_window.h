@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <optional>
 #include <string>
 
 class QTreeWidget;
@@ -22,6 +23,9 @@ class QWebEngineView;
 
 namespace tilvane {
 
+class AyaContextMenu;
+class AyaPlaceLabel;
+class PageLook;
 class ReciterInstallDialog;
 class TDlgSrchSura;
 class TPagePrinter;
@@ -73,6 +77,17 @@ public:
     // user reads.
     ReciterInstallDialog* installDialog() const { return m_installDialog; }
 
+    // The aya the first page shows instead of the last-read one (the command line's --goto).
+    void setStartPosition(TQuranPos pos) { m_startPosition = pos; }
+    // Shows an aya asked for from outside the window, as a search hit is shown.
+    void showAya(TQuranPos pos) { searchAyaChosen(pos.Sura, pos.Aya); }
+    // What closing saves (the note being typed, the position, the settings, the window's
+    // place), for an end that closes no window: a signal, the desktop session ending.
+    void saveSession();
+    AyaContextMenu* ayaMenu() const { return m_ayaMenu; }
+    PageLook* pageLook() const { return m_look; }
+    AyaPlaceLabel* placeLabel() const { return m_placeLabel; }
+
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
     void focusScriptFinished(bool completed);
@@ -118,6 +133,8 @@ private:
     void drawBookmarkMarks();
     // Ticks "Bookmark this aya" when the shown aya is marked, from the marks last drawn.
     void updateBookmarkAction();
+    void connectAyaMenu();
+    void addNoteFor(TQuranPos pos);
 
     // INavigationView
     bool isSuraPageInFront() const override;
@@ -186,6 +203,10 @@ private:
     bool m_reportingDeferred = false;
     ErrorReporter m_reporterBeforeShow;
     QStringList m_problemsBeforeShow;
+    std::optional<TQuranPos> m_startPosition;
+    AyaContextMenu* m_ayaMenu = nullptr;
+    PageLook* m_look = nullptr;
+    AyaPlaceLabel* m_placeLabel = nullptr;
 };
 
 } // namespace tilvane

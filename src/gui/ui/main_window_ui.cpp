@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -78,6 +79,17 @@ QWidget* styledPanel(QWidget* parent, const char* name)
     auto* panel = named(new QWidget(parent), name);
     panel->setAttribute(Qt::WA_StyledBackground);
     return panel;
+}
+
+// A tab page taller than a small screen allows scrolls instead of setting the window's least
+// height (or, squeezed, drawing its controls over each other).
+QScrollArea* scrolledPage(QWidget* page, const char* name)
+{
+    auto* area = named(new QScrollArea, name);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
 }
 
 } // namespace
@@ -301,7 +313,10 @@ QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
     // The selection stays visible while the tree has no focus.
     tvContents->setStyleSheet("QTreeWidget::item:selected:!active { background: #CCE281; color: black; }");
     pgcContent->addTab(tvContents, " Contents ");
-    pgcContent->addTab(createAudioTab(pgcContent), " Audio Player ");
+    QWidget* audioPage = createAudioTab(pgcContent);
+    audioPage->setObjectName("panAudioPage");
+    tabAudio = scrolledPage(audioPage, "tabAudio");
+    pgcContent->addTab(tabAudio, " Audio Player ");
     layout->addWidget(pgcContent);
     return panContents;
 }
@@ -403,10 +418,8 @@ QWidget* TfmMainUi::createIndexTab(QWidget* parent)
     tvIndex = named(new QTreeWidget(splitter), "tvIndex");
     tvIndex->setHeaderHidden(true);
     tvIndex->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The tree fills the tab: a node and, beside it, where it leads.
     splitter->addWidget(tvIndex);
-    splitter->addWidget(new QWidget(splitter));
-    // Wide enough for a node and, beside it, where it leads.
-    splitter->setSizes({360, 540});
     return splitter;
 }
 

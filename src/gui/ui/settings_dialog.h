@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QFontComboBox;
+class QHBoxLayout;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -30,6 +31,7 @@ public:
 
     QTabWidget* pgcSettings = nullptr;
     QComboBox* cbbQuranView = nullptr;
+    QComboBox* cbbTheme = nullptr; // Light, Sepia, Night: applied without rebuilding the page
     QSpinBox* nseArbFontSz = nullptr;
     TColorPicker* nclrArbFontCol = nullptr;
     TColorPicker* nclrArabicLatinFontColor = nullptr;
@@ -49,6 +51,7 @@ public:
 
 private:
     QWidget* createGeneralTab();
+    QHBoxLayout* createThemeRow(QWidget* parent);
     QWidget* createTranslationsTab();
     QWidget* createAudioTab();
     void connectHandlers();
