@@ -29,8 +29,8 @@ constexpr char kMeasureScript[] = R"((function(){
   document.body.appendChild(tip);
   var hit=document.createElement('span');hit.className='jsHighlight';hit.textContent='x';
   document.querySelector('.selectedAya .trans').appendChild(hit);
-  var picks={arabic:'#2_254 .quran',selectedArabic:'.selectedAya .quran',translation:'#2_254 .trans',
-    selectedTranslation:'.selectedAya .trans',latin:'#2_254 .latin',heading:'.suraName',popUp:'.tip',hit:'.jsHighlight'};
+  var picks={arabic:'[id="2_254"] .quran',selectedArabic:'.selectedAya .quran',translation:'[id="2_254"] .trans',
+    selectedTranslation:'.selectedAya .trans',latin:'[id="2_254"] .latin',heading:'.suraName',popUp:'.tip',hit:'.jsHighlight'};
   var out=[];for(var k in picks){var e=document.querySelector(picks[k]);
     out.push(k+'='+(e?getComputedStyle(e).color+'|'+bg(e):'missing'));}
   tip.remove();hit.remove();return out.join(';');})())";

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTabWidget>
+#include <QToolButton>
 
 using namespace tilvane;
 using namespace tilvane::test;
@@ -41,8 +42,15 @@ QStringList layoutProblems(const QWidget& window)
             continue;
         const auto* label = qobject_cast<const QLabel*>(widget);
         const auto* button = qobject_cast<const QAbstractButton*>(widget);
-        const bool hasText = (label != nullptr && !label->text().isEmpty()) || (button != nullptr && !button->text().isEmpty());
-        if (hasText && (widget->width() < widget->minimumSizeHint().width() || widget->height() < widget->minimumSizeHint().height()))
+        const auto* toolButton = qobject_cast<const QToolButton*>(widget);
+        const bool showsText = button != nullptr && !button->text().isEmpty()
+            && (toolButton == nullptr || toolButton->toolButtonStyle() != Qt::ToolButtonIconOnly);
+        const bool hasText = (label != nullptr && !label->text().isEmpty()) || showsText;
+        // Cut by its own size, or across by a parent it sticks out of (scrolled out of view
+        // vertically is no cut: the page scrolls there).
+        const QRect seen = widget->visibleRegion().boundingRect();
+        if (hasText && (widget->width() < widget->minimumSizeHint().width() || widget->height() < widget->minimumSizeHint().height()
+                        || (!seen.isEmpty() && seen.width() < widget->minimumSizeHint().width())))
             problems.append(QStringLiteral("%1 cut: %2x%3 for %4x%5").arg(pathOf(widget)).arg(widget->width())
                                 .arg(widget->height()).arg(widget->minimumSizeHint().width()).arg(widget->minimumSizeHint().height()));
         const QWidget* parent = widget->parentWidget();

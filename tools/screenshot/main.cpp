@@ -124,6 +124,8 @@ int main(int argc, char* argv[])
         saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("view-style-%1.png").arg(style)));
     }
     AppSet.ViewStyle = savedStyle;
+    mainWindow.ui.actReloadSura->trigger();
+    waitForFocus();
 
     mainWindow.ui.pgcContent->setCurrentWidget(mainWindow.ui.tabAudio);
     settle();

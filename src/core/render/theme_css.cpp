@@ -32,8 +32,8 @@ struct FixedColour {
     const char* selector;
     Rgb colour;
 };
+// The sura heading is left alone: it stands on its own light picture in every theme.
 constexpr FixedColour kPageColours[] = {
-    {".suraName", {218, 96, 29}},
     {".TitleName, .titlename", {218, 96, 29}},
     {"span.sajda#recommended", {200, 40, 40}},
     {"span.sajda#mandatory", {240, 10, 10}},
@@ -79,9 +79,20 @@ std::string css(Rgb colour)
     return text;
 }
 
+// The pages render in quirks mode, where the engine matches their class names in lower case,
+// while the host sheet is parsed in standards mode: each selector goes in both spellings.
+std::string withLowerCaseSpelling(const std::string& selector)
+{
+    std::string lower = selector;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower == selector ? selector : selector + ", " + lower;
+}
+
 std::string rule(const std::string& selector, const std::string& declarations)
 {
-    return selector + " { " + declarations + " }\n";
+    return withLowerCaseSpelling(selector) + " { " + declarations + " }\n";
 }
 
 std::string colourRule(const std::string& selector, Rgb colour)

@@ -25,8 +25,9 @@ namespace {
 constexpr std::array kZoomSteps{30, 50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
 
 // For every theme: the aya number's ornament follows the Arabic text's size (the page fixes
-// it at 16pt, the Arabic's default size).
-constexpr char kTextRules[] = ".quran .suraAyaNum { font-size: 1em !important; }\n";
+// it at 16pt, the Arabic's default size). In both spellings: the pages render in quirks
+// mode, where class names match in lower case.
+constexpr char kTextRules[] = ".quran .suraAyaNum, .quran .suraayanum { font-size: 1em !important; }\n";
 
 constexpr char kNightWindow[] = R"(
 QTabWidget#pgcNav::pane { border-top: 3px solid #3D5A2A; }

@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -82,12 +83,35 @@ QWidget* styledPanel(QWidget* parent, const char* name)
 }
 
 // A tab page taller than a small screen allows scrolls instead of setting the window's least
-// height (or, squeezed, drawing its controls over each other).
+// height (or, squeezed, drawing its controls over each other). Only the height scrolls: the
+// page keeps its full width, with room for the scroll bar.
+class VerticalScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize minimumSizeHint() const override
+    {
+        const int pageWidth = widget() != nullptr ? widget()->minimumSizeHint().width() : 0;
+        return {pageWidth + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+                QScrollArea::minimumSizeHint().height()};
+    }
+
+protected:
+    // A page whose texts change (a reciter's name) may need more width: ask the layout again.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
+
 QScrollArea* scrolledPage(QWidget* page, const char* name)
 {
-    auto* area = named(new QScrollArea, name);
+    auto* area = named(new VerticalScrollArea, name);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(page);
     return area;
 }
@@ -300,7 +324,8 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
 QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
 {
     panContents = named(new QWidget(parent), "panContents");
-    panContents->setMinimumWidth(150);
+    // No fixed least width: the splitter then keeps the panel as wide as its widest tab
+    // needs, so the Audio Player's texts are never cut at the right.
     auto* layout = new QVBoxLayout(panContents);
     layout->setContentsMargins(0, 0, 0, 0);
     pgcContent = named(new QTabWidget(panContents), "pgcContent");
