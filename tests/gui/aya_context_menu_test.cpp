@@ -4,6 +4,7 @@
 #include "gui/support/gui_app.h"
 #include "gui/support/page_wait.h"
 #include "gui/support/reader_window.h"
+#include "gui/ui/aya_place_label.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,8 @@ TEST(AyaContextMenu, TheClickedAyaBecomesCurrentAndIsWhatTheMenuCopies)
     EXPECT_EQ(**shownFor, (TQuranPos{2, 46}));
     EXPECT_EQ(window->navigator().FCurPos, (TQuranPos{2, 46}));
     EXPECT_FALSE(window->ui.actToggleBookmark->isChecked());
+    // Where it stands in the printed mushaf, in the status bar.
+    EXPECT_EQ(window->placeLabel()->text(), QString::fromUtf8("Juz 1 \u00B7 Hizb 1 \u00BD \u00B7 Page 7"));
     EXPECT_TRUE(menu->menu()->actions().contains(menu->copyAction()));
     menu->menu()->hide();
 

@@ -55,9 +55,9 @@ QProgressBar#ProgressBar1 { border: 1px solid #C8B48A; background: #FAF4E6; }
 QProgressBar#ProgressBar1::chunk { background: #D8C090; }
 )";
 
-// The design font and the stored translation font, where they are not installed, become one
-// installed sans for the pages, the PDF and the window alike.
-void substituteMissingFonts()
+} // namespace
+
+void substituteMissingPageFonts()
 {
     for (const std::string& family : {std::string("Tahoma"), AppSet.TransFontName}) {
         const std::string used = substituteMissingFamily(family, tahomaLikeFamilies());
@@ -65,8 +65,6 @@ void substituteMissingFonts()
             QFont::insertSubstitution(toQString(family), toQString(used));
     }
 }
-
-} // namespace
 
 QPalette themePalette(PageTheme theme)
 {
@@ -160,7 +158,7 @@ void PageLook::attach(TWBContainer* host)
 
 void PageLook::applySettings()
 {
-    substituteMissingFonts();
+    substituteMissingPageFonts();
     setZoom(AppSet.Zoom);
     setTheme(themeNamed(AppSet.Theme));
     // The user's colours may have changed without the theme: the rules follow them.

@@ -69,6 +69,10 @@ private:
     QActionGroup* m_themes = nullptr;
 };
 
+// The design font (Tahoma) and AppSet's translation font, where they are not installed,
+// become one installed sans for the pages, the PDF and the window alike.
+void substituteMissingPageFonts();
+
 // Window colours for a theme: the palette and rules laid over the window's own style sheet.
 QPalette themePalette(PageTheme theme);
 QString themeWindowStyleSheet(PageTheme theme);
