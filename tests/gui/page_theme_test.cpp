@@ -94,3 +94,28 @@ TEST(PageTheme, NightKeepsReadableColoursReplacesTheOthersAndLeavesThePageFileAl
     EXPECT_TRUE(waitFor([&] { return evaluate(view, "getComputedStyle(document.body).backgroundColor").toString() == "rgb(255, 255, 255)"; }));
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }
+
+// The zoom keys scale the page shown and the pages that follow, and are kept as a percent.
+TEST(PageZoom, ZoomKeysScaleThePageShownAndTheNextSura)
+{
+    guiApp();
+    TestAppFolder app;
+    ErrorCapture errors;
+    auto window = showReaderAt(app, 1, 7);
+    ASSERT_NE(window, nullptr);
+    QWebEngineView* view = window->ui.wbQuran;
+    PageLook* look = window->pageLook();
+
+    look->zoomInAction()->trigger();
+    look->zoomInAction()->trigger();
+    EXPECT_EQ(AppSet.Zoom, 125);
+    EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.25);
+    window->ui.actGotoAyaNext->trigger();
+    ASSERT_TRUE(showsAya(*window, 2, 1));
+    EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.25);
+    look->zoomOutAction()->trigger();
+    EXPECT_EQ(AppSet.Zoom, 110);
+    look->zoomResetAction()->trigger();
+    EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.0);
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
+}
