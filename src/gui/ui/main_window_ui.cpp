@@ -4,6 +4,7 @@
 #include "gui/audio/reciter_panel.h"
 #include "gui/render/local_web_page.h"
 #include "gui/search/search_tab.h"
+#include "gui/ui/vertical_scroll_area.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,8 +19,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -80,40 +79,6 @@ QWidget* styledPanel(QWidget* parent, const char* name)
     auto* panel = named(new QWidget(parent), name);
     panel->setAttribute(Qt::WA_StyledBackground);
     return panel;
-}
-
-// A tab page taller than a small screen allows scrolls instead of setting the window's least
-// height (or, squeezed, drawing its controls over each other). Only the height scrolls: the
-// page keeps its full width, with room for the scroll bar.
-class VerticalScrollArea : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-
-    QSize minimumSizeHint() const override
-    {
-        const int pageWidth = widget() != nullptr ? widget()->minimumSizeHint().width() : 0;
-        return {pageWidth + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
-                QScrollArea::minimumSizeHint().height()};
-    }
-
-protected:
-    // A page whose texts change (a reciter's name) may need more width: ask the layout again.
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == widget() && event->type() == QEvent::LayoutRequest)
-            updateGeometry();
-        return QScrollArea::eventFilter(watched, event);
-    }
-};
-
-QScrollArea* scrolledPage(QWidget* page, const char* name)
-{
-    auto* area = named(new VerticalScrollArea, name);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setWidget(page);
-    return area;
 }
 
 } // namespace
@@ -340,7 +305,7 @@ QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
     pgcContent->addTab(tvContents, " Contents ");
     QWidget* audioPage = createAudioTab(pgcContent);
     audioPage->setObjectName("panAudioPage");
-    tabAudio = scrolledPage(audioPage, "tabAudio");
+    tabAudio = new VerticalScrollArea(audioPage, "tabAudio");
     pgcContent->addTab(tabAudio, " Audio Player ");
     layout->addWidget(pgcContent);
     return panContents;
