@@ -1,5 +1,7 @@
 #include "gui/ui/aya_context_menu.h"
 
+#include "gui/library/bookmark_tree.h"
+#include "gui/library/topics_tab.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
 #include "gui/support/page_wait.h"
@@ -13,6 +15,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QTabWidget>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -75,6 +78,12 @@ TEST(AyaContextMenu, TheClickedAyaBecomesCurrentAndIsWhatTheMenuCopies)
     EXPECT_TRUE(copied->html().contains("dir=\"rtl\"")) << copied->html().toStdString();
     const QString arabic = copied->text().section('\n', 0, 0);
     EXPECT_TRUE(arabic.contains(QChar(0x0644))) << arabic.toStdString(); // an Arabic letter
+
+    // Add note bookmarks the clicked aya and opens its note in the Topics tab.
+    menu->noteAction()->trigger();
+    EXPECT_EQ(window->ui.pgcNav->currentWidget(), window->ui.tabTopics);
+    EXPECT_EQ(window->topicsTab()->tree()->currentBookmark(), (TQuranPos{2, 46}));
+    window->ui.pgcNav->setCurrentWidget(window->ui.tabQuran);
 
     QApplication::clipboard()->clear();
     window->ui.actGotoAyaNext->trigger();

@@ -335,7 +335,7 @@ void TfmMain::connectAyaMenu()
 // The aya is bookmarked if it was not, and its note opens in the Topics tab.
 void TfmMain::addNoteFor(TQuranPos pos)
 {
-    if (pos.Sura != m_markedSura || std::find(m_markedAyas.begin(), m_markedAyas.end(), pos.Aya) == m_markedAyas.end())
+    if (!m_library->read([pos](BookmarkStore& store) { return store.find(pos).has_value(); }))
         m_library->toggle(pos);
     ui.pgcNav->setCurrentWidget(ui.tabTopics);
     openNoteOf(*m_topicsTab, pos);
