@@ -51,10 +51,10 @@ TEST(AyaContextMenu, TheClickedAyaBecomesCurrentAndIsWhatTheMenuCopies)
     auto window = showReaderAt(app, 2, 45);
     ASSERT_NE(window, nullptr);
     AyaContextMenu* menu = window->ayaMenu();
-    QWebEngineView* view = window->ui.wbQuran;
+    QWebEngineView* view = window->ui().wbQuran;
 
-    window->ui.actToggleBookmark->trigger(); // 2:45 marked, 2:46 not
-    ASSERT_TRUE(window->ui.actToggleBookmark->isChecked());
+    window->ui().actToggleBookmark->trigger(); // 2:45 marked, 2:46 not
+    ASSERT_TRUE(window->ui().actToggleBookmark->isChecked());
 
     std::optional<std::optional<TQuranPos>> shownFor;
     QObject::connect(menu, &AyaContextMenu::menuShown, menu, [&](std::optional<TQuranPos> pos) { shownFor = pos; });
@@ -65,7 +65,7 @@ TEST(AyaContextMenu, TheClickedAyaBecomesCurrentAndIsWhatTheMenuCopies)
     ASSERT_TRUE(shownFor->has_value());
     EXPECT_EQ(**shownFor, (TQuranPos{2, 46}));
     EXPECT_EQ(window->navigator().FCurPos, (TQuranPos{2, 46}));
-    EXPECT_FALSE(window->ui.actToggleBookmark->isChecked());
+    EXPECT_FALSE(window->ui().actToggleBookmark->isChecked());
     // Where it stands in the printed mushaf, in the status bar.
     EXPECT_EQ(window->placeLabel()->text(), QString::fromUtf8("Juz 1 \u00B7 Hizb 1 \u00BD \u00B7 Page 7"));
     EXPECT_TRUE(menu->menu()->actions().contains(menu->copyAction()));
@@ -81,12 +81,12 @@ TEST(AyaContextMenu, TheClickedAyaBecomesCurrentAndIsWhatTheMenuCopies)
 
     // Add note bookmarks the clicked aya and opens its note in the Topics tab.
     menu->noteAction()->trigger();
-    EXPECT_EQ(window->ui.pgcNav->currentWidget(), window->ui.tabTopics);
+    EXPECT_EQ(window->ui().pgcNav->currentWidget(), window->ui().tabTopics);
     EXPECT_EQ(window->topicsTab()->tree()->currentBookmark(), (TQuranPos{2, 46}));
-    window->ui.pgcNav->setCurrentWidget(window->ui.tabQuran);
+    window->ui().pgcNav->setCurrentWidget(window->ui().tabQuran);
 
     QApplication::clipboard()->clear();
-    window->ui.actGotoAyaNext->trigger();
+    window->ui().actGotoAyaNext->trigger();
     ASSERT_TRUE(showsAya(*window, 2, 47));
     evaluate(view, "window.getSelection().removeAllRanges()");
     view->setFocus();

@@ -28,9 +28,9 @@ TEST(PagePrinter, SavesTheShownSuraAsPdfAndNamesTheFileItCannotWrite)
     ErrorCapture errors;
     const std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    TPagePrinter& printer = *window->pagePrinter();
+    PagePrinter& printer = *window->pagePrinter();
     EXPECT_EQ(printer.actPrint->shortcut(), QKeySequence(QKeySequence::Print));
-    for (QMenu* menu : {window->ui.pmBrow, window->ui.pmSetting}) {
+    for (QMenu* menu : {window->ui().pmBrow, window->ui().pmSetting}) {
         EXPECT_TRUE(menu->actions().contains(printer.actPrint)) << menu->objectName().toStdString();
         EXPECT_TRUE(menu->actions().contains(printer.actSaveAsPdf)) << menu->objectName().toStdString();
     }
@@ -43,7 +43,7 @@ TEST(PagePrinter, SavesTheShownSuraAsPdfAndNamesTheFileItCannotWrite)
     fs::create_directories(folder / "out");
     for (const auto& c : cases) {
         const fs::path pdf = folder / c.file;
-        QSignalSpy finished(&printer, &TPagePrinter::pdfFinished);
+        QSignalSpy finished(&printer, &PagePrinter::pdfFinished);
         printer.savePdfTo(QString::fromStdString(pdf.string()));
         EXPECT_TRUE(printer.isBusy());
         EXPECT_FALSE(printer.actSaveAsPdf->isEnabled());
@@ -71,7 +71,7 @@ TEST(PagePrinter, PrintsTheShownSuraOnThePrinterChosen)
     auto printer = std::make_unique<QPrinter>();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString((folder / "printed.pdf").string()));
-    QSignalSpy finished(window->pagePrinter(), &TPagePrinter::printFinished);
+    QSignalSpy finished(window->pagePrinter(), &PagePrinter::printFinished);
     window->pagePrinter()->printOn(std::move(printer));
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
     EXPECT_TRUE(finished.first().first().toBool());
@@ -87,7 +87,7 @@ TEST(PagePrinter, EverySheetOfALongSuraCarriesTheSuraNameAndItsNumber)
     ASSERT_NE(window, nullptr);
     TempFolder folder;
     const fs::path pdf = folder / "yaasiin.pdf";
-    QSignalSpy finished(window->pagePrinter(), &TPagePrinter::pdfFinished);
+    QSignalSpy finished(window->pagePrinter(), &PagePrinter::pdfFinished);
     window->pagePrinter()->savePdfTo(QString::fromStdString(pdf.string()));
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
     ASSERT_TRUE(finished.first().first().toBool());
@@ -101,5 +101,5 @@ TEST(PagePrinter, EverySheetOfALongSuraCarriesTheSuraNameAndItsNumber)
             << ": " << text.left(80).toStdString();
     }
     // The page shown is as it was.
-    EXPECT_EQ(evaluate(window->ui.wbQuran, "document.querySelectorAll('.tilvaneRunningHeader').length").toInt(), 0);
+    EXPECT_EQ(evaluate(window->ui().wbQuran, "document.querySelectorAll('.tilvaneRunningHeader').length").toInt(), 0);
 }

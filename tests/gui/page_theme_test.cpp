@@ -70,7 +70,7 @@ TEST(PageTheme, NightKeepsReadableColoursReplacesTheOthersAndLeavesThePageFileAl
     auto window = showReaderAt(app, 2, 255, "[translations]\r\nCount=2\r\ntrl_00=Indonesian_Footnote\r\n"
                                             "trl_00Acive=1\r\ntrl_01=Indonesian_Latin\r\ntrl_01Acive=1\r\n");
     ASSERT_NE(window, nullptr);
-    QWebEngineView* view = window->ui.wbQuran;
+    QWebEngineView* view = window->ui().wbQuran;
     const std::string pageFile = AppDirs.SuraDir + "S002_ar_in.html";
     const std::string pageBytes = readFile(pageFile);
 
@@ -103,14 +103,14 @@ TEST(PageZoom, ZoomKeysScaleThePageShownAndTheNextSura)
     ErrorCapture errors;
     auto window = showReaderAt(app, 1, 7);
     ASSERT_NE(window, nullptr);
-    QWebEngineView* view = window->ui.wbQuran;
+    QWebEngineView* view = window->ui().wbQuran;
     PageLook* look = window->pageLook();
 
     look->zoomInAction()->trigger();
     look->zoomInAction()->trigger();
     EXPECT_EQ(AppSet.Zoom, 125);
     EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.25);
-    window->ui.actGotoAyaNext->trigger();
+    window->ui().actGotoAyaNext->trigger();
     ASSERT_TRUE(showsAya(*window, 2, 1));
     EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.25);
     look->zoomOutAction()->trigger();

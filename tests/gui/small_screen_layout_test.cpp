@@ -83,13 +83,13 @@ TEST(SmallScreen, EveryTabIsLaidOutWithoutOverlapOrCutTextAtTheLeastSize)
     EXPECT_LE(window->minimumSizeHint().height(), least.height());
     EXPECT_EQ(window->size(), least);
 
-    QTabWidget* tabs = window->ui.pgcNav;
-    QTabWidget* side = window->ui.pgcContent;
+    QTabWidget* tabs = window->ui().pgcNav;
+    QTabWidget* side = window->ui().pgcContent;
     for (int tab = 0; tab < tabs->count(); ++tab) {
         if (!tabs->isTabVisible(tab))
             continue;
         tabs->setCurrentIndex(tab);
-        for (int sideTab = 0; sideTab < (tabs->widget(tab) == window->ui.tabQuran ? side->count() : 1); ++sideTab) {
+        for (int sideTab = 0; sideTab < (tabs->widget(tab) == window->ui().tabQuran ? side->count() : 1); ++sideTab) {
             side->setCurrentIndex(sideTab);
             QApplication::processEvents();
             const QStringList problems = layoutProblems(*window);

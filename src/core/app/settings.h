@@ -46,6 +46,9 @@ struct TAppSet {
     // "sepia" or "night".
     int Zoom = 100;
     std::string Theme = "light";
+
+    // Tajweed colours on the sura pages ("view" / "Tajweed"); off keeps the pages as they were.
+    bool Tajweed = false;
 };
 
 inline constexpr int kZoomMin = 30;

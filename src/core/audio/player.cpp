@@ -84,7 +84,7 @@ void RecitationPlayer::play()
     m_waitTicks = 0;
     m_host.setPlayPauseEnabled(false);
     m_host.setStatusText("Playing");
-    if (!fileExists(AudioAyaFile)) {
+    if (!fileExists(m_ayaFile)) {
         stop();
         m_host.setPlayPauseEnabled(true);
         return;
@@ -104,7 +104,7 @@ void RecitationPlayer::play()
     if (!interludeStarted) {
         FInterludePlaying = false;
         m_repeat.ayaStarted(pos);
-        openAndPlay(AudioAyaFile);
+        openAndPlay(m_ayaFile);
     }
     m_host.setPlayPauseEnabled(true);
 }
@@ -155,7 +155,7 @@ void RecitationPlayer::resume()
         return;
     }
     // Moved to another aya while paused, or paused in a recording: start the shown aya.
-    if (m_device.fileName() != AudioAyaFile) {
+    if (m_device.fileName() != m_ayaFile) {
         PlayerState = pcPlay;
         play();
         return;
@@ -308,10 +308,12 @@ void RecitationPlayer::carryOut(AfterAya step)
     PlayerCommand(pcPlay);
 }
 
+// While muted the new volume waits for the unmute: the button must not say muted while
+// sound is heard.
 void RecitationPlayer::trbVolumeChange(int sliderPosition)
 {
     AppSet.Volume = kMaxVolume - sliderPosition;
-    SetMediaVolume(m_device, AppSet.Volume);
+    SetMediaVolume(m_device, effectiveVolume());
 }
 
 void RecitationPlayer::btnSpeakerClick()

@@ -72,16 +72,14 @@ std::vector<std::string> translationsOf(TQuranPos pos)
     const int global = globalAyaIndex(pos.Sura, pos.Aya);
     std::vector<std::string> texts;
     for (const TActiveTranslation& active : activeTranslationIndexes()) {
-        const LineList* lines = nullptr;
+        std::string line;
         if (active.catalogueIndex == kBuiltInLatin)
-            lines = &InaLatn;
+            line = ayaLine(InaLatn, global);
         else if (active.catalogueIndex == kBuiltInFootnote)
-            lines = &InaTran;
+            line = ayaLine(InaTran, global);
         else if (static_cast<std::size_t>(active.slot) < TransAyaLists.size())
-            lines = &TransAyaLists[static_cast<std::size_t>(active.slot)];
-        if (lines == nullptr)
-            continue;
-        std::string text = plainFromPageText(ayaLine(*lines, global));
+            line = TransAyaLists[static_cast<std::size_t>(active.slot)].lineOrEmpty(static_cast<std::size_t>(global) - 1);
+        std::string text = plainFromPageText(line);
         if (!text.empty())
             texts.push_back(std::move(text));
     }

@@ -35,7 +35,7 @@ void showFatalError(const std::string& message)
 }
 
 // A signal or the end of the desktop session saves what closing the window saves.
-void saveOnEveryEnd(TApplication& app, TfmMain& window, TerminationWatch& termination)
+void saveOnEveryEnd(Application& app, TfmMain& window, TerminationWatch& termination)
 {
     QObject::connect(&termination, &TerminationWatch::terminationRequested, &window, [&app, &window] {
         window.close();
@@ -45,7 +45,7 @@ void saveOnEveryEnd(TApplication& app, TfmMain& window, TerminationWatch& termin
                      [&window](QSessionManager&) { runGuarded([&window] { window.saveSession(); }); });
 }
 
-int runReader(TApplication& app, SingleInstance& instance, const std::optional<TQuranPos>& gotoPos)
+int runReader(Application& app, SingleInstance& instance, const std::optional<TQuranPos>& gotoPos)
 {
     std::unique_ptr<TfmMain> mainWindow;
     {
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
     }
 
     setUpGraphicsBeforeApplication();
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     QCoreApplication::setApplicationName(toQString(AppName));
     QGuiApplication::setDesktopFileName(toQString(kDesktopId));
     if (folderError) {

@@ -37,7 +37,7 @@ QAction* makePrintAction(QWidget* window, const char* name, const QString& capti
 
 } // namespace
 
-void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
+void addPrintActionsToMenus(PagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
                             QAction* beforeInWindow)
 {
     pageMenu->insertActions(beforeInPage, {printer.actPrint, printer.actSaveAsPdf});
@@ -46,7 +46,7 @@ void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windo
     windowMenu->insertSeparator(beforeInWindow);
 }
 
-TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
+PagePrinter::PagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
                            std::function<QString()> pageName)
     : QObject(window)
     , m_window(window)
@@ -70,9 +70,9 @@ TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function
     m_progress->hide();
 }
 
-TPagePrinter::~TPagePrinter() = default;
+PagePrinter::~PagePrinter() = default;
 
-void TPagePrinter::setBusy(bool busy, const QString& status)
+void PagePrinter::setBusy(bool busy, const QString& status)
 {
     m_busy = busy;
     actPrint->setEnabled(!busy);
@@ -83,7 +83,7 @@ void TPagePrinter::setBusy(bool busy, const QString& status)
         m_statusBar->showMessage(status, busy ? 0 : kStatusMillis);
 }
 
-QString TPagePrinter::suggestedPdfName() const
+QString PagePrinter::suggestedPdfName() const
 {
     QString name = m_pageName().trimmed();
     name.replace('/', '-');
@@ -93,7 +93,7 @@ QString TPagePrinter::suggestedPdfName() const
     return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + ".pdf");
 }
 
-void TPagePrinter::actSaveAsPdfExecute()
+void PagePrinter::actSaveAsPdfExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
@@ -103,7 +103,7 @@ void TPagePrinter::actSaveAsPdfExecute()
         savePdfTo(fileName.endsWith(".pdf", Qt::CaseInsensitive) ? fileName : fileName + ".pdf");
 }
 
-void TPagePrinter::savePdfTo(const QString& fileName)
+void PagePrinter::savePdfTo(const QString& fileName)
 {
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)
@@ -120,7 +120,7 @@ void TPagePrinter::savePdfTo(const QString& fileName)
     });
 }
 
-void TPagePrinter::pdfWritten(const QString& fileName, const QString& error)
+void PagePrinter::pdfWritten(const QString& fileName, const QString& error)
 {
     setBusy(false, error.isEmpty() ? QStringLiteral("Saved %1").arg(fileName) : QString());
     if (error.isEmpty() && m_window && m_window->isVisible())
@@ -131,7 +131,7 @@ void TPagePrinter::pdfWritten(const QString& fileName, const QString& error)
     emit pdfFinished(error.isEmpty());
 }
 
-void TPagePrinter::actPrintExecute()
+void PagePrinter::actPrintExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
@@ -142,7 +142,7 @@ void TPagePrinter::actPrintExecute()
         printOn(std::move(printer));
 }
 
-void TPagePrinter::printOn(std::unique_ptr<QPrinter> printer)
+void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
 {
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)

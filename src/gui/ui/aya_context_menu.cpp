@@ -141,11 +141,11 @@ bool AyaContextMenu::eventFilter(QObject* watched, QEvent* event)
 
 namespace tilvane {
 
-void openNoteOf(TTopicsTab& topics, TQuranPos pos)
+void openNoteOf(TopicsTab& topics, TQuranPos pos)
 {
-    TBookmarkTree* tree = topics.tree();
+    BookmarkTree* tree = topics.tree();
     for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-        if (TBookmarkTree::bookmarkOf(*it) == pos) {
+        if (BookmarkTree::bookmarkOf(*it) == pos) {
             tree->setCurrentItem(*it);
             tree->scrollToItem(*it);
             topics.noteEditor()->setFocus();

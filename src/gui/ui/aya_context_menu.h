@@ -64,10 +64,10 @@ private:
     std::optional<TQuranPos> m_target;
 };
 
-class TTopicsTab;
+class TopicsTab;
 
 // Selects pos's bookmark in the Topics tab and puts the cursor in its note.
-void openNoteOf(TTopicsTab& topics, TQuranPos pos);
+void openNoteOf(TopicsTab& topics, TQuranPos pos);
 
 // "2_255", the id of an aya in the page, as a position that exists; none otherwise.
 std::optional<TQuranPos> ayaOfElementId(const QString& id);

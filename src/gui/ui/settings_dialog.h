@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QFontComboBox;
 class QHBoxLayout;
@@ -16,7 +17,7 @@ class QTabWidget;
 
 namespace tilvane {
 
-class TColorPicker;
+class ColorPicker;
 
 // Edits the fonts, colours and view style in AppSet and the choice and order of the
 // translations. Apply stores them and writes the translation selection at once; Cancel
@@ -33,11 +34,11 @@ public:
     QComboBox* cbbQuranView = nullptr;
     QComboBox* cbbTheme = nullptr; // Light, Sepia, Night: applied without rebuilding the page
     QSpinBox* nseArbFontSz = nullptr;
-    TColorPicker* nclrArbFontCol = nullptr;
-    TColorPicker* nclrArabicLatinFontColor = nullptr;
+    ColorPicker* nclrArbFontCol = nullptr;
+    ColorPicker* nclrArabicLatinFontColor = nullptr;
     QFontComboBox* nfcTransFontName = nullptr;
     QSpinBox* nseTransFontSize = nullptr;
-    TColorPicker* nclrTransFontColor = nullptr;
+    ColorPicker* nclrTransFontColor = nullptr;
     QListWidget* chklstTranslations = nullptr;
     QPushButton* btnEnable = nullptr;
     QPushButton* btnMoveUp = nullptr;
@@ -45,6 +46,9 @@ public:
     QPushButton* btnDefault = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
+
+    // Tajweed colours on the sura pages (AppSet.Tajweed).
+    QCheckBox* chkTajweed = nullptr;
 
     // The translation list as it stands, each line with its catalogue entry.
     std::vector<TransListLine> translationLines() const;
