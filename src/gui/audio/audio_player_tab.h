@@ -58,6 +58,8 @@ public:
     void showAya(const TQuranPos& position);
     // Go and every other move: a recitation playing or paused starts again at the shown aya.
     void restartIfActive();
+    // "Play from here": the recitation starts at the shown aya.
+    void playShownAya() { m_player.PlayerCommand(pcPlay); }
     // A new sura page: its aya 1 gets its bismillah again.
     void clearBismillahDone() { m_player.clearBismillahDone(); }
 

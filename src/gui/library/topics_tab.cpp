@@ -2,10 +2,12 @@
 
 #include "core/library/library_file.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/saved_file_notice.h"
 #include "gui/library/bookmark_tree.h"
 #include "gui/library/library.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -281,11 +283,13 @@ void TopicsTab::deleteBookmark()
 
 void TopicsTab::exportFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks", "tilvane-bookmarks.json",
+    const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks",
+                                                      QDir(documentsFolder()).filePath("tilvane-bookmarks.json"),
                                                       "Bookmark files (*.json)");
     if (file.isEmpty())
         return;
     m_library.read([&](BookmarkStore& store) { exportLibrary(store, file.toStdString()); });
+    showSavedFileNotice(this, tr("Export Bookmarks"), file);
 }
 
 void TopicsTab::importFile()

@@ -13,6 +13,7 @@
 #include "gui/app/window_placement.h"
 #include "gui/audio/audio_player_tab.h"
 #include "gui/print/page_printer.h"
+#include "gui/render/page_look.h"
 #include "gui/library/bookmark_stars.h"
 #include "gui/tajweed/tajweed_option.h"
 #include "gui/library/library.h"
@@ -20,6 +21,7 @@
 #include "gui/render/wb_container.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
+#include "gui/ui/aya_context_menu.h"
 #include "gui/ui/index_tree_view.h"
 #include "gui/ui/reader_view.h"
 #include "gui/ui/settings_dialog.h"
@@ -85,12 +87,16 @@ void TfmMain::FormCreate()
     m_ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     createLibrary();
     connectHandlers();
+    connectAyaMenu();
     installTajweedTitles();
     addTajweedToggle(m_ui.pmSetting, [this] { actReloadSuraExecute(); });
     m_pagePrinter = new PagePrinter(
         this, m_ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(m_ui.nbQuran->currentWidget()); },
         [this] { return m_ui.cbSura->currentText(); });
     addPrintActionsToMenus(*m_pagePrinter, m_ui.pmBrow, m_ui.pmSetting, m_ui.actSetting, m_ui.actExit);
+    m_look = new PageLook(this);
+    m_look->addToMenu(*m_ui.pmSetting, m_ui.actHelp);
+    connect(m_reader, &ReaderView::browserHostCreated, m_look, &PageLook::attach);
 }
 
 void TfmMain::createLibrary()
@@ -187,6 +193,11 @@ void TfmMain::FormShow()
     BuildAboutText(m_ui.redt1, m_ui.lblAboutLink, QCoreApplication::applicationFilePath());
     m_ui.pgcNav->setTabVisible(m_ui.pgcNav->indexOf(m_ui.tabAbout), false);
     LoadSettings();
+    m_look->applySettings();
+    if (m_startPosition) {
+        AppSet.LastOpenedSura = m_startPosition->Sura;
+        AppSet.LastOpenedAya = m_startPosition->Aya;
+    }
     m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
     m_library->open();
     audioTab().loadReciter();
@@ -203,9 +214,14 @@ void TfmMain::closeEvent(QCloseEvent* event)
 
 void TfmMain::FormClose()
 {
-    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     FreeQuranData();
     m_reader->freeBrowserHosts();
+    saveSession();
+}
+
+void TfmMain::saveSession()
+{
+    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     // A start-up that failed before any page was shown must not overwrite the last-read
     // position with "none".
     if (navigator().FCurPos.Sura != 0) {
@@ -224,6 +240,34 @@ bool TfmMain::event(QEvent* event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void TfmMain::connectAyaMenu()
+{
+    m_ayaMenu = new AyaContextMenu(m_ui.wbQuran, m_ui.pmBrow, m_ui.actToggleBookmark, [this]() -> std::optional<TQuranPos> {
+        if (navigator().FCurPos.Sura == 0)
+            return std::nullopt;
+        return navigator().FCurPos;
+    }, this);
+    connect(m_ui.wbQuran, &QWidget::customContextMenuRequested, m_ayaMenu, &AyaContextMenu::showAt);
+    connect(m_ayaMenu, &AyaContextMenu::ayaTargeted, this, guarded([this](TQuranPos pos) {
+        if (pos != navigator().FCurPos)
+            navigator().goTo(pos, GotoReason::Command);
+    }));
+    connect(m_ayaMenu, &AyaContextMenu::playRequested, this, guarded([this](TQuranPos pos) {
+        navigator().goTo(pos, GotoReason::Command);
+        audioTab().playShownAya();
+    }));
+    connect(m_ayaMenu, &AyaContextMenu::noteRequested, this, guarded([this](TQuranPos pos) { addNoteFor(pos); }));
+}
+
+// The aya is bookmarked if it was not, and its note opens in the Topics tab.
+void TfmMain::addNoteFor(TQuranPos pos)
+{
+    if (!m_library->read([pos](BookmarkStore& store) { return store.find(pos).has_value(); }))
+        m_library->toggle(pos);
+    m_ui.pgcNav->setCurrentWidget(m_ui.tabTopics);
+    openNoteOf(*m_topicsTab, pos);
 }
 
 // A double-click or Enter on an index node goes where the node starts.
@@ -281,7 +325,12 @@ void TfmMain::actReloadSuraExecute()
 void TfmMain::actSettingExecute()
 {
     TDlgSett dialog(this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.SettingsChanged)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Kept at once: settings kept only until a clean exit are lost to a crash or a kill.
+    SaveSettings();
+    m_look->applySettings();
+    if (!dialog.SettingsChanged)
         return;
     WriteCommonCss();
     actReloadSuraExecute();
@@ -336,6 +385,11 @@ bool TfmMain::FAudioActive() const
 const QtMediaDevice& TfmMain::mediaDevice() const
 {
     return audioTab().mediaDevice();
+}
+
+AyaPlaceLabel* TfmMain::placeLabel() const
+{
+    return m_reader->placeLabel();
 }
 
 ReciterInstallDialog* TfmMain::installDialog() const

@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/quran/translations.h"
 #include "core/render/stylesheets.h"
+#include "core/render/theme_css.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
@@ -22,6 +23,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tilvane {
 
@@ -123,6 +126,21 @@ TDlgSett::TDlgSett(QWidget* owner)
     FormCreate();
 }
 
+QHBoxLayout* TDlgSett::createThemeRow(QWidget* parent)
+{
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(tr("&Theme"), parent);
+    cbbTheme = new QComboBox(parent);
+    cbbTheme->setObjectName("cbbTheme");
+    for (const PageTheme theme : {PageTheme::Light, PageTheme::Sepia, PageTheme::Night})
+        cbbTheme->addItem(theme == PageTheme::Light ? tr("Light") : theme == PageTheme::Sepia ? tr("Sepia") : tr("Night"),
+                          QString::fromStdString(themeName(theme)));
+    label->setBuddy(cbbTheme);
+    row->addWidget(label);
+    row->addWidget(cbbTheme);
+    return row;
+}
+
 QWidget* TDlgSett::createGeneralTab()
 {
     auto* tab = new QWidget;
@@ -135,11 +153,12 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
-    // Tajweed colours: beside the view style, so that the tab keeps its design height.
+    // Tajweed colours: beside the view style and the theme, so that the tab keeps its design height.
     chkTajweed = new QCheckBox(tr("Tajweed colours"), viewGroup);
     chkTajweed->setObjectName("chkTajweed");
     chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
-    viewLayout->addWidget(chkTajweed, 0, 2);
+    viewLayout->addWidget(chkTajweed, 0, 3);
+    viewLayout->addLayout(createThemeRow(viewGroup), 0, 2);
 
     auto* arabicGroup = new QGroupBox("Arabic Font", tab);
     nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
@@ -255,6 +274,7 @@ void TDlgSett::FormCreate()
     for (std::string_view name : ViewStyleNames)
         cbbQuranView->addItem(toQString(name));
     cbbQuranView->setCurrentIndex(AppSet.ViewStyle);
+    cbbTheme->setCurrentIndex(std::max(0, cbbTheme->findData(toQString(AppSet.Theme))));
 
     nseArbFontSz->setValue(AppSet.ArabicFontSize);
     nclrArbFontCol->setColor(AppSet.ArabicFontColor);
@@ -355,6 +375,7 @@ void TDlgSett::nseArbFontSzChange()
 void TDlgSett::btnDefaultClick()
 {
     cbbQuranView->setCurrentIndex(kDefaultViewStyle);
+    cbbTheme->setCurrentIndex(0);
     nseArbFontSz->setValue(kDefaultArabicFontSize);
     nclrArbFontCol->setColor(kDefaultArabicFontColor);
     nclrArabicLatinFontColor->setColor(kDefaultArabicLatinFontColor);
@@ -385,6 +406,7 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
+    AppSet.Theme = cbbTheme->currentData().toString().toStdString();
     AppSet.Tajweed = chkTajweed->isChecked();
     accept();
 }
