@@ -96,7 +96,7 @@ TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllKeys)
               "[audio]\r\nIsMuted=0\r\nIsPlayContinue=1\r\nVolume=800\r\nReciter=darvel_40kbps\r\n"
               "PlaybackSpeed=100\r\nAyaRepeat=1\r\nAyaPause=0\r\nIsRangeRepeat=0\r\nRangeFromSura=1\r\n"
               "RangeFromAya=1\r\nRangeToSura=1\r\nRangeToAya=7\r\nRangeRepeat=3\r\n"
-              "[view]\r\nTajweed=0\r\n"
+              "[view]\r\nZoom=100\r\nTheme=light\r\nTajweed=0\r\n"
               "[general]\r\nLanguage=system\r\n");
 }
 
@@ -112,6 +112,14 @@ TEST_F(SettingsFile, RecitationOptionsOutsideTheirRangesReadAsTheNearestOption)
     LoadSettings();
     EXPECT_EQ(AppSet.PlaybackSpeed, 200);
     EXPECT_EQ(AppSet.AyaPause, kAyaPauseAsAya);
+    writeFile(IniFileName, "[view]\r\nZoom=5\r\nTheme=dark\r\n");
+    LoadSettings();
+    EXPECT_EQ(AppSet.Zoom, kZoomMin);
+    EXPECT_EQ(AppSet.Theme, "light");
+    writeFile(IniFileName, "[view]\r\nZoom=900\r\nTheme=night\r\n");
+    LoadSettings();
+    EXPECT_EQ(AppSet.Zoom, kZoomMax);
+    EXPECT_EQ(AppSet.Theme, "night");
 }
 
 TEST_F(SettingsFile, OddStoredValuesReadAsProfileFilesDo)

@@ -119,7 +119,7 @@ Texts visibleTexts(QWidget* root)
 // Texts that stay as they are in a language: the program's and the data's names, and the
 // words that Indonesian spells as English does.
 const std::set<QString> kSameInEveryLanguage = {"Tilvane", "Select reciters to be play:"};
-const std::set<QString> kSameInIndonesian = {" Audio ", "&OK", "Volume", "Ayat", "Juz", "Audio"};
+const std::set<QString> kSameInIndonesian = {" Audio ", "&OK", "Volume", "Ayat", "Juz", "Audio", "Sepia"};
 
 // What a reader would still find in English: the texts that did not change from English.
 QStringList leftInEnglish(const Texts& english, const Texts& translated, const QString& language)

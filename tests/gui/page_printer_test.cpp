@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPdfDocument>
 #include <QPrinter>
 #include <QSignalSpy>
 
@@ -75,4 +76,30 @@ TEST(PagePrinter, PrintsTheShownSuraOnThePrinterChosen)
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
     EXPECT_TRUE(finished.first().first().toBool());
     EXPECT_EQ(readFile(folder / "printed.pdf").substr(0, 5), "%PDF-");
+}
+
+// A long sura prints with a header on every sheet: the sura's name and the sheet's number.
+TEST(PagePrinter, EverySheetOfALongSuraCarriesTheSuraNameAndItsNumber)
+{
+    TestAppFolder app;
+    ErrorCapture errors;
+    const std::unique_ptr<TfmMain> window = showReaderAt(app, 36, 1);
+    ASSERT_NE(window, nullptr);
+    TempFolder folder;
+    const fs::path pdf = folder / "yaasiin.pdf";
+    QSignalSpy finished(window->pagePrinter(), &PagePrinter::pdfFinished);
+    window->pagePrinter()->savePdfTo(QString::fromStdString(pdf.string()));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
+    ASSERT_TRUE(finished.first().first().toBool());
+
+    QPdfDocument document;
+    ASSERT_EQ(document.load(QString::fromStdString(pdf.string())), QPdfDocument::Error::None);
+    ASSERT_GT(document.pageCount(), 2);
+    for (int sheet = 0; sheet < document.pageCount(); ++sheet) {
+        const QString text = document.getAllText(sheet).text();
+        EXPECT_TRUE(text.contains(QStringLiteral("036. Yaasiin \u00B7 %1").arg(sheet + 1))) << "sheet " << sheet + 1
+            << ": " << text.left(80).toStdString();
+    }
+    // The page shown is as it was.
+    EXPECT_EQ(evaluate(window->ui().wbQuran, "document.querySelectorAll('.tilvaneRunningHeader').length").toInt(), 0);
 }

@@ -122,7 +122,7 @@ TEST_F(ReaderSession, ANewReadersSessionIsRestoredAtTheNextStart)
     window->ui().cbAya->setCurrentIndex(6);
     window->ui().actGotoSelectedSura->trigger();
     ASSERT_TRUE(shows(1, 7));
-    window->ui().pgcContent->setCurrentWidget(&window->audioTab());
+    window->ui().pgcContent->setCurrentWidget(window->ui().tabAudio);
     window->audioTab().controls().btnPlayPause->click();
     ASSERT_TRUE(waitFor([&] { return window->navigator().FCurPos == TQuranPos{2, 1}; }, 120000));
     shoot("08-playing-into-sura-2");

@@ -17,6 +17,7 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
+    pid_t pid() const { return m_pid; }
     // What it has written to stdout so far.
     std::string output() const;
     // Sends signal and waits for the end; returns the wait status.

@@ -1,5 +1,7 @@
 #include "structure_index.h"
 
+#include "core/quran/sura_table.h"
+
 namespace databuilder {
 
 namespace {
@@ -49,7 +51,9 @@ void addSuraRanges(IndexWriter& out, const std::vector<SuraSource>& suras, AyaPo
             if (s == next->sura)
                 last.aya = next->aya - 1;
         }
-        out.node(1, sura.indonesianName + " " + position(first) + " - " + position(last), first);
+        // Spelt as in the contents list and the Index's own target column, so that one row
+        // never shows two spellings of a name.
+        out.node(1, tilvane::SuraLatinNames[static_cast<std::size_t>(s)] + " " + position(first) + " - " + position(last), first);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/base/errors.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/print/pdf_writer.h"
+#include "gui/render/page_look.h"
 #include "gui/render/wb_container.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ void writePagePdfFile(const std::string& pagePath, const std::string& outFile, i
         qputenv("QT_QPA_PLATFORM", "offscreen");
     setUpGraphicsBeforeApplication();
     QApplication app(argc, argv);
+    substituteMissingPageFonts(); // the reader's own PDF uses the same fonts
     QWebEngineView view;
     view.resize(1024, 768);
     // The reader's own host, set as the main window sets it, so the page looks the same.

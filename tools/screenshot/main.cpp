@@ -1,7 +1,9 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
 // tajweed-2.png, tajweed-112.png ... tajweed-114.png (the colours with their legend),
-// the Audio Player tab, the Search tab with hits (search.png) and a root search (search-root.png), the Topics tab, the About page,
-// the Help page, the ≡ menu, the Select Sura dialog and the Settings dialog. Runs offscreen unless
+// the Audio Player tab, the Search tab with hits (search.png) and a root search (search-root.png),
+// the Topics tab, the About page, the Help page, the ≡ menu, the Select Sura dialog and the
+// Settings dialog, then the reading page and the Audio Player tab at 1024x600 and 1366x768 in
+// each theme (screen-WxH-THEME.png, audio-WxH-THEME.png). Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
 #include "core/app/app_dirs.h"
@@ -12,10 +14,12 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
-#include "gui/i18n/interface_language.h"
-#include "gui/search/search_tab.h"
-#include "gui/ui/main_window.h"
 #include "gui/audio/audio_player_tab.h"
+#include "gui/i18n/interface_language.h"
+#include "gui/render/page_look.h"
+#include "gui/search/search_tab.h"
+#include "gui/ui/help_panel.h"
+#include "gui/ui/main_window.h"
 #include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
@@ -27,6 +31,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include <cstdio>
@@ -61,6 +67,29 @@ bool save(const QPixmap& image, const QString& file)
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     return false;
+}
+
+// The window at a laptop's and a netbook's screen size in every theme.
+bool saveScreenSizes(TfmMain& window, const QDir& output)
+{
+    bool saved = true;
+    window.ui().pgcNav->setCurrentWidget(window.ui().tabQuran);
+    for (const QSize size : {QSize(1024, 600), QSize(1366, 768)}) {
+        window.resize(size);
+        for (const PageTheme theme : {PageTheme::Light, PageTheme::Sepia, PageTheme::Night}) {
+            window.pageLook()->setTheme(theme);
+            const QString suffix = QStringLiteral("%1x%2-%3.png").arg(size.width()).arg(size.height())
+                                       .arg(QString::fromStdString(themeName(theme)));
+            window.ui().pgcContent->setCurrentWidget(window.ui().tvContents);
+            settle();
+            saved &= save(window.grab(), output.filePath(QStringLiteral("screen-") + suffix));
+            window.ui().pgcContent->setCurrentWidget(window.ui().tabAudio);
+            settle();
+            saved &= save(window.grab(), output.filePath(QStringLiteral("audio-") + suffix));
+        }
+    }
+    window.pageLook()->setTheme(PageTheme::Light);
+    return saved;
 }
 
 } // namespace
@@ -112,7 +141,6 @@ int main(int argc, char* argv[])
         waitForFocus();
         saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("view-style-%1.png").arg(style)));
     }
-    AppSet.ViewStyle = savedStyle;
 
     // The tajweed colours and their legend, one aya per line: 2:1-2:10 and suras 112 to 114.
     AppSet.Tajweed = true;
@@ -132,7 +160,7 @@ int main(int argc, char* argv[])
     mainWindow.ui().actReloadSura->trigger();
     waitForFocus();
 
-    mainWindow.ui().pgcContent->setCurrentWidget(&mainWindow.audioTab());
+    mainWindow.ui().pgcContent->setCurrentWidget(mainWindow.ui().tabAudio);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("audio-player.png")));
 
@@ -187,5 +215,9 @@ int main(int argc, char* argv[])
     settingsDialog.pgcSettings->setCurrentIndex(settingsDialog.pgcSettings->count() - 1);
     settle();
     saved &= save(settingsDialog.grab(), output.filePath(QStringLiteral("settings-audio.png")));
+    settingsDialog.hide();
+    mainWindow.ui().tabHelp->btnOKHelp->click();
+    mainWindow.ui().btnOKAbout->click();
+    saved &= saveScreenSizes(mainWindow, output);
     return saved ? 0 : 1;
 }

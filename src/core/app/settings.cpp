@@ -52,11 +52,16 @@ void saveRecitationOptions(IniFile& ini)
 
 void loadViewOptions(const IniFile& ini, const TAppSet& defaults)
 {
+    AppSet.Zoom = std::clamp(ini.readInteger(kView, "Zoom", defaults.Zoom), kZoomMin, kZoomMax);
+    const std::string theme = ini.readString(kView, "Theme", defaults.Theme);
+    AppSet.Theme = theme == "sepia" || theme == "night" ? theme : defaults.Theme;
     AppSet.Tajweed = ini.readBool(kView, "Tajweed", defaults.Tajweed);
 }
 
 void saveViewOptions(IniFile& ini)
 {
+    ini.writeInteger(kView, "Zoom", AppSet.Zoom);
+    ini.writeString(kView, "Theme", AppSet.Theme);
     ini.writeBool(kView, "Tajweed", AppSet.Tajweed);
 }
 

@@ -42,12 +42,19 @@ struct TAppSet {
     int RangeToSura = 1;
     int RangeToAya = 7;
     int RangeRepeat = 3;
+    // [view]: the page's zoom in percent (kZoomMin..kZoomMax) and its colours: "light",
+    // "sepia" or "night".
+    int Zoom = 100;
+    std::string Theme = "light";
 
     // Tajweed colours on the sura pages ("view" / "Tajweed"); off keeps the pages as they were.
     bool Tajweed = false;
     // The interface language: "system" (the environment's), "en", "id" or "ar".
     std::string Language = "system";
 };
+
+inline constexpr int kZoomMin = 30;
+inline constexpr int kZoomMax = 300;
 
 inline constexpr int kAyaPauseAsAya = -1;
 

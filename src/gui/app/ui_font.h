@@ -13,4 +13,14 @@ inline QFont tahomaFont()
     return font;
 }
 
+// For Quran text in lists and labels: the interface font breaks the Uthmani marks apart.
+// One size step above `base`, where the marks stay legible.
+inline QFont quranFont(const QFont& base)
+{
+    QFont font(QStringLiteral("Scheherazade"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(base.pointSizeF() > 0 ? base.pointSizeF() * 1.5 : 12.0);
+    return font;
+}
+
 } // namespace tilvane

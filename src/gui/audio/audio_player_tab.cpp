@@ -58,7 +58,7 @@ QIcon playerIcon(PlayerImage image)
 AudioPlayerTab::AudioPlayerTab(Navigator& navigator, QWidget* parent)
     : QWidget(parent), m_navigator(navigator)
 {
-    setObjectName("tabAudio");
+    setObjectName("panAudioPage");
     m_playTimer.setInterval(kPlayTimerMs);
     createControls();
     createKeys();

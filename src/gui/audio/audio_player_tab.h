@@ -62,6 +62,8 @@ public:
     // The settings dialog closed, where reciters may have been installed or removed: chosen
     // (empty when cancelled) becomes the one played if it is installed and another.
     void settingsClosed(const QString& chosen);
+    // "Play from here": the recitation starts at the shown aya.
+    void playShownAya() { m_player.PlayerCommand(pcPlay); }
     // A new sura page: its aya 1 gets its bismillah again.
     void clearBismillahDone() { m_player.clearBismillahDone(); }
 

@@ -449,6 +449,17 @@
     </message>
 </context>
 <context>
+    <name>SavedFileNotice</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>حُفظ ⁦%1⁩ في ⁦%2⁩</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>فتح المجلد</translation>
+    </message>
+</context>
+<context>
     <name>Tajweed</name>
     <message>
         <source>Hamzat al-wasl (silent when joined)</source>
@@ -574,6 +585,32 @@
     </message>
 </context>
 <context>
+    <name>tilvane::AyaContextMenu</name>
+    <message>
+        <source>Copy aya</source>
+        <translation>نسخ الآية</translation>
+    </message>
+    <message>
+        <source>Play from here</source>
+        <translation>التشغيل من هنا</translation>
+    </message>
+    <message>
+        <source>Add note…</source>
+        <translation>إضافة ملاحظة…</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::AyaPlaceLabel</name>
+    <message>
+        <source>Juz %1</source>
+        <translation>الجزء %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>الصفحة %1</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::BookmarkStars</name>
     <message>
         <source>Bookmarked %1</source>
@@ -608,6 +645,37 @@
     <message>
         <source>&amp;OK</source>
         <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::PageLook</name>
+    <message>
+        <source>Zoom In</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>الحجم الفعلي</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>بني فاتح</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>ليلي</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1125,22 @@
     <message>
         <source>Colour the letters that the rules of tajweed govern</source>
         <translation>تلوين الحروف التي تحكمها أحكام التجويد</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>بني فاتح</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>ليلي</translation>
     </message>
 </context>
 <context>

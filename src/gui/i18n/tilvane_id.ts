@@ -449,6 +449,17 @@
     </message>
 </context>
 <context>
+    <name>SavedFileNotice</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 tersimpan di %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Buka Folder</translation>
+    </message>
+</context>
+<context>
     <name>Tajweed</name>
     <message>
         <source>Hamzat al-wasl (silent when joined)</source>
@@ -574,6 +585,32 @@
     </message>
 </context>
 <context>
+    <name>tilvane::AyaContextMenu</name>
+    <message>
+        <source>Copy aya</source>
+        <translation>Salin ayat</translation>
+    </message>
+    <message>
+        <source>Play from here</source>
+        <translation>Putar dari sini</translation>
+    </message>
+    <message>
+        <source>Add note…</source>
+        <translation>Tambah catatan…</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::AyaPlaceLabel</name>
+    <message>
+        <source>Juz %1</source>
+        <translation>Juz %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Halaman %1</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::BookmarkStars</name>
     <message>
         <source>Bookmarked %1</source>
@@ -608,6 +645,37 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilvane::PageLook</name>
+    <message>
+        <source>Zoom In</source>
+        <translation>Perbesar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Perkecil</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Ukuran Asli</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Terang</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Malam</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1125,22 @@
     <message>
         <source>Colour the letters that the rules of tajweed govern</source>
         <translation>Mewarnai huruf-huruf yang diatur oleh hukum tajwid</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>&amp;Tema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Terang</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Malam</translation>
     </message>
 </context>
 <context>

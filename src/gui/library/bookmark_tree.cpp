@@ -3,6 +3,7 @@
 #include "core/library/note_text.h"
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
+#include "gui/app/ui_font.h"
 #include "gui/i18n/live_text.h"
 
 #include <QDropEvent>
@@ -91,6 +92,7 @@ void BookmarkTree::fill(const std::vector<std::string>& topics, const std::vecto
             const QString suraName = QString::fromStdString(SuraLatinNames[bookmark.pos.Sura]);
             const QString note = QString::fromStdString(noteFirstLine(bookmark.note));
             auto* row = new QTreeWidgetItem(parent, {suraName, position, firstWords(bookmark.pos), note});
+            row->setFont(2, quranFont(font()));
             row->setData(0, kSuraRole, bookmark.pos.Sura);
             row->setData(0, kAyaRole, bookmark.pos.Aya);
             row->setData(0, kTopicRole, parent->data(0, kTopicRole));

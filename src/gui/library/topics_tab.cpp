@@ -2,11 +2,13 @@
 
 #include "core/library/library_file.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/saved_file_notice.h"
 #include "gui/i18n/live_text.h"
 #include "gui/library/bookmark_tree.h"
 #include "gui/library/library.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -299,11 +301,13 @@ void TopicsTab::deleteBookmark()
 
 void TopicsTab::exportFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Export Bookmarks"), "tilvane-bookmarks.json",
+    const QString file = QFileDialog::getSaveFileName(this, tr("Export Bookmarks"),
+                                                      QDir(documentsFolder()).filePath("tilvane-bookmarks.json"),
                                                       tr("Bookmark files (*.json)"));
     if (file.isEmpty())
         return;
     m_library.read([&](BookmarkStore& store) { exportLibrary(store, file.toStdString()); });
+    showSavedFileNotice(this, tr("Export Bookmarks"), file);
 }
 
 void TopicsTab::importFile()

@@ -1,15 +1,19 @@
 #include "gui/print/page_printer.h"
 
 #include "gui/app/error_handler.h"
+#include "gui/app/saved_file_notice.h"
 #include "gui/i18n/live_text.h"
 #include "gui/print/pdf_writer.h"
+#include "gui/print/running_header.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
+#include <QWebEnginePage>
 #include <QProgressBar>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -111,13 +115,26 @@ void PagePrinter::savePdfTo(const QString& fileName)
     if (m_busy || view == nullptr)
         return;
     setBusy(true, tr("Writing %1…").arg(fileName));
-    writePagePdf(view->page(), fileName, [this, fileName](const QString& error) {
-        setBusy(false, error.isEmpty() ? tr("Saved %1").arg(fileName) : QString());
-        // A window closed meanwhile takes its page with it; there is no one left to tell.
-        if (!error.isEmpty() && m_window && m_window->isVisible())
-            reportError(error);
-        emit pdfFinished(error.isEmpty());
+    QPointer<QWebEnginePage> page = view->page();
+    addRunningHeaders(page, m_pageName(), defaultPageLayout(), [this, page, fileName](int) {
+        if (page)
+            writePagePdf(page, fileName, [this, page, fileName](const QString& error) {
+                if (page)
+                    removeRunningHeaders(page);
+                pdfWritten(fileName, error);
+            });
     });
+}
+
+void PagePrinter::pdfWritten(const QString& fileName, const QString& error)
+{
+    setBusy(false, error.isEmpty() ? tr("Saved %1").arg(fileName) : QString());
+    if (error.isEmpty() && m_window && m_window->isVisible())
+        showSavedFileNotice(m_window, tr("Save as PDF"), fileName);
+    // A window closed meanwhile takes its page with it; there is no one left to tell.
+    if (!error.isEmpty() && m_window && m_window->isVisible())
+        reportError(error);
+    emit pdfFinished(error.isEmpty());
 }
 
 void PagePrinter::actPrintExecute()
@@ -139,7 +156,8 @@ void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
     // The view keeps using the printer until it reports the end.
     m_printer = std::move(printer);
     setBusy(true, tr("Printing…"));
-    connect(view, &QWebEngineView::printFinished, this, [this](bool ok) {
+    connect(view, &QWebEngineView::printFinished, this, [this, view](bool ok) {
+        removeRunningHeaders(view->page());
         setBusy(false, ok ? tr("Printed") : QString());
         if (!ok)
             reportError(tr("The page could not be printed."));
@@ -148,7 +166,10 @@ void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
     view->page()->settings()->setAttribute(QWebEngineSettings::PrintElementBackgrounds, true);
     useScreenStylesForPrint(view->page(), [view = QPointer<QWebEngineView>(view), this](bool) {
         if (view)
-            view->print(m_printer.get());
+            addRunningHeaders(view->page(), m_pageName(), m_printer->pageLayout(), [view, this](int) {
+                if (view)
+                    view->print(m_printer.get());
+            });
     });
 }
 

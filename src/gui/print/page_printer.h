@@ -46,6 +46,7 @@ signals:
 private:
     void setBusy(bool busy, const QString& status);
     QString suggestedPdfName() const;
+    void pdfWritten(const QString& fileName, const QString& error);
 
     QPointer<QWidget> m_window;
     QPointer<QStatusBar> m_statusBar;

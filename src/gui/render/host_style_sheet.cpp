@@ -1,6 +1,7 @@
 #include "gui/render/host_style_sheet.h"
 
 #include <QString>
+#include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
@@ -33,13 +34,15 @@ QString quotedForScript(const std::string& text)
 
 // A cascade layer puts the sheet under every unlayered rule of the page while its !important
 // declarations win over the page's. An adopted sheet exists from the document's creation on,
-// so the first layout already uses it, and it adds no element to the page.
+// so the first layout already uses it, and it adds no element to the page. The sheet is kept
+// by name so that a later change replaces its rules in the page already shown.
 QString installScript(const std::string& css)
 {
     return QStringLiteral(
-               "(function(){var s=new CSSStyleSheet();s.replaceSync('@layer tilvane-host{'+%1+'}');"
-               "document.adoptedStyleSheets=document.adoptedStyleSheets.concat([s]);})();")
-        .arg(quotedForScript(css));
+               "(function(){var s=window.%1;if(!s){s=new CSSStyleSheet();window.%1=s;"
+               "document.adoptedStyleSheets=document.adoptedStyleSheets.concat([s]);}"
+               "s.replaceSync('@layer tilvane-host{'+%2+'}');})();")
+        .arg(QStringLiteral("tilvaneHostSheet"), quotedForScript(css));
 }
 
 } // namespace
@@ -58,6 +61,12 @@ void installHostStyleSheet(QWebEngineScriptCollection& scripts, const std::strin
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setSourceCode(installScript(css));
     scripts.insert(script);
+}
+
+void restyleShownPage(QWebEnginePage& page, const std::string& css)
+{
+    installHostStyleSheet(page.scripts(), css);
+    page.runJavaScript(installScript(css));
 }
 
 } // namespace tilvane

@@ -2,6 +2,7 @@
 
 #include <string>
 
+class QWebEnginePage;
 class QWebEngineScriptCollection;
 
 namespace tilvane {
@@ -18,5 +19,8 @@ extern const char* const kPrefacePageEngineRules;
 // cascade, except for declarations marked !important, which win over the page's. The page's
 // DOM is not touched. Replaces the sheet installed before; an empty css removes it.
 void installHostStyleSheet(QWebEngineScriptCollection& scripts, const std::string& css);
+// Installs css as above and also puts it in place of the sheet of the page shown now, which
+// the engine restyles without loading it again.
+void restyleShownPage(QWebEnginePage& page, const std::string& css);
 
 } // namespace tilvane

@@ -58,7 +58,14 @@ std::string TWBContainer::effectiveStyleSheet() const
     if (!TextSelectable)
         css += "* { -webkit-user-select: none !important; user-select: none !important; }\n";
     css += HostStyleSheet;
+    css += LookStyleSheet;
     return css;
+}
+
+void TWBContainer::restyleNow()
+{
+    if (Browser() != nullptr)
+        restyleShownPage(*Browser()->page(), effectiveStyleSheet());
 }
 
 void TWBContainer::beforeNavigate()

@@ -58,6 +58,7 @@ public:
     bool Border3DVisible = true;
     bool TextSelectable = true;
     std::string HostStyleSheet;       // CSS added to every page
+    std::string LookStyleSheet;       // the reader's theme and text rules, after HostStyleSheet
 
     // The menu a right-click shows when UseControlPopupMenu is set; none shows no menu.
     void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
@@ -65,6 +66,8 @@ public:
 
     // The CSS injected into the next page for the current options.
     std::string effectiveStyleSheet() const;
+    // Applies the options to the page shown now as well (its style sheet only).
+    void restyleNow();
 
 protected:
     void beforeNavigate() override;

@@ -15,6 +15,7 @@
 #include "gui/audio/audio_player_tab.h"
 #include "gui/audio/reciter_panel.h"
 #include "gui/print/page_printer.h"
+#include "gui/render/page_look.h"
 #include "gui/library/bookmark_stars.h"
 #include "gui/tajweed/tajweed_option.h"
 #include "gui/library/library.h"
@@ -22,6 +23,7 @@
 #include "gui/render/wb_container.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
+#include "gui/ui/aya_context_menu.h"
 #include "gui/ui/command_menu.h"
 #include "gui/ui/help_panel.h"
 #include "gui/ui/index_tree_view.h"
@@ -88,6 +90,7 @@ void TfmMain::FormCreate()
     m_ui.wbQuran->load(QUrl(QStringLiteral("about:blank")));
     createLibrary();
     connectHandlers();
+    connectAyaMenu();
     // Pages built from now on name the tajweed rules in the interface language.
     keepTranslated(this, [] { installTajweedTitles(); });
     auto* commands = static_cast<CommandMenu*>(m_ui.pmSetting);
@@ -98,6 +101,9 @@ void TfmMain::FormCreate()
         [this] { return m_ui.cbSura->currentText(); });
     addPrintActionsToMenus(*m_pagePrinter, m_ui.pmBrow, m_ui.pmSetting, m_ui.actSetting,
                            commands->groupEnd(CommandGroup::Quran));
+    m_look = new PageLook(this);
+    m_look->addToMenu(*m_ui.pmSetting, commands->groupEnd(CommandGroup::View));
+    connect(m_reader, &ReaderView::browserHostCreated, m_look, &PageLook::attach);
 }
 
 void TfmMain::createLibrary()
@@ -195,6 +201,11 @@ void TfmMain::FormShow()
     BuildAboutText(m_ui.redt1, m_ui.lblAboutLink, QCoreApplication::applicationFilePath());
     m_ui.pgcNav->setTabVisible(m_ui.pgcNav->indexOf(m_ui.tabAbout), false);
     LoadSettings();
+    m_look->applySettings();
+    if (m_startPosition) {
+        AppSet.LastOpenedSura = m_startPosition->Sura;
+        AppSet.LastOpenedAya = m_startPosition->Aya;
+    }
     m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
     m_library->open();
     audioTab().loadReciter();
@@ -211,9 +222,14 @@ void TfmMain::closeEvent(QCloseEvent* event)
 
 void TfmMain::FormClose()
 {
-    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     FreeQuranData();
     m_reader->freeBrowserHosts();
+    saveSession();
+}
+
+void TfmMain::saveSession()
+{
+    runGuarded([this] { m_topicsTab->saveNoteNow(); });
     // A start-up that failed before any page was shown must not overwrite the last-read
     // position with "none".
     if (navigator().FCurPos.Sura != 0) {
@@ -232,6 +248,34 @@ bool TfmMain::event(QEvent* event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void TfmMain::connectAyaMenu()
+{
+    m_ayaMenu = new AyaContextMenu(m_ui.wbQuran, m_ui.pmBrow, m_ui.actToggleBookmark, [this]() -> std::optional<TQuranPos> {
+        if (navigator().FCurPos.Sura == 0)
+            return std::nullopt;
+        return navigator().FCurPos;
+    }, this);
+    connect(m_ui.wbQuran, &QWidget::customContextMenuRequested, m_ayaMenu, &AyaContextMenu::showAt);
+    connect(m_ayaMenu, &AyaContextMenu::ayaTargeted, this, guarded([this](TQuranPos pos) {
+        if (pos != navigator().FCurPos)
+            navigator().goTo(pos, GotoReason::Command);
+    }));
+    connect(m_ayaMenu, &AyaContextMenu::playRequested, this, guarded([this](TQuranPos pos) {
+        navigator().goTo(pos, GotoReason::Command);
+        audioTab().playShownAya();
+    }));
+    connect(m_ayaMenu, &AyaContextMenu::noteRequested, this, guarded([this](TQuranPos pos) { addNoteFor(pos); }));
+}
+
+// The aya is bookmarked if it was not, and its note opens in the Topics tab.
+void TfmMain::addNoteFor(TQuranPos pos)
+{
+    if (!m_library->read([pos](BookmarkStore& store) { return store.find(pos).has_value(); }))
+        m_library->toggle(pos);
+    m_ui.pgcNav->setCurrentWidget(m_ui.tabTopics);
+    openNoteOf(*m_topicsTab, pos);
 }
 
 // A double-click or Enter on an index node goes where the node starts.
@@ -292,7 +336,12 @@ void TfmMain::actSettingExecute()
     const bool applied = dialog.exec() == QDialog::Accepted;
     // Reciters may have been installed or removed, applied or not.
     audioTab().settingsClosed(applied ? dialog.chosenReciter() : QString());
-    if (!applied || !dialog.SettingsChanged)
+    if (!applied)
+        return;
+    // Kept at once: settings kept only until a clean exit are lost to a crash or a kill.
+    SaveSettings();
+    m_look->applySettings();
+    if (!dialog.SettingsChanged)
         return;
     WriteCommonCss();
     actReloadSuraExecute();
@@ -361,6 +410,11 @@ bool TfmMain::FAudioActive() const
 const QtMediaDevice& TfmMain::mediaDevice() const
 {
     return audioTab().mediaDevice();
+}
+
+AyaPlaceLabel* TfmMain::placeLabel() const
+{
+    return m_reader->placeLabel();
 }
 
 ReciterInstallDialog* TfmMain::installDialog() const

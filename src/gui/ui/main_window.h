@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 
 class QTreeWidget;
@@ -16,7 +17,10 @@ class QTreeWidgetItem;
 namespace tilvane {
 
 class AudioPlayerTab;
+class AyaContextMenu;
+class AyaPlaceLabel;
 class BookmarkStars;
+class PageLook;
 class QtMediaDevice;
 class ReciterInstallDialog;
 class TDlgSrchSura;
@@ -66,6 +70,17 @@ public:
     // The reciter install dialog once it has been opened.
     ReciterInstallDialog* installDialog() const;
 
+    // The aya the first page shows instead of the last-read one (the command line's --goto).
+    void setStartPosition(TQuranPos pos) { m_startPosition = pos; }
+    // Shows an aya asked for from outside the window, as a search hit is shown.
+    void showAya(TQuranPos pos) { searchAyaChosen(pos.Sura, pos.Aya); }
+    // What closing saves (the note being typed, the position, the settings, the window's
+    // place), for an end that closes no window: a signal, the desktop session ending.
+    void saveSession();
+    AyaContextMenu* ayaMenu() const { return m_ayaMenu; }
+    PageLook* pageLook() const { return m_look; }
+    AyaPlaceLabel* placeLabel() const;
+
 signals:
     // A focus script finished (completed or failed); tests and timings wait on it.
     void focusScriptFinished(bool completed);
@@ -97,6 +112,8 @@ private:
     void actFindExecute();
     void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
+    void connectAyaMenu();
+    void addNoteFor(TQuranPos pos);
 
     // The start-up loading runs once: on the first show, or before it while the window is
     // hidden (problems are then collected and told once it shows).
@@ -116,6 +133,9 @@ private:
     StartUp m_startUp = StartUp::NotLoaded;
     ErrorReporter m_reporterBeforeShow;
     QStringList m_problemsBeforeShow;
+    std::optional<TQuranPos> m_startPosition;
+    AyaContextMenu* m_ayaMenu = nullptr;
+    PageLook* m_look = nullptr;
 };
 
 } // namespace tilvane

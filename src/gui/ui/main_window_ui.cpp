@@ -306,7 +306,8 @@ QWidget* MainWindowUi::createReadingArea(QWidget* parent)
 QWidget* MainWindowUi::createContentsPanel(QWidget* parent)
 {
     panContents = named(new QWidget(parent), "panContents");
-    panContents->setMinimumWidth(150);
+    // No fixed least width: the splitter then keeps the panel as wide as its widest tab
+    // needs, so the Audio Player's texts are never cut at the right.
     auto* layout = new QVBoxLayout(panContents);
     layout->setContentsMargins(0, 0, 0, 0);
     pgcContent = named(new QTabWidget(panContents), "pgcContent");
@@ -330,10 +331,8 @@ QWidget* MainWindowUi::createIndexTab(QWidget* parent)
     tvIndex = named(new QTreeWidget(splitter), "tvIndex");
     tvIndex->setHeaderHidden(true);
     tvIndex->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The tree fills the tab: a node and, beside it, where it leads.
     splitter->addWidget(tvIndex);
-    splitter->addWidget(new QWidget(splitter));
-    // Wide enough for a node and, beside it, where it leads.
-    splitter->setSizes({360, 540});
     return splitter;
 }
 

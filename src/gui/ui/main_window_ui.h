@@ -78,7 +78,8 @@ public:
     QLabel* lblQuranStatus = nullptr;
     QWidget* panContents = nullptr;
     QTabWidget* pgcContent = nullptr;
-    QTreeWidget* tvContents = nullptr; // the " Audio Player " tab the window adds follows it
+    QTreeWidget* tvContents = nullptr;
+    QWidget* tabAudio = nullptr; // the " Audio Player " tab's page, which the reader view adds
 
     // " Search " tab.
     SearchTab* tabSearch = nullptr;

@@ -12,16 +12,19 @@
 #include "gui/i18n/live_text.h"
 #include "gui/render/host_style_sheet.h"
 #include "gui/render/wb_container.h"
+#include "gui/ui/aya_place_label.h"
 #include "gui/ui/contents_tree_view.h"
 #include "gui/ui/index_tree_view.h"
 #include "gui/ui/main_window_ui.h"
 #include "gui/ui/reader_timings.h"
 #include "gui/ui/sura_labels.h"
+#include "gui/ui/vertical_scroll_area.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -42,10 +45,13 @@ ReaderView::ReaderView(MainWindowUi& ui, ReaderTimings& timings, QWidget* window
     : QObject(window), m_ui(ui), m_timings(timings), m_window(window)
 {
     m_audioTab = new AudioPlayerTab(m_navigator, m_ui.pgcContent);
-    m_ui.pgcContent->addTab(m_audioTab, QString());
-    keepTranslated(m_audioTab, [this] {
-        m_ui.pgcContent->setTabText(m_ui.pgcContent->indexOf(m_audioTab), tr(" Audio Player "));
+    m_ui.tabAudio = new VerticalScrollArea(m_audioTab, "tabAudio");
+    m_ui.pgcContent->addTab(m_ui.tabAudio, QString());
+    keepTranslated(m_ui.tabAudio, [this] {
+        m_ui.pgcContent->setTabText(m_ui.pgcContent->indexOf(m_ui.tabAudio), tr(" Audio Player "));
     });
+    m_placeLabel = new AyaPlaceLabel(m_ui.StatusBar1);
+    m_ui.StatusBar1->addPermanentWidget(m_placeLabel);
     m_audioTab->addKeysTo(window);
     connectControls();
 }
@@ -142,6 +148,7 @@ void ReaderView::setQuranStatus(const std::string& text)
 void ReaderView::setAudioAya(const TQuranPos& position)
 {
     m_audioTab->showAya(position);
+    m_placeLabel->showPlace(position);
     emit ayaShown(position);
 }
 
@@ -164,6 +171,7 @@ void ReaderView::createBrowserHosts()
 {
     freeBrowserHosts();
     m_quranHost = newBrowserHost(m_ui.wbQuran, kSuraPageEngineRules);
+    m_quranHost->setPopupMenu(nullptr); // the aya menu answers the right-click
     connect(m_ui.wbQuran, &QWebEngineView::loadProgress, m_quranHost,
             guarded([this](int progress) { wbQuranProgressChange(progress); }));
     connect(m_quranHost->loadWatch(), &PageLoadWatch::documentComplete, m_quranHost,
@@ -179,12 +187,14 @@ TWBContainer* ReaderView::newBrowserHost(QWebEngineView* view, const char* engin
     host->TextSelectable = true;
     host->HostStyleSheet = engineRules;
     host->setPopupMenu(m_ui.pmBrow);
+    emit browserHostCreated(host);
     return host;
 }
 
 void ReaderView::loadIndexTree(const std::vector<TIndexNode>& nodes)
 {
     fillIndexTree(m_ui.tvIndex, nodes);
+    m_placeLabel->setIndex(nodes);
 }
 
 void ReaderView::fillContents(const std::vector<TContentsSura>& suras)

@@ -17,6 +17,7 @@ class QWidget;
 namespace tilvane {
 
 class AudioPlayerTab;
+class AyaPlaceLabel;
 struct MainWindowUi;
 class ReaderTimings;
 class TWBContainer;
@@ -37,6 +38,8 @@ public:
     Navigator& navigator() { return m_navigator; }
     const Navigator& navigator() const { return m_navigator; }
     AudioPlayerTab& audioTab() const { return *m_audioTab; }
+    // The status bar's juz, hizb and page of the shown aya.
+    AyaPlaceLabel* placeLabel() const { return m_placeLabel; }
     // None before the start-up loading and after the close.
     TWBContainer* quranHost() const;
     TWBContainer* prefaceHost() const;
@@ -58,6 +61,8 @@ signals:
     void suraPageLoaded();
     // A focus script finished (completed or failed).
     void focusScriptFinished(bool completed);
+    // A host for the sura page or the preface page, before its first page is shown.
+    void browserHostCreated(TWBContainer* host);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,6 +110,7 @@ private:
     QWidget* m_window;
     Navigator m_navigator{*this};
     AudioPlayerTab* m_audioTab = nullptr;
+    AyaPlaceLabel* m_placeLabel = nullptr;
     QPointer<TWBContainer> m_quranHost;
     QPointer<TWBContainer> m_bukaTutupHost;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;

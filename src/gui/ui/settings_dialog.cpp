@@ -4,6 +4,7 @@
 #include "core/app/settings.h"
 #include "core/quran/translations.h"
 #include "core/render/stylesheets.h"
+#include "core/render/theme_css.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
@@ -26,6 +27,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tilvane {
 
@@ -127,6 +130,21 @@ TDlgSett::TDlgSett(QWidget* owner, ReciterListModel* reciters)
     FormCreate();
 }
 
+QHBoxLayout* TDlgSett::createThemeRow(QWidget* parent)
+{
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(tr("&Theme"), parent);
+    cbbTheme = new QComboBox(parent);
+    cbbTheme->setObjectName("cbbTheme");
+    for (const PageTheme theme : {PageTheme::Light, PageTheme::Sepia, PageTheme::Night})
+        cbbTheme->addItem(theme == PageTheme::Light ? tr("Light") : theme == PageTheme::Sepia ? tr("Sepia") : tr("Night"),
+                          QString::fromStdString(themeName(theme)));
+    label->setBuddy(cbbTheme);
+    row->addWidget(label);
+    row->addWidget(cbbTheme);
+    return row;
+}
+
 QWidget* TDlgSett::createGeneralTab()
 {
     auto* tab = new QWidget;
@@ -139,6 +157,7 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
+    viewLayout->addLayout(createThemeRow(viewGroup), 0, 2);
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(viewGroup, 3);
     topRow->addWidget(createLanguageGroup(tab), 2);
@@ -282,6 +301,7 @@ void TDlgSett::FormCreate()
     for (std::string_view name : ViewStyleNames)
         cbbQuranView->addItem(viewStyleLabel(name));
     cbbQuranView->setCurrentIndex(AppSet.ViewStyle);
+    cbbTheme->setCurrentIndex(std::max(0, cbbTheme->findData(toQString(AppSet.Theme))));
 
     nseArbFontSz->setValue(AppSet.ArabicFontSize);
     nclrArbFontCol->setColor(AppSet.ArabicFontColor);
@@ -384,6 +404,7 @@ void TDlgSett::nseArbFontSzChange()
 void TDlgSett::btnDefaultClick()
 {
     cbbQuranView->setCurrentIndex(kDefaultViewStyle);
+    cbbTheme->setCurrentIndex(0);
     nseArbFontSz->setValue(kDefaultArabicFontSize);
     nclrArbFontCol->setColor(kDefaultArabicFontColor);
     nclrArabicLatinFontColor->setColor(kDefaultArabicLatinFontColor);
@@ -414,6 +435,7 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
+    AppSet.Theme = cbbTheme->currentData().toString().toStdString();
     AppSet.Tajweed = chkTajweed->isChecked();
     const QString language = cbbLanguage->currentData().toString();
     if (language.toStdString() != AppSet.Language) {

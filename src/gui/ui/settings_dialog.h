@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QFontComboBox;
+class QHBoxLayout;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -34,6 +35,7 @@ public:
 
     QTabWidget* pgcSettings = nullptr;
     QComboBox* cbbQuranView = nullptr;
+    QComboBox* cbbTheme = nullptr; // Light, Sepia, Night: applied without rebuilding the page
     QSpinBox* nseArbFontSz = nullptr;
     ColorPicker* nclrArbFontCol = nullptr;
     ColorPicker* nclrArabicLatinFontColor = nullptr;
@@ -63,6 +65,7 @@ public:
 
 private:
     QWidget* createGeneralTab();
+    QHBoxLayout* createThemeRow(QWidget* parent);
     QWidget* createTranslationsTab();
     QWidget* createAudioTab(ReciterListModel* reciters);
     QWidget* createLanguageGroup(QWidget* parent);
