@@ -157,7 +157,6 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
-    viewLayout->addLayout(createThemeRow(viewGroup), 0, 2);
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(viewGroup, 3);
     topRow->addWidget(createLanguageGroup(tab), 2);
@@ -198,7 +197,13 @@ QWidget* TDlgSett::createGeneralTab()
     transLayout->addWidget(new QLabel(tr("Name"), transGroup), 0, 0);
     transLayout->addWidget(nfcTransFontName, 0, 1);
     transLayout->addWidget(new QLabel(tr("Size (px)"), transGroup), 1, 0);
-    transLayout->addWidget(nseTransFontSize, 1, 1, Qt::AlignLeft);
+    // The theme of the pages on the size row's free side: the view style's row has the
+    // Language group beside it, and the tab keeps its design height.
+    auto* transSizeRow = new QHBoxLayout;
+    transSizeRow->addWidget(nseTransFontSize);
+    transSizeRow->addStretch(1);
+    transSizeRow->addLayout(createThemeRow(transGroup));
+    transLayout->addLayout(transSizeRow, 1, 1);
     transLayout->addWidget(new QLabel(tr("Color"), transGroup), 2, 0);
     transLayout->addWidget(nclrTransFontColor, 2, 1);
 
