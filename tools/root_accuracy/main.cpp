@@ -1,4 +1,4 @@
-// tilvane-root-accuracy [--app-dir DIR] [--reference DIR]: compares the root derived for every
+// tilvane-root-accuracy [--app-dir DIR] [--reference DIR] [--misses N] [--alone]: compares the root derived for every
 // word of the Arabic text with an annotated corpus (root_lemma.tsv: sura:aya:word, root) and
 // prints the share of words whose root is right, the aya-level recall and precision of root
 // search over the most frequent roots, and the worst roots with words derived otherwise.
@@ -6,6 +6,7 @@
 #include "core/app/app_dirs.h"
 #include "core/quran/sura_table.h"
 #include "core/search/arabic_root.h"
+#include "core/search/root_lexicon.h"
 #include "core/search/search_sources.h"
 #include "core/search/text_fold.h"
 
@@ -69,8 +70,17 @@ int main(int argc, char** argv)
     std::string appDir;
     std::size_t missesShown = 0;
     std::filesystem::path reference = defaultReference();
+    bool alone = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--alone")
+            alone = true;
+    }
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
+        if (option == "--alone") {
+            --i;
+            continue;
+        }
         if (option == "--app-dir")
             appDir = argv[i + 1];
         else if (option == "--reference")
@@ -87,6 +97,10 @@ int main(int argc, char** argv)
     InitAppDirsFromOption(appDir);
     // The Arabic text as search indexes it (each sura's first aya without the opening bismillah).
     const std::vector<std::string> lines = searchSources(archiveTexts()).front().ayaTexts();
+
+    // The roots as search reads them: each word's reading chosen with the whole text's evidence,
+    // or (--alone) each word read by itself.
+    const RootLexicon lexicon = alone ? RootLexicon() : RootLexicon::derive(lines);
 
     std::vector<WordRoot> words;
     std::map<int, std::vector<std::string>> split;
@@ -111,7 +125,7 @@ int main(int argc, char** argv)
             continue;
         }
         const std::string& written = ayaWords[static_cast<std::size_t>(word - 1)];
-        words.push_back({global, written, root, arabicRoot(written)});
+        words.push_back({global, written, root, lexicon.rootOf(written)});
     }
 
     std::size_t right = 0;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tilvane {
 
@@ -11,7 +12,17 @@ namespace tilvane {
 // Uthmani marks for silent letters. A root is written in folded letters with the hamza as ا
 // (صبر، قول، امن، مدد).
 
-// The root of a vowelled word as written; empty for a particle or a word it cannot analyse.
+struct RootCandidate {
+    std::string root;
+    double penalty = 0; // how far the reading strays from the likeliest one
+    bool guessed = false; // a weak radical not written as such (قال: و or ي)
+};
+
+// Every root a vowelled word may be read as, likeliest first; empty for a particle or a word
+// it cannot analyse.
+std::vector<RootCandidate> rootCandidates(std::string_view uthmaniWord);
+
+// The likeliest root of a vowelled word taken alone (rootCandidates' first).
 std::string arabicRoot(std::string_view uthmaniWord);
 
 // A root as typed (folded letters, hamza in any form), written as arabicRoot writes roots;

@@ -11,19 +11,28 @@ namespace tilvane {
 
 namespace {
 
-// The tokenizer keeps no state; every instance is this one object.
-int foldCreate(void*, const char**, int, Fts5Tokenizer** out)
+// A tokenizer instance knows where its connection keeps the roots of the Arabic words.
+struct FoldTokenizer {
+    const std::shared_ptr<const RootLexicon>* roots = nullptr;
+};
+
+int foldCreate(void* roots, const char**, int, Fts5Tokenizer** out)
 {
-    static int instance = 0;
-    *out = reinterpret_cast<Fts5Tokenizer*>(&instance);
+    auto* tokenizer = new (std::nothrow) FoldTokenizer{static_cast<const std::shared_ptr<const RootLexicon>*>(roots)};
+    if (tokenizer == nullptr)
+        return SQLITE_NOMEM;
+    *out = reinterpret_cast<Fts5Tokenizer*>(tokenizer);
     return SQLITE_OK;
 }
 
-void foldDelete(Fts5Tokenizer*) {}
+void foldDelete(Fts5Tokenizer* tokenizer)
+{
+    delete reinterpret_cast<FoldTokenizer*>(tokenizer);
+}
 
 using TokenCallback = int (*)(void*, int, const char*, int, int, int);
 
-int foldTokenize(Fts5Tokenizer*, void* context, int flags, const char* text, int length, TokenCallback emit)
+int foldTokenize(Fts5Tokenizer* tokenizer, void* context, int flags, const char* text, int length, TokenCallback emit)
 {
     try {
         const std::string_view whole(text, static_cast<std::size_t>(length));
@@ -41,8 +50,9 @@ int foldTokenize(Fts5Tokenizer*, void* context, int flags, const char* text, int
                 code = emit(context, FTS5_TOKEN_COLOCATED, spelling.data(), static_cast<int>(spelling.size()), begin, end);
             }
         };
+        const auto* roots = reinterpret_cast<const FoldTokenizer*>(tokenizer)->roots;
         if (document)
-            forEachIndexedWord(whole, emitWord);
+            forEachIndexedWord(whole, emitWord, roots != nullptr ? roots->get() : nullptr);
         else
             forEachWord(whole, [&](const FoldedWord& word) { emitWord(word, {}); });
         return code;
@@ -53,7 +63,7 @@ int foldTokenize(Fts5Tokenizer*, void* context, int flags, const char* text, int
 
 } // namespace
 
-void registerFoldTokenizer(const SqliteDb& db)
+void registerFoldTokenizer(const SqliteDb& db, const std::shared_ptr<const RootLexicon>* roots)
 {
     fts5_api* api = nullptr;
     sqlite3_stmt* statement = nullptr;
@@ -64,7 +74,7 @@ void registerFoldTokenizer(const SqliteDb& db)
     if (api == nullptr)
         throw SqliteError("This SQLite library has no full-text search (FTS5).", SQLITE_ERROR);
     fts5_tokenizer tokenizer{foldCreate, foldDelete, foldTokenize};
-    db.check(api->xCreateTokenizer(api, kFoldTokenizer, nullptr, &tokenizer, nullptr), "fts5 tokenizer");
+    db.check(api->xCreateTokenizer(api, kFoldTokenizer, const_cast<std::shared_ptr<const RootLexicon>*>(roots), &tokenizer, nullptr), "fts5 tokenizer");
 }
 
 } // namespace tilvane

@@ -3,6 +3,7 @@
 #include "core/search/arabic_root.h"
 #include "core/search/arabic_stem.h"
 #include "core/search/latin_spelling.h"
+#include "core/search/root_lexicon.h"
 
 #include <algorithm>
 
@@ -26,7 +27,8 @@ std::string wordAsWritten(std::string_view word)
 }
 
 void forEachIndexedWord(std::string_view text,
-                        const std::function<void(const FoldedWord& word, const std::vector<std::string>& others)>& visit)
+                        const std::function<void(const FoldedWord& word, const std::vector<std::string>& others)>& visit,
+                        const RootLexicon* roots)
 {
     std::string previousLatin;
     std::vector<std::string> others;
@@ -38,7 +40,7 @@ void forEachIndexedWord(std::string_view text,
         previousLatin = word.latin ? word.folded : std::string();
         if (word.arabic && word.vowelled) {
             const std::string_view written = text.substr(word.begin, word.end - word.begin);
-            if (const std::string root = arabicRoot(written); !root.empty())
+            if (const std::string root = roots ? roots->rootOf(written) : arabicRoot(written); !root.empty())
                 others.push_back(kRootMarker + root);
             if (const std::string stem = arabicStem(word.folded); !stem.empty())
                 others.push_back(kStemMarker + stem);

@@ -9,6 +9,8 @@
 
 namespace tilvane {
 
+class RootLexicon;
+
 // Tokens that never come from typed text: a word's root and stem stand in the index under
 // these private-use prefixes, apart from its spellings.
 inline constexpr char kRootMarker[] = "\uE001";
@@ -21,9 +23,11 @@ std::string wordAsWritten(std::string_view word);
 
 // Every word of a text with the other tokens it is indexed under at its position: its
 // alternativeSpellings(), a Latin article joined with it ("alkuran" for "Al-Qur'an"), and for
-// a vowelled Arabic word its root and stem under their markers. The index, the check of a
-// row's text and the highlighting all use this one list.
+// a vowelled Arabic word its root (as roots reads it, or read alone without it) and stem
+// under their markers. The index, the check of a row's text and the highlighting all use
+// this one list.
 void forEachIndexedWord(std::string_view text,
-                        const std::function<void(const FoldedWord& word, const std::vector<std::string>& others)>& visit);
+                        const std::function<void(const FoldedWord& word, const std::vector<std::string>& others)>& visit,
+                        const RootLexicon* roots = nullptr);
 
 } // namespace tilvane

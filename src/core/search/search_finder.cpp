@@ -91,8 +91,9 @@ void checkCancelled(const SearchOptions& options)
 
 } // namespace
 
-SearchFinder::SearchFinder(SqliteDb& db, const std::map<std::int64_t, IndexedSource>& indexed)
-    : m_db(db), m_indexed(indexed)
+SearchFinder::SearchFinder(SqliteDb& db, const std::map<std::int64_t, IndexedSource>& indexed,
+                           const std::shared_ptr<const RootLexicon>& roots)
+    : m_db(db), m_indexed(indexed), m_roots(roots)
 {
 }
 
@@ -100,6 +101,7 @@ SearchResults SearchFinder::find(std::string_view query, const SearchOptions& op
 {
     SearchResults results;
     results.terms = termsOf(query, options.mode);
+    results.roots = m_roots;
     if (results.terms.empty())
         return results;
     std::vector<std::int64_t> rowids = matchingRowids(results.terms, options);
@@ -132,7 +134,7 @@ SearchResults SearchFinder::find(std::string_view query, const SearchOptions& op
         results.hits.push_back(std::move(hit));
     }
     if (ranked) {
-        rankByRelevance(results.hits, results.terms, options);
+        rankByRelevance(results.hits, results.terms, options, m_roots.get());
         results.hits.resize(keep);
     }
     if (options.mode != SearchMode::Words)
@@ -304,7 +306,7 @@ void SearchFinder::collectForms(SearchResults& results) const
 {
     std::map<std::string, std::size_t> counts;
     for (const SearchHit& hit : results.hits) {
-        for (const TextMark& mark : matchMarks(hit.text, results.terms, true))
+        for (const TextMark& mark : matchMarks(hit.text, results.terms, true, m_roots.get()))
             ++counts[wordAsWritten(std::string_view(hit.text).substr(mark.begin, mark.end - mark.begin))];
     }
     for (auto& [form, count] : counts)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,9 @@ class SqliteDb;
 // words it holds have changed.
 class SearchFinder {
 public:
-    SearchFinder(SqliteDb& db, const std::map<std::int64_t, IndexedSource>& indexed);
+    // roots: the roots the index read the Arabic words as, kept up to date by the index.
+    SearchFinder(SqliteDb& db, const std::map<std::int64_t, IndexedSource>& indexed,
+                 const std::shared_ptr<const RootLexicon>& roots);
 
     SearchResults find(std::string_view query, const SearchOptions& options);
     // The words the index holds have changed: the list of spellings is read again when needed.
@@ -44,6 +47,7 @@ private:
 
     SqliteDb& m_db;
     const std::map<std::int64_t, IndexedSource>& m_indexed;
+    const std::shared_ptr<const RootLexicon>& m_roots;
     std::string m_vocabulary;           // every indexed spelling, each between line ends
     std::vector<std::uint32_t> m_rowsOf; // per spelling in m_vocabulary: in how many rows it stands
     bool m_vocabularyRead = false;

@@ -3,6 +3,7 @@
 #include "core/search/fold_tokenizer.h"
 #include "core/search/search_db.h"
 #include "core/search/search_finder.h"
+#include "core/search/root_lexicon.h"
 
 #include <sqlite3.h>
 
@@ -16,7 +17,7 @@ namespace tilvane {
 namespace {
 
 // Bump when the tokenizer or the tables change: an index of another format is rebuilt.
-constexpr char kFormat[] = "2";
+constexpr char kFormat[] = "3";
 
 constexpr char kSchema[] = R"(
 CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);
@@ -24,6 +25,7 @@ CREATE TABLE sources(id INTEGER PRIMARY KEY, name TEXT UNIQUE NOT NULL, title TE
                      field INTEGER NOT NULL, stamp TEXT NOT NULL);
 CREATE TABLE docs(id INTEGER PRIMARY KEY, body TEXT NOT NULL);
 CREATE VIRTUAL TABLE words USING fts5(body, content='docs', content_rowid='id', tokenize='tilvane_fold');
+CREATE TABLE roots(word TEXT PRIMARY KEY, root TEXT NOT NULL) WITHOUT ROWID;
 )";
 
 // The tables an index of this format holds, and the start of each one's definition.
@@ -36,6 +38,7 @@ constexpr TableShape kTables[] = {
     {"sources", "CREATE TABLE sources("},
     {"docs", "CREATE TABLE docs("},
     {"words", "CREATE VIRTUAL TABLE words USING fts5(body, content='docs', content_rowid='id', tokenize='tilvane_fold')"},
+    {"roots", "CREATE TABLE roots("},
 };
 
 SqliteError otherFormat()
@@ -78,7 +81,7 @@ void SearchIndex::open()
     std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
     try {
         m_db = openSearchDb(m_path);
-        registerFoldTokenizer(*m_db);
+        registerFoldTokenizer(*m_db, &m_roots);
         sqlite3_progress_handler(m_db->handle(), 1000, &SearchIndex::progressHandler, this);
         // The index can always be built again: a write need not wait for the disk.
         m_db->exec("PRAGMA synchronous = OFF");
@@ -92,7 +95,8 @@ void SearchIndex::open()
             checkTables();
         }
         readIndexedSources();
-        m_finder = std::make_unique<SearchFinder>(*m_db, m_indexed);
+        readRoots();
+        m_finder = std::make_unique<SearchFinder>(*m_db, m_indexed, m_roots);
     } catch (const SqliteError& error) {
         if (!error.damaged())
             throw;
@@ -120,6 +124,7 @@ void SearchIndex::recreate()
     m_finder.reset();
     m_db.reset();
     m_indexed.clear();
+    m_roots.reset();
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
         std::error_code ignored;
         std::filesystem::remove(m_path + suffix, ignored);
@@ -179,6 +184,7 @@ void SearchIndex::synchronize()
             m_finder->forgetVocabulary();
         try {
             readIndexedSources();
+            readRoots();
         } catch (const SqliteError&) {
             m_indexed.clear(); // the error below tells what happened
         }
@@ -220,6 +226,8 @@ void SearchIndex::addSource(const SearchSource& source)
         return;
     }
     m_finder->forgetVocabulary();
+    if (source.field == kFieldArabic)
+        writeRoots(texts);
     SqliteStatement doc(*m_db, "INSERT INTO docs(id, body) VALUES(?1, ?2)");
     SqliteStatement word(*m_db, "INSERT INTO words(rowid, body) VALUES(?1, ?2)");
     for (std::size_t k = 0; k < texts.size() && k < static_cast<std::size_t>(kAyaCount); ++k) {
@@ -243,8 +251,31 @@ void SearchIndex::readIndexedSourcesIfChanged()
     if (version.step() && version.int64(0) != m_dataVersion) {
         m_dataVersion = version.int64(0);
         readIndexedSources();
+        readRoots();
         m_finder->forgetVocabulary();
     }
+}
+
+void SearchIndex::readRoots()
+{
+    std::unordered_map<std::string, std::string> roots;
+    SqliteStatement rows(*m_db, "SELECT word, root FROM roots");
+    while (rows.step())
+        roots.emplace(rows.text(0), rows.text(1));
+    m_roots = roots.empty() ? nullptr : std::make_shared<const RootLexicon>(std::move(roots));
+}
+
+// The Arabic text's words are read as a whole before its rows are tokenized under them.
+void SearchIndex::writeRoots(const std::vector<std::string>& arabicTexts)
+{
+    auto lexicon = std::make_shared<const RootLexicon>(RootLexicon::derive(arabicTexts));
+    m_db->exec("DELETE FROM roots");
+    SqliteStatement insert(*m_db, "INSERT INTO roots(word, root) VALUES(?1, ?2)");
+    for (const auto& [word, root] : lexicon->roots()) {
+        insert.bind(1, word).bind(2, root).step();
+        insert.reset();
+    }
+    m_roots = lexicon->empty() ? nullptr : std::move(lexicon);
 }
 
 SearchResults SearchIndex::find(std::string_view query, const SearchOptions& options)

@@ -12,13 +12,15 @@
 
 namespace tilvane {
 
+class RootLexicon;
 class SearchFinder;
 class SqliteDb;
 
 // The full-text index of the sources in one SQLite file (FTS5 with the folding tokenizer).
 // A source is indexed when it is new and again when its stamp changes; a file that is
 // damaged, not a database, of another format, missing one of its tables or made with another
-// tokenizer is deleted and built anew.
+// tokenizer is deleted and built anew. The roots of the Arabic text's words are read once,
+// when it is indexed, and kept in the index.
 class SearchIndex {
 public:
     // The most texts one index holds; any more are left out and named by takeProblems().
@@ -60,8 +62,14 @@ private:
     void addSource(const SearchSource& source);
     void readIndexedSources();
     void readIndexedSourcesIfChanged();
+    void readRoots();
+    void writeRoots(const std::vector<std::string>& arabicTexts);
 
     std::string m_path;
+    // The roots of the Arabic text's words, read with the whole text as evidence when it is
+    // indexed and kept beside it, so that every process reads them as the index did. Before
+    // m_db: its tokenizer reads them.
+    std::shared_ptr<const RootLexicon> m_roots;
     std::unique_ptr<SqliteDb> m_db;
     std::unique_ptr<SearchFinder> m_finder;
     std::vector<SearchSource> m_sources;

@@ -3,6 +3,7 @@
 #include "core/search/arabic_root.h"
 #include "core/search/arabic_stem.h"
 #include "core/search/indexed_words.h"
+#include "core/search/root_lexicon.h"
 #include "core/search/latin_spelling.h"
 #include "core/search/text_fold.h"
 
@@ -265,7 +266,8 @@ bool hasVowelMarks(std::string_view word)
 
 } // namespace
 
-std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord)
+std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord,
+                                 const RootLexicon* roots)
 {
     std::vector<TextMark> marks;
     // Roots alone need no other spellings: each word's root is enough (and quick to find).
@@ -281,7 +283,7 @@ std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryT
                 end = text.size();
             const std::string_view word = text.substr(begin, end - begin);
             if (hasVowelMarks(word)) {
-                const std::string token = kRootMarker + arabicRoot(word);
+                const std::string token = kRootMarker + (roots ? roots->rootOf(word) : arabicRoot(word));
                 if (std::any_of(terms.begin(), terms.end(), [&](const QueryTerm& term) { return term.tokens.front() == token; }))
                     marks.push_back({begin, end});
             }
@@ -302,7 +304,7 @@ std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryT
         });
         if (matched)
             marks.push_back({word.begin, word.end});
-    });
+    }, roots);
     return marks;
 }
 

@@ -9,6 +9,8 @@
 
 namespace tilvane {
 
+class RootLexicon;
+
 // One part of a query: a single word, or words that must stand together in this order (a
 // quoted phrase, or one typed word that folds into several, like "ar-rahman").
 struct QueryTerm {
@@ -62,6 +64,7 @@ struct TextMark {
     std::size_t begin = 0;
     std::size_t end = 0;
 };
-std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord);
+std::vector<TextMark> matchMarks(std::string_view text, const std::vector<QueryTerm>& terms, bool wholeWord,
+                                 const RootLexicon* roots = nullptr);
 
 } // namespace tilvane

@@ -20,7 +20,7 @@ struct TextStats {
     std::size_t words = 0;
 };
 
-TextStats statsOf(const std::string& text, const std::vector<QueryTerm>& terms, bool wholeWord)
+TextStats statsOf(const std::string& text, const std::vector<QueryTerm>& terms, bool wholeWord, const RootLexicon* roots)
 {
     TextStats stats;
     stats.frequency.assign(terms.size(), 0.0);
@@ -42,19 +42,20 @@ TextStats statsOf(const std::string& text, const std::vector<QueryTerm>& terms, 
             if (best != std::string::npos)
                 stats.frequency[t] += best == 0 ? 1.0 : kInsideWord;
         }
-    });
+    }, roots);
     return stats;
 }
 
 } // namespace
 
-void rankByRelevance(std::vector<SearchHit>& hits, const std::vector<QueryTerm>& terms, const SearchOptions& options)
+void rankByRelevance(std::vector<SearchHit>& hits, const std::vector<QueryTerm>& terms, const SearchOptions& options,
+                     const RootLexicon* roots)
 {
     std::vector<TextStats> stats;
     stats.reserve(hits.size());
     double totalWords = 0;
     for (const SearchHit& hit : hits) {
-        stats.push_back(statsOf(hit.text, terms, options.wholeWord));
+        stats.push_back(statsOf(hit.text, terms, options.wholeWord, roots));
         totalWords += static_cast<double>(stats.back().words);
     }
     const double averageWords = hits.empty() ? 1.0 : std::max(1.0, totalWords / static_cast<double>(hits.size()));

@@ -6,10 +6,13 @@
 
 namespace tilvane {
 
+class RootLexicon;
+
 // Orders hits by relevance, best first: a BM25 score of the terms in each hit's text (term
 // frequency saturating, long texts weighed down), where a word that begins with a term counts
 // fully and a term inside a word ("puasa" in "Ketidakpuasan") counts little, and the texts
 // the reader shows (options.activeSources) weigh above the others. Equal scores keep Quran order.
-void rankByRelevance(std::vector<SearchHit>& hits, const std::vector<QueryTerm>& terms, const SearchOptions& options);
+void rankByRelevance(std::vector<SearchHit>& hits, const std::vector<QueryTerm>& terms, const SearchOptions& options,
+                     const RootLexicon* roots = nullptr);
 
 } // namespace tilvane

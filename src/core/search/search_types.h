@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,8 @@ struct IndexedSource {
     std::string stamp;
 };
 
+class RootLexicon;
+
 struct SearchResults {
     std::vector<QueryTerm> terms;
     std::vector<SearchHit> hits; // Quran order (per aya in source order) or by relevance
@@ -83,6 +86,7 @@ struct SearchResults {
     bool capped = false;         // fewer hits than total were kept
     std::vector<std::string> suggestions; // nearest indexed words, when nothing was found
     std::vector<FoundForm> forms;         // root and stem queries: the forms found, most first
+    std::shared_ptr<const RootLexicon> roots; // the roots the index read the Arabic words as (for matchMarks)
 };
 
 } // namespace tilvane

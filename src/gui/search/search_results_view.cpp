@@ -19,9 +19,9 @@ constexpr char kMarkStyle[] = "background-color:#FFE680;";
 constexpr std::size_t kLettersBeforeMatch = 40;
 constexpr std::size_t kSnippetLetters = 320;
 
-QString markedSnippet(const SearchHit& hit, const std::vector<QueryTerm>& terms, bool wholeWord)
+QString markedSnippet(const SearchHit& hit, const SearchResults& results, bool wholeWord)
 {
-    const std::vector<TextMark> marks = matchMarks(hit.text, terms, wholeWord);
+    const std::vector<TextMark> marks = matchMarks(hit.text, results.terms, wholeWord, results.roots.get());
     const TextSpan span = snippetAround(hit.text, marks, kLettersBeforeMatch, kSnippetLetters);
     const std::string_view text(hit.text);
     QString html = span.begin > 0 ? QStringLiteral("… ") : QString();
@@ -126,7 +126,7 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const
             .arg(hit->aya)
             .arg(toQString(hit->sourceTitle));
     case HtmlRole:
-        return markedSnippet(*hit, m_results->terms, m_wholeWord);
+        return markedSnippet(*hit, *m_results, m_wholeWord);
     case SuraRole:
         return hit->sura;
     case AyaRole:

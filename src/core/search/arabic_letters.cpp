@@ -1,0 +1,79 @@
+#include "core/search/arabic_letters.h"
+
+#include "core/search/text_fold.h"
+
+#include <utility>
+
+namespace tilvane {
+
+bool isHamzaForm(char32_t c)
+{
+    return c == kHamza || c == U'\u0623' || c == U'\u0625' || c == U'\u0624' || c == U'\u0626';
+}
+
+Units readUnits(std::string_view written)
+{
+    Units units;
+    bool afterTatweel = false;
+    bool wasla = false;
+    for (std::size_t i = 0; i < written.size();) {
+        const char32_t c = nextCodePoint(written, i);
+        Unit* last = units.empty() ? nullptr : &units.back();
+        if (c == U'\u064E' || c == U'\u064B' || c == U'\u08F0') {
+            if (last) last->vowel = 'a';
+        } else if (c == U'\u064F' || c == U'\u064C' || c == U'\u08F1') {
+            if (last) last->vowel = 'u';
+        } else if (c == U'\u0650' || c == U'\u064D' || c == U'\u08F2') {
+            if (last) last->vowel = 'i';
+        } else if (c == U'\u0651') {
+            if (last) last->shadda = true;
+        } else if (c == U'\u0652' || c == U'\u06E1') {
+            if (last) last->sukun = true;
+        } else if (c == U'\u06E5' || c == U'\u06E6') {
+            if (last) last->lengthened = true;
+        } else if (c == U'\u0670') {
+            if (last) last->dagger = true;
+        } else if (c == U'\u06DF' || c == U'\u06E0') {
+            if (last) units.pop_back(); // written, never pronounced
+        } else if (c == U'\u0654' && afterTatweel) {
+            units.push_back({kHamza});
+        } else if (c == U'\u0653' && last && last->letter == kAlif && units.size() == 1) {
+            last->letter = kHamza; // آ at the start: hamza and long a
+            units.push_back({kAlif, 0, false, false, true});
+        } else if (c == U'\u0622') {
+            units.push_back({kHamza});
+            units.push_back({kAlif, 0, false, false, true});
+        } else if (c == U'\u0671') {
+            wasla = true;
+        } else if (c >= U'\u0621' && c <= U'\u064A' && c != U'\u0640') {
+            units.push_back({isHamzaForm(c) ? kHamza : c});
+            units.back().afterWasla = std::exchange(wasla, false);
+        }
+        afterTatweel = c == U'\u0640';
+    }
+    for (std::size_t k = 0; k < units.size(); ++k) {
+        Unit& unit = units[k];
+        const char before = k > 0 ? units[k - 1].vowel : 0;
+        const bool bare = unit.vowel == 0 && !unit.shadda && !unit.sukun;
+        if (unit.letter == kAlif || unit.letter == kAlifMaqsura)
+            unit.longVowel = true;
+        else if (k > 0 && bare && ((unit.letter == kWaw && before == 'u') || (unit.letter == kYa && before == 'i')))
+            unit.longVowel = true;
+    }
+    return units;
+}
+
+bool isLetter(const Unit& unit, char32_t letter)
+{
+    return unit.letter == letter;
+}
+
+std::string rootText(const std::u32string& letters)
+{
+    std::string out;
+    for (char32_t c : letters)
+        appendUtf8(out, c == kHamza ? kAlif : c);
+    return out;
+}
+
+} // namespace tilvane
