@@ -33,7 +33,7 @@ double evidenceOf(const RootCandidate& reading)
 
 } // namespace
 
-RootLexicon::RootLexicon(std::unordered_map<std::string, std::string> roots) : m_roots(std::move(roots))
+RootLexicon::RootLexicon(Roots roots) : m_roots(std::move(roots))
 {
 }
 
@@ -82,7 +82,7 @@ RootLexicon RootLexicon::derive(const std::vector<std::string>& texts)
             readings.chosen = chosen;
         }
     }
-    std::unordered_map<std::string, std::string> roots;
+    Roots roots;
     for (auto& [written, readings] : words)
         roots.emplace(written, readings.chosen == nullptr ? std::string() : readings.chosen->root);
     return RootLexicon(std::move(roots));
@@ -90,6 +90,8 @@ RootLexicon RootLexicon::derive(const std::vector<std::string>& texts)
 
 std::string RootLexicon::rootOf(std::string_view written) const
 {
+    if (const auto found = m_roots.find(written); found != m_roots.end())
+        return found->second;
     const std::string key = wordAsWritten(written);
     if (const auto found = m_roots.find(key); found != m_roots.end())
         return found->second;

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <functional>
 #include <vector>
 
 namespace tilvane {
@@ -13,10 +14,18 @@ namespace tilvane {
 // elsewhere in the text can. Of the readings a word allows (rootCandidates), the one that
 // other words bear out wins unless it strays much further from the word's own likeliest.
 class RootLexicon {
+    // Looked up by the words of a text as they stand, without copying them.
+    struct WordHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view word) const { return std::hash<std::string_view>()(word); }
+    };
+
 public:
-    RootLexicon() = default;
     // Each written word (pause marks aside) with its root.
-    explicit RootLexicon(std::unordered_map<std::string, std::string> roots);
+    using Roots = std::unordered_map<std::string, std::string, WordHash, std::equal_to<>>;
+
+    RootLexicon() = default;
+    explicit RootLexicon(Roots roots);
 
     // Reads every vowelled Arabic word of the texts.
     static RootLexicon derive(const std::vector<std::string>& texts);
@@ -25,11 +34,11 @@ public:
     // (arabicRoot). Empty for a particle.
     std::string rootOf(std::string_view written) const;
 
-    const std::unordered_map<std::string, std::string>& roots() const { return m_roots; }
+    const Roots& roots() const { return m_roots; }
     bool empty() const { return m_roots.empty(); }
 
 private:
-    std::unordered_map<std::string, std::string> m_roots;
+    Roots m_roots;
 };
 
 } // namespace tilvane

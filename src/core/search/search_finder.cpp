@@ -89,6 +89,29 @@ void checkCancelled(const SearchOptions& options)
         throw SqliteError("The search was stopped.", SQLITE_INTERRUPT);
 }
 
+// One read of the file for a whole query: without it SQLite takes and checks its lock again
+// for every row read, which costs more than reading the row.
+class ReadSnapshot {
+public:
+    explicit ReadSnapshot(SqliteDb& db) : m_db(db)
+    {
+        m_open = sqlite3_get_autocommit(m_db.handle()) != 0;
+        if (m_open)
+            m_db.exec("BEGIN");
+    }
+    ~ReadSnapshot()
+    {
+        if (m_open)
+            sqlite3_exec(m_db.handle(), "COMMIT", nullptr, nullptr, nullptr);
+    }
+    ReadSnapshot(const ReadSnapshot&) = delete;
+    ReadSnapshot& operator=(const ReadSnapshot&) = delete;
+
+private:
+    SqliteDb& m_db;
+    bool m_open = false;
+};
+
 } // namespace
 
 SearchFinder::SearchFinder(SqliteDb& db, const std::map<std::int64_t, IndexedSource>& indexed,
@@ -101,6 +124,7 @@ SearchResults SearchFinder::find(std::string_view query, const SearchOptions& op
 {
     SearchResults results;
     results.terms = termsOf(query, options.mode);
+    const ReadSnapshot snapshot(m_db);
     results.roots = m_roots;
     if (results.terms.empty())
         return results;

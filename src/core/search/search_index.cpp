@@ -258,7 +258,7 @@ void SearchIndex::readIndexedSourcesIfChanged()
 
 void SearchIndex::readRoots()
 {
-    std::unordered_map<std::string, std::string> roots;
+    RootLexicon::Roots roots;
     SqliteStatement rows(*m_db, "SELECT word, root FROM roots");
     while (rows.step())
         roots.emplace(rows.text(0), rows.text(1));

@@ -210,7 +210,8 @@ std::vector<std::vector<std::string>> indexedForms(std::string_view text)
     return words;
 }
 
-bool anyForm(const std::vector<std::string>& forms, const std::function<bool(const std::string&)>& test)
+template <typename Test>
+bool anyForm(const std::vector<std::string>& forms, const Test& test)
 {
     return std::any_of(forms.begin(), forms.end(), test);
 }
