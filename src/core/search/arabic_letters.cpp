@@ -40,6 +40,8 @@ Units readUnits(std::string_view written)
         } else if (c == U'\u0653' && last && last->letter == kAlif && units.size() == 1) {
             last->letter = kHamza; // آ at the start: hamza and long a
             units.push_back({kAlif, 0, false, false, true});
+        } else if (c == U'\u0653' && last && last->letter == kHamza) {
+            units.push_back({kAlif, 0, false, false, true}); // أٓ: hamza and long a (لَأٓيَٰت)
         } else if (c == U'\u0622') {
             units.push_back({kHamza});
             units.push_back({kAlif, 0, false, false, true});
@@ -59,6 +61,10 @@ Units readUnits(std::string_view written)
             unit.longVowel = true;
         else if (k > 0 && bare && ((unit.letter == kWaw && before == 'u') || (unit.letter == kYa && before == 'i')))
             unit.longVowel = true;
+        // A consonant without a mark inside the word is silent: the text leaves out the sukun
+        // of a letter merged into the next (كُنتَ، مِن تَحۡتِ).
+        else if (bare && k + 1 < units.size())
+            unit.sukun = true;
     }
     return units;
 }

@@ -24,6 +24,7 @@ inline constexpr char32_t kHa = U'\u0647';
 inline constexpr char32_t kKaf = U'\u0643';
 inline constexpr char32_t kBa = U'\u0628';
 inline constexpr char32_t kFa = U'\u0641';
+inline constexpr char32_t kRa = U'\u0631';
 
 // A letter with the marks written on it.
 struct Unit {

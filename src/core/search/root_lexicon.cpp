@@ -17,6 +17,8 @@ constexpr double kEvidenceWeight = 0.6;
 constexpr double kFurthestReading = 0.7;
 // The choices settle after a few rounds of counting the roots the others chose.
 constexpr int kRounds = 3;
+// A reading ahead of the next by this much is sure.
+constexpr double kSureGap = 0.5;
 
 // A reading whose weak radical is only guessed tells little about which one the root has.
 constexpr double kGuessedEvidence = 0.25;
@@ -24,11 +26,50 @@ constexpr double kGuessedEvidence = 0.25;
 struct WordReadings {
     std::vector<RootCandidate> candidates;
     const RootCandidate* chosen = nullptr;
+    double weight = 0; // what the word's reading attests of its root
 };
 
 double evidenceOf(const RootCandidate& reading)
 {
     return reading.guessed ? kGuessedEvidence : 1.0;
+}
+
+// A root with its و and ي (after the first letter) made one: the words of قول and قيل alike.
+std::string weakSkeleton(const std::string& root)
+{
+    std::string skeleton;
+    std::size_t position = 0;
+    for (std::size_t i = 0; i < root.size(); ++position) {
+        const char32_t c = nextCodePoint(root, i);
+        appendUtf8(skeleton, position > 0 && (c == U'\u064A' || c == U'\u0648') ? U'\u0648' : c);
+    }
+    return skeleton;
+}
+
+// Whether a weak radical is و or ي, words that write it tell; those that only guess it (قَالَ،
+// دَعَا، سَمَآء) take what the words of the same letters write most.
+void settleWeakRadicals(std::unordered_map<std::string, WordReadings>& words)
+{
+    std::unordered_map<std::string, std::unordered_map<std::string, double>> votes; // skeleton: root: votes
+    for (const auto& [written, readings] : words) {
+        if (readings.chosen != nullptr)
+            votes[weakSkeleton(readings.chosen->root)][readings.chosen->root] += evidenceOf(*readings.chosen);
+    }
+    for (auto& [written, readings] : words) {
+        if (readings.chosen == nullptr || !readings.chosen->guessed)
+            continue;
+        const auto& tally = votes[weakSkeleton(readings.chosen->root)];
+        const RootCandidate* best = readings.chosen;
+        double most = tally.at(best->root);
+        for (const RootCandidate& candidate : readings.candidates) {
+            const auto found = tally.find(candidate.root);
+            if (found != tally.end() && found->second > most) {
+                most = found->second;
+                best = &candidate;
+            }
+        }
+        readings.chosen = best;
+    }
 }
 
 } // namespace
@@ -46,25 +87,21 @@ RootLexicon RootLexicon::derive(const std::vector<std::string>& texts)
                 return;
             const std::string written = wordAsWritten(std::string_view(text).substr(word.begin, word.end - word.begin));
             auto [entry, added] = words.try_emplace(written);
-            if (added) {
+            if (added)
                 entry->second.candidates = rootCandidates(written);
-                if (!entry->second.candidates.empty())
-                    entry->second.chosen = &entry->second.candidates.front();
-            }
         });
     }
-    for (int round = 0; round < kRounds; ++round) {
-        // How many different words read as each root.
-        std::unordered_map<std::string, double> support;
-        for (const auto& [written, readings] : words) {
-            if (readings.chosen != nullptr)
-                support[readings.chosen->root] += evidenceOf(*readings.chosen);
-        }
+    // Round 0 reads each word alone; each later one weighs the readings with what the words
+    // read surely in the round before attest.
+    std::unordered_map<std::string, double> support;
+    for (int round = 0; round <= kRounds; ++round) {
+        std::unordered_map<std::string, double> next;
         for (auto& [written, readings] : words) {
             if (readings.candidates.empty())
                 continue;
             const double likeliest = readings.candidates.front().penalty;
             double best = std::numeric_limits<double>::max();
+            double second = std::numeric_limits<double>::max();
             const RootCandidate* chosen = nullptr;
             for (const RootCandidate& candidate : readings.candidates) {
                 if (candidate.penalty > likeliest + kFurthestReading)
@@ -72,16 +109,26 @@ RootLexicon RootLexicon::derive(const std::vector<std::string>& texts)
                 const auto found = support.find(candidate.root);
                 double others = found == support.end() ? 0 : found->second;
                 if (&candidate == readings.chosen)
-                    others -= evidenceOf(candidate); // a word is no evidence for itself
+                    others -= readings.weight; // a word is no evidence for itself
                 const double score = candidate.penalty - kEvidenceWeight * std::log1p(std::max(0.0, others));
                 if (score < best) {
+                    second = best;
                     best = score;
                     chosen = &candidate;
+                } else if (score < second) {
+                    second = score;
                 }
             }
             readings.chosen = chosen;
+            // A word read one way far ahead of any other attests its root; one read as easily
+            // another way attests neither.
+            const double sureness = std::min(1.0, (second - best) / kSureGap);
+            readings.weight = sureness * evidenceOf(*chosen);
+            next[chosen->root] += readings.weight;
         }
+        support = std::move(next);
     }
+    settleWeakRadicals(words);
     Roots roots;
     for (auto& [written, readings] : words)
         roots.emplace(written, readings.chosen == nullptr ? std::string() : readings.chosen->root);

@@ -16,12 +16,21 @@ constexpr double kFallenWeak = 0.4;
 constexpr double kDerivedForm = 0.3;
 // The less usual of two weak or hamzated readings.
 constexpr double kGuessedLast = 0.1;
+// The hamzaless forms of رأى, read from their one visible radical.
+constexpr double kSeeing = 0.3;
 // A hamza after ā read as a radical of its own (إِنشَآء).
 constexpr double kWrittenHamza = 0.5;
 
 std::string utf8(const std::vector<char32_t>& letters)
 {
     return rootText(std::u32string(letters.begin(), letters.end()));
+}
+
+// The letter of an imperfect's person in front of a verb: يَ تَ نَ أَ, or يُ تُ نُ أُ of forms II–IV.
+bool isImperfectPrefix(const Unit& unit)
+{
+    return (isLetter(unit, kYa) || isLetter(unit, kTa) || isLetter(unit, kNun) || isLetter(unit, kHamza))
+        && (unit.vowel == 'a' || unit.vowel == 'u') && !unit.shadda;
 }
 
 // Removes the letters a verb or noun pattern adds in front of the radicals (imperfect and
@@ -142,8 +151,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         return {utf8({letters[0], kWaw, kYa}), result.penalty + 0.5, true};
     if (second.shadda || (first.shadda && strong[0] > 0))
         return {utf8({letters[0], letters[1], letters[1]}), result.penalty + 0.5};
-    // A long vowel between the two: a hollow root; after them: a defective one. Only a long
-    // u shows its radical: ī and ā stand for و as often as for ي (يُقِيمُ، يُنجِي، قَالَ).
+    // A long vowel between the two: a hollow root; after them: a defective one. ā shows
+    // neither radical, nor does a last ī (قَالَ، يُنجِي); a middle ī after the prefix of forms
+    // II–IV was read as ā already (يُقِيمُ).
     auto weakOf = [](const Unit& vowel, char32_t fallback) {
         return vowel.letter == kWaw || vowel.letter == kYa ? vowel.letter : fallback;
     };
@@ -151,7 +161,7 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         if (units[k].longVowel) {
             const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
             const char32_t middle = yaLast && units[k].letter == kAlif ? kYa : weakOf(units[k], kWaw);
-            return {utf8({letters[0], middle, letters[1]}), result.penalty + 0.6, units[k].letter != kWaw};
+            return {utf8({letters[0], middle, letters[1]}), result.penalty + 0.6, units[k].letter == kAlif};
         }
     }
     for (std::size_t k = strong[1] + 1; k < units.size(); ++k) {
@@ -238,9 +248,11 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     if (size > 3 && isLetter(units[size - 1], kHamza) && isLetter(units[size - 2], kAlif)) {
         std::vector<Unit> before(units.begin(), units.end() - 2);
         const auto radicals = std::count_if(before.begin(), before.end(), [](const Unit& u) { return !u.longVowel; });
+        // After an imperfect's prefix the hamza is the radical of a hollow verb (يَشَآءُ).
+        const bool prefixed = isImperfectPrefix(before[0]);
         if (radicals >= 3) {
             addCoreReadings(out, before, wasla, stripped, verbal, penalty);
-        } else if (radicals == 2) {
+        } else if (radicals == 2 && !prefixed) {
             std::vector<char32_t> letters;
             for (const Unit& unit : before) {
                 if (!unit.longVowel)
@@ -249,8 +261,14 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
             out.push_back({utf8({letters[0], letters[1], kWaw}), penalty, true});
             out.push_back({utf8({letters[0], letters[1], kYa}), penalty + kGuessedLast, true});
         }
-        penalty += kWrittenHamza;
+        if (!prefixed)
+            penalty += kWrittenHamza;
     }
+    // رَأَىٰ loses its hamza in the imperfect and in form IV: يَرَىٰ، تَرَوۡنَ، أَرِنَا، يُرِيكُمۡ.
+    if (units.size() >= 2 && isImperfectPrefix(units[0]) && isLetter(units[1], kRa)
+        && std::all_of(units.begin() + 2, units.end(),
+                       [](const Unit& u) { return u.longVowel || (isLetter(u, kWaw) && u.sukun); }))
+        out.push_back({rootText({kRa, kHamza, kYa}), penalty + kSeeing, true});
     std::vector<Unit> kept = units;
     double prefixPenalty = 0;
     stripPatternPrefixes(units, wasla, verbal, prefixPenalty);
@@ -290,6 +308,16 @@ const std::vector<Suffix>& suffixes()
         {U"\u0627", 3},
     };
     return list;
+}
+
+// The ن of a plural ending takes a, that of a dual i (يَكُونُ is no plural).
+bool endingVowelFits(const std::u32string& ending, const Unit& last)
+{
+    if (ending == U"\u0648\u0646" || ending == U"\u064A\u0646")
+        return last.vowel == 'a' || last.vowel == 0;
+    if (ending == U"\u0627\u0646")
+        return last.vowel == 'i' || last.vowel == 0;
+    return true;
 }
 
 bool endsWith(const std::vector<Unit>& units, std::size_t end, const std::u32string& letters)
@@ -335,7 +363,10 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
         const bool merged = endsWith(units, end, suffix.letters) && suffix.letters.size() > 1
             && units[end - suffix.letters.size()].shadda
             && (suffix.letters[0] == kNun || suffix.letters[0] == kTa);
-        if (endsWith(units, end, suffix.letters) && left + (merged ? 1 : 0) >= suffix.minimumLeft) {
+        // A ت after a silent letter is the perfect's person: the hollow verb keeps two letters (كُنتَ).
+        const bool person = suffix.letters == U"\u062A" && end > 1 && units[end - 2].sukun;
+        if (endsWith(units, end, suffix.letters) && left + (merged || person ? 1 : 0) >= suffix.minimumLeft
+            && endingVowelFits(suffix.letters, units[end - 1])) {
             const double tail = suffix.letters.size() < longest ? 0.2 : 0.0;
             longest = std::max(longest, suffix.letters.size());
             std::vector<Unit> core(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(end - suffix.letters.size()));
@@ -357,8 +388,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             // هُۥ، هِۦ: the pronoun's vowel written long.
             if (suffix.letters == U"\u0647" && units[end - 1].lengthened)
                 evidence = -0.5;
-            // A ت after a silent letter is the perfect's person (جِئۡتَ، كُنتُ).
-            if (suffix.letters == U"\u062A" && end > 1 && units[end - 2].sukun)
+            if (person)
                 evidence = -0.3;
             // After yafʿ- a last ي is the radical, no pronoun: verbs take ني (يَأۡتِي، تَجۡرِي).
             const bool imperfectShape = units.size() > 2 && units[0].vowel != 0 && units[1].sukun
