@@ -32,7 +32,15 @@ Units readUnits(std::string_view written)
         } else if (c == U'\u06E5' || c == U'\u06E6') {
             if (last) last->lengthened = true;
         } else if (c == U'\u0670') {
-            if (last) last->dagger = true;
+            // A small alif after a vowelled letter is a long a of its own (ءَايَٰت، نَٰ); on a
+            // bare و or ى the letter is only its seat (ٱلصَّلَوٰةَ، عَلَىٰ).
+            if (last) {
+                last->dagger = true;
+                if (last->vowel != 0 || last->shadda)
+                    units.push_back({kAlif, 0, false, false, true});
+                else if (last->letter == kWaw || last->letter == kYa)
+                    last->letter = kAlif;
+            }
         } else if (c == U'\u06DF' || c == U'\u06E0') {
             if (last) units.pop_back(); // written, never pronounced
         } else if (c == U'\u0654' && afterTatweel) {

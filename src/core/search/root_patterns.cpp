@@ -12,10 +12,19 @@ constexpr double kKeptPrefix = 1.0;
 constexpr double kOtherWeakReading = 0.8;
 // The same after an imperfect's prefix, where a weak radical most often fell away.
 constexpr double kFallenWeak = 0.4;
-// A letter of a derived verb form the rules kept, taken away.
+// A letter of a derived verb form the rules kept, taken away; less surprising once the
+// form's beginning (ٱ or an imperfect's prefix) is off.
 constexpr double kDerivedForm = 0.3;
+constexpr double kBegunForm = 0.1;
+// An imperfect's prefix taken off before a silent radical and one more.
+constexpr double kSurePrefix = 0.4;
 // The less usual of two weak or hamzated readings.
 constexpr double kGuessedLast = 0.1;
+// The ending of a perfect's person after a silent letter (كُنتُ، جِئۡنَا): it is one.
+constexpr double kPersonEnding = -0.6;
+// A first radical ي or ت before a silent letter, where a prefix stands most often.
+constexpr double kRareFirstYa = 0.8;
+constexpr double kRareFirstTa = 0.4;
 // The hamzaless forms of رأى, read from their one visible radical.
 constexpr double kSeeing = 0.3;
 // A hamza after ā read as a radical of its own (إِنشَآء).
@@ -31,6 +40,15 @@ bool isImperfectPrefix(const Unit& unit)
 {
     return (isLetter(unit, kYa) || isLetter(unit, kTa) || isLetter(unit, kNun) || isLetter(unit, kHamza))
         && (unit.vowel == 'a' || unit.vowel == 'u') && !unit.shadda;
+}
+
+// After the prefixes of forms IV and X a middle ī tells as little of its radical as ā does.
+void readMiddleLongIAsA(std::vector<Unit>& units)
+{
+    for (std::size_t k = 1; k + 1 < units.size(); ++k) {
+        if (units[k].longVowel && isLetter(units[k], kYa))
+            units[k].letter = kAlif;
+    }
 }
 
 // Removes the letters a verb or noun pattern adds in front of the radicals (imperfect and
@@ -67,12 +85,8 @@ void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, dou
         const bool imperfect = (first == kYa || first == kTa || first == kNun || first == kHamza) && !faeel;
         if ((imperfect && (units[0].vowel == 'a' || units[0].vowel == 'u')) || first == kMim) {
             // After the prefix of forms II–IV, ī stands for a middle و as often as ي (يُرِيدُ، مُصِيبَة).
-            if (units[0].vowel == 'u') {
-                for (Unit& unit : units) {
-                    if (unit.longVowel && isLetter(unit, kYa) && &unit != &units.back())
-                        unit.letter = kAlif;
-                }
-            }
+            if (units[0].vowel == 'u')
+                readMiddleLongIAsA(units);
             units.erase(units.begin());
             prefixed = true;
             penalty += 0.2;
@@ -87,6 +101,7 @@ void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, dou
         return;
     if (isLetter(units[0], kSin) && units[0].sukun && isLetter(units[1], kTa) && strong() >= 4) {
         units.erase(units.begin(), units.begin() + 2);
+        readMiddleLongIAsA(units); // يَسۡتَطِيعُ، ٱسۡتَجَابَ
     } else if (isLetter(units[0], kNun) && units[0].sukun && strong() >= 4) {
         units.erase(units.begin());
     } else if (units.size() > 3 && isLetter(units[1], kTa) && units[0].sukun && strong() >= 4) {
@@ -120,7 +135,14 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             const char before = units[strong[k - 1]].vowel;
             guessed = guessed || ((weak.letter == kYa || weak.letter == kWaw) && (weak.shadda || before == 'i'));
         }
-        return {utf8(letters), result.penalty, guessed};
+        // Roots begin with ي rarely, with ت seldom: before a silent letter they are a prefix.
+        double rare = 0;
+        if (strong[0] == 0 && units.size() > 1 && units[1].sukun && (units[0].vowel == 'a' || units[0].vowel == 'u'))
+            rare = isLetter(units[0], kYa) ? kRareFirstYa : isLetter(units[0], kTa) ? kRareFirstTa : 0.0;
+        // مُ before a doubled ت: the participle of form VIII (مُتَّقِين).
+        if (strong[0] == 0 && isLetter(units[0], kMim) && units[0].vowel == 'u' && units.size() > 1 && units[1].shadda)
+            rare = kRareFirstYa;
+        return {utf8(letters), result.penalty + rare, guessed};
     }
     if (letters.size() == 4 && (letters[1] == kYa || letters[1] == kWaw) && units[strong[1]].sukun
         && units[strong[0]].vowel == 'a') {
@@ -133,7 +155,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             letters.pop_back();
         else if (!repeated && (letters[0] == kHamza || letters[0] == kMim || letters[0] == kTa || letters[0] == kYa))
             letters.erase(letters.begin());
-        return {utf8(letters), result.penalty + (letters.size() == 4 ? 2.5 : 1.0)};
+        // A و or ي kept last may be the plural's pronoun after a weak radical (يَخۡشَوۡنَ).
+        const bool weakLast = letters.size() == 3 && (letters[2] == kWaw || letters[2] == kYa);
+        return {utf8(letters), result.penalty + (letters.size() == 4 ? 2.5 : 1.0), weakLast};
     }
     if (letters.size() > 4) {
         letters.resize(3);
@@ -157,7 +181,12 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     auto weakOf = [](const Unit& vowel, char32_t fallback) {
         return vowel.letter == kWaw || vowel.letter == kYa ? vowel.letter : fallback;
     };
-    for (std::size_t k = strong[0] + 1; k < strong[1]; ++k) {
+    // ءَا، أُو at the start: the hamza of form IV or III and its long vowel, no hollow root
+    // (ءَاتَىٰ، أُوتُواْ).
+    const bool defectiveAfter = std::any_of(units.begin() + static_cast<std::ptrdiff_t>(strong[1]) + 1, units.end(),
+                                            [](const Unit& u) { return u.longVowel; });
+    const bool formFour = strong[0] == 0 && isLetter(units[0], kHamza) && (units[0].vowel == 'u' || defectiveAfter);
+    for (std::size_t k = strong[0] + 1 + (formFour ? 1 : 0); k < strong[1]; ++k) {
         if (units[k].longVowel) {
             const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
             const char32_t middle = yaLast && units[k].letter == kAlif ? kYa : weakOf(units[k], kWaw);
@@ -240,8 +269,9 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     if (!units.empty() && units.back().letter == kTaMarbuta)
         units.pop_back();
     // ـَٰت: the feminine plural written with a small alif.
-    if (units.size() > 2 && units.back().letter == kTa && units[units.size() - 2].dagger)
-        units.pop_back();
+    if (units.size() > 3 && units.back().letter == kTa && isLetter(units[units.size() - 2], kAlif)
+        && units[units.size() - 3].dagger)
+        units.erase(units.end() - 2, units.end());
     // ـَاء after the radicals: the plural or feminine ending of fuʿalāʾ, afʿilāʾ (شُرَكَآءُ); after
     // two, the hamza stands for a weak last radical (سَمَآء، جَزَآء، دُعَآء).
     const std::size_t size = units.size();
@@ -273,7 +303,8 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     double prefixPenalty = 0;
     stripPatternPrefixes(units, wasla, verbal, prefixPenalty);
     addRadicalReadings(out, units, stripped, verbal, penalty + prefixPenalty);
-    addDerivedFormReadings(out, units, stripped, verbal, penalty + prefixPenalty + kDerivedForm);
+    const bool begun = wasla || units.size() != kept.size(); // a verb form's beginning is off
+    addDerivedFormReadings(out, units, stripped, verbal, penalty + prefixPenalty + (begun ? kBegunForm : kDerivedForm));
     if (units.size() != kept.size()) {
         // The letter taken for a prefix may be a radical (أَلِيم، مَرِيض).
         addRadicalReadings(out, kept, stripped, verbal, penalty + kKeptPrefix);
@@ -283,9 +314,11 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
                    || isLetter(kept[0], kHamza) || isLetter(kept[0], kMim))) {
         // An imperfect's or participle's prefix before two radicals: a weak one fell away
         // (يَجِدُ، يَلۡقَ، تَرَ), or the verb's form shows behind it (يَتَّقُونَ، مُّتَّقِينَ، يَهۡتَدُونَ).
+        // yafʿ-: a prefix surely, before a silent radical.
+        const double prefix = kept[1].sukun ? kSurePrefix : kKeptPrefix;
         kept.erase(kept.begin());
-        addRadicalReadings(out, kept, 'i', true, penalty + kKeptPrefix, kFallenWeak);
-        addDerivedFormReadings(out, kept, stripped, true, penalty + kDerivedForm);
+        addRadicalReadings(out, kept, 'i', true, penalty + prefix, kFallenWeak);
+        addDerivedFormReadings(out, kept, stripped, true, penalty + kBegunForm);
     }
 }
 
@@ -353,6 +386,8 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
     if (end > 2 && units[end - 1].letter == kTa && (units[end - 1].sukun || units[end - 1].vowel == 'i')
         && (units[end - 2].vowel == 'a' || units[end - 2].letter == kAlif))
         endsInflected = true;
+    if (end > 2 && units[end - 1].letter == kTa && units[end - 2].sukun)
+        endsInflected = true; // كُنتَ، جِئۡتُ
     add(units, 0, false);
     std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
     for (const Suffix& suffix : suffixes()) {
@@ -364,9 +399,15 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             && units[end - suffix.letters.size()].shadda
             && (suffix.letters[0] == kNun || suffix.letters[0] == kTa);
         // A ت after a silent letter is the perfect's person: the hollow verb keeps two letters (كُنتَ).
-        const bool person = suffix.letters == U"\u062A" && end > 1 && units[end - 2].sukun;
+        const bool imperfect = units.size() > 2 && isImperfectPrefix(units[0]) && units[1].sukun;
+        const bool person = !imperfect && end > suffix.letters.size() && units[end - suffix.letters.size() - 1].sukun
+            && (suffix.letters == U"\u062A" || suffix.letters == U"\u062A\u0645" || suffix.letters == U"\u0646\u0627"
+                || suffix.letters == U"\u062A\u0645\u0627");
+        // A plural's ending leaves two radicals after an imperfect's prefix (يَكُونَ is يكون).
+        const bool plural = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u064A\u0646";
+        const bool tooShort = plural && end == 4 && isImperfectPrefix(units[0]) && !isLetter(units[1], kRa);
         if (endsWith(units, end, suffix.letters) && left + (merged || person ? 1 : 0) >= suffix.minimumLeft
-            && endingVowelFits(suffix.letters, units[end - 1])) {
+            && endingVowelFits(suffix.letters, units[end - 1]) && !tooShort) {
             const double tail = suffix.letters.size() < longest ? 0.2 : 0.0;
             longest = std::max(longest, suffix.letters.size());
             std::vector<Unit> core(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(end - suffix.letters.size()));
@@ -389,7 +430,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             if (suffix.letters == U"\u0647" && units[end - 1].lengthened)
                 evidence = -0.5;
             if (person)
-                evidence = -0.3;
+                evidence = kPersonEnding;
             // After yafʿ- a last ي is the radical, no pronoun: verbs take ني (يَأۡتِي، تَجۡرِي).
             const bool imperfectShape = units.size() > 2 && units[0].vowel != 0 && units[1].sukun
                 && (isLetter(units[0], kYa) || isLetter(units[0], kTa) || isLetter(units[0], kNun)
@@ -407,7 +448,9 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
                 const std::size_t size = inner.letters.size();
                 const bool person = size == 2 || inner.letters == U"\u062A"; // فعلتها
                 if (person && endsWith(core, left, inner.letters) && left - size >= 2) {
-                    add(std::vector<Unit>(core.begin(), core.end() - static_cast<std::ptrdiff_t>(size)), 0.2, false);
+                    const bool afterSilent = core[left - size - 1].sukun && inner.letters != U"\u0648\u0646";
+                    add(std::vector<Unit>(core.begin(), core.end() - static_cast<std::ptrdiff_t>(size)),
+                        0.2 + (afterSilent ? kPersonEnding : 0.0), false);
                     break;
                 }
             }
