@@ -113,7 +113,7 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     std::vector<RootCandidate> candidates;
     if (units.size() < 2)
         return {};
-    auto tryFrom = [&](std::size_t start, bool wasla, char stripped, double penalty) {
+    auto tryFrom = [&](std::size_t start, bool wasla, char stripped, bool noun, double penalty) {
         if (units.size() - start < 2)
             return;
         std::vector<Unit> rest(units.begin() + static_cast<std::ptrdiff_t>(start), units.end());
@@ -122,7 +122,7 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
             appendUtf8(restFolded, unit.letter == kHamza ? kAlif : unit.letter == kAlifMaqsura ? kYa : unit.letter);
         if (isParticle(restFolded))
             return;
-        addRootReadings(candidates, rest, wasla, stripped, penalty);
+        addRootReadings(candidates, rest, wasla, stripped, noun, penalty);
     };
     if (isParticle(folded))
         return {};
@@ -162,7 +162,8 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         // ك begins many words (كثير، كبير): as a preposition it is less sure.
         const double sure = isLetter(units[std::max<std::size_t>(at, 1) - 1], kKaf) ? 0.3 : 0.8;
         const double keptParticles = sure * static_cast<double>(std::min(at, starts.size() - 1 - k));
-        tryFrom(start, starts[k].second, afterArticle ? 0 : stripped, keptArticle + (article ? 0.0 : keptParticles));
+        tryFrom(start, starts[k].second, afterArticle ? 0 : stripped, afterArticle,
+                keptArticle + (article ? 0.0 : keptParticles));
     }
     return ranked(std::move(candidates));
 }

@@ -18,6 +18,8 @@ constexpr double kDerivedForm = 0.3;
 constexpr double kBegunForm = 0.1;
 // An imperfect's prefix taken off before a silent radical and one more.
 constexpr double kSurePrefix = 0.4;
+// Form VIII's ت read as a radical.
+constexpr double kFormEightKept = 0.5;
 // The less usual of two weak or hamzated readings.
 constexpr double kGuessedLast = 0.1;
 // The ending of a perfect's person after a silent letter (كُنتُ، جِئۡنَا): it is one.
@@ -53,7 +55,7 @@ void readMiddleLongIAsA(std::vector<Unit>& units)
 
 // Removes the letters a verb or noun pattern adds in front of the radicals (imperfect and
 // participle prefixes, the t of forms V/VI/VIII, the n of form VII, the st of form X).
-void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, double& penalty)
+void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, bool noun, double& penalty)
 {
     auto strong = [&] {
         return std::count_if(units.begin(), units.end(), [](const Unit& u) { return !u.longVowel; });
@@ -82,7 +84,8 @@ void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, dou
         // أَفِيل is faʿīl, no imperfect (أَلِيم، أَثِيم).
         const bool faeel = first == kHamza && units[0].vowel == 'a' && units[1].vowel == 'i' && isLetter(units[2], kYa)
             && units[2].longVowel;
-        const bool imperfect = (first == kYa || first == kTa || first == kNun || first == kHamza) && !faeel;
+        // After the article only a participle's م stands in front.
+        const bool imperfect = (first == kYa || first == kTa || first == kNun || first == kHamza) && !faeel && !noun;
         if ((imperfect && (units[0].vowel == 'a' || units[0].vowel == 'u')) || first == kMim) {
             // After the prefix of forms II–IV, ī stands for a middle و as often as ي (يُرِيدُ، مُصِيبَة).
             if (units[0].vowel == 'u')
@@ -135,10 +138,13 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             const char before = units[strong[k - 1]].vowel;
             guessed = guessed || ((weak.letter == kYa || weak.letter == kWaw) && (weak.shadda || before == 'i'));
         }
+        // ـَوۡا، ـَوۡنَ at the end: the plural of a verb whose weak radical fell (أَلۡقَوۡاْ، تَلۡقَوۡهُ).
+        const Unit& last = units[strong[2]];
+        guessed = guessed || (isLetter(last, kWaw) && last.sukun && strong[2] + 2 >= units.size());
         // Roots begin with ي rarely, with ت seldom: before a silent letter they are a prefix.
         double rare = 0;
-        if (strong[0] == 0 && units.size() > 1 && units[1].sukun && (units[0].vowel == 'a' || units[0].vowel == 'u'))
-            rare = isLetter(units[0], kYa) ? kRareFirstYa : isLetter(units[0], kTa) ? kRareFirstTa : 0.0;
+        if (strong[0] == 0 && units.size() > 1 && (units[0].vowel == 'a' || units[0].vowel == 'u'))
+            rare = isLetter(units[0], kYa) ? kRareFirstYa : isLetter(units[0], kTa) && units[1].sukun ? kRareFirstTa : 0.0;
         // مُ before a doubled ت: the participle of form VIII (مُتَّقِين).
         if (strong[0] == 0 && isLetter(units[0], kMim) && units[0].vowel == 'u' && units.size() > 1 && units[1].shadda)
             rare = kRareFirstYa;
@@ -196,13 +202,22 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     for (std::size_t k = strong[1] + 1; k < units.size(); ++k) {
         if (units[k].longVowel) {
             const char32_t last = units[k].letter == kAlifMaqsura ? kYa : weakOf(units[k], kWaw);
-            return {utf8({letters[0], letters[1], last}), result.penalty + 0.6, units[k].letter != kWaw};
+            // فَعَا and فَعَى: the simple verb writes its last و as ا and its ي as ى (دَعَا، تَلَا،
+            // رَمَىٰ، هَدَىٰ); longer forms write ى for both.
+            const bool simple = units.size() == 3 && strong[0] == 0 && units[0].vowel == 'a' && units[1].vowel == 'a'
+                && !units[1].shadda && (units[k].letter == kAlif || units[k].letter == kAlifMaqsura);
+            // ـُونَ، ـُوا: the plural's own long u, after a weak radical that fell (يُلۡقُونَ).
+            const bool plural = k + 2 == units.size() && (isLetter(units[k + 1], kNun) || isLetter(units[k + 1], kAlif));
+            return {utf8({letters[0], letters[1], last}), result.penalty + 0.6,
+                    (units[k].letter != kWaw || plural) && !simple};
         }
     }
     // No long vowel left: a weak radical fell away (يعد، قل، كن، يد).
     if (stripped == 'i' && first.vowel == 'i')
-        return {utf8({kWaw, letters[0], letters[1]}), result.penalty + 1.5, true};
-    if ((second.sukun || second.vowel == 0) && strong[1] + 1 == units.size())
+        return {utf8({kWaw, letters[0], letters[1]}), result.penalty + 0.5, true};
+    // A last silent letter, or one with the kasra that links it to the next word (قُلِ ٱلۡحَمۡدُ).
+    const bool silentLast = second.sukun || second.vowel == 0 || (second.vowel == 'i' && first.vowel == 'u');
+    if (silentLast && strong[1] + 1 == units.size())
         return {utf8({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.0, true};
     // Before a plural ending a last weak radical falls away: يبغون، يأتون.
     if (verbal)
@@ -264,7 +279,7 @@ void addDerivedFormReadings(std::vector<RootCandidate>& out, const std::vector<U
 // The radicals of a word reduced to its pattern's letters, read with its prefix taken as the
 // rules say (first) and, where the rules could be wrong, the other way.
 void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, bool wasla, char stripped, bool verbal,
-                     double penalty)
+                     bool noun, double penalty)
 {
     if (!units.empty() && units.back().letter == kTaMarbuta)
         units.pop_back();
@@ -281,7 +296,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         // After an imperfect's prefix the hamza is the radical of a hollow verb (يَشَآءُ).
         const bool prefixed = isImperfectPrefix(before[0]);
         if (radicals >= 3) {
-            addCoreReadings(out, before, wasla, stripped, verbal, penalty);
+            addCoreReadings(out, before, wasla, stripped, verbal, noun, penalty);
         } else if (radicals == 2 && !prefixed) {
             std::vector<char32_t> letters;
             for (const Unit& unit : before) {
@@ -295,27 +310,32 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
             penalty += kWrittenHamza;
     }
     // رَأَىٰ loses its hamza in the imperfect and in form IV: يَرَىٰ، تَرَوۡنَ، أَرِنَا، يُرِيكُمۡ.
-    if (units.size() >= 2 && isImperfectPrefix(units[0]) && isLetter(units[1], kRa)
+    if (!noun && units.size() >= 2 && isImperfectPrefix(units[0]) && isLetter(units[1], kRa)
         && std::all_of(units.begin() + 2, units.end(),
                        [](const Unit& u) { return u.longVowel || (isLetter(u, kWaw) && u.sukun); }))
         out.push_back({rootText({kRa, kHamza, kYa}), penalty + kSeeing, true});
     std::vector<Unit> kept = units;
     double prefixPenalty = 0;
-    stripPatternPrefixes(units, wasla, verbal, prefixPenalty);
-    addRadicalReadings(out, units, stripped, verbal, penalty + prefixPenalty);
+    stripPatternPrefixes(units, wasla, verbal, noun, prefixPenalty);
     const bool begun = wasla || units.size() != kept.size(); // a verb form's beginning is off
+    // ٱفۡتَعَلَ: after ٱ or a prefix, a silent letter and ت with a or i is form VIII's.
+    const bool formEight = begun && units.size() > 2 && units[0].sukun && isLetter(units[1], kTa)
+        && (units[1].vowel == 'a' || units[1].vowel == 'i');
+    addRadicalReadings(out, units, stripped, verbal, penalty + prefixPenalty + (formEight ? kFormEightKept : 0.0));
     addDerivedFormReadings(out, units, stripped, verbal, penalty + prefixPenalty + (begun ? kBegunForm : kDerivedForm));
     if (units.size() != kept.size()) {
         // The letter taken for a prefix may be a radical (أَلِيم، مَرِيض).
         addRadicalReadings(out, kept, stripped, verbal, penalty + kKeptPrefix);
-    } else if (kept.size() > 2 && !kept[0].longVowel && !kept[0].shadda && !kept[1].longVowel
+    } else if (!noun && kept.size() > 2 && !kept[0].longVowel && !kept[0].shadda && !kept[1].longVowel
                && (kept[0].vowel == 'a' || kept[0].vowel == 'u')
                && (isLetter(kept[0], kYa) || isLetter(kept[0], kTa) || isLetter(kept[0], kNun)
                    || isLetter(kept[0], kHamza) || isLetter(kept[0], kMim))) {
         // An imperfect's or participle's prefix before two radicals: a weak one fell away
         // (يَجِدُ، يَلۡقَ، تَرَ), or the verb's form shows behind it (يَتَّقُونَ، مُّتَّقِينَ، يَهۡتَدُونَ).
-        // yafʿ-: a prefix surely, before a silent radical.
-        const double prefix = kept[1].sukun ? kSurePrefix : kKeptPrefix;
+        // yafʿ-, yafi- and yafu- before a last silent letter: a prefix surely (يَأۡتِ، تَجِدُ، يَكُنۡ).
+        const bool sure = kept[1].sukun || (kept[1].vowel == 'i' && kept[0].vowel == 'a')
+            || (kept.size() == 3 && (kept[2].sukun || kept[2].vowel == 0));
+        const double prefix = sure ? kSurePrefix : kKeptPrefix;
         kept.erase(kept.begin());
         addRadicalReadings(out, kept, 'i', true, penalty + prefix, kFallenWeak);
         addDerivedFormReadings(out, kept, stripped, true, penalty + kBegunForm);
@@ -366,13 +386,14 @@ bool endsWith(const std::vector<Unit>& units, std::size_t end, const std::u32str
 
 } // namespace
 
-void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool wasla, char stripped, double penalty)
+void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool wasla, char stripped, bool noun,
+                     double penalty)
 {
     bool endsInflected = false;
     auto add = [&](std::vector<Unit> core, double extra, bool verbal) {
         // The ending read as radicals.
         const double inflected = extra == 0 && endsInflected ? 1.0 : 0.0;
-        addCoreReadings(out, std::move(core), wasla, stripped, verbal, penalty + extra + inflected);
+        addCoreReadings(out, std::move(core), wasla, stripped, verbal && !noun, noun, penalty + extra + inflected);
     };
     std::size_t end = units.size();
     if (end > 0 && units[end - 1].letter == kTaMarbuta)
@@ -388,6 +409,8 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
         endsInflected = true;
     if (end > 2 && units[end - 1].letter == kTa && units[end - 2].sukun)
         endsInflected = true; // كُنتَ، جِئۡتُ
+    if (end > 2 && (units[end - 1].letter == kHa || units[end - 1].letter == kKaf) && units[end - 2].longVowel)
+        endsInflected = true; // أَلۡقَىٰهُ: a pronoun after a long vowel
     add(units, 0, false);
     std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
     for (const Suffix& suffix : suffixes()) {
