@@ -29,6 +29,8 @@ Units readUnits(std::string_view written)
             if (last) last->shadda = true;
         } else if (c == U'\u0652' || c == U'\u06E1') {
             if (last) last->sukun = true;
+        } else if (c == U'\u06E7' && afterTatweel) {
+            units.push_back({kYa}); // ـۧ: a ya written small (ٱلنَّبِيِّـۧنَ)
         } else if (c == U'\u06E5' || c == U'\u06E6') {
             if (last) last->lengthened = true;
         } else if (c == U'\u0670') {

@@ -129,8 +129,9 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     // Conjunction, preposition or future particle, and the article, each tried with and without.
     std::vector<std::pair<std::size_t, bool>> starts{{0, !units.empty() && units[0].afterWasla}};
     std::size_t at = 0;
-    if (units.size() > 3 && (isLetter(units[0], kWaw) || units[0].letter == U'\u0641') && units[0].vowel == 'a'
-        && !units[0].shadda) {
+    // A shadda on the first letter comes from the word before (مِّنۡ، وَّكَانُواْ): the particle
+    // is one still.
+    if (units.size() > 3 && (isLetter(units[0], kWaw) || units[0].letter == U'\u0641') && units[0].vowel == 'a') {
         at = 1;
         starts.push_back({at, units[at].afterWasla});
     }
@@ -141,9 +142,7 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         || (isLetter(particle, kSin) && particle.vowel == 'a' && units.size() > at + 1
             && (isLetter(units[at + 1], kYa) || isLetter(units[at + 1], kTa) || isLetter(units[at + 1], kNun)
                 || isLetter(units[at + 1], kHamza)));
-    // لِّلۡ: a doubled ل is the preposition before the article.
-    const bool doubledBeforeArticle = particle.shadda && units.size() > at + 1 && isLetter(units[at + 1], kLam);
-    if (units.size() > at + 2 && !particle.afterWasla && preposition && (!particle.shadda || doubledBeforeArticle)) {
+    if (units.size() > at + 2 && !particle.afterWasla && preposition) {
         ++at;
         starts.push_back({at, units[at].afterWasla});
     }

@@ -18,8 +18,10 @@ constexpr double kDerivedForm = 0.3;
 constexpr double kBegunForm = 0.1;
 // An imperfect's prefix taken off before a silent radical and one more.
 constexpr double kSurePrefix = 0.4;
+// A hamza after ā read as the hollow middle of فَاعِل.
+constexpr double kHollowHamza = 0.3;
 // Form VIII's ت read as a radical.
-constexpr double kFormEightKept = 0.5;
+constexpr double kFormEightKept = 1.2;
 // The less usual of two weak or hamzated readings.
 constexpr double kGuessedLast = 0.1;
 // The ending of a perfect's person after a silent letter (كُنتُ، جِئۡنَا): it is one.
@@ -35,6 +37,17 @@ constexpr double kWrittenHamza = 0.5;
 std::string utf8(const std::vector<char32_t>& letters)
 {
     return rootText(std::u32string(letters.begin(), letters.end()));
+}
+
+// Form VIII's ت, which turns ط after ص ض ط ظ and د after ز د ذ (ٱصۡطَفَىٰ، ٱزۡدَادُواْ).
+bool isFormEightInfix(const Unit& first, const Unit& infix)
+{
+    const char32_t c = first.letter;
+    if (c == U'\u0635' || c == U'\u0636' || c == U'\u0637' || c == U'\u0638')
+        return isLetter(infix, U'\u0637');
+    if (c == U'\u0632' || c == U'\u062F' || c == U'\u0630')
+        return isLetter(infix, U'\u062F');
+    return isLetter(infix, kTa);
 }
 
 // The letter of an imperfect's person in front of a verb: يَ تَ نَ أَ, or يُ تُ نُ أُ of forms II–IV.
@@ -144,7 +157,10 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         // Roots begin with ي rarely, with ت seldom: before a silent letter they are a prefix.
         double rare = 0;
         if (strong[0] == 0 && units.size() > 1 && (units[0].vowel == 'a' || units[0].vowel == 'u'))
-            rare = isLetter(units[0], kYa) ? kRareFirstYa : isLetter(units[0], kTa) && units[1].sukun ? kRareFirstTa : 0.0;
+            rare = isLetter(units[0], kYa)                                            ? kRareFirstYa
+                : (isLetter(units[0], kTa) || isLetter(units[0], kNun)) && (units[1].sukun || units[1].vowel == 'i')
+                ? kRareFirstTa
+                : 0.0;
         // مُ before a doubled ت: the participle of form VIII (مُتَّقِين).
         if (strong[0] == 0 && isLetter(units[0], kMim) && units[0].vowel == 'u' && units.size() > 1 && units[1].shadda)
             rare = kRareFirstYa;
@@ -154,6 +170,11 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         && units[strong[0]].vowel == 'a') {
         letters.erase(letters.begin() + 1); // fay`al, faw`al: شيطان
         return {utf8(letters), result.penalty + 1.0};
+    }
+    // فَوَاعِل: the و before ā is the plural's (ٱلۡفَوَٰحِشَ، قَوَاعِد).
+    if (letters.size() == 4 && letters[1] == kWaw && strong[1] + 1 < units.size() && isLetter(units[strong[1] + 1], kAlif)) {
+        letters.erase(letters.begin() + 1);
+        return {utf8(letters), result.penalty + 0.3};
     }
     if (letters.size() == 4) {
         const bool repeated = letters[0] == letters[2] && letters[1] == letters[3];
@@ -235,10 +256,16 @@ void addRadicalReadings(std::vector<RootCandidate>& out, const std::vector<Unit>
         return;
     out.push_back(reading);
     std::vector<char32_t> letters;
-    for (const Unit& unit : units) {
-        if (!unit.longVowel)
-            letters.push_back(unit.letter);
+    std::vector<std::size_t> strong;
+    for (std::size_t k = 0; k < units.size(); ++k) {
+        if (!units[k].longVowel) {
+            letters.push_back(units[k].letter);
+            strong.push_back(k);
+        }
     }
+    // فَاعِل of a hollow root writes its middle as a hamza after ā (قَآئِم، خَآئِف، طَآئِفَة).
+    if (letters.size() == 3 && letters[1] == kHamza && strong[1] == strong[0] + 2 && isLetter(units[strong[0] + 1], kAlif))
+        out.push_back({utf8({letters[0], kWaw, letters[2]}), reading.penalty + kHollowHamza, true});
     if (letters.size() != 2)
         return;
     const char32_t a = letters[0];
@@ -256,10 +283,14 @@ void addDerivedFormReadings(std::vector<RootCandidate>& out, const std::vector<U
 {
     if (units.size() < 3)
         return;
-    if (units[0].sukun && isLetter(units[1], kTa) && !units[1].shadda) {
+    if (units[0].sukun && isFormEightInfix(units[0], units[1]) && !units[1].shadda) {
         std::vector<Unit> rest = units;
         rest.erase(rest.begin() + 1);
         addRadicalReadings(out, rest, stripped, verbal, penalty);
+    }
+    // تَفَعَّلَ، تَفَاعَلَ (يَتَوَلَّىٰ، تَبَارَكَ).
+    if (units.size() > 2 && isLetter(units[0], kTa) && units[0].vowel == 'a' && (units[2].shadda || (isLetter(units[2], kAlif) && units.size() > 3))) {
+        addRadicalReadings(out, std::vector<Unit>(units.begin() + 1, units.end()), stripped, verbal, penalty);
     }
     if (units.size() > 3 && isLetter(units[0], kSin) && units[0].sukun && isLetter(units[1], kTa)) {
         addRadicalReadings(out, std::vector<Unit>(units.begin() + 2, units.end()), stripped, verbal, penalty);
@@ -319,7 +350,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     stripPatternPrefixes(units, wasla, verbal, noun, prefixPenalty);
     const bool begun = wasla || units.size() != kept.size(); // a verb form's beginning is off
     // ٱفۡتَعَلَ: after ٱ or a prefix, a silent letter and ت with a or i is form VIII's.
-    const bool formEight = begun && units.size() > 2 && units[0].sukun && isLetter(units[1], kTa)
+    const bool formEight = begun && units.size() > 2 && units[0].sukun && isFormEightInfix(units[0], units[1])
         && (units[1].vowel == 'a' || units[1].vowel == 'i');
     addRadicalReadings(out, units, stripped, verbal, penalty + prefixPenalty + (formEight ? kFormEightKept : 0.0));
     addDerivedFormReadings(out, units, stripped, verbal, penalty + prefixPenalty + (begun ? kBegunForm : kDerivedForm));
@@ -412,6 +443,9 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
     if (end > 2 && (units[end - 1].letter == kHa || units[end - 1].letter == kKaf) && units[end - 2].longVowel)
         endsInflected = true; // أَلۡقَىٰهُ: a pronoun after a long vowel
     add(units, 0, false);
+    // The energetic ending نَّ (لَنَكُونَنَّ، لَأَتَّخِذَنَّ).
+    if (end > 3 && isLetter(units[end - 1], kNun) && units[end - 1].shadda && end == units.size())
+        add(std::vector<Unit>(units.begin(), units.end() - 1), 0.1, true);
     std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
     for (const Suffix& suffix : suffixes()) {
         // A doubled letter counts twice: رَبُّكَ keeps رب ب.
@@ -465,11 +499,20 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             const bool verbal = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u0648\u0627"
                 || suffix.letters == U"\u062A\u0645";
             add(core, (suffix.letters.size() == 1 ? 0.3 : 0.1) + tail + evidence, verbal);
+            // Before a pronoun the feminine ة is written ت, and the perfect's feminine ت stands
+            // alike (زِينَتَهُنَّ، زَادَتۡهُمۡ، كَانَتَا).
+            const std::size_t size = core.size();
+            const bool pronounAfter = pronoun || suffix.letters == U"\u0627";
+            if (pronounAfter && size > 3 && isLetter(core[size - 1], kTa)
+                && (core[size - 2].vowel == 'a' || isLetter(core[size - 2], kAlif)))
+                add(std::vector<Unit>(core.begin(), core.end() - 1), 0.2 + tail + kPersonEnding, false);
             // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم.
             for (const Suffix& inner : suffixes()) {
                 const std::size_t left = core.size();
                 const std::size_t size = inner.letters.size();
-                const bool person = size == 2 || inner.letters == U"\u062A"; // فعلتها
+                // فَعَلۡتُهَا: a person's ت after a silent letter, never after yafʿ-.
+                const bool person = size == 2
+                    || (inner.letters == U"\u062A" && !imperfect && left > 1 && core[left - 2].sukun);
                 if (person && endsWith(core, left, inner.letters) && left - size >= 2) {
                     const bool afterSilent = core[left - size - 1].sukun && inner.letters != U"\u0648\u0646";
                     add(std::vector<Unit>(core.begin(), core.end() - static_cast<std::ptrdiff_t>(size)),
