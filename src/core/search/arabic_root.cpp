@@ -129,10 +129,18 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     // Conjunction, preposition or future particle, and the article, each tried with and without.
     std::vector<std::pair<std::size_t, bool>> starts{{0, !units.empty() && units[0].afterWasla}};
     std::size_t at = 0;
-    // A shadda on the first letter comes from the word before (مِّنۡ، وَّكَانُواْ): the particle
-    // is one still.
-    if (units.size() > 3 && (isLetter(units[0], kWaw) || units[0].letter == U'\u0641') && units[0].vowel == 'a') {
+    // أَفَ، أَوَ: the question's hamza before the conjunction.
+    if (units.size() > 4 && isLetter(units[0], kHamza) && units[0].vowel == 'a'
+        && (isLetter(units[1], kWaw) || isLetter(units[1], kFa)) && units[1].vowel == 'a') {
         at = 1;
+        starts.push_back({at, false});
+    }
+    // A shadda on the first letter comes from the word before (مِّنۡ، وَّكَانُواْ): the particle
+    // is one still. Before two letters only when the second is doubled (وَكُلَّ).
+    const std::size_t left = units.size() - at;
+    if ((left > 3 || (left == 3 && units[at + 2].shadda)) && (isLetter(units[at], kWaw) || isLetter(units[at], kFa))
+        && units[at].vowel == 'a') {
+        ++at;
         starts.push_back({at, units[at].afterWasla});
     }
     const Unit& particle = units[std::min(at, units.size() - 1)];

@@ -97,8 +97,8 @@ void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, boo
         // أَفِيل is faʿīl, no imperfect (أَلِيم، أَثِيم).
         const bool faeel = first == kHamza && units[0].vowel == 'a' && units[1].vowel == 'i' && isLetter(units[2], kYa)
             && units[2].longVowel;
-        // After the article only a participle's م stands in front.
-        const bool imperfect = (first == kYa || first == kTa || first == kNun || first == kHamza) && !faeel && !noun;
+        // After the article only a participle's م or the أ of أَفۡعَل stands in front.
+        const bool imperfect = (first == kHamza || ((first == kYa || first == kTa || first == kNun) && !noun)) && !faeel;
         if ((imperfect && (units[0].vowel == 'a' || units[0].vowel == 'u')) || first == kMim) {
             // After the prefix of forms II–IV, ī stands for a middle و as often as ي (يُرِيدُ، مُصِيبَة).
             if (units[0].vowel == 'u')
@@ -162,8 +162,13 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
                 ? kRareFirstTa
                 : 0.0;
         // مُ before a doubled ت: the participle of form VIII (مُتَّقِين).
-        if (strong[0] == 0 && isLetter(units[0], kMim) && units[0].vowel == 'u' && units.size() > 1 && units[1].shadda)
+        // مُ before a doubled or silent letter: a participle's (مُتَّقِين، مُلۡقِين).
+        if (strong[0] == 0 && isLetter(units[0], kMim) && units[0].vowel == 'u' && units.size() > 1
+            && (units[1].shadda || units[1].sukun))
             rare = kRareFirstYa;
+        // يَكُنۡ، تَكُنۡ: a jussive's prefix before two letters.
+        if (strong[0] == 0 && units.size() == 3 && isImperfectPrefix(units[0]) && (units[2].sukun || units[2].vowel == 0))
+            rare = std::max(rare, kRareFirstTa);
         return {utf8(letters), result.penalty + rare, guessed};
     }
     if (letters.size() == 4 && (letters[1] == kYa || letters[1] == kWaw) && units[strong[1]].sukun
@@ -200,6 +205,10 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     // A doubled و is و and a weak last radical (قُوَّة، سَوَّىٰ).
     if (second.shadda && letters[1] == kWaw)
         return {utf8({letters[0], kWaw, kYa}), result.penalty + 0.5, true};
+    // فَعَّلَ and تَفَعَّلَ of a defective root: a long vowel after the doubled letter (وَلَّىٰ، يُزَكِّي).
+    if (second.shadda && strong[1] + 1 < units.size() && units[strong[1] + 1].longVowel
+        && !isLetter(units[strong[1] + 1], kWaw))
+        return {utf8({letters[0], letters[1], kYa}), result.penalty + 0.5, true};
     if (second.shadda || (first.shadda && strong[0] > 0))
         return {utf8({letters[0], letters[1], letters[1]}), result.penalty + 0.5};
     // A long vowel between the two: a hollow root; after them: a defective one. ā shows
@@ -265,7 +274,11 @@ void addRadicalReadings(std::vector<RootCandidate>& out, const std::vector<Unit>
     }
     // فَاعِل of a hollow root writes its middle as a hamza after ā (قَآئِم، خَآئِف، طَآئِفَة).
     if (letters.size() == 3 && letters[1] == kHamza && strong[1] == strong[0] + 2 && isLetter(units[strong[0] + 1], kAlif))
-        out.push_back({utf8({letters[0], kWaw, letters[2]}), reading.penalty + kHollowHamza, true});
+    {
+        // Most roots of these are hollow; سَآئِل is one of the few with a hamza.
+        out.back().penalty += kHollowHamza;
+        out.push_back({utf8({letters[0], kWaw, letters[2]}), reading.penalty, true});
+    }
     if (letters.size() != 2)
         return;
     const char32_t a = letters[0];
