@@ -21,7 +21,7 @@ constexpr int kRounds = 3;
 constexpr double kSureGap = 0.5;
 
 // A reading whose weak radical is only guessed tells little about which one the root has.
-constexpr double kGuessedEvidence = 0.25;
+constexpr double kGuessedEvidence = 0.75;
 
 struct WordReadings {
     std::vector<RootCandidate> candidates;

@@ -231,7 +231,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     }
     for (std::size_t k = strong[1] + 1; k < units.size(); ++k) {
         if (units[k].longVowel) {
-            const char32_t last = units[k].letter == kAlifMaqsura ? kYa : weakOf(units[k], kWaw);
+            // After a weak middle radical the last is ي (لوي، سوي، حيي: حَيَوٰة).
+            const bool weakMiddle = letters[1] == kWaw || letters[1] == kYa;
+            const char32_t last = units[k].letter == kAlifMaqsura || weakMiddle ? kYa : weakOf(units[k], kWaw);
             // فَعَا and فَعَى: the simple verb writes its last و as ا and its ي as ى (دَعَا، تَلَا،
             // رَمَىٰ، هَدَىٰ); longer forms write ى for both.
             const bool simple = units.size() == 3 && strong[0] == 0 && units[0].vowel == 'a' && units[1].vowel == 'a'
@@ -347,8 +349,10 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
                 if (!unit.longVowel)
                     letters.push_back(unit.letter);
             }
-            out.push_back({utf8({letters[0], letters[1], kWaw}), penalty, true});
-            out.push_back({utf8({letters[0], letters[1], kYa}), penalty + kGuessedLast, true});
+            // After a weak middle radical the last is ي (سَوَآء).
+            const bool weakMiddle = letters[1] == kWaw || letters[1] == kYa;
+            out.push_back({utf8({letters[0], letters[1], weakMiddle ? kYa : kWaw}), penalty, true});
+            out.push_back({utf8({letters[0], letters[1], weakMiddle ? kWaw : kYa}), penalty + kGuessedLast, true});
         }
         if (!prefixed)
             penalty += kWrittenHamza;
