@@ -20,6 +20,8 @@ constexpr double kBegunForm = 0.1;
 constexpr double kSurePrefix = 0.4;
 // A hamza after ā read as the hollow middle of فَاعِل.
 constexpr double kHollowHamza = 0.3;
+// A hollow jussive read from its two letters.
+constexpr double kJussive = 0.2;
 // Form VIII's ت read as a radical.
 constexpr double kFormEightKept = 1.2;
 // The less usual of two weak or hamzated readings.
@@ -95,8 +97,8 @@ void stripPatternPrefixes(std::vector<Unit>& units, bool wasla, bool verbal, boo
     if (units.size() > 2 && !units[0].longVowel && units[0].vowel != 0 && (strong() >= 4 || (strong() == 3 && weakAfter))) {
         const char32_t first = units[0].letter;
         // أَفِيل is faʿīl, no imperfect (أَلِيم، أَثِيم).
-        const bool faeel = first == kHamza && units[0].vowel == 'a' && units[1].vowel == 'i' && isLetter(units[2], kYa)
-            && units[2].longVowel;
+        const bool faeel = !verbal && first == kHamza && units[0].vowel == 'a' && units[1].vowel == 'i'
+            && isLetter(units[2], kYa) && units[2].longVowel;
         // After the article only a participle's م or the أ of أَفۡعَل stands in front.
         const bool imperfect = (first == kHamza || ((first == kYa || first == kTa || first == kNun) && !noun)) && !faeel;
         if ((imperfect && (units[0].vowel == 'a' || units[0].vowel == 'u')) || first == kMim) {
@@ -385,6 +387,9 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
             || (kept.size() == 3 && (kept[2].sukun || kept[2].vowel == 0));
         const double prefix = sure ? kSurePrefix : kKeptPrefix;
         kept.erase(kept.begin());
+        // The jussive of a hollow verb keeps two letters, the last silent (تَخَفۡ، يَكُنۡ).
+        if (kept.size() == 2 && (kept[1].sukun || kept[1].vowel == 0))
+            out.push_back({utf8({kept[0].letter, kWaw, kept[1].letter}), penalty + prefix + kJussive, true});
         addRadicalReadings(out, kept, 'i', true, penalty + prefix, kFallenWeak);
         addDerivedFormReadings(out, kept, stripped, true, penalty + kBegunForm);
     }
