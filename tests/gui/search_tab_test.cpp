@@ -20,6 +20,26 @@ using namespace tilvane::test;
 
 namespace {
 
+QLineEdit* searchBox(SearchTab* tab)
+{
+    return tab->findChild<QLineEdit*>("edtSearch");
+}
+
+QComboBox* fieldBox(SearchTab* tab)
+{
+    return tab->findChild<QComboBox*>("cbField");
+}
+
+QLabel* countLabel(SearchTab* tab)
+{
+    return tab->findChild<QLabel*>("lblCount");
+}
+
+QListView* hitList(SearchTab* tab)
+{
+    return tab->findChild<QListView*>("lvResults");
+}
+
 // QTest types only ASCII; these are the key presses of an Arabic keyboard.
 void typeText(QWidget* widget, const QString& text)
 {
@@ -41,21 +61,21 @@ TEST(SearchTab, TypedWordsListHitsAndEnterShowsTheChosenAya)
 
     window->ui().actFind->trigger();
     EXPECT_EQ(window->ui().pgcNav->currentWidget(), tab);
-    tab->cbField->setCurrentIndex(tab->cbField->findText("Arabic"));
-    typeText(tab->edtSearch, "الحي القيوم");
-    ASSERT_TRUE(waitFor([&] { return tab->lblCount->text() == "3 ayat, 3 hits"; })) << tab->lblCount->text().toStdString();
+    fieldBox(tab)->setCurrentIndex(fieldBox(tab)->findText("Arabic"));
+    typeText(searchBox(tab), "الحي القيوم");
+    ASSERT_TRUE(waitFor([&] { return countLabel(tab)->text() == "3 ayat, 3 hits"; })) << countLabel(tab)->text().toStdString();
 
-    const QModelIndex first = tab->lvResults->model()->index(0, 0);
+    const QModelIndex first = hitList(tab)->model()->index(0, 0);
     EXPECT_EQ(first.data(SearchResultModel::SuraRole).toInt(), 2);
     EXPECT_EQ(first.data(SearchResultModel::AyaRole).toInt(), 255);
     EXPECT_TRUE(first.data(SearchResultModel::HtmlRole).toString().contains("<span"));
 
-    QTest::keyClick(tab->edtSearch, Qt::Key_Down);
-    EXPECT_EQ(tab->lvResults->currentIndex().row(), 1);
-    QTest::keyClick(tab->edtSearch, Qt::Key_Return);
+    QTest::keyClick(searchBox(tab), Qt::Key_Down);
+    EXPECT_EQ(hitList(tab)->currentIndex().row(), 1);
+    QTest::keyClick(searchBox(tab), Qt::Key_Return);
     EXPECT_TRUE(showsAya(*window, 3, 2));
     EXPECT_EQ(window->ui().pgcNav->currentWidget(), window->ui().tabQuran);
-    EXPECT_EQ(tab->lvResults->model()->rowCount(), 3);
+    EXPECT_EQ(hitList(tab)->model()->rowCount(), 3);
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }
 
@@ -69,21 +89,21 @@ TEST(SearchTab, EnterAfterTypingOpensTheNewQuerysFirstHitOrTheNamedSura)
     ASSERT_NE(window, nullptr);
     SearchTab* tab = window->ui().tabSearch;
     window->ui().actFind->trigger();
-    tab->cbField->setCurrentIndex(tab->cbField->findText("Arabic"));
-    typeText(tab->edtSearch, "الصبر");
-    ASSERT_TRUE(waitFor([&] { return tab->lvResults->model()->rowCount() > 0; }));
+    fieldBox(tab)->setCurrentIndex(fieldBox(tab)->findText("Arabic"));
+    typeText(searchBox(tab), "الصبر");
+    ASSERT_TRUE(waitFor([&] { return hitList(tab)->model()->rowCount() > 0; }));
 
-    tab->edtSearch->clear();
-    typeText(tab->edtSearch, "الحي القيوم");
-    QTest::keyClick(tab->edtSearch, Qt::Key_Return);
+    searchBox(tab)->clear();
+    typeText(searchBox(tab), "الحي القيوم");
+    QTest::keyClick(searchBox(tab), Qt::Key_Return);
     EXPECT_TRUE(waitFor([&] { return showsAya(*window, 2, 255); }));
 
     window->ui().actFind->trigger();
-    tab->edtSearch->clear();
-    QTest::keyClicks(tab->edtSearch, "al-kahfi");
-    QTest::keyClick(tab->edtSearch, Qt::Key_Return);
+    searchBox(tab)->clear();
+    QTest::keyClicks(searchBox(tab), "al-kahfi");
+    QTest::keyClick(searchBox(tab), Qt::Key_Return);
     EXPECT_TRUE(waitFor([&] { return showsAya(*window, 18, 1); }));
-    EXPECT_TRUE(tab->lvResults->model()->index(0, 0).data(SearchResultModel::GoToRole).toBool());
+    EXPECT_TRUE(hitList(tab)->model()->index(0, 0).data(SearchResultModel::GoToRole).toBool());
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }
 

@@ -171,8 +171,8 @@ int main(int argc, char* argv[])
     mainWindow.ui().actFind->trigger();
     bool searched = false;
     QObject::connect(mainWindow.ui().tabSearch, &SearchTab::resultsShown, [&searched] { searched = true; });
-    mainWindow.ui().tabSearch->edtSearch->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
-    QTest::keyClick(mainWindow.ui().tabSearch->edtSearch, Qt::Key_Space);
+    mainWindow.ui().tabSearch->findChild<QLineEdit*>(QStringLiteral("edtSearch"))->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
+    QTest::keyClick(mainWindow.ui().tabSearch->findChild<QLineEdit*>(QStringLiteral("edtSearch")), Qt::Key_Space);
     for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     settle();
@@ -180,8 +180,8 @@ int main(int argc, char* argv[])
 
     // A root search with its concordance of forms.
     searched = false;
-    mainWindow.ui().tabSearch->edtSearch->setText(QStringLiteral("\u0635\u0628\u0631"));
-    mainWindow.ui().tabSearch->cbMode->setCurrentIndex(1);
+    mainWindow.ui().tabSearch->findChild<QLineEdit*>(QStringLiteral("edtSearch"))->setText(QStringLiteral("\u0635\u0628\u0631"));
+    mainWindow.ui().tabSearch->findChild<QComboBox*>(QStringLiteral("cbMode"))->setCurrentIndex(1);
     for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     settle();

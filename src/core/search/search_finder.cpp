@@ -325,16 +325,21 @@ std::vector<std::string> SearchFinder::suggestionsFor(const std::vector<QueryTer
     return nearestWords(m_vocabulary, m_rowsOf, terms);
 }
 
-// The words of the hits that a root or stem query matched, as written, with their counts.
+// The words of the hits that a root or stem query matched, as written, each with the hits
+// holding it (a form twice in one aya counts once there).
 void SearchFinder::collectForms(SearchResults& results) const
 {
-    std::map<std::string, std::size_t> counts;
-    for (const SearchHit& hit : results.hits) {
-        for (const TextMark& mark : matchMarks(hit.text, results.terms, true, m_roots.get()))
-            ++counts[wordAsWritten(std::string_view(hit.text).substr(mark.begin, mark.end - mark.begin))];
+    std::map<std::string, std::vector<std::size_t>> holding;
+    for (std::size_t k = 0; k < results.hits.size(); ++k) {
+        const std::string& text = results.hits[k].text;
+        for (const TextMark& mark : matchMarks(text, results.terms, true, m_roots.get())) {
+            std::vector<std::size_t>& hits = holding[wordAsWritten(std::string_view(text).substr(mark.begin, mark.end - mark.begin))];
+            if (hits.empty() || hits.back() != k)
+                hits.push_back(k);
+        }
     }
-    for (auto& [form, count] : counts)
-        results.forms.push_back({form, count});
+    for (auto& [form, hits] : holding)
+        results.forms.push_back({form, hits.size(), std::move(hits)});
     std::stable_sort(results.forms.begin(), results.forms.end(),
                      [](const FoundForm& a, const FoundForm& b) { return a.count > b.count; });
 }

@@ -61,13 +61,14 @@ void SearchResultModel::setReference(std::optional<QuranReference> reference)
     endResetModel();
 }
 
-void SearchResultModel::setFormFilter(const QString& form)
+void SearchResultModel::setFormFilter(int form)
 {
     beginResetModel();
     m_shown.clear();
-    const std::string wanted = form.toStdString();
-    for (std::size_t k = 0; m_results && k < m_results->hits.size(); ++k) {
-        if (wanted.empty() || m_results->hits[k].text.find(wanted) != std::string::npos)
+    if (m_results && form >= 0 && static_cast<std::size_t>(form) < m_results->forms.size()) {
+        m_shown = m_results->forms[static_cast<std::size_t>(form)].hits;
+    } else {
+        for (std::size_t k = 0; m_results && k < m_results->hits.size(); ++k)
             m_shown.push_back(k);
     }
     endResetModel();

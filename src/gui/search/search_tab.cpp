@@ -153,7 +153,7 @@ void SearchTab::connectControls()
             }));
     // A form of the concordance shows only the hits holding it; the first entry shows all.
     connect(lwForms, &QListWidget::currentRowChanged, this, [this](int row) {
-        m_model->setFormFilter(row > 0 ? lwForms->item(row)->data(Qt::UserRole).toString() : QString());
+        m_model->setFormFilter(row > 0 ? lwForms->item(row)->data(Qt::UserRole).toInt() : -1);
         if (m_model->rowCount() > 0)
             lvResults->setCurrentIndex(m_model->index(0));
     });
@@ -324,9 +324,9 @@ void SearchTab::showForms(const std::vector<FoundForm>& forms)
     if (forms.empty())
         return;
     lwForms->addItem(tr("All forms"));
-    for (const FoundForm& form : forms) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(toQString(form.form)).arg(form.count), lwForms);
-        item->setData(Qt::UserRole, toQString(form.form));
+    for (std::size_t k = 0; k < forms.size(); ++k) {
+        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(toQString(forms[k].form)).arg(forms[k].count), lwForms);
+        item->setData(Qt::UserRole, static_cast<int>(k));
     }
     lwForms->setCurrentRow(0);
 }

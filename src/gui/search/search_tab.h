@@ -42,19 +42,6 @@ public:
     // the first search does not wait for it.
     void prepareInBackground();
 
-    QLineEdit* edtSearch = nullptr;
-    QComboBox* cbMode = nullptr;
-    QComboBox* cbScope = nullptr;
-    QSpinBox* seJuz = nullptr;
-    QComboBox* cbField = nullptr;
-    QComboBox* cbTexts = nullptr;
-    QComboBox* cbOrder = nullptr;
-    QCheckBox* chkWholeWord = nullptr;
-    QLabel* lblCount = nullptr;
-    QLabel* lblSuggestions = nullptr;
-    QListWidget* lwForms = nullptr;
-    QListView* lvResults = nullptr;
-
 signals:
     void ayaChosen(int sura, int aya);
     // A query was answered (or found nothing to do); tests wait on it.
@@ -80,6 +67,19 @@ private:
     void chooseCurrent();
     void moveCurrent(int step);
 
+    // Found by their object names (edtSearch, cbMode, lblCount, lvResults…) from outside.
+    QLineEdit* edtSearch = nullptr;
+    QComboBox* cbMode = nullptr;
+    QComboBox* cbScope = nullptr;
+    QSpinBox* seJuz = nullptr;
+    QComboBox* cbField = nullptr;
+    QComboBox* cbTexts = nullptr;
+    QComboBox* cbOrder = nullptr;
+    QCheckBox* chkWholeWord = nullptr;
+    QLabel* lblCount = nullptr;
+    QLabel* lblSuggestions = nullptr;
+    QListWidget* lwForms = nullptr;
+    QListView* lvResults = nullptr;
     std::function<int()> m_shownSura;
     SearchWorker* m_worker = nullptr;
     SearchResultModel* m_model = nullptr;
