@@ -2,6 +2,7 @@
 // and the roots and stems derived from words of the Quran text.
 #include "core/quran/sura_search.h"
 #include "core/search/arabic_root.h"
+#include "core/search/root_lexicon.h"
 #include "core/search/arabic_stem.h"
 #include "core/search/quran_reference.h"
 #include "core/search/search_query.h"
@@ -108,6 +109,13 @@ const Derivation kDerivations[] = {
     {"نَّصۡبِرَ", "صبر"},       {"ٱلصَّٰبِرِينَ", "صبر"}, {"ٱلۡكِتَٰبُ", "كتب"},    {"يُؤۡمِنُونَ", "امن"},
     {"ٱلصَّلَوٰةَ", "صلو"},     {"هُدࣰى", "هدي"},        {"ٱلنَّاسِ", "نوس"},      {"ٱلۡأَرۡضِ", "ارض"},
     {"مِيثَٰقَ", "وثق"},        {"فَٱسۡتَغۡفَرُواْ", "غفر"}, {"ٱللَّهِ", "اله"},    {"مِنۡ", ""},
+    // Weak radicals read from the patterns around them, hamzas and the Uthmani marks.
+    {"كُنتَ", "كون"},          {"يَكُونَ", "كون"},      {"قُلۡ", "قول"},          {"أَصَابَ", "صوب"},
+    {"قَآئِمَۢا", "قوم"},       {"يَشَآءُ", "شيا"},       {"جِئۡتُم", "جيا"},       {"ٱلسَّمَآءِ", "سمو"},
+    {"ٱهۡتَدَىٰ", "هدي"},       {"وَلَّىٰ", "ولي"},       {"ٱلۡحَيَوٰةِ", "حيي"},
+    {"لَأٓيَٰتࣲ", "ايي"},        {"تَرَىٰ", "راي"},        {"أَلِيمُۢ", "الم"},       {"ٱلۡفَوَٰحِشَ", "فحش"},
+    {"ٱلدُّنۡيَا", "دنو"},
+    {"\u062C\u064E\u0627\u0653\u0621\u064E", "جيا"}, // جَآءَ with its maddah apart, as the text writes it
 };
 
 TEST(ArabicRoot, WordsOfTheTextGiveTheirRootsAndStems)
@@ -124,6 +132,29 @@ TEST(ArabicRoot, WordsOfTheTextGiveTheirRootsAndStems)
     EXPECT_EQ(rootOfTypedLetters("صابرين"), "");
     for (const char* word : {"قلوبهم", "بقلوبهم", "قلوبكم", "والقلوب"})
         EXPECT_EQ(arabicStem(word), "قلوب") << word;
+}
+
+// A word alone may read either way (تَجِدُ: a ت of the imperfect or of the root); the other
+// words of the text that write the root out choose, and a word the text lacks is read alone.
+TEST(RootLexicon, OtherWordsOfTheTextChooseAWordsReading)
+{
+    const std::vector<std::string> text = {
+        "وَجَدَ وَجَدۡتُمۡ وَجَدۡنَا تَجِدُ",
+        "أَخَذَ يَأۡخُذُ أَخۡذَ ٱتَّخَذُواْ",
+        "يَزِيدُ زَادَهُمۡ زَادَتۡهُمۡ",
+        "أَتَىٰٓ أَتَيۡنَا يَأۡتِيَ",
+    };
+    const RootLexicon lexicon = RootLexicon::derive(text);
+    const Derivation kChosen[] = {
+        {"تَجِدُ", "وجد"}, {"ٱتَّخَذُواْ", "اخذ"}, {"زَادَتۡهُمۡ", "زيد"}, {"يَأۡتِيَ", "اتي"}, {"قَالَ", "قول"},
+    };
+    for (const Derivation& d : kChosen) {
+        SCOPED_TRACE(d.word);
+        EXPECT_EQ(lexicon.rootOf(d.word), d.root);
+    }
+    EXPECT_EQ(lexicon.rootOf("وَجَدۡنَاۚ"), "وجد"); // a pause mark above is no part of the word
+    EXPECT_EQ(RootLexicon(lexicon.roots()).rootOf("تَجِدُ"), "وجد");
+    EXPECT_TRUE(RootLexicon::derive({"the text of a translation"}).empty());
 }
 
 } // namespace

@@ -53,7 +53,9 @@ Units readUnits(std::string_view written)
         } else if (c == U'\u0653' && last && last->letter == kHamza) {
             units.push_back({kAlif, 0, false, false, true}); // أٓ: hamza and long a (لَأٓيَٰت)
         } else if (c == U'\u0622') {
-            units.push_back({kHamza});
+            // آ: hamza and long a at the start; inside a word a long a before a hamza (جَآءَ).
+            if (units.empty())
+                units.push_back({kHamza});
             units.push_back({kAlif, 0, false, false, true});
         } else if (c == U'\u0671') {
             wasla = true;
