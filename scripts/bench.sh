@@ -11,3 +11,6 @@ build_dir=${TILVANE_BUILD_DIR:-$root/build}
 # What the user waits for in the reader's window, offscreen, beside a plain web view.
 source "$root/scripts/headless-env.sh"
 "$build_dir/tilvane-gui-bench"
+# The recitation player's audio, rendered through TILVANE_AUDIO_SINK from a reciter of pure
+# tones: pitch and aya length at each speed, the gap between ayat, the delay of a move.
+"$build_dir/tilvane-audio-bench"

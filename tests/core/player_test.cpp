@@ -32,6 +32,7 @@ public:
     int pendingRounds = 0;
 
     std::string status;
+    std::vector<std::string> messages; // the status bar's
     int playPauseImage = -1;
     std::string playPauseHint;
     bool playPauseEnabled = false;
@@ -74,6 +75,7 @@ public:
     void processPendingEvents() override { ++pendingRounds; }
 
     void setStatusText(const std::string& text) override { status = text; }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
     void setPlayPauseButton(int imageIndex, const std::string& hint) override
     {
         playPauseImage = imageIndex;
@@ -380,7 +382,6 @@ TEST_F(Player, ContinuousPlayGoesOnFromTheLastAyaToTheFirstSura)
 
     EXPECT_EQ(openedNames(), (std::vector<std::string>{"audhubillah.mp3", "114/114006.mp3", "001/001001.mp3"}));
     EXPECT_EQ(host.pos, (TQuranPos{1, 1}));
-    EXPECT_GE(host.pendingRounds, 1);
 }
 
 TEST_F(Player, PlayAfterPauseAndToolbarMoveStartsTheNewAyaFromItsBeginning)

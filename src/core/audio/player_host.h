@@ -25,6 +25,8 @@ public:
     virtual void processPendingEvents() = 0;
 
     virtual void setStatusText(const std::string& text) = 0;
+    // A notice in the window's status bar, such as an aya whose file is missing.
+    virtual void showMessage(const std::string& text) = 0;
     // Image 0 a play glyph, 1 a pause glyph.
     virtual void setPlayPauseButton(int imageIndex, const std::string& hint) = 0;
     virtual void setPlayPauseEnabled(bool enabled) = 0;

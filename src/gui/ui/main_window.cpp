@@ -4,6 +4,7 @@
 #include "core/base/ascii_case.h"
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
+#include "core/audio/reciter_choice.h"
 #include "core/audio/reciter_layout.h"
 #include "core/library/bookmark_marks.h"
 #include "core/library/library_location.h"
@@ -206,9 +207,9 @@ void TfmMain::FormShow()
     LoadSettings();
     m_positionAutosave->setSaved({AppSet.LastOpenedSura, AppSet.LastOpenedAya});
     m_library->open();
+    AppSet.Reciter = reciterToUse(AppSet.Reciter);
     InitAudio();
-    ui.lblReciter->setText(toQString(AppSet.Reciter));
-    ui.panReciter->refresh();
+    showReciter();
     LoadQuranData(*this);
     m_player.setUpFromSettings();
     ui.panRecitationOptions->showSettings();
@@ -630,6 +631,7 @@ void TfmMain::showPrefacePage(const std::string& path)
 void TfmMain::connectPlayer()
 {
     connect(&tmrPlay, &QTimer::timeout, this, guarded([this] { m_player.tmrPlayTimer(); }));
+    mpAudio.setNoticeHandler(guarded([this] { m_player.mediaNotice(); }));
     connect(ui.btnPlayPause, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPauseClick(); }));
     connect(ui.btnStop, &QToolButton::clicked, this, guarded([this] { m_player.btnStopClick(); }));
     connect(ui.btnPlayPrevAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPrevAyaClick(); }));
@@ -682,10 +684,16 @@ void TfmMain::cbReciterChange(const QString& name)
     if (FAudioActive())
         m_player.PlayerCommand(pcStop);
     AppSet.Reciter = name.toStdString();
+    saveReciterChoice(AppSet.Reciter);
     InitAudio();
-    ui.lblReciter->setText(name);
     if (m_navigator.FCurPos.Sura != 0)
         setAudioAya(m_navigator.FCurPos);
+    showReciter();
+}
+
+void TfmMain::showReciter()
+{
+    ui.lblReciter->setText(toQString(reciterLabel(AppSet.Reciter)));
     ui.panReciter->refresh();
 }
 
@@ -719,6 +727,11 @@ void TfmMain::processPendingEvents()
 void TfmMain::setStatusText(const std::string& text)
 {
     ui.lblAuStatus->setText(toQString(text));
+}
+
+void TfmMain::showMessage(const std::string& text)
+{
+    ui.StatusBar1->showMessage(toQString(text));
 }
 
 void TfmMain::setPlayPauseButton(int imageIndex, const std::string& hint)

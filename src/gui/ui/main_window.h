@@ -6,7 +6,7 @@
 #include "core/render/page_host.h"
 #include "core/reader/navigation.h"
 #include "gui/app/error_handler.h"
-#include "gui/audio/qt_media_device.h"
+#include "gui/audio/gst_media_device.h"
 #include "gui/ui/main_window_ui.h"
 #include "gui/ui/reader_timings.h"
 
@@ -54,7 +54,7 @@ public:
     // The player is playing or paused.
     bool FAudioActive() const { return m_player.isActive(); }
     RecitationPlayer& player() { return m_player; }
-    const QtMediaDevice& mediaDevice() const { return mpAudio; }
+    const GstMediaDevice& mediaDevice() const { return mpAudio; }
     const TReaderTimings& timings() const { return m_timings; }
     int AboutReturnPage = 0;
 
@@ -150,6 +150,7 @@ private:
     void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
+    void showMessage(const std::string& text) override;
     void setPlayPauseButton(int imageIndex, const std::string& hint) override;
     void setPlayPauseEnabled(bool enabled) override;
     void setProgressMaximum(int maximum) override;
@@ -160,6 +161,7 @@ private:
     void setContinueChecked(bool checked) override;
     void connectPlayer();
     void cbReciterChange(const QString& name);
+    void showReciter();
     void btnInstallReciterClick();
     void reciterInstalled(const QString& name);
 
@@ -168,7 +170,7 @@ private:
     void showPrefacePage(const std::string& path) override;
 
     TNavigator m_navigator{*this};
-    QtMediaDevice mpAudio;
+    GstMediaDevice mpAudio;
     RecitationPlayer m_player{mpAudio, *this};
     QTimer tmrPlay;
     TReaderTimings m_timings;
