@@ -494,6 +494,25 @@ TEST_F(Player, MissingAyaFileEndsStoppedWithoutAnError)
     EXPECT_TRUE(device.opened.empty());
 }
 
+TEST_F(Player, ContinuousPlayRunsOnWithoutReopeningAndSkipsAMissingAyaWithANotice)
+{
+    addAyat(1, 1, 2);
+    addAyat(1, 4, 4);
+    host.moveTo({1, 1});
+
+    player.btnPlayPauseClick();
+    runUntilStopped();
+
+    EXPECT_EQ(openedNames(),
+              (std::vector<std::string>{"audhubillah.mp3", "001/001001.mp3", "001/001002.mp3", "001/001004.mp3"}));
+    // Opened afresh only at the start and after the gap of the missing aya.
+    EXPECT_EQ(std::count(device.calls.begin(), device.calls.end(), "open"), 2);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0], "The recitation of 1:3 is missing (" + ayaFile(1, 3) + "); playing on from 1:4.");
+    EXPECT_EQ(host.messages[1], "The recitation of 1:5 is missing (" + ayaFile(1, 5) + ").");
+    expectStoppedAndReady();
+}
+
 TEST_F(Player, MovingOntoAMissingAyaStopsTheFileThatPlays)
 {
     addAyat(2, 1, 1);
