@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/audio/file_transfer.h"
+#include "core/audio/install_limits.h"
 
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -14,10 +15,12 @@ class QNetworkReply;
 
 namespace tilvane {
 
-// Fetches a reciter's files from a web folder (BASE/002255.mp3) with Qt Network. A file that
-// breaks off, times out or meets a server error is fetched again from its start after a
-// growing delay; a 404 or a refusal is final at once. A body shorter than the length the
-// server announced is a broken transfer, never a complete file.
+// Fetches a reciter's files from a web folder (BASE/002255.mp3) with Qt Network. Bytes go to
+// the file as they arrive, so memory stays bounded whatever the server sends. A file that
+// breaks off, falls below the minimum rate or meets a server error is fetched again from its
+// start after a growing delay; a 404, a refusal, an error no retry can mend (an unknown
+// protocol, a file over the size cap, a full disk) is final at once. A body shorter than the
+// length the server announced is a broken transfer, never a complete file.
 class NetworkTransfer : public QObject, public IFileTransfer {
     Q_OBJECT
 public:
@@ -26,8 +29,7 @@ public:
 
     // The waits before each further attempt; their count is the number of retries.
     void setRetryDelays(std::vector<std::chrono::milliseconds> delays) { m_retryDelays = std::move(delays); }
-    // A transfer that receives nothing for this long is broken off and retried.
-    void setStallTimeout(std::chrono::milliseconds timeout) { m_stallTimeout = timeout; }
+    void setLimits(const InstallLimits& limits) { m_limits = limits; }
 
     void fetch(const std::string& name, const std::string& partPath, Done done) override;
     void cancelAll() override;
@@ -35,7 +37,11 @@ public:
 private:
     struct Job;
     void startAttempt(const std::shared_ptr<Job>& job);
+    void onReadyRead(const std::shared_ptr<Job>& job);
+    void checkRate(const std::shared_ptr<Job>& job);
+    void stopAttempt(const std::shared_ptr<Job>& job, const std::string& reason, bool final);
     void onFinished(const std::shared_ptr<Job>& job);
+    static void stopRateTimer(Job& job);
     void retryOrFail(const std::shared_ptr<Job>& job, const std::string& error);
     void complete(const std::shared_ptr<Job>& job, const TransferResult& result);
 
@@ -43,7 +49,7 @@ private:
     QUrl m_base;
     std::vector<std::chrono::milliseconds> m_retryDelays{std::chrono::milliseconds(500), std::chrono::seconds(2),
                                                          std::chrono::seconds(5)};
-    std::chrono::milliseconds m_stallTimeout{30000};
+    InstallLimits m_limits;
     std::vector<std::shared_ptr<Job>> m_jobs;
 };
 

@@ -33,9 +33,11 @@ ReciterInstallJob::~ReciterInstallJob()
 void ReciterInstallJob::start()
 {
     m_clock.start();
+    m_installer->setMinimumFreeSpace(m_limits.minFreeBytes);
     switch (m_kind) {
     case ReciterSourceKind::Web: {
         auto transfer = std::make_unique<NetworkTransfer>(QUrl(m_source));
+        transfer->setLimits(m_limits);
         if (!m_retryDelays.empty())
             transfer->setRetryDelays(m_retryDelays);
         startTransfer(std::move(transfer));
@@ -47,8 +49,9 @@ void ReciterInstallJob::start()
         break;
     case ReciterSourceKind::Archive:
         emit unpackingStarted();
-        m_unpacker = QThread::create([this, archive = m_source.toStdString(), name = m_name.toStdString()] {
-            m_unpacked = unpackReciterArchive(archive, name);
+        m_unpacker = QThread::create([this, archive = m_source.toStdString(), name = m_name.toStdString(),
+                                      minFree = m_limits.minFreeBytes] {
+            m_unpacked = unpackReciterArchive(archive, name, minFree);
         });
         connect(m_unpacker, &QThread::finished, this, &ReciterInstallJob::onUnpacked);
         m_unpacker->start();

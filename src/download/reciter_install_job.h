@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/audio/install_limits.h"
 #include "core/audio/reciter_installer.h"
 #include "core/audio/reciter_source.h"
 
@@ -26,6 +27,8 @@ public:
 
     // Lets tests shorten the waits of the web transfer before they start the job.
     void setRetryDelays(std::vector<std::chrono::milliseconds> delays) { m_retryDelays = std::move(delays); }
+    // Lets tests narrow the bounds of an install before they start the job.
+    void setLimits(const InstallLimits& limits) { m_limits = limits; }
 
     void start();
     // Stops within a moment (an archive being unpacked is first unpacked to its end); what
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<ReciterInstaller> m_installer;
     std::unique_ptr<IFileTransfer> m_transfer;
     std::vector<std::chrono::milliseconds> m_retryDelays;
+    InstallLimits m_limits;
     QThread* m_unpacker = nullptr;
     UnpackedArchive m_unpacked;
     InstallSummary m_summary;

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <sys/stat.h>
 
 using namespace tilvane;
 using tilvane::test::FakeMediaDevice;
@@ -104,6 +107,36 @@ TEST_F(AudioFiles, WithoutAFolderNoFileIsNamedAtAll)
         EXPECT_EQ(AudhubillahFile, "");
         EXPECT_EQ(BismillahFile, "");
     }
+}
+
+// A description that is there but cannot be read is reported as the other data files are,
+// and gives no recitation; a missing one is no problem.
+TEST_F(AudioFiles, ADescriptionThatIsNoRegularFileIsReportedAndGivesNoRecitation)
+{
+    const std::string path = audioInitFileName();
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* reason; // "" for no problem
+    } cases[] = {
+        {"missing", [] {}, ""},
+        {"a FIFO", [&] { ::mkfifo(path.c_str(), 0600); }, "It is not a regular file."},
+        {"a folder", [&] { std::filesystem::create_directories(path); }, "It is a folder, not a file."},
+        {"a link to a device", [&] { std::filesystem::create_symlink("/dev/zero", path); }, "It is not a regular file."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(AppDirs.AudioDir);
+        std::filesystem::create_directories(AppDirs.AudioDir + "reader one");
+        c.make();
+        const std::string problem = InitAudio();
+        EXPECT_EQ(problem, *c.reason ? "Cannot open file \"" + path + "\". " + c.reason : "");
+        EXPECT_EQ(AudioPath, "");
+    }
+    std::filesystem::remove(path);
+    writeDescription("URL=/r\r\n");
+    EXPECT_EQ(InitAudio(), "");
+    EXPECT_EQ(AudioPath, "/r/");
 }
 
 TEST(SetMediaVolume, ClampsToTheScaleAndNeedsAnOpenFile)

@@ -95,7 +95,8 @@ TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllKeys)
               "[quran]\r\nViewStyle=0\r\nLastOpenedSura=1\r\nLastOpenedAya=1\r\n"
               "[audio]\r\nIsMuted=0\r\nIsPlayContinue=1\r\nVolume=800\r\nReciter=darvel_40kbps\r\n"
               "PlaybackSpeed=100\r\nAyaRepeat=1\r\nAyaPause=0\r\nIsRangeRepeat=0\r\nRangeFromSura=1\r\n"
-              "RangeFromAya=1\r\nRangeToSura=1\r\nRangeToAya=7\r\nRangeRepeat=3\r\n");
+              "RangeFromAya=1\r\nRangeToSura=1\r\nRangeToAya=7\r\nRangeRepeat=3\r\n"
+              "[view]\r\nTajweed=0\r\n");
 }
 
 TEST_F(SettingsFile, RecitationOptionsOutsideTheirRangesReadAsTheNearestOption)
@@ -268,4 +269,16 @@ TEST_F(SettingsFile, TemporaryFilesOfInterruptedSavesGoAtTheNextSaveAndOthersSta
     EXPECT_TRUE(std::filesystem::exists(inUse));
     EXPECT_TRUE(std::filesystem::exists(notOurs));
     close(held);
+}
+
+TEST_F(SettingsFile, TajweedColoursAreReadFromTheViewSectionAndWrittenBack)
+{
+    LoadSettings();
+    EXPECT_FALSE(AppSet.Tajweed);
+    writeFile(IniFileName, "[View]\r\ntajweed=1\r\n");
+    LoadSettings();
+    EXPECT_TRUE(AppSet.Tajweed);
+    AppSet.Tajweed = false;
+    SaveSettings();
+    EXPECT_NE(readFile(IniFileName).find("[View]\r\ntajweed=0\r\n"), std::string::npos);
 }

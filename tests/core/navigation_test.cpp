@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,11 @@ public:
     void setQuranStatus(const std::string& text) override { quranStatus = text; }
     void setAudioAya(const TQuranPos& position) override { audioAya = position; }
     void runFocusScript(int sura, int aya) override { focused.push_back({sura, aya}); }
+    void selectContentsNode(int sura) override { contentsNode = sura; }
+    void bringReadingTabToFront() override { ++readingTabShown; }
+    void restartActiveRecitation() override { ++recitationRestarts; }
 
-    TNavigator* navigator = nullptr;
+    Navigator* navigator = nullptr;
     bool suraPageInFront = true;
     std::vector<int> builtSuras;
     int ayaBoxCount = 0;
@@ -40,6 +44,9 @@ public:
     std::string quranStatus;
     TQuranPos audioAya;
     std::vector<TQuranPos> focused;
+    int contentsNode = 0;
+    int readingTabShown = 0;
+    int recitationRestarts = 0;
 };
 
 class Navigation : public ::testing::Test {
@@ -61,7 +68,7 @@ protected:
     }
 
     FakeNavigationView view;
-    TNavigator nav{view};
+    Navigator nav{view};
 };
 
 } // namespace
@@ -97,19 +104,19 @@ TEST_F(Navigation, WrapAroundAtBothEndsOfTheText)
 {
     const struct {
         TQuranPos from;
-        void (TNavigator::*command)();
+        void (Navigator::*command)(GotoReason);
         TQuranPos to;
     } cases[] = {
-        {{1, 1}, &TNavigator::gotoAyaPrev, {114, 6}},
-        {{114, 6}, &TNavigator::gotoAyaNext, {1, 1}},
-        {{1, 3}, &TNavigator::gotoSuraPrev, {114, 1}},
-        {{114, 3}, &TNavigator::gotoSuraNext, {1, 1}},
-        {{2, 1}, &TNavigator::gotoAyaPrev, {1, 7}},
-        {{1, 7}, &TNavigator::gotoAyaNext, {2, 1}},
+        {{1, 1}, &Navigator::gotoAyaPrev, {114, 6}},
+        {{114, 6}, &Navigator::gotoAyaNext, {1, 1}},
+        {{1, 3}, &Navigator::gotoSuraPrev, {114, 1}},
+        {{114, 3}, &Navigator::gotoSuraNext, {1, 1}},
+        {{2, 1}, &Navigator::gotoAyaPrev, {1, 7}},
+        {{1, 7}, &Navigator::gotoAyaNext, {2, 1}},
     };
     for (const auto& c : cases) {
         showLoaded(c.from.Sura, c.from.Aya);
-        (nav.*c.command)();
+        (nav.*c.command)(GotoReason::Command);
         EXPECT_EQ(nav.FCurPos, c.to) << c.from.Sura << ":" << c.from.Aya;
     }
 }
@@ -201,4 +208,40 @@ TEST_F(Navigation, ReloadUnderAPrefaceRebuildsWithoutSwitchingPages)
     nav.reloadSura();
     EXPECT_EQ(view.builtSuras, std::vector<int>{4});
     EXPECT_FALSE(view.suraPageInFront);
+}
+
+// Whatever the source, a move shows the aya, follows with the boxes and restarts an active
+// recitation; only the contents node and the tab depend on where the move came from.
+TEST_F(Navigation, EveryMoveToAnAyaPassesTheSameWay)
+{
+    const struct {
+        const char* source;
+        std::function<void(Navigator&)> move;
+        TQuranPos shown;
+        int contentsNode; // 0: left as the source set it
+        bool readingTabShown;
+    } cases[] = {
+        {"go", [](Navigator& n) { n.goTo({2, 5}); }, {2, 5}, 2, true},
+        {"next aya from the boxes", [](Navigator& n) { n.gotoAyaNext(); }, {7, 2}, 7, true},
+        {"contents", [](Navigator& n) { n.showSuraText(4); }, {4, 1}, 0, true},
+        {"player", [](Navigator& n) { n.goTo({3, 9}, GotoReason::Player); }, {3, 9}, 3, false},
+        {"player next aya", [](Navigator& n) { n.gotoAyaNext(GotoReason::Player); }, {7, 2}, 7, false},
+        {"outside the text", [](Navigator& n) { n.goTo({3, 999}); }, {3, 1}, 3, true},
+    };
+    for (const auto& c : cases) {
+        showLoaded(3, 1);
+        nav.suraBoxChanged(6); // the boxes moved on to sura 7 without Go
+        view = FakeNavigationView{};
+        view.navigator = &nav;
+        c.move(nav);
+        nav.wbQuranDocumentComplete();
+        EXPECT_EQ(nav.FCurPos, c.shown) << c.source;
+        ASSERT_FALSE(view.focused.empty()) << c.source;
+        EXPECT_EQ(view.focused.back(), c.shown) << c.source;
+        EXPECT_EQ(view.suraBoxIndex, c.shown.Sura - 1) << c.source;
+        EXPECT_EQ(view.ayaBoxIndex, c.shown.Aya - 1) << c.source;
+        EXPECT_EQ(view.contentsNode, c.contentsNode) << c.source;
+        EXPECT_EQ(view.readingTabShown > 0, c.readingTabShown) << c.source;
+        EXPECT_EQ(view.recitationRestarts, 1) << c.source;
+    }
 }

@@ -50,6 +50,8 @@ public:
         const bool newSura = to.Sura != pos.Sura;
         pos = to;
         SetAudioAya(pos);
+        if (player != nullptr)
+            player->setAyaFile(AudioAyaFile);
         if (newSura && player != nullptr)
             player->clearBismillahDone();
     }
@@ -76,7 +78,7 @@ public:
 
     void setStatusText(const std::string& text) override { status = text; }
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    void setPlayPauseButton(int imageIndex, const std::string& hint) override
+    void setPlayPauseButton(PlayerImage imageIndex, const std::string& hint) override
     {
         playPauseImage = imageIndex;
         playPauseHint = hint;
@@ -85,7 +87,7 @@ public:
     void setProgressMaximum(int maximum) override { progressMaximum = maximum; }
     void setProgress(int position) override { progress = position; }
     void setPlayTimerEnabled(bool enabled) override { timerEnabled = enabled; }
-    void setSpeakerButton(int imageIndex, const std::string& hint) override
+    void setSpeakerButton(PlayerImage imageIndex, const std::string& hint) override
     {
         speakerImage = imageIndex;
         speakerHint = hint;
@@ -631,9 +633,11 @@ TEST_F(Player, SliderTopIsLoudestAndMuteWinsForTheNextFile)
     EXPECT_EQ(host.speakerImage, kSpeakerMutedImage);
     EXPECT_EQ(host.speakerHint, "Unmute");
 
-    // The slider is heard at once even while muted; the mute stays for the next file.
+    // While muted the slider sets the volume heard after the unmute; the mute stays for the
+    // next file.
     player.trbVolumeChange(300);
-    EXPECT_EQ(device.volume, 700);
+    EXPECT_EQ(AppSet.Volume, 700);
+    EXPECT_EQ(device.volume, 0);
     EXPECT_TRUE(AppSet.IsMuted);
     player.btnPlayNextAyaClick();
     EXPECT_EQ(device.volume, 0);

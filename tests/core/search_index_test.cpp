@@ -1,8 +1,13 @@
 #include "core/base/errors.h"
+#include "core/base/sqlite_db.h"
+#include "core/search/fold_tokenizer.h"
+#include "core/search/search_db.h"
 #include "core/search/search_index.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace tilvane;
 using namespace tilvane::test;
@@ -53,6 +58,53 @@ TEST(SearchIndex, ReindexesOnlyChangedSourcesAndRebuildsADamagedFile)
 
     broken.required = true;
     EXPECT_THROW(rebuilt.update({broken}), TilvaneError);
+}
+
+// The index path is the program's own: a link planted there (here at the user's library) is
+// replaced, never written through; a file of SQLite tables that are not the index's (one
+// dropped, or made with another tokenizer) is built anew, as a damaged file is.
+TEST(SearchIndex, ReplacesALinkAtItsPathAndRebuildsForeignTables)
+{
+    TempFolder folder;
+    const std::string path = (folder / "index.sqlite").string();
+    const std::string library = (folder / "library.db").string();
+    openSearchDb(library)->exec("CREATE TABLE bookmarks(aya INTEGER)");
+    std::filesystem::create_symlink(library, path);
+    int reads = 0;
+    {
+        SearchIndex index(path);
+        index.update({source("a", "1", "Moses spoke", &reads)});
+        EXPECT_EQ(firstHitText(index, "moses"), "Moses spoke");
+    }
+    EXPECT_EQ(openSearchDb(library)->queryInteger("SELECT count(*) FROM sqlite_master"), 1);
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+
+    for (const char* damage : {"DROP TABLE sources", "DROP TABLE words; CREATE VIRTUAL TABLE words USING "
+                                                     "fts5(body, content='docs', content_rowid='id', tokenize='unicode61')"}) {
+        SCOPED_TRACE(damage);
+        const auto db = openSearchDb(path);
+        registerFoldTokenizer(*db);
+        db->exec(damage);
+        SearchIndex rebuilt(path);
+        rebuilt.update({source("a", "1", "Moses spoke", &reads)});
+        EXPECT_EQ(firstHitText(rebuilt, "moses"), "Moses spoke");
+    }
+    EXPECT_EQ(reads, 3);
+}
+
+// Past the slots of an index's row ids, texts are left out and named, not dropped unsaid.
+TEST(SearchIndex, NamesTheTextsPastItsLimit)
+{
+    TempFolder folder;
+    std::vector<SearchSource> sources;
+    int reads = 0;
+    for (std::size_t k = 0; k <= SearchIndex::kMaxSources; ++k)
+        sources.push_back(source("text" + std::to_string(k), "1", "word", &reads));
+    SearchIndex index((folder / "index.sqlite").string());
+    index.update(sources);
+    const std::vector<std::string> problems = index.takeProblems();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems.front().find("\"text1024\" is left out"), std::string::npos) << problems.front();
 }
 
 } // namespace

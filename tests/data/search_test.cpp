@@ -145,6 +145,74 @@ TEST_F(SearchOnBuiltData, ScopesAndTheSingleLetterCapHoldHitsInBounds)
     EXPECT_GT(letter.total, kSingleLetterCap);
 }
 
+// Spellings people type find at least the ayat of the canonical spelling.
+TEST_F(SearchOnBuiltData, SpellingVariantsFindTheCanonicalSpellingsAyat)
+{
+    const std::pair<const char*, const char*> kVariants[] = {
+        {"sholat", "salat"}, {"shalat", "salat"}, {"Ibraahim", "Ibrahim"}, {"Ibrohim", "Ibrahim"},
+        {"syurga", "surga"}, {"qiamat", "kiamat"}, {"Al Quran", "Al-Qur'an"}, {"Alquran", "Al-Qur'an"},
+    };
+    for (const auto& [typed, canonical] : kVariants) {
+        SCOPED_TRACE(typed);
+        const std::set<Pos> expected = ayatOf(index->find(canonical, {}));
+        ASSERT_FALSE(expected.empty());
+        const std::set<Pos> found = ayatOf(index->find(typed, {}));
+        EXPECT_TRUE(std::includes(found.begin(), found.end(), expected.begin(), expected.end()));
+    }
+}
+
+// Root and stem queries over the Arabic text: every form of a root, weak and doubled ones
+// included, and a word's stem with other pronouns and prefixes; the forms found are counted.
+TEST_F(SearchOnBuiltData, RootsAndStemsFindTheWordsDerivedFromThem)
+{
+    struct RootCase {
+        SearchMode mode;
+        const char* query;
+        std::vector<Pos> among;
+    };
+    const RootCase kCases[] = {
+        {SearchMode::Root, "صبر", {{2, 45}, {2, 153}, {2, 250}}},  // بِٱلصَّبۡرِ، ٱلصَّٰبِرِينَ، صَبۡرࣰا
+        {SearchMode::Root, "ص ب ر", {{2, 61}}},                     // نَّصۡبِرَ
+        {SearchMode::Root, "قول", {{2, 8}, {2, 11}, {2, 30}}},       // يَقُولُ، قِيلَ، قَالَ
+        {SearchMode::Root, "مدد", {{2, 15}}},                       // يَمُدُّهُمۡ
+        {SearchMode::Stem, "قلوبهم", {{2, 7}, {2, 10}, {2, 74}}},    // قُلُوبِهِمۡ، قُلُوبُكُم
+    };
+    for (const RootCase& c : kCases) {
+        SCOPED_TRACE(c.query);
+        SearchOptions options;
+        options.mode = c.mode;
+        options.fields = kFieldArabic;
+        const SearchResults results = index->find(c.query, options);
+        const std::set<Pos> found = ayatOf(results);
+        for (const Pos& pos : c.among)
+            EXPECT_TRUE(found.contains(pos)) << pos.sura << ":" << pos.aya;
+        ASSERT_FALSE(results.forms.empty());
+        std::size_t counted = 0;
+        for (const FoundForm& form : results.forms)
+            counted += form.count;
+        EXPECT_GE(counted, results.hits.size());
+    }
+}
+
+// Relevance puts a word that begins with the query above one holding it inside; the texts
+// searched by default are the Arabic and the active translations.
+TEST_F(SearchOnBuiltData, RelevanceAndTheActiveTextsScope)
+{
+    SearchOptions options;
+    options.order = SearchOrder::Relevance;
+    options.activeSources = activeSourceNames();
+    options.allTexts = false;
+    const SearchResults results = index->find("puasa", options);
+    ASSERT_FALSE(results.hits.empty());
+    EXPECT_TRUE(std::regex_search(results.hits.front().text, std::regex("\\bpuasa", std::regex::icase)))
+        << results.hits.front().text;
+    for (const SearchHit& hit : results.hits) {
+        EXPECT_NE(std::find(options.activeSources.begin(), options.activeSources.end(), hit.sourceName),
+                  options.activeSources.end());
+    }
+    EXPECT_GT(index->find("puasa", {}).total, results.total);
+}
+
 // tilvane-search's exit codes: 0 with hits on stdout, 2 for bad arguments, 1 when the data
 // cannot be loaded.
 TEST(SearchCommand, PrintsHitsAndExitsWithItsCodes)
@@ -159,6 +227,16 @@ TEST(SearchCommand, PrintsHitsAndExitsWithItsCodes)
 
     TempFolder empty;
     EXPECT_EQ(runCommand(command + " --app-dir " + shellQuote(empty.dir()) + " x").exitCode, 1);
+
+    // Nothing found: exit 0, no hits, and the nearest words (on stderr).
+    const CommandResult nothing = runCommand(command + " --field latin sabarr");
+    EXPECT_EQ(nothing.exitCode, 0);
+    EXPECT_NE(nothing.output.find("no results"), std::string::npos) << nothing.output;
+    EXPECT_NE(nothing.output.find("did you mean: sabar"), std::string::npos) << nothing.output;
+    EXPECT_EQ(nothing.output.find('\t'), std::string::npos) << nothing.output;
+    EXPECT_EQ(runCommand(command + " --root " + shellQuote("صبر") + " 2>/dev/null | head -1").output.rfind("2:45\t", 0), 0u);
+    for (const char* bad : {"--root --stem x", "--order best x", "--texts some x", "--root abcdef"})
+        EXPECT_EQ(runCommand(command + " " + bad).exitCode, 2) << bad;
 }
 
 } // namespace

@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <filesystem>
 #include <future>
 #include <string>
@@ -236,7 +240,7 @@ TEST_F(ExportCommand, BadArgumentsPrintTheUsageAndExitWith2)
     for (const auto& args : cases) {
         const ExportRun result = run(args);
         EXPECT_EQ(result.exitCode, 2) << ::testing::PrintToString(args);
-        EXPECT_TRUE(has(result.err, "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] --out FILE"))
+        EXPECT_TRUE(has(result.err, "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] [--tajweed] --out FILE"))
             << result.err;
         EXPECT_FALSE(fs::exists(out));
     }
@@ -284,6 +288,54 @@ TEST_F(ExportCommand, AnUnwritableOutputFileExitsWith1)
     EXPECT_NE(refused.err, "");
 }
 
+// What the user names with --out: a link keeps its place while its target gets the page, a
+// FIFO gets the page or PDF as a stream and stays a FIFO, and a failure names the user's
+// path, never a temporary one.
+TEST_F(ExportCommand, TheOutputFollowsALinkStreamsIntoAFifoAndNamesTheUsersPath)
+{
+    const fs::path elsewhere = outFolder / "elsewhere";
+    fs::create_directories(elsewhere);
+    writeFile(elsewhere / "target.html", "old");
+    fs::create_symlink(elsewhere / "target.html", outFolder / "link.html");
+    const ExportRun linked = run({"--app-dir", app.path().string(), "--sura", "2", "--out", (outFolder / "link.html").string()});
+    EXPECT_EQ(linked.exitCode, 0) << linked.err;
+    EXPECT_TRUE(fs::is_symlink(outFolder / "link.html"));
+    EXPECT_TRUE(has(readFile(elsewhere / "target.html"), "<html"));
+
+    for (const bool pdf : {false, true}) {
+        SCOPED_TRACE(pdf ? "PDF" : "HTML");
+        const fs::path fifo = outFolder / (pdf ? "out-pdf.fifo" : "out-html.fifo");
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        // Read from the start, so that the program finds a reader whenever it writes.
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(reader, 0);
+        const int keepOpen = ::open(fifo.c_str(), O_WRONLY); // no end of file before the program's
+        ::fcntl(reader, F_SETFL, 0);
+        std::string received;
+        std::thread drain([&] {
+            char buffer[4096];
+            for (ssize_t count; (count = ::read(reader, buffer, sizeof buffer)) > 0;)
+                received.append(buffer, static_cast<std::size_t>(count));
+        });
+        std::vector<std::string> args = {"--app-dir", app.path().string(), "--sura", "1", "--out", fifo.string()};
+        if (pdf)
+            args.push_back("--pdf");
+        const ExportRun streamed = run(args);
+        ::close(keepOpen);
+        drain.join();
+        ::close(reader);
+        EXPECT_EQ(streamed.exitCode, 0) << streamed.err;
+        EXPECT_TRUE(fs::is_fifo(fs::symlink_status(fifo)));
+        EXPECT_EQ(received.substr(0, 5), pdf ? "%PDF-" : "<html") << received.substr(0, 40);
+    }
+
+    const std::string missing = (outFolder / "no" / "such" / "page.html").string();
+    const ExportRun refused = run({"--app-dir", app.path().string(), "--sura", "2", "--out", missing});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(has(refused.err, "Unable to write to " + missing + ": No such file or directory")) << refused.err;
+    EXPECT_FALSE(has(refused.err, ".saving-")) << refused.err;
+}
+
 #ifdef TILVANE_DEFAULT_RES
 
 // The data the reader ships with, made by the data builder.
@@ -306,6 +358,23 @@ TEST_F(ExportDefaultData, Sura2InEveryViewStyle)
         EXPECT_EQ(has(page, "id=\"arabic_latin_2_255\""), viewStyle == 0) << viewStyle;
         EXPECT_EQ(page.substr(page.size() - 9), "</html>\r\n");
     }
+}
+
+// The same page with the tajweed colours: spans, their stylesheet and the legend, nothing else.
+TEST_F(ExportDefaultData, Sura112WithTajweedColours)
+{
+    writeSettings(2, kBuiltInTranslations);
+    ASSERT_EQ(exportPage({"--sura", "112"}).exitCode, 0);
+    const std::string plain = readFile(out);
+    const ExportRun result = exportPage({"--sura", "112", "--tajweed"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string coloured = readFile(out);
+    EXPECT_FALSE(has(plain, "tajweed-"));
+    EXPECT_TRUE(has(coloured, "href=\"lib/css/tajweed.css\""));
+    EXPECT_TRUE(has(coloured, "<div class=\"tajweedLegend\""));
+    EXPECT_TRUE(has(coloured, "<span class=\"tajweed-qalqalah\">\xD8\xAF\xD9\x8C</span>")); // دٌ of 112:1
+    EXPECT_TRUE(fs::exists(workingRoot() / "lib" / "css" / "tajweed.css"));
+    EXPECT_GT(coloured.size(), plain.size());
 }
 
 // Ticked like a translation, the ministry's tafsir stands under every aya of the page.

@@ -94,7 +94,7 @@ public:
     }
 };
 
-TEST(TApplication, ExceptionEscapingEventHandlerIsReportedAndEventLoopGoesOn)
+TEST(Application, ExceptionEscapingEventHandlerIsReportedAndEventLoopGoesOn)
 {
     guiApp();
     ErrorCapture capture;

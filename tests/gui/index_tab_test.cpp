@@ -16,7 +16,7 @@ namespace {
 
 QTreeWidgetItem* indexNode(TfmMain& window, const QString& text)
 {
-    QTreeWidget* tree = window.ui.tvIndex;
+    QTreeWidget* tree = window.ui().tvIndex;
     QTreeWidgetItem* node = TfmMain::FindTreeNode(tree, text, false);
     if (node != nullptr) {
         for (QTreeWidgetItem* parent = node->parent(); parent != nullptr; parent = parent->parent())
@@ -32,8 +32,8 @@ TEST(IndexTab, DoubleClickOrEnterOnANodeGoesToWhereItStarts)
     ErrorCapture errors;
     auto window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    QTreeWidget* tree = window->ui.tvIndex;
-    window->ui.pgcNav->setCurrentIndex(window->ui.pgcNav->indexOf(tree->parentWidget()));
+    QTreeWidget* tree = window->ui().tvIndex;
+    window->ui().pgcNav->setCurrentIndex(window->ui().pgcNav->indexOf(tree->parentWidget()));
     EXPECT_EQ(tree->topLevelItemCount(), 32); // 30 juz, the pages, the sajda ayat
 
     QTreeWidgetItem* juz30 = indexNode(*window, "Juz 30");
@@ -44,14 +44,14 @@ TEST(IndexTab, DoubleClickOrEnterOnANodeGoesToWhereItStarts)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, juz30Centre);
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, juz30Centre);
     EXPECT_TRUE(showsAya(*window, 78, 1));
-    EXPECT_EQ(window->ui.pgcNav->currentWidget(), window->ui.tabQuran);
-    EXPECT_EQ(window->ui.cbAya->currentText(), "1");
+    EXPECT_EQ(window->ui().pgcNav->currentWidget(), window->ui().tabQuran);
+    EXPECT_EQ(window->ui().cbAya->currentText(), "1");
 
     // A node that only groups others leads nowhere; Enter on a sajda aya goes to it.
-    window->ui.pgcNav->setCurrentIndex(window->ui.pgcNav->indexOf(tree->parentWidget()));
+    window->ui().pgcNav->setCurrentIndex(window->ui().pgcNav->indexOf(tree->parentWidget()));
     tree->setCurrentItem(indexNode(*window, "Sajdah"));
     QTest::keyClick(tree, Qt::Key_Return);
-    EXPECT_EQ(window->ui.pgcNav->currentWidget(), tree->parentWidget());
+    EXPECT_EQ(window->ui().pgcNav->currentWidget(), tree->parentWidget());
     QTreeWidgetItem* sajda = indexNode(*window, "Sajdah 1");
     ASSERT_NE(sajda, nullptr);
     tree->setCurrentItem(sajda);

@@ -1,5 +1,7 @@
 #include "gui/ui/main_window.h"
 
+#include "gui/audio/audio_player_tab.h"
+
 #include "core/base/ini_file.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
@@ -43,23 +45,23 @@ protected:
 TEST_F(MainWindowPlayer, ControlsStartFromTheSettings)
 {
     start(1, 2, false);
-    EXPECT_EQ(window->ui.trbVolume->value(), 300) << "the slider shows the loudness";
-    EXPECT_FALSE(window->ui.chkAudioContinue->isChecked());
-    EXPECT_EQ(window->ui.lblAuPlayAya->text(), "Al-Fatihah (1:2)");
-    EXPECT_EQ(window->ui.lblReciter->text(), "synthetic");
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Stopped");
+    EXPECT_EQ(window->audioTab().controls().trbVolume->value(), 300) << "the slider shows the loudness";
+    EXPECT_FALSE(window->audioTab().controls().chkAudioContinue->isChecked());
+    EXPECT_EQ(window->audioTab().controls().lblAuPlayAya->text(), "Al-Fatihah (1:2)");
+    EXPECT_EQ(window->audioTab().controls().lblReciter->text(), "synthetic");
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Stopped");
 }
 
 TEST_F(MainWindowPlayer, ContinuousPlayMovesTheWindowOnAcrossTheEndOfTheText)
 {
     start(114, 5, true);
-    window->ui.btnPlayPause->click();
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Playing");
+    window->audioTab().controls().btnPlayPause->click();
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Playing");
     // Audhubillah, 114:5, 114:6, then on to 1:1 with its page.
     EXPECT_TRUE(waitFor([&] { return window->navigator().FCurPos == TQuranPos{1, 1}; }, 120000));
-    EXPECT_TRUE(waitFor([&] { return window->FAudioActive() && window->ui.lblAuPlayAya->text() == "Al-Fatihah (1:1)"; }));
-    window->ui.btnStop->click();
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Stopped");
+    EXPECT_TRUE(waitFor([&] { return window->FAudioActive() && window->audioTab().controls().lblAuPlayAya->text() == "Al-Fatihah (1:1)"; }));
+    window->audioTab().controls().btnStop->click();
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Stopped");
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }
 
@@ -67,24 +69,24 @@ TEST_F(MainWindowPlayer, WithoutContinuousPlayOnlyTheAyaPlaysAndTheKeysPauseAndS
 {
     start(2, 3, false);
     QTest::keyClick(window.get(), Qt::Key_F9);
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Playing");
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Playing");
     QTest::keyClick(window.get(), Qt::Key_F9);
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Paused");
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Paused");
     QTest::keyClick(window.get(), Qt::Key_F9);
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Playing");
-    EXPECT_TRUE(waitFor([&] { return window->ui.lblAuStatus->text() == "Stopped"; }, 60000));
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Playing");
+    EXPECT_TRUE(waitFor([&] { return window->audioTab().controls().lblAuStatus->text() == "Stopped"; }, 60000));
     EXPECT_EQ(window->navigator().FCurPos, (TQuranPos{2, 3}));
 
-    window->ui.btnPlayPause->click();
+    window->audioTab().controls().btnPlayPause->click();
     QTest::keyClick(window.get(), Qt::Key_F9, Qt::ShiftModifier);
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Stopped");
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Stopped");
 }
 
 TEST_F(MainWindowPlayer, AMissingAyaFileEndsStoppedWithoutAMessage)
 {
     start(3, 1, false); // the synthetic recitation has no sura 3
-    window->ui.btnPlayPause->click();
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Stopped");
-    EXPECT_TRUE(window->ui.btnPlayPause->isEnabled());
+    window->audioTab().controls().btnPlayPause->click();
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Stopped");
+    EXPECT_TRUE(window->audioTab().controls().btnPlayPause->isEnabled());
     EXPECT_TRUE(errors.messages().isEmpty());
 }

@@ -43,7 +43,7 @@ protected:
         ASSERT_NE(window, nullptr);
     }
 
-    TNavigator& nav() { return window->navigator(); }
+    Navigator& nav() { return window->navigator(); }
 
     bool waitForFocus(int sura, int aya) { return showsAya(*window, sura, aya); }
 
@@ -59,102 +59,102 @@ protected:
 TEST_F(MainWindow, StartsAtTheSavedAyaWithBoxesAndLabelsFilled)
 {
     start(2, 255);
-    EXPECT_EQ(window->ui.cbSura->count(), 114);
-    EXPECT_EQ(window->ui.cbSura->currentText(), "002. Al-Baqarah");
-    EXPECT_EQ(window->ui.cbAya->count(), 286);
-    EXPECT_EQ(window->ui.cbAya->currentText(), "255");
-    EXPECT_EQ(window->ui.lblQuranStatus->text(), "255/286");
-    EXPECT_FALSE(window->ui.lblSuraNameTrans->text().isEmpty());
-    EXPECT_EQ(window->ui.tvContents->topLevelItemCount(), 114);
-    EXPECT_EQ(window->ui.tvIndex->topLevelItemCount(), 32);
+    EXPECT_EQ(window->ui().cbSura->count(), 114);
+    EXPECT_EQ(window->ui().cbSura->currentText(), "002. Al-Baqarah");
+    EXPECT_EQ(window->ui().cbAya->count(), 286);
+    EXPECT_EQ(window->ui().cbAya->currentText(), "255");
+    EXPECT_EQ(window->ui().lblQuranStatus->text(), "255/286");
+    EXPECT_FALSE(window->ui().lblSuraNameTrans->text().isEmpty());
+    EXPECT_EQ(window->ui().tvContents->topLevelItemCount(), 114);
+    EXPECT_EQ(window->ui().tvIndex->topLevelItemCount(), 32);
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }
 
 TEST_F(MainWindow, AyaCommandsScrollInsideTheSuraAndRebuildAcrossIt)
 {
     start(1, 6);
-    trigger(window->ui.actGotoAyaNext);
+    trigger(window->ui().actGotoAyaNext);
     EXPECT_TRUE(waitForFocus(1, 7));
-    trigger(window->ui.actGotoAyaNext);
+    trigger(window->ui().actGotoAyaNext);
     EXPECT_TRUE(waitForFocus(2, 1));
     EXPECT_TRUE(std::filesystem::exists(AppDirs.SuraDir + "S002_ar_in.html"));
-    trigger(window->ui.actGotoAyaPrev);
+    trigger(window->ui().actGotoAyaPrev);
     EXPECT_TRUE(waitForFocus(1, 7));
 }
 
 TEST_F(MainWindow, CommandsWrapAroundAtBothEnds)
 {
     start(1, 1);
-    trigger(window->ui.actGotoAyaPrev);
+    trigger(window->ui().actGotoAyaPrev);
     EXPECT_TRUE(waitForFocus(114, 6));
-    trigger(window->ui.actGotoAyaNext);
+    trigger(window->ui().actGotoAyaNext);
     EXPECT_TRUE(waitForFocus(1, 1));
-    trigger(window->ui.actGotoSuraPrev);
+    trigger(window->ui().actGotoSuraPrev);
     EXPECT_TRUE(waitForFocus(114, 1));
-    trigger(window->ui.actGotoSuraNext);
+    trigger(window->ui().actGotoSuraNext);
     EXPECT_TRUE(waitForFocus(1, 1));
 }
 
 TEST_F(MainWindow, PickedSuraThenNextAyaShowsItsSecondAya)
 {
     start(1, 3);
-    window->ui.cbSura->setCurrentIndex(4);
+    window->ui().cbSura->setCurrentIndex(4);
     EXPECT_EQ(nav().FCurPos, (TQuranPos{1, 3}));
-    trigger(window->ui.actGotoAyaNext);
+    trigger(window->ui().actGotoAyaNext);
     EXPECT_TRUE(waitForFocus(5, 2));
 }
 
 TEST_F(MainWindow, GoShowsTheBoxesPositionAndSelectsTheSuraNode)
 {
     start(1, 1);
-    window->ui.cbSura->setCurrentIndex(35);
-    window->ui.cbAya->setCurrentIndex(9);
-    trigger(window->ui.actGotoSelectedSura);
+    window->ui().cbSura->setCurrentIndex(35);
+    window->ui().cbAya->setCurrentIndex(9);
+    trigger(window->ui().actGotoSelectedSura);
     EXPECT_TRUE(waitForFocus(36, 10));
-    ASSERT_NE(window->ui.tvContents->currentItem(), nullptr);
-    EXPECT_EQ(window->ui.tvContents->currentItem()->text(0), "036. Yaasiin");
+    ASSERT_NE(window->ui().tvContents->currentItem(), nullptr);
+    EXPECT_EQ(window->ui().tvContents->currentItem()->text(0), "036. Yaasiin");
 }
 
 TEST_F(MainWindow, PrefaceOfAnotherSuraThenNextAyaReturnsToTheSuraPage)
 {
     start(1, 4);
-    QTreeWidgetItem* preface = window->ui.tvContents->topLevelItem(2)->child(0);
-    window->ui.tvContents->setCurrentItem(preface);
-    EXPECT_EQ(window->ui.nbQuran->currentIndex(), 1);
-    EXPECT_TRUE(waitFor([&] { return window->ui.wbBukaTutup->url().fileName() == "s003a_fmt.htm"; }));
+    QTreeWidgetItem* preface = window->ui().tvContents->topLevelItem(2)->child(0);
+    window->ui().tvContents->setCurrentItem(preface);
+    EXPECT_EQ(window->ui().nbQuran->currentIndex(), 1);
+    EXPECT_TRUE(waitFor([&] { return window->ui().wbBukaTutup->url().fileName() == "s003a_fmt.htm"; }));
     EXPECT_EQ(nav().FCurPos, (TQuranPos{3, 1}));
 
-    trigger(window->ui.actGotoAyaNext);
-    EXPECT_EQ(window->ui.nbQuran->currentIndex(), 0);
+    trigger(window->ui().actGotoAyaNext);
+    EXPECT_EQ(window->ui().nbQuran->currentIndex(), 0);
     EXPECT_TRUE(waitForFocus(3, 2));
 }
 
 TEST_F(MainWindow, ReloadUnderAPrefaceRebuildsWithoutSwitchingPages)
 {
     start(4, 2);
-    window->ui.tvContents->setCurrentItem(window->ui.tvContents->topLevelItem(3)->child(2));
-    ASSERT_EQ(window->ui.nbQuran->currentIndex(), 1);
+    window->ui().tvContents->setCurrentItem(window->ui().tvContents->topLevelItem(3)->child(2));
+    ASSERT_EQ(window->ui().nbQuran->currentIndex(), 1);
     const auto page = AppDirs.SuraDir + "S004_ar_in.html";
     std::filesystem::remove(page);
-    trigger(window->ui.actReloadSura);
+    trigger(window->ui().actReloadSura);
     EXPECT_TRUE(std::filesystem::exists(page));
-    EXPECT_EQ(window->ui.nbQuran->currentIndex(), 1);
+    EXPECT_EQ(window->ui().nbQuran->currentIndex(), 1);
 }
 
 TEST_F(MainWindow, SuratNodeOfTheShownSuraBringsThePageBackAtTheRequestedAya)
 {
     start(2, 20);
-    window->ui.tvContents->setCurrentItem(window->ui.tvContents->topLevelItem(1)->child(0));
-    ASSERT_EQ(window->ui.nbQuran->currentIndex(), 1);
-    window->ui.tvContents->setCurrentItem(window->ui.tvContents->topLevelItem(1)->child(1));
-    EXPECT_EQ(window->ui.nbQuran->currentIndex(), 0);
+    window->ui().tvContents->setCurrentItem(window->ui().tvContents->topLevelItem(1)->child(0));
+    ASSERT_EQ(window->ui().nbQuran->currentIndex(), 1);
+    window->ui().tvContents->setCurrentItem(window->ui().tvContents->topLevelItem(1)->child(1));
+    EXPECT_EQ(window->ui().nbQuran->currentIndex(), 0);
     EXPECT_TRUE(waitForFocus(2, 20));
 }
 
 TEST_F(MainWindow, ClosingSavesTheShownPositionNotThePickedOne)
 {
     start(3, 7);
-    window->ui.cbSura->setCurrentIndex(9);
+    window->ui().cbSura->setCurrentIndex(9);
     window->close();
     const IniFile saved = IniFile::load(app.iniFile());
     EXPECT_EQ(saved.readInteger("quran", "LastOpenedSura", 0), 3);
@@ -194,9 +194,9 @@ TEST_F(MainWindow, AFailingFocusScriptIsReportedAndThePositionStays)
     // A page without the page scripts.
     const std::string bare = AppDirs.SuraDir + "bare.html";
     writeFile(bare, "<html><body><p id='1_2'>x</p></body></html>");
-    window->QuranHost->Navigate(bare);
-    ASSERT_TRUE(waitFor([&] { return window->ui.wbQuran->url().fileName() == "bare.html" && nav().FDocLoaded; }));
-    trigger(window->ui.actGotoAyaNext);
+    window->QuranHost()->Navigate(bare);
+    ASSERT_TRUE(waitFor([&] { return window->ui().wbQuran->url().fileName() == "bare.html" && nav().FDocLoaded; }));
+    trigger(window->ui().actGotoAyaNext);
     EXPECT_TRUE(waitFor([&] { return errors.messages().contains("Error running JavaScript"); }));
     EXPECT_EQ(nav().FCurPos, (TQuranPos{1, 2}));
 }
@@ -204,13 +204,13 @@ TEST_F(MainWindow, AFailingFocusScriptIsReportedAndThePositionStays)
 TEST_F(MainWindow, AboutShowsItsTabAndOkReturnsToTheTabBefore)
 {
     start(1, 1);
-    window->ui.pgcNav->setCurrentIndex(3);
-    trigger(window->ui.actAbout);
-    EXPECT_EQ(window->ui.pgcNav->currentWidget(), window->ui.tabAbout);
-    EXPECT_TRUE(window->ui.redt1->toPlainText().contains("Last Update: "));
-    window->ui.btnOKAbout->click();
-    EXPECT_EQ(window->ui.pgcNav->currentIndex(), 3);
-    EXPECT_FALSE(window->ui.pgcNav->isTabVisible(window->ui.pgcNav->indexOf(window->ui.tabAbout)));
+    window->ui().pgcNav->setCurrentIndex(3);
+    trigger(window->ui().actAbout);
+    EXPECT_EQ(window->ui().pgcNav->currentWidget(), window->ui().tabAbout);
+    EXPECT_TRUE(window->ui().redt1->toPlainText().contains("Last Update: "));
+    window->ui().btnOKAbout->click();
+    EXPECT_EQ(window->ui().pgcNav->currentIndex(), 3);
+    EXPECT_FALSE(window->ui().pgcNav->isTabVisible(window->ui().pgcNav->indexOf(window->ui().tabAbout)));
 }
 
 TEST_F(MainWindow, SelectSuraDialogGoesToTheChosenSuraAndKeepsItsState)
@@ -223,7 +223,7 @@ TEST_F(MainWindow, SelectSuraDialogGoesToTheChosenSuraAndKeepsItsState)
         QTest::keyClick(dialog->edSearch, Qt::Key_Return); // found: the focus moves to the grid
         QTest::keyClick(dialog->ngQuranIdx, Qt::Key_Return);
     });
-    trigger(window->ui.actSearchSura);
+    trigger(window->ui().actSearchSura);
     EXPECT_TRUE(waitForFocus(2, 1));
 
     QTimer::singleShot(0, [&] {
@@ -231,6 +231,6 @@ TEST_F(MainWindow, SelectSuraDialogGoesToTheChosenSuraAndKeepsItsState)
         EXPECT_EQ(window->suraDialog()->selectedSura(), 2);
         window->suraDialog()->btnCancel->click();
     });
-    trigger(window->ui.actSearchSura);
+    trigger(window->ui().actSearchSura);
     EXPECT_EQ(nav().FCurPos, (TQuranPos{2, 1}));
 }

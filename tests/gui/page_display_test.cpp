@@ -28,7 +28,7 @@ namespace {
 // back to the lazy layout (so nothing is left to move it).
 double markedAyaTop(TfmMain& window)
 {
-    QWebEngineView* view = window.ui.wbQuran;
+    QWebEngineView* view = window.ui().wbQuran;
     EXPECT_TRUE(waitFor([&] {
         return evaluate(view, "document.querySelectorAll('div.aya[style*=\"content-visibility\"]').length").toInt() == 0;
     }));
@@ -53,19 +53,19 @@ TEST(PageDisplay, AFarAyaLaidOutLazilyLandsAtTheTopAndStaysThereAfterResizes)
     TestAppFolder app;
     std::unique_ptr<TfmMain> window = showReaderAt(app, 2, 1);
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(evaluate(window->ui.wbQuran, "getComputedStyle(document.getElementById('2_280')).contentVisibility")
+    ASSERT_EQ(evaluate(window->ui().wbQuran, "getComputedStyle(document.getElementById('2_280')).contentVisibility")
                   .toString(),
               "auto");
 
-    window->ui.cbAya->setCurrentIndex(279);
-    window->ui.actGotoSelectedSura->trigger();
+    window->ui().cbAya->setCurrentIndex(279);
+    window->ui().actGotoSelectedSura->trigger();
     ASSERT_TRUE(showsAya(*window, 2, 280));
-    const double focusMargin = evaluate(window->ui.wbQuran, "focusMargin").toDouble();
+    const double focusMargin = evaluate(window->ui().wbQuran, "focusMargin").toDouble();
     EXPECT_NEAR(markedAyaTop(*window), focusMargin, 10);
 
     for (const QSize size : {QSize(700, 500), QSize(1100, 800)}) {
         window->resize(size);
-        EXPECT_TRUE(waitFor([&] { return evaluate(window->ui.wbQuran, "window.innerWidth").toInt() == window->ui.wbQuran->width(); }));
+        EXPECT_TRUE(waitFor([&] { return evaluate(window->ui().wbQuran, "window.innerWidth").toInt() == window->ui().wbQuran->width(); }));
         EXPECT_TRUE(waitFor([&] { return std::abs(markedAyaTop(*window) - focusMargin) <= 10; }))
             << "window " << size.width() << "x" << size.height();
     }
@@ -76,18 +76,18 @@ TEST(PageDisplay, ThePrefaceViewIsMadeOnFirstUseAndItsHeadingKeepsClearOfTheText
     TestAppFolder app;
     std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->ui.wbBukaTutup, nullptr);
+    EXPECT_EQ(window->ui().wbBukaTutup, nullptr);
     EXPECT_EQ(window->findChildren<QWebEngineView*>().size(), 1);
 
     for (int node : {0, 2}) { // the preface, then the closing page
-        window->ui.tvContents->setCurrentItem(window->ui.tvContents->topLevelItem(0)->child(node));
-        ASSERT_NE(window->ui.wbBukaTutup, nullptr);
+        window->ui().tvContents->setCurrentItem(window->ui().tvContents->topLevelItem(0)->child(node));
+        ASSERT_NE(window->ui().wbBukaTutup, nullptr);
         const QString page = node == 0 ? "s001a_fmt.htm" : "s001z_fmt.htm";
         ASSERT_TRUE(waitFor([&] {
-            return window->ui.wbBukaTutup->url().fileName() == page
-                && evaluate(window->ui.wbBukaTutup, "document.querySelector('div.Title') !== null").toBool();
+            return window->ui().wbBukaTutup->url().fileName() == page
+                && evaluate(window->ui().wbBukaTutup, "document.querySelector('div.Title') !== null").toBool();
         }));
-        const QJsonObject box = boxes(window->ui.wbBukaTutup);
+        const QJsonObject box = boxes(window->ui().wbBukaTutup);
         EXPECT_LE(box["titleBottom"].toDouble(), box["textTop"].toDouble()) << page.toStdString();
     }
     EXPECT_EQ(window->findChildren<QWebEngineView*>().size(), 2) << "one preface view, reused";

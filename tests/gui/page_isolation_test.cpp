@@ -167,7 +167,7 @@ TEST(PageIsolation, HostileTranslationTextReachesNoListenerAndReadsNoFile)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(showsAya(window, 1, 1)) << "the reader's own scripts keep working";
     const auto state = [&] {
-        return QJsonDocument::fromJson(evaluate(window.ui.wbQuran, "JSON.stringify(window.hostile)").toString().toUtf8())
+        return QJsonDocument::fromJson(evaluate(window.ui().wbQuran, "JSON.stringify(window.hostile)").toString().toUtf8())
             .object();
     };
     ASSERT_TRUE(waitFor([&] { return state()["settled"].toObject().size() == 11; }))

@@ -27,9 +27,9 @@ TEST(PagePrinter, SavesTheShownSuraAsPdfAndNamesTheFileItCannotWrite)
     ErrorCapture errors;
     const std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    TPagePrinter& printer = *window->pagePrinter();
+    PagePrinter& printer = *window->pagePrinter();
     EXPECT_EQ(printer.actPrint->shortcut(), QKeySequence(QKeySequence::Print));
-    for (QMenu* menu : {window->ui.pmBrow, window->ui.pmSetting}) {
+    for (QMenu* menu : {window->ui().pmBrow, window->ui().pmSetting}) {
         EXPECT_TRUE(menu->actions().contains(printer.actPrint)) << menu->objectName().toStdString();
         EXPECT_TRUE(menu->actions().contains(printer.actSaveAsPdf)) << menu->objectName().toStdString();
     }
@@ -42,7 +42,7 @@ TEST(PagePrinter, SavesTheShownSuraAsPdfAndNamesTheFileItCannotWrite)
     fs::create_directories(folder / "out");
     for (const auto& c : cases) {
         const fs::path pdf = folder / c.file;
-        QSignalSpy finished(&printer, &TPagePrinter::pdfFinished);
+        QSignalSpy finished(&printer, &PagePrinter::pdfFinished);
         printer.savePdfTo(QString::fromStdString(pdf.string()));
         EXPECT_TRUE(printer.isBusy());
         EXPECT_FALSE(printer.actSaveAsPdf->isEnabled());
@@ -70,7 +70,7 @@ TEST(PagePrinter, PrintsTheShownSuraOnThePrinterChosen)
     auto printer = std::make_unique<QPrinter>();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString((folder / "printed.pdf").string()));
-    QSignalSpy finished(window->pagePrinter(), &TPagePrinter::printFinished);
+    QSignalSpy finished(window->pagePrinter(), &PagePrinter::printFinished);
     window->pagePrinter()->printOn(std::move(printer));
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
     EXPECT_TRUE(finished.first().first().toBool());

@@ -33,9 +33,9 @@ namespace {
 constexpr int kAyat = 40;
 constexpr int kFootnote = 1;
 
-class ConsoleRecordingPage : public TLocalWebPage {
+class ConsoleRecordingPage : public LocalWebPage {
 public:
-    using TLocalWebPage::TLocalWebPage;
+    using LocalWebPage::LocalWebPage;
     QStringList messages;
 
 protected:

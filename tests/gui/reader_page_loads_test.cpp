@@ -22,7 +22,7 @@ namespace {
 
 QString shownFile(TfmMain& window)
 {
-    return QUrl(evaluate(window.ui.wbQuran, "document.URL").toString()).fileName();
+    return QUrl(evaluate(window.ui().wbQuran, "document.URL").toString()).fileName();
 }
 
 // Measured: a press about as long after the last as a page takes to load makes the engine
@@ -34,7 +34,7 @@ TEST(ReaderPageLoads, RapidSuraChangesEndOnTheLastRequestedSuraFocused)
     ASSERT_NE(window, nullptr);
     int sura = 1;
     const auto press = [&] {
-        window->ui.actGotoSuraNext->trigger();
+        window->ui().actGotoSuraNext->trigger();
         sura = sura % 114 + 1;
     };
     for (int gap = 0; gap <= 90; gap += 3) {
@@ -48,7 +48,7 @@ TEST(ReaderPageLoads, RapidSuraChangesEndOnTheLastRequestedSuraFocused)
         QTest::qWait(count % 3 * 20);
     }
     EXPECT_TRUE(showsAya(*window, sura, 1));
-    window->ui.actGotoAyaNext->trigger();
+    window->ui().actGotoAyaNext->trigger();
     EXPECT_TRUE(showsAya(*window, sura, 2)) << "later moves still scroll and mark";
 }
 
@@ -68,7 +68,7 @@ TEST_P(UnusualTempFolder, PagesLoadTheirScriptsAndAreFocused)
 
     auto window = showReaderAt(app, 2, 5);
     ASSERT_NE(window, nullptr) << AppDirs.TempDir;
-    window->ui.actGotoSuraNext->trigger();
+    window->ui().actGotoSuraNext->trigger();
     EXPECT_TRUE(showsAya(*window, 3, 1));
 }
 
@@ -80,11 +80,11 @@ TEST(ReaderPageLoads, HistoryMovesLeaveTheShownSuraInPlace)
     TestAppFolder app;
     auto window = showReaderAt(app, 2, 3);
     ASSERT_NE(window, nullptr);
-    window->ui.actGotoSuraNext->trigger();
+    window->ui().actGotoSuraNext->trigger();
     ASSERT_TRUE(showsAya(*window, 3, 1));
     const QString page = shownFile(*window);
 
-    QWebEngineView* view = window->ui.wbQuran;
+    QWebEngineView* view = window->ui().wbQuran;
     QWidget* input = view->focusProxy() != nullptr ? view->focusProxy() : view;
     const std::function<void()> moves[] = {
         [&] {
@@ -105,7 +105,7 @@ TEST(ReaderPageLoads, HistoryMovesLeaveTheShownSuraInPlace)
             waitFor([&] { return !view->page()->isLoading(); });
         EXPECT_EQ(shownFile(*window), page);
     }
-    window->ui.actGotoAyaNext->trigger();
+    window->ui().actGotoAyaNext->trigger();
     EXPECT_TRUE(showsAya(*window, 3, 2));
 }
 

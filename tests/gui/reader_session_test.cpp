@@ -2,6 +2,8 @@
 // the synthetic recitation, with a picture of every step in the build folder for review.
 #include "gui/ui/main_window.h"
 
+#include "gui/audio/audio_player_tab.h"
+
 #include "core/app/settings.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
@@ -78,7 +80,7 @@ TEST_F(ReaderSession, ANewReadersSessionIsRestoredAtTheNextStart)
     ASSERT_TRUE(shows(1, 1));
     shoot("01-start");
 
-    withModal<TDlgSrchSura>(window->ui.actSearchSura, [](TDlgSrchSura* dialog) {
+    withModal<TDlgSrchSura>(window->ui().actSearchSura, [](TDlgSrchSura* dialog) {
         QTest::keyClicks(dialog->edSearch, "baq");
         dialog->grab().save(shotFolder() + "/02-select-sura.png");
         dialog->btnOK->click();
@@ -86,23 +88,23 @@ TEST_F(ReaderSession, ANewReadersSessionIsRestoredAtTheNextStart)
     ASSERT_TRUE(shows(2, 1));
 
     for (int aya = 2; aya <= 4; ++aya) {
-        window->ui.actGotoAyaNext->trigger();
+        window->ui().actGotoAyaNext->trigger();
         ASSERT_TRUE(shows(2, aya));
     }
     shoot("03-aya-2-4");
 
-    window->ui.tvContents->setCurrentItem(window->ui.tvContents->topLevelItem(2)->child(0));
-    ASSERT_TRUE(waitFor([&] { return window->ui.wbBukaTutup->url().fileName() == "s003a_fmt.htm"; }));
+    window->ui().tvContents->setCurrentItem(window->ui().tvContents->topLevelItem(2)->child(0));
+    ASSERT_TRUE(waitFor([&] { return window->ui().wbBukaTutup->url().fileName() == "s003a_fmt.htm"; }));
     EXPECT_TRUE(waitFor([&] {
-        return evaluate(window->ui.wbBukaTutup, "document.getElementById('3_a') !== null").toBool();
+        return evaluate(window->ui().wbBukaTutup, "document.getElementById('3_a') !== null").toBool();
     }));
     shoot("04-preface-3");
 
-    window->ui.actGotoAyaNext->trigger();
+    window->ui().actGotoAyaNext->trigger();
     ASSERT_TRUE(shows(3, 2));
     shoot("05-aya-3-2");
 
-    withModal<TDlgSett>(window->ui.actSetting, [](TDlgSett* dialog) {
+    withModal<TDlgSett>(window->ui().actSetting, [](TDlgSett* dialog) {
         dialog->cbbQuranView->setCurrentIndex(2);
         dialog->nclrArbFontCol->setColor(rgbColor(20, 60, 160));
         dialog->grab().save(shotFolder() + "/06-settings.png");
@@ -110,22 +112,22 @@ TEST_F(ReaderSession, ANewReadersSessionIsRestoredAtTheNextStart)
     });
     EXPECT_EQ(AppSet.ViewStyle, 2);
     ASSERT_TRUE(shows(3, 2));
-    EXPECT_EQ(evaluate(window->ui.wbQuran,
+    EXPECT_EQ(evaluate(window->ui().wbQuran,
                        "getComputedStyle(document.querySelector('div.quran')).color").toString(),
               "rgb(20, 60, 160)");
     shoot("07-view-style-2");
 
     // Continuous play across the end of sura 1 into sura 2.
-    window->ui.cbSura->setCurrentIndex(0);
-    window->ui.cbAya->setCurrentIndex(6);
-    window->ui.actGotoSelectedSura->trigger();
+    window->ui().cbSura->setCurrentIndex(0);
+    window->ui().cbAya->setCurrentIndex(6);
+    window->ui().actGotoSelectedSura->trigger();
     ASSERT_TRUE(shows(1, 7));
-    window->ui.pgcContent->setCurrentWidget(window->ui.tabAudio);
-    window->ui.btnPlayPause->click();
+    window->ui().pgcContent->setCurrentWidget(&window->audioTab());
+    window->audioTab().controls().btnPlayPause->click();
     ASSERT_TRUE(waitFor([&] { return window->navigator().FCurPos == TQuranPos{2, 1}; }, 120000));
     shoot("08-playing-into-sura-2");
     ASSERT_TRUE(waitFor([&] { return window->navigator().FCurPos == TQuranPos{2, 2}; }, 120000));
-    window->ui.btnStop->click();
+    window->audioTab().controls().btnStop->click();
     const TQuranPos shown = window->navigator().FCurPos;
 
     window->close();

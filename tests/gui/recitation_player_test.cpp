@@ -29,12 +29,18 @@ namespace {
 // The window's side of the player with a real 100 ms timer; positions move within sura 1.
 class TimerHost : public IPlayerHost {
 public:
-    explicit TimerHost(TQuranPos start) : pos(start)
+    explicit TimerHost(TQuranPos start) : pos(start) { timer.setInterval(100); }
+
+    // What the window does on every shown aya.
+    void show(TQuranPos to)
     {
+        pos = to;
         SetAudioAya(pos);
-        timer.setInterval(100);
+        if (player != nullptr)
+            player->setAyaFile(AudioAyaFile);
     }
 
+    RecitationPlayer* player = nullptr;
     TQuranPos pos;
     QTimer timer;
     std::vector<std::string> statuses;
@@ -42,25 +48,13 @@ public:
     int largestProgressMaximum = 0;
 
     TQuranPos currentPos() const override { return pos; }
-    void gotoNextAya() override
-    {
-        ++pos.Aya;
-        SetAudioAya(pos);
-    }
-    void gotoPrevAya() override
-    {
-        --pos.Aya;
-        SetAudioAya(pos);
-    }
-    void gotoAya(const TQuranPos& to) override
-    {
-        pos = to;
-        SetAudioAya(pos);
-    }
-    void processPendingEvents() override { QCoreApplication::processEvents(); }
+    void gotoNextAya() override { show({pos.Sura, pos.Aya + 1}); }
+    void gotoPrevAya() override { show({pos.Sura, pos.Aya - 1}); }
+    void gotoAya(const TQuranPos& to) override { show(to); }
+    void processPendingEvents() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
     void setStatusText(const std::string& text) override { statuses.push_back(text); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    void setPlayPauseButton(int, const std::string&) override {}
+    void setPlayPauseButton(PlayerImage, const std::string&) override {}
     void setPlayPauseEnabled(bool) override {}
     void setProgressMaximum(int maximum) override { largestProgressMaximum = std::max(largestProgressMaximum, maximum); }
     void setProgress(int) override {}
@@ -71,7 +65,7 @@ public:
         else
             timer.stop();
     }
-    void setSpeakerButton(int, const std::string&) override {}
+    void setSpeakerButton(PlayerImage, const std::string&) override {}
     void setVolumeSlider(int) override {}
     void setContinueChecked(bool) override {}
 };
@@ -94,6 +88,8 @@ TEST(RecitationPlayerOnGStreamer, ContinuousPlayRunsThroughTheRecordedAyatAndSto
     GstMediaDevice device;
     TimerHost host({1, 1});
     RecitationPlayer player(device, host);
+    host.player = &player;
+    host.show({1, 1});
     player.setUpFromSettings();
     std::string failure;
     QObject::connect(&host.timer, &QTimer::timeout, [&] {

@@ -75,7 +75,7 @@ protected:
     std::string installed(const std::string& relative) const { return app.dir() + "res/audio/web/" + relative; }
 
     // The server's socket needs the application's event dispatcher from its start.
-    TApplication& application = guiApp();
+    Application& application = guiApp();
     LocalHttpServer server;
     TempFolder app;
     QObject owner;

@@ -1,6 +1,7 @@
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
 #include "core/audio/reciter_layout.h"
+#include "gui/audio/audio_player_tab.h"
 #include "gui/audio/recitation_options_panel.h"
 #include "gui/audio/reciter_install_dialog.h"
 #include "gui/audio/reciter_panel.h"
@@ -38,7 +39,7 @@ TEST(ReciterInstallWindow, ANewUserInstallsFromTheWebAndHearsTheFirstAya)
     ErrorCapture errors;
     auto window = showReaderAt(app, 1, 1, "[audio]\r\nVolume=0\r\n");
     ASSERT_NE(window, nullptr);
-    ReciterPanel* panel = window->ui.panReciter;
+    ReciterPanel* panel = window->audioTab().controls().panReciter;
     EXPECT_FALSE(panel->lblNoRecitation->isHidden());
     EXPECT_EQ(panel->lblNoRecitation->text(), "No recitation installed");
     EXPECT_EQ(window->ui.lblReciter->text(), "(none)");
@@ -57,20 +58,20 @@ TEST(ReciterInstallWindow, ANewUserInstallsFromTheWebAndHearsTheFirstAya)
     dialog->close();
 
     EXPECT_EQ(AppSet.Reciter, "local");
-    EXPECT_EQ(window->ui.lblReciter->text(), "local");
+    EXPECT_EQ(window->audioTab().controls().lblReciter->text(), "local");
     EXPECT_TRUE(panel->lblNoRecitation->isHidden());
     EXPECT_EQ(panel->cbReciter->currentText(), "local");
 
-    RecitationOptionsPanel* options = window->ui.panRecitationOptions;
+    RecitationOptionsPanel* options = window->audioTab().controls().panRecitationOptions;
     options->cbSpeed->setCurrentIndex(options->cbSpeed->findData(125));
     options->cbAyaRepeat->setCurrentIndex(options->cbAyaRepeat->findData(3));
     EXPECT_EQ(AppSet.PlaybackSpeed, 125);
     EXPECT_EQ(AppSet.AyaRepeat, 3);
-    window->ui.btnPlayPause->click();
-    EXPECT_EQ(window->ui.lblAuStatus->text(), "Playing");
+    window->audioTab().controls().btnPlayPause->click();
+    EXPECT_EQ(window->audioTab().controls().lblAuStatus->text(), "Playing");
     EXPECT_EQ(AudioAyaFile, app.dir() + "res/audio/local/001/001001.mp3");
     EXPECT_DOUBLE_EQ(window->mediaDevice().playbackRate(), 1.25);
     EXPECT_EQ(window->mediaDevice().fileName(), AudioAyaFile);
-    window->ui.btnStop->click();
+    window->audioTab().controls().btnStop->click();
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }

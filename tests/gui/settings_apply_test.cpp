@@ -59,15 +59,15 @@ protected:
             answer(*seen);
         });
         timer.start(0);
-        window->ui.actSetting->trigger();
+        window->ui().actSetting->trigger();
         ASSERT_FALSE(timer.isActive()) << "no dialog opened";
         EXPECT_TRUE(seen.isNull()) << "the dialog is freed after use";
         ASSERT_FALSE(HasFailure());
     }
 
-    QVariant page(const QString& script) { return evaluate(window->ui.wbQuran, script); }
+    QVariant page(const QString& script) { return evaluate(window->ui().wbQuran, script); }
 
-    std::string pageFile() const { return window->ui.wbQuran->url().toLocalFile().toStdString(); }
+    std::string pageFile() const { return window->ui().wbQuran->url().toLocalFile().toStdString(); }
 
     TestAppFolder app;
     std::unique_ptr<TfmMain> window;

@@ -5,10 +5,12 @@
 #include "core/base/ini_file.h"
 #include "core/app/settings.h"
 #include "core/quran/translations.h"
+#include "core/render/stylesheets.h"
 #include "gui/app/qt_text.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
 #include "gui/ui/color_picker.h"
+#include "gui/ui/font_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -180,13 +182,14 @@ TEST_F(SettingsDialog, EachValueControlCountsAsAnEditAndApplyStoresIt)
         SCOPED_TRACE(what);
         open();
         edit(*dialog);
-        const QString fontName = dialog->nfcTransFontName->currentText();
+        // A family that two foundries make is listed with a tag and stored without it.
+        const std::string fontName = fontFamilyWithoutFoundry(dialog->nfcTransFontName->currentText().toStdString());
         dialog->btnOK->click();
         EXPECT_TRUE(dialog->SettingsChanged);
         EXPECT_EQ(AppSet.ArabicFontSize, dialog->nseArbFontSz->value());
         EXPECT_EQ(AppSet.ArabicFontColor, dialog->nclrArbFontCol->color());
         EXPECT_EQ(AppSet.ArabicLatinFontColor, dialog->nclrArabicLatinFontColor->color());
-        EXPECT_EQ(AppSet.TransFontName, fontName.toStdString());
+        EXPECT_EQ(AppSet.TransFontName, fontName);
         EXPECT_EQ(AppSet.TransFontSize, dialog->nseTransFontSize->value());
         EXPECT_EQ(AppSet.TransFontColor, dialog->nclrTransFontColor->color());
         EXPECT_EQ(AppSet.ViewStyle, dialog->cbbQuranView->currentIndex());
@@ -378,7 +381,38 @@ TEST_F(SettingsDialog, AFontNotInstalledIsOfferedAsStoredAndInstalledOnesMatchEx
         reopen();
         EXPECT_EQ(dialog->nfcTransFontName->currentText(), name);
         dialog->btnOK->click();
-        EXPECT_EQ(AppSet.TransFontName, name.toStdString());
+        EXPECT_EQ(AppSet.TransFontName, fontFamilyWithoutFoundry(name.toStdString()));
+    }
+}
+
+// Where two foundries make a family, the list may know it only as "C059 [UKWN]" and
+// "C059 [urw]": a stored "C059" shows as the first of them and is stored back unchanged.
+TEST_F(SettingsDialog, AFamilyListedOnlyUnderFoundryTagsShowsTaggedAndStaysAsStored)
+{
+    QComboBox list;
+    list.addItems({"Bitstream Vera", "C059 [UKWN]", "C059 [urw]", "Nimbus Sans", "Nimbus Sans [urw]", "Serif"});
+    const struct {
+        const char* stored;
+        int row;
+    } cases[] = {{"C059", 1}, {"C059 [urw]", 2}, {"Nimbus Sans", 3}, {"Nimbus", -1}, {"c059", -1}, {"[urw]", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(fontRowFor(list, c.stored), c.row) << c.stored;
+
+    // The same with the fonts this machine has, where any family is listed only so.
+    QStringList bareNames;
+    for (const QString& listed : QFontDatabase::families()) {
+        const QString bare = QString::fromStdString(fontFamilyWithoutFoundry(listed.toStdString()));
+        if (bare != listed && !QFontDatabase::families().contains(bare) && !bareNames.contains(bare))
+            bareNames.append(bare);
+    }
+    for (const QString& bare : bareNames) {
+        SCOPED_TRACE(bare.toStdString());
+        open("[fonts]\r\nTransFontName=" + bare.toStdString() + "\r\n");
+        EXPECT_EQ(fontFamilyWithoutFoundry(dialog->nfcTransFontName->currentText().toStdString()), bare.toStdString());
+        EXPECT_NE(dialog->nfcTransFontName->currentText(), bare) << "shown as the list knows it";
+        dialog->btnOK->click();
+        EXPECT_FALSE(dialog->SettingsChanged);
+        EXPECT_EQ(AppSet.TransFontName, bare.toStdString());
     }
 }
 
@@ -460,11 +494,11 @@ TEST(ColourValues, ConvertBetweenWindowsAndQtColours)
 TEST(ColourPicker, NonePutsBackTheDefaultAndTheDialogSetsTheChosenColour)
 {
     guiApp();
-    TColorPicker picker(rgbColor(0, 128, 0));
+    ColorPicker picker(rgbColor(0, 128, 0));
     picker.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
     std::vector<TColor> raised;
-    QObject::connect(&picker, &TColorPicker::colorChanged, [&](TColor colour) { raised.push_back(colour); });
+    QObject::connect(&picker, &ColorPicker::colorChanged, [&](TColor colour) { raised.push_back(colour); });
 
     picker.setColor(rgbColor(1, 2, 3));
     EXPECT_EQ(picker.preview()->palette().color(QPalette::Window), QColor(1, 2, 3));

@@ -1,3 +1,4 @@
+#include "gui/ui/sura_box_search.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include "gui/support/gui_app.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -57,6 +59,11 @@ TEST_F(SuraDialog, TypingSelectsTheFirstNameContainingTheText)
     EXPECT_EQ(dialog->selectedSura(), 23); // Al-Mukminuun comes first among several
     dialog->edSearch->setText("zzz");
     EXPECT_EQ(dialog->selectedSura(), 23) << "a miss changes nothing";
+    // Names as people spell them, folded as search folds them.
+    dialog->edSearch->setText("yasin");
+    EXPECT_EQ(dialog->selectedSura(), 36);
+    dialog->edSearch->setText("al kahfi");
+    EXPECT_EQ(dialog->selectedSura(), 18);
 }
 
 TEST_F(SuraDialog, SearchingForAMissingNameSaysSoAndReturnsTheFocus)
@@ -85,4 +92,18 @@ TEST_F(SuraDialog, EnterAndDoubleClickInTheGridConfirm)
     dialog->setResult(QDialog::Rejected);
     emit dialog->ngQuranIdx->cellDoubleClicked(4, 1);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+// The Sura box takes the names Select Sura takes; digits keep the box's own search by number.
+TEST(SuraBox, TypingANameSelectsItsSura)
+{
+    guiApp();
+    for (const auto& [typed, sura] : {std::pair{"yasin", 36}, std::pair{"al-kahfi", 18}, std::pair{"18", 18}}) {
+        QComboBox box;
+        for (int k = 1; k <= 114; ++k)
+            box.addItem(QString::number(k) + ". name");
+        new SuraBoxSearch(&box);
+        QTest::keyClicks(&box, typed);
+        EXPECT_EQ(box.currentIndex(), sura - 1) << typed;
+    }
 }

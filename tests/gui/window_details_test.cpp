@@ -2,6 +2,8 @@
 // do not follow what was clicked.
 #include "gui/ui/main_window.h"
 
+#include "gui/audio/audio_player_tab.h"
+
 #include "core/app/settings.h"
 #include "gui/support/app_folder.h"
 #include "gui/support/gui_app.h"
@@ -46,7 +48,7 @@ protected:
     // Clicks a node of the contents tree as the mouse does.
     void clickNode(QTreeWidgetItem* node)
     {
-        QTreeWidget* tree = window->ui.tvContents;
+        QTreeWidget* tree = window->ui().tvContents;
         tree->scrollToItem(node);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
     }
@@ -69,14 +71,14 @@ TEST_F(WindowDetails, TextsAreNotClippedAndTheTopBarKeepsItsControlsApartWhenSma
     start(60, 1);
     window->resize(200, 150);
     QTest::qWait(0);
-    const QFontMetrics boxFont(window->ui.cbSura->font());
+    const QFontMetrics boxFont(window->ui().cbSura->font());
     int longestName = 0;
-    for (int index = 0; index < window->ui.cbSura->count(); ++index)
-        longestName = std::max(longestName, boxFont.horizontalAdvance(window->ui.cbSura->itemText(index)));
-    EXPECT_GE(window->ui.cbSura->width(), longestName + 20);
-    EXPECT_LT(rightOf(window->ui.cbSura), window->ui.btnSearch->geometry().left());
-    EXPECT_LT(rightOf(window->ui.btnGo), window->ui.tlb1->geometry().left());
-    EXPECT_LE(rightOf(window->ui.tlb1), window->ui.panQuranNav1->width());
+    for (int index = 0; index < window->ui().cbSura->count(); ++index)
+        longestName = std::max(longestName, boxFont.horizontalAdvance(window->ui().cbSura->itemText(index)));
+    EXPECT_GE(window->ui().cbSura->width(), longestName + 20);
+    EXPECT_LT(rightOf(window->ui().cbSura), window->ui().btnSearch->geometry().left());
+    EXPECT_LT(rightOf(window->ui().btnGo), window->ui().tlb1->geometry().left());
+    EXPECT_LE(rightOf(window->ui().tlb1), window->ui().panQuranNav1->width());
 
     TDlgSrchSura dialog;
     dialog.show();
@@ -94,18 +96,18 @@ TEST_F(WindowDetails, TextsAreNotClippedAndTheTopBarKeepsItsControlsApartWhenSma
 TEST_F(WindowDetails, AboutOpenedTwiceReturnsWithEnterToTheTabBefore)
 {
     start(1, 1);
-    window->ui.pgcNav->setCurrentIndex(0);
-    window->ui.actAbout->trigger();
-    window->ui.actAbout->trigger();
-    QTest::keyClick(window->ui.btnOKAbout, Qt::Key_Return);
-    EXPECT_EQ(window->ui.pgcNav->currentIndex(), 0);
-    EXPECT_FALSE(window->ui.pgcNav->isTabVisible(window->ui.pgcNav->indexOf(window->ui.tabAbout)));
+    window->ui().pgcNav->setCurrentIndex(0);
+    window->ui().actAbout->trigger();
+    window->ui().actAbout->trigger();
+    QTest::keyClick(window->ui().btnOKAbout, Qt::Key_Return);
+    EXPECT_EQ(window->ui().pgcNav->currentIndex(), 0);
+    EXPECT_FALSE(window->ui().pgcNav->isTabVisible(window->ui().pgcNav->indexOf(window->ui().tabAbout)));
 }
 
 TEST_F(WindowDetails, VolumeSliderFillsWithLoudnessAndAHintChangedUnderTheMouseIsShown)
 {
     start(1, 1);
-    QSlider* slider = window->ui.trbVolume;
+    QSlider* slider = window->audioTab().controls().trbVolume;
     slider->setValue(800);
     EXPECT_EQ(AppSet.Volume, 800);
     EXPECT_FALSE(slider->invertedAppearance());
@@ -113,12 +115,12 @@ TEST_F(WindowDetails, VolumeSliderFillsWithLoudnessAndAHintChangedUnderTheMouseI
     EXPECT_GT(AppSet.Volume, 800);
 
     // The mouse rests on the speaker button while it is clicked.
-    QToolButton* speaker = window->ui.btnSpeaker;
+    QToolButton* speaker = window->audioTab().controls().btnSpeaker;
     speaker->setAttribute(Qt::WA_UnderMouse);
     const QString before = speaker->statusTip();
     speaker->click();
     EXPECT_NE(speaker->statusTip(), before);
-    EXPECT_EQ(window->ui.StatusBar1->currentMessage(), speaker->statusTip());
+    EXPECT_EQ(window->ui().StatusBar1->currentMessage(), speaker->statusTip());
 }
 
 TEST_F(WindowDetails, ClosingNodeClickedAgainShowsItAndItsPageIsNotTimedAsASuraChange)
@@ -126,14 +128,14 @@ TEST_F(WindowDetails, ClosingNodeClickedAgainShowsItAndItsPageIsNotTimedAsASuraC
     qputenv("TILVANE_TIMINGS", "1");
     start(1, 1);
     qunsetenv("TILVANE_TIMINGS");
-    QTreeWidgetItem* closing = window->ui.tvContents->topLevelItem(1)->child(2);
+    QTreeWidgetItem* closing = window->ui().tvContents->topLevelItem(1)->child(2);
     clickNode(closing);
-    ASSERT_EQ(window->ui.nbQuran->currentIndex(), 1);
-    EXPECT_TRUE(waitFor([&] { return window->ui.wbBukaTutup->url().fileName().startsWith("s002"); }));
+    ASSERT_EQ(window->ui().nbQuran->currentIndex(), 1);
+    EXPECT_TRUE(waitFor([&] { return window->ui().wbBukaTutup->url().fileName().startsWith("s002"); }));
     EXPECT_FALSE(window->timings().pending());
 
-    window->ui.actGotoAyaNext->trigger();
+    window->ui().actGotoAyaNext->trigger();
     ASSERT_TRUE(showsAya(*window, 2, 2));
     clickNode(closing);
-    EXPECT_EQ(window->ui.nbQuran->currentIndex(), 1);
+    EXPECT_EQ(window->ui().nbQuran->currentIndex(), 1);
 }

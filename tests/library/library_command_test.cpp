@@ -66,6 +66,40 @@ TEST_F(BookmarksCommand, AddedBookmarksListInQuranOrderAndTravelToAFreshFolder)
     EXPECT_EQ(bookmarks({"--data-dir", dataDir("fresh"), "list"}).out, listed);
 }
 
+// Text that is not UTF-8 is refused at the door; a read-only library still lists and says
+// why a change is refused; an export through a link keeps the link.
+TEST_F(BookmarksCommand, BadTextIsRefusedAReadOnlyLibraryListsAndAnExportKeepsTheLink)
+{
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string message;
+    } refused[] = {
+        {{"add", "2:255", "--note", "caf\xE9"}, 2, "A note must be UTF-8 text."},
+        {{"add", "2:255", "--topic", "\xFF"}, 2, "A topic name must be UTF-8 text."},
+    };
+    for (const auto& c : refused) {
+        const ExportRun run = bookmarks(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    ASSERT_EQ(bookmarks({"add", "2:255", "--note", "café"}).exitCode, 0);
+    EXPECT_EQ(bookmarks({"list"}).out, "2:255\tUnsorted\tcafé\n");
+
+    std::filesystem::create_directories(home / "elsewhere");
+    std::filesystem::create_symlink(home / "elsewhere" / "saved.json", home / "link.json");
+    EXPECT_EQ(bookmarks({"export", dataDir("link.json")}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(home / "link.json"));
+    EXPECT_NE(readFile(home / "elsewhere" / "saved.json").find("café"), std::string::npos);
+
+    const std::filesystem::path library = home / "data" / "tilvane" / "library.db";
+    std::filesystem::permissions(library, std::filesystem::perms::owner_read);
+    EXPECT_EQ(bookmarks({"list"}).out, "2:255\tUnsorted\tcafé\n");
+    const ExportRun change = bookmarks({"add", "1:1"});
+    EXPECT_EQ(change.exitCode, 1);
+    EXPECT_NE(change.err.find(library.string() + "\" is read-only"), std::string::npos) << change.err;
+}
+
 #ifdef TILVANE_READER_DRIVER
 // A new user bookmarks 2:255 with a note; the reader is killed; started again it shows 2:255
 // with the bookmark marked, and the bookmark goes elsewhere by export and import.

@@ -35,28 +35,28 @@ int main(int argc, char* argv[])
     int moves = std::stoi(argv[2]);
     const std::string note = argc > 3 ? argv[3] : "";
     setUpGraphicsBeforeApplication();
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     setErrorReporter([](const QString& message) { say("error " + message.toStdString()); });
     TfmMain window;
     bool bookmarked = note.empty();
     QObject::connect(&window, &TfmMain::focusScriptFinished, [&](bool) {
         if (moves > 0) {
             --moves;
-            QTimer::singleShot(0, window.ui.actGotoAyaNext, &QAction::trigger);
+            QTimer::singleShot(0, window.ui().actGotoAyaNext, &QAction::trigger);
             return;
         }
         const TQuranPos pos = window.navigator().FCurPos;
         const std::string where = std::to_string(pos.Sura) + ":" + std::to_string(pos.Aya);
         if (!bookmarked) {
             bookmarked = true;
-            window.ui.actToggleBookmark->trigger();
+            window.ui().actToggleBookmark->trigger();
             runGuarded([&] { window.library().saveNote(pos, note); });
             say("bookmarked " + where);
         }
         say("shown " + where);
     });
     QObject::connect(&window, &TfmMain::bookmarkMarksDrawn, [&](bool) {
-        window.ui.wbQuran->page()->runJavaScript(
+        window.ui().wbQuran->page()->runJavaScript(
             "Array.prototype.map.call(document.querySelectorAll('span.bookmarkMark'),"
             " function (m) { return m.closest('.aya').id; }).join(',')",
             [](const QVariant& ids) { say("marks " + ids.toString().toStdString()); });

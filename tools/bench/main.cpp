@@ -21,6 +21,7 @@ int main(int argc, char** argv)
         registerLoadCases();
         registerPageCases();
         registerSearchCases(folders.root());
+        registerTajweedCases();
 
         benchmark::Initialize(&argc, argv);
         if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -54,6 +55,17 @@ void startReader(const std::string& scratch)
     LoadSettings();
     BenchLoadHost host;
     LoadQuranData(host);
+}
+
+void writeReaderSettings(const std::string& iniPath, TranslationSet set)
+{
+    InitAppDirs(executableDir());
+    IniFileName = iniPath;
+    std::ofstream(iniPath) << "[quran]\r\nLastOpenedSura=1\r\nLastOpenedAya=1\r\n";
+    if (set == TranslationSet::BuiltIn)
+        return;
+    LoadTranslationCatalogue();
+    selectTranslations(set);
 }
 
 void selectTranslations(TranslationSet set)

@@ -46,4 +46,9 @@ enum class TranslationSet {
 // dialog's Apply does. Throws std::runtime_error when fewer packages are installed.
 void selectTranslations(TranslationSet set);
 
+// Writes a settings file at iniPath (and makes it the settings file of this process) that
+// starts the reader at aya 1:1: with the default selection of translations for BuiltIn, with
+// the packages of `set` found on the default data beside the executable otherwise.
+void writeReaderSettings(const std::string& iniPath, TranslationSet set);
+
 } // namespace tilvane::bench

@@ -17,18 +17,43 @@ namespace {
 // Queries a reader types, over all fields of the default data and every installed package.
 struct QueryCase {
     const char* name;
-    const char* query;
+    std::string query;
     const char* floorToken; // one plain token of the query, for the floor
+    SearchMode mode = SearchMode::Words;
+    SearchOrder order = SearchOrder::Quran;
 };
 
-constexpr QueryCase kQueries[] = {
-    {"SearchArabicModernSpelling", "الصلاة", "الصلاه"},
-    {"SearchArabicWords", "الله لا اله الا هو الحي القيوم", "القيوم"},
-    {"SearchArabicPhrase", "\"الحي القيوم\"", "القيوم"},
-    {"SearchLatinWordPart", "rahman", "rahman"},
-    {"SearchTranslationWord", "Musa", "musa"},
-    {"SearchCommonWordPart", "mercy", "mercy"},
-};
+// 10,000 characters of the 32 different words a query may hold, each many times over.
+std::string longQuery()
+{
+    constexpr const char* kWords[] = {"al", "an", "ka", "la", "ma", "ya", "di", "me", "ku", "sa", "ra",
+                                      "ta", "in", "ni", "ha", "ba", "da", "ga", "ja", "pa", "wa", "za",
+                                      "ar", "er", "ir", "ur", "am", "em", "im", "um", "as", "es"};
+    std::string query;
+    for (std::size_t k = 0; query.size() < 10'000; ++k)
+        query += std::string(kWords[k % std::size(kWords)]) + " ";
+    return query.substr(0, 10'000);
+}
+
+const std::vector<QueryCase>& queries()
+{
+    static const std::vector<QueryCase> list = {
+        {"SearchArabicModernSpelling", "الصلاة", "الصلاه"},
+        {"SearchArabicWords", "الله لا اله الا هو الحي القيوم", "القيوم"},
+        {"SearchArabicPhrase", "\"الحي القيوم\"", "القيوم"},
+        {"SearchLatinWordPart", "rahman", "rahman"},
+        {"SearchTranslationWord", "Musa", "musa"},
+        {"SearchCommonWordPart", "mercy", "mercy"},
+        {"SearchSpellingVariant", "sholat", "salat"},
+        {"SearchRelevance", "puasa", "puasa", SearchMode::Words, SearchOrder::Relevance},
+        {"SearchNothingWithSuggestions", "sabarrr", "sabar"},
+        {"SearchRoot", "قول", "قال", SearchMode::Root},
+        {"SearchRootSpelledApart", "ص ب ر", "صبر", SearchMode::Root},
+        {"SearchStem", "قلوبهم", "قلوب", SearchMode::Stem},
+        {"SearchLongQuery", longQuery(), "al"},
+    };
+    return list;
+}
 
 struct SearchBench {
     std::string indexPath;
@@ -91,7 +116,13 @@ void runQuery(benchmark::State& state, const QueryCase& query)
     SearchBench& b = bench();
     SqliteStatement floor(*b.floorDb, "SELECT rowid FROM words WHERE words MATCH ?1");
     measureBesideFloor(
-        state, [&] { benchmark::DoNotOptimize(b.index->find(query.query, {})); },
+        state,
+        [&] {
+            SearchOptions options;
+            options.mode = query.mode;
+            options.order = query.order;
+            benchmark::DoNotOptimize(b.index->find(query.query, options));
+        },
         [&] {
             floor.bind(1, query.floorToken);
             while (floor.step())
@@ -107,7 +138,7 @@ void registerSearchCases(const std::string& scratch)
     bench().indexPath = scratch + "/search.sqlite";
     bench().sources = searchSources(textStoreTexts());
     registerBesideFloor("SearchIndexBuild", &buildIndex);
-    for (const QueryCase& query : kQueries)
+    for (const QueryCase& query : queries())
         registerBesideFloor(query.name, [&query](benchmark::State& state) { runQuery(state, query); });
 }
 

@@ -47,6 +47,7 @@ bool parseAddOptions(const std::vector<std::string>& args, std::size_t at, Bookm
                 checkTopicName(args[at + 1]);
                 options.topics.push_back(args[at + 1]);
             } else {
+                checkNoteText(args[at + 1]);
                 options.note = args[at + 1];
             }
         }

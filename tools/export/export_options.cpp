@@ -39,6 +39,10 @@ std::optional<ExportOptions> parseExportOptions(const std::vector<std::string>& 
             options.pdf = true;
             continue;
         }
+        if (option == "--tajweed") {
+            options.tajweed = true;
+            continue;
+        }
         if (option != "--app-dir" && option != "--sura" && option != "--out") {
             problem = "unknown option \"" + option + "\"";
             return std::nullopt;

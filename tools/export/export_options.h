@@ -14,10 +14,11 @@ struct ExportOptions {
     PageKind kind = PageKind::Sura;
     std::string outFile;
     bool pdf = false; // write the page printed as PDF rather than its HTML
+    bool tajweed = false; // tajweed colours on the sura page whatever the settings say
 };
 
 inline constexpr const char* kUsage =
-    "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] --out FILE";
+    "usage: tilvane-export [--app-dir DIR] --sura N [--preface | --closing] [--pdf] [--tajweed] --out FILE";
 
 // The options of a command line (without the program name); nothing when they are unusable,
 // with the reason in `problem`.

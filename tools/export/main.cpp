@@ -8,6 +8,9 @@
 #include "core/app/app_dirs.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
+#include "core/base/errors.h"
+#include "core/base/file_bytes.h"
+#include "core/base/user_file.h"
 #include "core/quran/contents_tree.h"
 #include "core/quran/translation_files.h"
 #include "core/quran/translations.h"
@@ -16,7 +19,6 @@
 #include "core/render/sura_page.h"
 
 #include <exception>
-#include <filesystem>
 #include <iostream>
 
 using namespace tilvane;
@@ -46,6 +48,16 @@ std::string buildPage(const ExportOptions& options, const ExportLoadHost& loadHo
     return WritePrefacePage(options.sura, isPreface, pageFile);
 }
 
+// The page file is the program's own; a page never comes near this size.
+std::string readPage(const std::string& path)
+{
+    constexpr std::uint64_t kMaxPageBytes = 256u << 20;
+    const FileBytes file = readFileBytes(path, kMaxPageBytes);
+    if (!file)
+        throw FileOpenError(path, describeReadFailure(file.failure, kMaxPageBytes));
+    return file.bytes;
+}
+
 void reportTranslationProblems()
 {
     for (const std::string& problem : takeTranslationProblems())
@@ -65,6 +77,7 @@ int main(int argc, char** argv)
     try {
         InitAppDirsFromOption(options->appDir);
         LoadSettings();
+        AppSet.Tajweed = AppSet.Tajweed || options->tajweed; // the settings file is never written
         ExportLoadHost loadHost;
         LoadQuranData(loadHost);
         const std::string page = buildPage(*options, loadHost);
@@ -72,7 +85,7 @@ int main(int argc, char** argv)
         if (options->pdf)
             writePagePdfFile(page, options->outFile, argc, argv);
         else
-            std::filesystem::copy_file(page, options->outFile, std::filesystem::copy_options::overwrite_existing);
+            writeUserFile(options->outFile, readPage(page));
     } catch (const std::exception& error) {
         reportTranslationProblems();
         std::cerr << "tilvane-export: " << error.what() << '\n';

@@ -1,8 +1,10 @@
 // tilvane-reciter: installs a reciter's per-aya MP3 files into the reader's recitation folder
 // from a web folder, a local folder or an archive, lists the installed reciters, removes one.
 // Exit status: 0 when every requested file is installed, 1 when some are not (they are
-// named, the rest is kept), 2 on bad arguments.
+// named, the rest is kept), 2 on bad arguments, 128 + the signal's number when SIGINT or
+// SIGTERM stopped an install (what is complete stays, no temporary file is left).
 #include "reciter_options.h"
+#include "stop_signals.h"
 
 #include "core/app/app_dirs.h"
 #include "core/base/errors.h"
@@ -48,6 +50,11 @@ int install(const ReciterOptions& options)
                   << ", " << megabytes(job->bytesPerSecond()) << "/s\n";
     });
     QObject::connect(job.get(), &ReciterInstallJob::finished, qApp, &QCoreApplication::quit);
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, job.get(), [&job] {
+        std::cerr << "stopping\n";
+        job->cancel();
+    });
     job->start();
     QCoreApplication::exec();
 
@@ -58,6 +65,8 @@ int install(const ReciterOptions& options)
     std::cerr << job->folder().toStdString() << ": " << megabytes(static_cast<double>(job->progress().bytes)) << " in "
               << job->elapsedMilliseconds() / 1000.0 << " s, " << megabytes(job->bytesPerSecond()) << "/s\n";
     std::cout << installResultText(result, 0) << '\n';
+    if (stopSignals.received() != 0)
+        return 128 + stopSignals.received();
     return result.complete() && summary.complete() ? 0 : kExitIncomplete;
 }
 

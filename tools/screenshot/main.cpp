@@ -1,18 +1,23 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
-// the Audio Player tab, the Search tab with hits (search.png), the Topics tab, the About page
+// tajweed-2.png, tajweed-112.png ... tajweed-114.png (the colours with their legend),
+// the Audio Player tab, the Search tab with hits (search.png) and a root search (search-root.png), the Topics tab, the About page
 // and the Select Sura dialog. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
 #include "core/app/app_dirs.h"
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
+#include "core/render/sura_page.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
 #include "gui/search/search_tab.h"
 #include "gui/ui/main_window.h"
+
+#include "gui/audio/audio_player_tab.h"
 #include "gui/ui/sura_select_dialog.h"
 
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
@@ -62,7 +67,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     setUpGraphicsBeforeApplication();
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     TfmSplash splash;
@@ -92,31 +97,58 @@ int main(int argc, char* argv[])
     const std::uint8_t savedStyle = AppSet.ViewStyle;
     for (std::uint8_t style = 0; style < ViewStyleNames.size(); ++style) {
         AppSet.ViewStyle = style;
-        mainWindow.ui.actReloadSura->trigger();
+        mainWindow.ui().actReloadSura->trigger();
         waitForFocus();
         saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("view-style-%1.png").arg(style)));
     }
     AppSet.ViewStyle = savedStyle;
 
-    mainWindow.ui.pgcContent->setCurrentWidget(mainWindow.ui.tabAudio);
+    // The tajweed colours and their legend, one aya per line: 2:1-2:10 and suras 112 to 114.
+    AppSet.Tajweed = true;
+    AppSet.ViewStyle = kViewArabicAyaPerLine;
+    const QSize normalSize = mainWindow.size();
+    mainWindow.resize(1000, 1400);
+    for (int sura : {2, 112, 113, 114}) {
+        mainWindow.ui().cbSura->setCurrentIndex(sura - 1);
+        mainWindow.ui().cbAya->setCurrentIndex(0);
+        mainWindow.ui().actGotoSelectedSura->trigger();
+        waitForFocus();
+        saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("tajweed-%1.png").arg(sura)));
+    }
+    mainWindow.resize(normalSize);
+    AppSet.Tajweed = false;
+    AppSet.ViewStyle = savedStyle;
+    mainWindow.ui().actReloadSura->trigger();
+    waitForFocus();
+
+    mainWindow.ui().pgcContent->setCurrentWidget(&mainWindow.audioTab());
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("audio-player.png")));
 
-    mainWindow.ui.pgcNav->setCurrentWidget(mainWindow.ui.tabTopics);
+    mainWindow.ui().pgcNav->setCurrentWidget(mainWindow.ui().tabTopics);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("topics.png")));
 
-    mainWindow.ui.actFind->trigger();
+    mainWindow.ui().actFind->trigger();
     bool searched = false;
-    QObject::connect(mainWindow.ui.tabSearch, &TSearchTab::resultsShown, [&searched] { searched = true; });
-    mainWindow.ui.tabSearch->edtSearch->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
-    QTest::keyClick(mainWindow.ui.tabSearch->edtSearch, Qt::Key_Space);
+    QObject::connect(mainWindow.ui().tabSearch, &SearchTab::resultsShown, [&searched] { searched = true; });
+    mainWindow.ui().tabSearch->edtSearch->setText(QStringLiteral("\u0627\u0644\u062D\u064A \u0627\u0644\u0642\u064A\u0648\u0645"));
+    QTest::keyClick(mainWindow.ui().tabSearch->edtSearch, Qt::Key_Space);
     for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search.png")));
 
-    mainWindow.ui.actAbout->trigger();
+    // A root search with its concordance of forms.
+    searched = false;
+    mainWindow.ui().tabSearch->edtSearch->setText(QStringLiteral("\u0635\u0628\u0631"));
+    mainWindow.ui().tabSearch->cbMode->setCurrentIndex(1);
+    for (QDeadlineTimer deadline(30000); !searched && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("search-root.png")));
+
+    mainWindow.ui().actAbout->trigger();
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("about.png")));
 

@@ -1,5 +1,6 @@
 // tilvane-search: finds ayat as the Search tab does and prints one hit per line,
-// sura:aya<TAB>field<TAB>text, in Quran order. Reads the settings, never writes them.
+// sura:aya<TAB>field<TAB>text, in Quran order (or by relevance). When nothing is found, says so
+// on standard error with the nearest indexed words. Reads the settings, never writes them.
 #include "search_options.h"
 
 #include "core/app/app_dirs.h"
@@ -47,9 +48,27 @@ int main(int argc, char** argv)
         SearchIndex index(searchIndexPath(AppDirs.AppDir));
         index.update(searchSources(archiveTexts()));
         reportProblems(index);
-        const SearchResults results = index.find(options->query, options->search);
+        SearchOptions search = options->search;
+        search.activeSources = activeSourceNames();
+        search.allTexts = !options->activeTextsOnly;
+        SearchResults results;
+        try {
+            results = index.find(options->query, search);
+        } catch (const SearchQueryError& error) {
+            std::cerr << "tilvane-search: " << error.what() << '\n';
+            return kExitUsage;
+        }
         for (const SearchHit& hit : results.hits) {
             std::cout << hit.sura << ':' << hit.aya << '\t' << fieldName(hit.field) << '\t' << hit.text << '\n';
+        }
+        if (results.hits.empty() && !results.terms.empty()) {
+            std::cerr << "tilvane-search: no results\n";
+            if (!results.suggestions.empty()) {
+                std::cerr << "tilvane-search: did you mean:";
+                for (const std::string& word : results.suggestions)
+                    std::cerr << ' ' << word;
+                std::cerr << '\n';
+            }
         }
         if (results.capped)
             std::cerr << "tilvane-search: " << results.hits.size() << " of " << results.total << " hits shown\n";

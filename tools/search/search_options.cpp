@@ -30,6 +30,20 @@ bool applyValue(SearchToolOptions& options, const std::string& option, const std
         options.appDir = value;
         return true;
     }
+    if (option == "--texts" || option == "--order") {
+        const bool texts = option == "--texts";
+        const char* first = texts ? "all" : "quran";
+        const char* second = texts ? "active" : "relevance";
+        if (value != first && value != second) {
+            problem = option + " takes " + first + " or " + second + ", not \"" + value + "\"";
+            return false;
+        }
+        if (texts)
+            options.activeTextsOnly = value == second;
+        else
+            options.search.order = value == second ? SearchOrder::Relevance : SearchOrder::Quran;
+        return true;
+    }
     if (option == "--field") {
         const auto field = kFields.find(value);
         if (field == kFields.end()) {
@@ -74,6 +88,14 @@ std::optional<SearchToolOptions> parseSearchToolOptions(const std::vector<std::s
             options.search.wholeWord = true;
             continue;
         }
+        if (arg == "--root" || arg == "--stem") {
+            if (options.search.mode != SearchMode::Words) {
+                problem = "give --root or --stem once";
+                return std::nullopt;
+            }
+            options.search.mode = arg == "--root" ? SearchMode::Root : SearchMode::Stem;
+            continue;
+        }
         if (!arg.starts_with("--")) {
             if (queryGiven) {
                 problem = "give one QUERY (quote it when it has several words)";
@@ -83,7 +105,8 @@ std::optional<SearchToolOptions> parseSearchToolOptions(const std::vector<std::s
             queryGiven = true;
             continue;
         }
-        if (arg != "--app-dir" && arg != "--field" && arg != "--sura" && arg != "--juz" && arg != "--limit") {
+        if (arg != "--app-dir" && arg != "--field" && arg != "--sura" && arg != "--juz" && arg != "--limit"
+            && arg != "--texts" && arg != "--order") {
             problem = "unknown option \"" + arg + "\"";
             return std::nullopt;
         }

@@ -12,11 +12,13 @@ struct SearchToolOptions {
     std::string appDir; // empty: the executable's folder
     std::string query;
     SearchOptions search;
+    bool activeTextsOnly = false; // --texts active: the Arabic text and the active translations
 };
 
 inline constexpr const char* kUsage =
     "usage: tilvane-search [--app-dir DIR] [--field arabic|latin|translation|all] [--whole-word]\n"
-    "                      [--sura N | --juz N] [--limit N] QUERY";
+    "                      [--sura N | --juz N] [--limit N] [--texts all|active] [--order quran|relevance]\n"
+    "                      [--root | --stem] QUERY";
 
 // The options of a command line (without the program name); nothing when they are unusable,
 // with the reason in `problem`.

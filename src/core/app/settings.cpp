@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kFonts = "fonts";
 constexpr const char* kQuran = "quran";
 constexpr const char* kAudio = "audio";
+constexpr const char* kView = "view";
 
 int readClamped(const IniFile& ini, const char* key, int defaultValue, int low, int high)
 {
@@ -48,6 +49,16 @@ void saveRecitationOptions(IniFile& ini)
     ini.writeInteger(kAudio, "RangeRepeat", AppSet.RangeRepeat);
 }
 
+void loadViewOptions(const IniFile& ini, const TAppSet& defaults)
+{
+    AppSet.Tajweed = ini.readBool(kView, "Tajweed", defaults.Tajweed);
+}
+
+void saveViewOptions(IniFile& ini)
+{
+    ini.writeBool(kView, "Tajweed", AppSet.Tajweed);
+}
+
 } // namespace
 
 void LoadSettings()
@@ -68,6 +79,7 @@ void LoadSettings()
     AppSet.Volume = ini.readInteger(kAudio, "Volume", defaults.Volume);
     AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
     loadRecitationOptions(ini, defaults);
+    loadViewOptions(ini, defaults);
 }
 
 IniFile loadSettingsFileForUpdate()
@@ -95,6 +107,7 @@ void SaveSettings()
     ini.writeInteger(kAudio, "Volume", AppSet.Volume);
     ini.writeString(kAudio, "Reciter", AppSet.Reciter);
     saveRecitationOptions(ini);
+    saveViewOptions(ini);
     ini.save(IniFileName);
 }
 

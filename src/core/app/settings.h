@@ -42,6 +42,9 @@ struct TAppSet {
     int RangeToSura = 1;
     int RangeToAya = 7;
     int RangeRepeat = 3;
+
+    // Tajweed colours on the sura pages ("view" / "Tajweed"); off keeps the pages as they were.
+    bool Tajweed = false;
 };
 
 inline constexpr int kAyaPauseAsAya = -1;

@@ -1,6 +1,8 @@
 #include "core/audio/audio_files.h"
 
 #include "core/app/app_dirs.h"
+#include "core/base/errors.h"
+#include "core/base/file_bytes.h"
 #include "core/base/ini_file.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
@@ -37,9 +39,13 @@ std::string audioInitFileName()
     return AppDirs.AudioDir + AppSet.Reciter + kPathSeparator + "audioinit.ini";
 }
 
-void InitAudio()
+std::string InitAudio()
 {
-    const IniFile ini = IniFile::load(audioInitFileName());
+    std::string problem;
+    const FileBytes file = readFileBytes(audioInitFileName(), IniFile::kMaxFileBytes);
+    if (!file && file.failure != ReadFailure::Missing)
+        problem = FileOpenError(audioInitFileName(), describeReadFailure(file.failure, IniFile::kMaxFileBytes)).what();
+    const IniFile ini = file ? IniFile::parse(file.bytes) : IniFile{};
     const std::string url = ini.readString(kOffline, "URL", "");
     // Without a folder the paths stay empty: a bare separator would look for the
     // recitation at the root of the file system.
@@ -49,6 +55,7 @@ void InitAudio()
     Bismillah2File = recordingPath(ini, "Bismillah2", "bismillah2.mp3");
     SadaghallahFile = recordingPath(ini, "Sadaghallah", "sadaghallah.mp3");
     AudioAyaFile.clear();
+    return problem;
 }
 
 std::string SetAudioAya(const TQuranPos& pos)

@@ -21,8 +21,10 @@ extern std::string SadaghallahFile;
 std::string audioInitFileName();
 
 // Reads the reciter's description file (section "offline"); missing keys give the default
-// recording names, a missing file or "URL" gives no recitation.
-void InitAudio();
+// recording names, a missing file or "URL" gives no recitation. Returns why a description
+// that is there could not be read (a FIFO, device, folder, huge or unreadable file), naming
+// it as the other data files are named; then there is no recitation either. Empty otherwise.
+std::string InitAudio();
 
 // Sets AudioAyaFile for pos ("<AudioPath>002/002255.mp3" for 2:255) and returns the text of
 // the player's aya label ("Al-Fatihah (1:2)").

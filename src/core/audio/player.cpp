@@ -85,7 +85,7 @@ void RecitationPlayer::play()
     m_waitTicks = 0;
     m_host.setPlayPauseEnabled(false);
     m_host.setStatusText("Playing");
-    if (!fileExists(AudioAyaFile) && !moveToRecordedAya()) {
+    if (!fileExists(m_ayaFile) && !moveToRecordedAya()) {
         stop();
         m_host.setPlayPauseEnabled(true);
         return;
@@ -105,7 +105,7 @@ void RecitationPlayer::play()
     if (!interludeStarted) {
         FInterludePlaying = false;
         m_repeat.ayaStarted(pos);
-        openAndPlay(AudioAyaFile);
+        openAndPlay(m_ayaFile);
     }
     m_host.setPlayPauseEnabled(true);
 }
@@ -117,7 +117,7 @@ bool RecitationPlayer::moveToRecordedAya()
         return false;
     const TQuranPos missing = m_host.currentPos();
     const std::string notice = "The recitation of " + std::to_string(missing.Sura) + ":"
-        + std::to_string(missing.Aya) + " is missing (" + AudioAyaFile + ")";
+        + std::to_string(missing.Aya) + " is missing (" + m_ayaFile + ")";
     const std::optional<TQuranPos> recorded = AppSet.IsPlayContinue ? nextRecordedAya(missing) : std::nullopt;
     if (!recorded) {
         m_host.showMessage(notice + ".");
@@ -127,7 +127,7 @@ bool RecitationPlayer::moveToRecordedAya()
                        + std::to_string(recorded->Aya) + ".");
     m_host.gotoAya(*recorded);
     m_host.processPendingEvents();
-    return fileExists(AudioAyaFile);
+    return fileExists(m_ayaFile);
 }
 
 bool RecitationPlayer::PlayInterlude(const std::string& file)
@@ -168,8 +168,8 @@ void RecitationPlayer::queueFollowing()
         // After the audhubillah a bismillah still due starts the usual way.
         const bool bismillahNext = AppSet.IsPlayContinue && !FBismillahDone && shown.Aya == 1 && shown.Sura != 1
             && shown.Sura != 9;
-        if (!bismillahNext && fileExists(AudioAyaFile))
-            m_queued = FollowingFile{AudioAyaFile, shown, AfterAya::PlayShown, false};
+        if (!bismillahNext && fileExists(m_ayaFile))
+            m_queued = FollowingFile{m_ayaFile, shown, AfterAya::PlayShown, false};
     } else {
         if (m_nextBismillah.empty())
             m_nextBismillah = m_chooseBismillah() == 0 ? BismillahFile : Bismillah2File;
@@ -188,7 +188,7 @@ void RecitationPlayer::ranOnIntoQueued()
     if (FInterludePlaying) {
         FInterludePlaying = false;
         // Moved elsewhere during the recording: the aya moved to starts afresh.
-        if (!next || shown != next->pos || AudioAyaFile != next->file) {
+        if (!next || shown != next->pos || m_ayaFile != next->file) {
             carryOut(AfterAya::PlayShown);
             return;
         }
@@ -241,7 +241,7 @@ void RecitationPlayer::resume()
         return;
     }
     // Moved to another aya while paused, or paused in a recording: start the shown aya.
-    if (m_device.fileName() != AudioAyaFile) {
+    if (m_device.fileName() != m_ayaFile) {
         PlayerState = pcPlay;
         play();
         return;
@@ -417,10 +417,12 @@ void RecitationPlayer::carryOut(AfterAya step)
     PlayerCommand(pcPlay);
 }
 
+// While muted the new volume waits for the unmute: the button must not say muted while
+// sound is heard.
 void RecitationPlayer::trbVolumeChange(int sliderPosition)
 {
     AppSet.Volume = kMaxVolume - sliderPosition;
-    SetMediaVolume(m_device, AppSet.Volume);
+    SetMediaVolume(m_device, effectiveVolume());
 }
 
 void RecitationPlayer::btnSpeakerClick()

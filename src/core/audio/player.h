@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tilvane {
 
@@ -15,10 +16,6 @@ class IMediaDevice;
 
 enum TPlayerCmd : std::uint8_t { pcPlay = 0, pcPause = 1, pcResume = 2, pcStop = 3 };
 
-inline constexpr int kPlayImage = 0;
-inline constexpr int kPauseImage = 1;
-inline constexpr int kSpeakerMutedImage = 16;
-inline constexpr int kSpeakerOnImage = 17;
 inline constexpr const char* kPlayPauseLayoutHint = "Play|Play current aya";
 inline constexpr const char* kStopHint = "Stop|Stop playing current aya";
 inline constexpr const char* kPrevAyaHint = "Previous Aya";
@@ -33,9 +30,9 @@ int clockSeededBismillahChoice();
 // aya: an audhubillah once per run, a bismillah before aya 1 of every sura but 1 and 9.
 // For memorising, each aya may play several times, a range of ayat may repeat, and a
 // silence may follow each aya (the player stays active and its timer counts it down).
-// Reads and changes AppSet.IsPlayContinue, IsMuted, Volume and PlaybackSpeed, reads the
-// repeat settings; takes its files from the
-// audio unit (AudioAyaFile and the recordings). Every entry point runs on the GUI thread;
+// Reads and changes AppSet.IsPlayContinue, IsMuted, Volume and PlaybackSpeed (their only
+// writer while the window runs), reads the repeat settings; plays the aya file it was last
+// given and the audio unit's recordings. Every entry point runs on the GUI thread;
 // the errors of the device pass through to the caller after the player has stopped.
 class RecitationPlayer {
 public:
@@ -49,6 +46,9 @@ public:
     TPlayerCmd state() const { return PlayerState; }
     // Playing or paused (the window's FAudioActive).
     bool isActive() const { return PlayerState < pcStop; }
+
+    // The shown aya's file (SetAudioAya's), played by the next Play.
+    void setAyaFile(std::string file) { m_ayaFile = std::move(file); }
 
     // A new sura page was built: the next aya 1 gets its bismillah again.
     void clearBismillahDone() { FBismillahDone = false; }
@@ -100,6 +100,7 @@ private:
     IMediaDevice& m_device;
     IPlayerHost& m_host;
     BismillahChoice m_chooseBismillah;
+    std::string m_ayaFile;
 
     TPlayerCmd PlayerState = pcStop;
     bool FAudhubillahDone = false;

@@ -7,6 +7,9 @@
 
 namespace tilvane {
 
+// The glyphs of the Play/Pause and speaker buttons.
+enum PlayerImage : std::uint8_t { kPlayImage = 0, kPauseImage = 1, kSpeakerMutedImage = 16, kSpeakerOnImage = 17 };
+
 // What the recitation player needs from the window that shows it: the shown position, the
 // window's own aya navigation, and the controls of the player's tab. Hints are "short|long".
 class IPlayerHost {
@@ -27,15 +30,15 @@ public:
     virtual void setStatusText(const std::string& text) = 0;
     // A notice in the window's status bar, such as an aya whose file is missing.
     virtual void showMessage(const std::string& text) = 0;
-    // Image 0 a play glyph, 1 a pause glyph.
-    virtual void setPlayPauseButton(int imageIndex, const std::string& hint) = 0;
+    // kPlayImage or kPauseImage.
+    virtual void setPlayPauseButton(PlayerImage image, const std::string& hint) = 0;
     virtual void setPlayPauseEnabled(bool enabled) = 0;
     virtual void setProgressMaximum(int maximum) = 0;
     virtual void setProgress(int position) = 0;
     // The 100 ms timer whose ticks go to RecitationPlayer::tmrPlayTimer.
     virtual void setPlayTimerEnabled(bool enabled) = 0;
-    // Image 16 muted, 17 sound on.
-    virtual void setSpeakerButton(int imageIndex, const std::string& hint) = 0;
+    // kSpeakerMutedImage or kSpeakerOnImage.
+    virtual void setSpeakerButton(PlayerImage image, const std::string& hint) = 0;
     // The volume slider's position, 0 (top, loudest) to 1000.
     virtual void setVolumeSlider(int position) = 0;
     virtual void setContinueChecked(bool checked) = 0;

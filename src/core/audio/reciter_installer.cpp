@@ -1,5 +1,6 @@
 #include "core/audio/reciter_installer.h"
 
+#include "core/base/disk_space.h"
 #include "core/base/errors.h"
 #include "core/app/paths.h"
 #include "core/audio/mp3_check.h"
@@ -7,7 +8,11 @@
 #include "core/quran/sura_table.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -19,6 +24,18 @@ void removeQuietly(const std::string& path)
 {
     std::error_code ignored;
     fs::remove(path, ignored);
+}
+
+bool isRealFolder(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool isPlainFile(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 } // namespace
@@ -45,7 +62,7 @@ void ReciterInstaller::planItems(const std::vector<int>& suras)
     m_progress.total = static_cast<int>(m_items.size());
     for (std::size_t index = 0; index < m_items.size(); ++index) {
         // Only a complete file ever gets its final name, so what is there is kept.
-        if (isMp3File(finalPath(m_items[index]))) {
+        if (isInstalled(m_items[index])) {
             ++m_summary.present;
             ++m_progress.done;
         } else {
@@ -72,6 +89,8 @@ void ReciterInstaller::start(IFileTransfer& transfer, ProgressHandler progress, 
     m_started = true;
     if (m_onProgress)
         m_onProgress(m_progress);
+    if (m_next < m_toFetch.size() && diskIsFull())
+        stopForFullDisk();
     pump();
 }
 
@@ -84,9 +103,11 @@ void ReciterInstaller::pump()
     while (!m_summary.cancelled && m_next < m_toFetch.size() && static_cast<int>(m_inFlight.size()) < m_concurrency) {
         const std::size_t index = m_toFetch[m_next++];
         const Item& item = m_items[index];
-        std::error_code error;
-        fs::create_directories(fs::path(finalPath(item)).parent_path(), error);
         m_inFlight.push_back(index);
+        if (const std::string problem = prepareFolder(item); !problem.empty()) {
+            onFetched(index, {TransferResult::Status::Failed, problem, 0});
+            continue;
+        }
         m_transfer->fetch(item.sourceName, partPath(item),
                           [this, index](const TransferResult& result) { onFetched(index, result); });
     }
@@ -103,6 +124,8 @@ void ReciterInstaller::onFetched(std::size_t index, const TransferResult& result
     m_inFlight.erase(found);
     settle(m_items[index], result);
     ++m_progress.done;
+    if (m_next < m_toFetch.size() && diskIsFull())
+        stopForFullDisk();
     if (m_onProgress)
         m_onProgress(m_progress);
     pump();
@@ -126,7 +149,7 @@ void ReciterInstaller::settle(const Item& item, const TransferResult& result)
     }
     if (problem.empty())
         return;
-    removeQuietly(part);
+    removePart(item);
     // The formula recordings are optional: a source without them, or one that answers with
     // an error page for them, still gives a playable recitation.
     const bool absentFormula = !item.required && result.status != TransferResult::Status::Failed;
@@ -136,6 +159,59 @@ void ReciterInstaller::settle(const Item& item, const TransferResult& result)
     m_summary.failures.push_back(item.sourceName + ": " + problem);
 }
 
+// The sura folders and temporary files are this program's own names: a link planted there
+// would carry the recitation, or a write, anywhere.
+std::string ReciterInstaller::prepareFolder(const Item& item) const
+{
+    std::error_code error;
+    fs::create_directories(fs::path(m_folder).parent_path().parent_path(), error);
+    const std::string suraFolder = fs::path(finalPath(item)).parent_path().string();
+    for (const std::string& folder : {fs::path(m_folder).parent_path().string(), suraFolder}) {
+        if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
+            return "cannot make the folder " + folder + ": " + std::strerror(errno);
+        if (!isRealFolder(folder))
+            return folder + " is a link or not a folder; nothing is written through it";
+    }
+    const std::string part = partPath(item);
+    struct stat info {};
+    if (::lstat(part.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && ::unlink(part.c_str()) != 0)
+        return "cannot replace " + part + ": " + std::strerror(errno);
+    return {};
+}
+
+// Never through a linked folder: the file there is not ours.
+void ReciterInstaller::removePart(const Item& item) const
+{
+    const std::string part = partPath(item);
+    if (isRealFolder(fs::path(part).parent_path().string()))
+        removeQuietly(part);
+}
+
+bool ReciterInstaller::isInstalled(const Item& item) const
+{
+    const std::string path = finalPath(item);
+    return isRealFolder(fs::path(path).parent_path().string()) && isPlainFile(path) && isMp3File(path);
+}
+
+bool ReciterInstaller::diskIsFull() const
+{
+    return m_minFreeBytes > 0 && isBelowFreeSpace(m_folder, m_minFreeBytes);
+}
+
+// Nothing more is started and the transfers under way are dropped; what is complete stays.
+void ReciterInstaller::stopForFullDisk()
+{
+    const int left = static_cast<int>(m_toFetch.size() - m_next + m_inFlight.size());
+    m_summary.failures.push_back(std::to_string(left) + " files not fetched: " + diskFullText(m_folder, m_minFreeBytes));
+    m_progress.failed += left;
+    m_progress.done += left;
+    m_transfer->cancelAll();
+    for (const std::size_t index : m_inFlight)
+        removePart(m_items[index]);
+    m_inFlight.clear();
+    m_next = m_toFetch.size();
+}
+
 void ReciterInstaller::cancel()
 {
     if (!running())
@@ -143,7 +219,7 @@ void ReciterInstaller::cancel()
     m_summary.cancelled = true;
     m_transfer->cancelAll();
     for (const std::size_t index : m_inFlight)
-        removeQuietly(partPath(m_items[index]));
+        removePart(m_items[index]);
     m_inFlight.clear();
     if (!m_pumping)
         finish();
@@ -154,10 +230,8 @@ void ReciterInstaller::finish()
     if (m_finished)
         return;
     m_finished = true;
-    const bool anyAya = std::any_of(m_items.begin(), m_items.end(), [&](const Item& item) {
-        std::error_code ignored;
-        return item.required && fs::is_regular_file(finalPath(item), ignored);
-    });
+    const bool anyAya = std::any_of(m_items.begin(), m_items.end(),
+                                    [&](const Item& item) { return item.required && isInstalled(item); });
     if (anyAya) {
         try {
             writeReciterDescription(m_folder);

@@ -42,6 +42,9 @@ public:
 
     // At most `count` fetches run at once.
     void setConcurrency(int count);
+    // The run does not start, and stops, when the recitation folder's disk has less free;
+    // the summary then says the disk is full.
+    void setMinimumFreeSpace(std::uint64_t bytes) { m_minFreeBytes = bytes; }
     // A failure the source reported before any file moved (an archive that did not unpack
     // cleanly); it is counted among the failures of the summary.
     void addSourceFailure(const std::string& message);
@@ -68,6 +71,13 @@ private:
     void pump();
     void onFetched(std::size_t index, const TransferResult& result);
     void settle(const Item& item, const TransferResult& result);
+    // Empty when the item's folder is a real folder (made if missing) and nothing but a
+    // regular file stands at its temporary name; else why nothing may be written there.
+    std::string prepareFolder(const Item& item) const;
+    bool isInstalled(const Item& item) const;
+    void removePart(const Item& item) const;
+    bool diskIsFull() const;
+    void stopForFullDisk();
     void finish();
     std::string partPath(const Item& item) const;
     std::string finalPath(const Item& item) const;
@@ -78,6 +88,7 @@ private:
     std::vector<std::size_t> m_inFlight;
     std::size_t m_next = 0;
     int m_concurrency = 4;
+    std::uint64_t m_minFreeBytes = 0;
     IFileTransfer* m_transfer = nullptr;
     ProgressHandler m_onProgress;
     FinishedHandler m_onFinished;

@@ -73,6 +73,11 @@ bool isReciterInstalled(const std::string& name)
 void writeReciterDescription(const std::string& folder)
 {
     const std::string path = withTrailingSeparator(folder);
+    // The description is the program's own file: a link planted in its place is replaced,
+    // neither read nor written through.
+    std::error_code error;
+    if (fs::is_symlink(path + kDescription, error))
+        fs::remove(path + kDescription, error);
     IniFile ini = IniFile::load(path + kDescription);
     ini.writeString("offline", "URL", path);
     const std::string ownBismillah = isFile(path + "bismillah.mp3") ? "bismillah.mp3" : ayaRelativePath(1, 1);

@@ -24,12 +24,12 @@ ReciterSourceKind classifyReciterSource(const std::string& source)
     throw TilvaneError("\"" + source + "\" is neither a web address (http:// or https://) nor a folder or file.");
 }
 
-UnpackedArchive unpackReciterArchive(const std::string& archive, const std::string& name)
+UnpackedArchive unpackReciterArchive(const std::string& archive, const std::string& name, std::uint64_t minFreeBytes)
 {
     UnpackedArchive unpacked;
     unpacked.folder = AppDirs.AudioDir + "." + name + ".unpack" + kPathSeparator;
     removeUnpackedArchive(unpacked);
-    const ExtractResult result = ExtractArchive(archive, unpacked.folder, kMaxReciterArchiveBytes);
+    const ExtractResult result = ExtractArchive(archive, unpacked.folder, kMaxReciterArchiveBytes, minFreeBytes);
     if (!result) {
         unpacked.problem = result.message.empty() ? "Cannot open file \"" + archive + "\"." : result.message;
         if (result.outcome == ExtractResult::Outcome::Refused)

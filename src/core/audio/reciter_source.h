@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/audio/install_limits.h"
+
 #include <cstdint>
 #include <string>
 
@@ -27,7 +29,9 @@ struct UnpackedArchive {
 
 // A full per-aya set at a high bit rate stays well below this; more is a decompression bomb.
 inline constexpr std::uint64_t kMaxReciterArchiveBytes = 16ull * 1024 * 1024 * 1024;
-UnpackedArchive unpackReciterArchive(const std::string& archive, const std::string& name);
+// The unpacking stops, reporting a full disk, before less than minFreeBytes are left.
+UnpackedArchive unpackReciterArchive(const std::string& archive, const std::string& name,
+                                     std::uint64_t minFreeBytes = InstallLimits{}.minFreeBytes);
 void removeUnpackedArchive(const UnpackedArchive& unpacked);
 
 } // namespace tilvane

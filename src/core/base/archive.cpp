@@ -1,5 +1,6 @@
 #include "core/base/archive.h"
 
+#include "core/base/disk_space.h"
 #include "core/base/errors.h"
 #include "core/base/extract_target.h"
 #include "core/base/file_bytes.h"
@@ -25,6 +26,8 @@ namespace {
 
 using ReaderPtr = std::unique_ptr<archive, decltype(&archive_read_free)>;
 using Outcome = ExtractResult::Outcome;
+
+constexpr std::uint64_t kFreeSpaceCheckBytes = 4 * 1024 * 1024;
 
 // The parts of a relative entry name; empty for a name that is absolute or climbs with "..".
 std::vector<std::string> safeRelativeParts(std::string_view name)
@@ -64,7 +67,8 @@ bool resolveTarget(const std::string& targetDir, fs::path& resolved)
 
 class Extraction {
 public:
-    Extraction(const std::string& archivePath, std::uint64_t maxBytes) : m_archive(archivePath), m_maxBytes(maxBytes) {}
+    Extraction(const std::string& archivePath, std::uint64_t maxBytes, std::uint64_t minFreeBytes)
+        : m_archive(archivePath), m_maxBytes(maxBytes), m_minFreeBytes(minFreeBytes) {}
 
     ExtractResult run(int archiveFd, const std::string& targetDir);
 
@@ -79,7 +83,10 @@ private:
 
     std::string m_archive;
     std::uint64_t m_maxBytes;
+    std::uint64_t m_minFreeBytes;
     std::uint64_t m_written = 0;
+    std::uint64_t m_writtenAtFreeSpaceCheck = 0;
+    std::string m_targetPath;
     ReaderPtr m_reader{archive_read_new(), archive_read_free};
     ExtractTarget m_target;
     std::string m_firstRefused;
@@ -104,6 +111,10 @@ ExtractResult Extraction::tooLarge() const
 
 ExtractResult Extraction::writeFailed(const std::string& name, int error) const
 {
+    if (error == ENOSPC || error == EDQUOT)
+        return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": \"" + name
+                                              + "\" cannot be written: " + diskFullText(m_targetPath, m_minFreeBytes)
+                                              + ".");
     return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": \"" + name
                                           + "\" cannot be written (" + std::strerror(error) + ").");
 }
@@ -129,6 +140,13 @@ ExtractResult Extraction::copyData(int fd, const std::string& name)
             return tooLarge();
         m_written += growth;
         entryEnd = std::max(entryEnd, end);
+        // Looked at every few MB: a bomb must meet a full disk as this stop, not as a
+        // truncated file.
+        if (m_minFreeBytes > 0 && m_written - m_writtenAtFreeSpaceCheck >= kFreeSpaceCheckBytes) {
+            m_writtenAtFreeSpaceCheck = m_written;
+            if (isBelowFreeSpace(m_targetPath, m_minFreeBytes))
+                return writeFailed(name, ENOSPC);
+        }
         const char* bytes = static_cast<const char*>(block);
         for (std::size_t done = 0; done < size;) {
             const ssize_t count = ::pwrite(fd, bytes + done, size - done, offset + static_cast<off_t>(done));
@@ -169,6 +187,9 @@ ExtractResult Extraction::extractEntry(archive_entry* entry)
     ExtractResult copied = copyData(fd, name);
     if (::close(fd) != 0 && copied)
         copied = writeFailed(name, errno);
+    // A file cut short must not pass for a complete one.
+    if (!copied)
+        m_target.removeFile(parts);
     return copied;
 }
 
@@ -178,6 +199,7 @@ ExtractResult Extraction::run(int archiveFd, const std::string& targetDir)
     if (!resolveTarget(targetDir, target) || !m_target.open(target.string()))
         return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": the folder \""
                                               + targetDir + "\" cannot be used.");
+    m_targetPath = target.string();
     if (!m_reader)
         return fail(Outcome::WriteFailed, "Cannot unpack the data archive \"" + m_archive + "\": out of memory.");
     archive_read_support_format_7zip(m_reader.get());
@@ -203,7 +225,8 @@ ExtractResult Extraction::run(int archiveFd, const std::string& targetDir)
 
 } // namespace
 
-ExtractResult ExtractArchive(const std::string& archivePath, const std::string& targetDir, std::uint64_t maxBytes)
+ExtractResult ExtractArchive(const std::string& archivePath, const std::string& targetDir, std::uint64_t maxBytes,
+                             std::uint64_t minFreeBytes)
 {
     // Non-blocking: a FIFO in the archive's place must not hang the start.
     const int fd = ::open(archivePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -215,7 +238,7 @@ ExtractResult ExtractArchive(const std::string& archivePath, const std::string& 
             ::close(fd);
         return ExtractResult{Outcome::CannotOpen, why == ReadFailure::Missing ? "" : describeReadFailure(why, 0)};
     }
-    const ExtractResult result = Extraction(archivePath, maxBytes).run(fd, targetDir);
+    const ExtractResult result = Extraction(archivePath, maxBytes, minFreeBytes).run(fd, targetDir);
     ::close(fd);
     return result;
 }

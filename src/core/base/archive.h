@@ -22,10 +22,11 @@ struct ExtractResult {
 // overwriting existing files; never throws. Entries that could write outside targetDir
 // (absolute paths, "..", links, paths through an existing symbolic link) are refused and the
 // safe entries still written, so a hostile archive never passes for a clean one. An entry
-// whose checksum fails, a damaged archive and one unpacking to more than maxBytes stop the
-// extraction. The process umask is never changed.
+// whose checksum fails, a damaged archive, one unpacking to more than maxBytes and a disk
+// left with less than minFreeBytes stop the extraction; the entry being written then is
+// removed, never left truncated. The process umask is never changed.
 ExtractResult ExtractArchive(const std::string& archive, const std::string& targetDir,
-                             std::uint64_t maxBytes = kMaxUnpackedBytes);
+                             std::uint64_t maxBytes = kMaxUnpackedBytes, std::uint64_t minFreeBytes = 0);
 
 // Throws the failure of an extraction: FileOpenError naming the archive when it could not be
 // opened, TilvaneError with the result's message otherwise.

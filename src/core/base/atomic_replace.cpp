@@ -88,25 +88,27 @@ void removeStaleTemporaries(const std::string& path)
     }
 }
 
-Replaced replaceFile(const std::string& path, const std::string& bytes)
+Replaced replaceFile(const std::string& path, const std::string& bytes, unsigned newFileMode)
 {
     std::string temporary = path + std::string(kTemporaryInfix) + "XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return Replaced::No;
     struct stat existing {};
-    const mode_t mode = (::stat(path.c_str(), &existing) == 0) ? (existing.st_mode & 07777) : 0644;
+    const mode_t mode = (::stat(path.c_str(), &existing) == 0) ? (existing.st_mode & 07777) : newFileMode;
     const bool written = ::flock(fd, LOCK_EX) == 0 && ::fchmod(fd, mode) == 0 && writeAllBytes(fd, bytes)
         && ::fsync(fd) == 0;
+    const int writeError = errno;
     // Renamed while still locked, so that no other save takes the file for a stale one.
     const bool renamed = written && std::rename(temporary.c_str(), path.c_str()) == 0;
-    const int renameError = errno;
+    const int failure = written ? errno : writeError;
     if (!renamed)
         ::unlink(temporary.c_str());
     const bool closed = ::close(fd) == 0;
     if (renamed)
         return closed ? Replaced::Yes : Replaced::No;
-    return written && renameError == ENOENT ? Replaced::TemporaryGone : Replaced::No;
+    errno = failure;
+    return written && failure == ENOENT ? Replaced::TemporaryGone : Replaced::No;
 }
 
 } // namespace tilvane

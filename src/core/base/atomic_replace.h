@@ -20,8 +20,9 @@ void removeStaleTemporaries(const std::string& path);
 enum class Replaced { Yes, No, TemporaryGone };
 
 // Writes bytes to a locked temporary file beside path, flushes it to disk and renames it over
-// path, keeping an existing file's permissions. TemporaryGone: another process removed the
-// temporary file before the rename; nothing was changed.
-Replaced replaceFile(const std::string& path, const std::string& bytes);
+// path, keeping an existing file's permissions (a new file gets newFileMode). TemporaryGone:
+// another process removed the temporary file before the rename; nothing was changed. After
+// No, errno tells why.
+Replaced replaceFile(const std::string& path, const std::string& bytes, unsigned newFileMode = 0644);
 
 } // namespace tilvane

@@ -104,4 +104,13 @@ ExtractTarget::Status ExtractTarget::createFile(const std::vector<std::string>& 
     return status;
 }
 
+void ExtractTarget::removeFile(const std::vector<std::string>& parts)
+{
+    const int parent = openParent(parts, false);
+    if (parent < 0)
+        return;
+    ::unlinkat(parent, parts.back().c_str(), 0);
+    ::close(parent);
+}
+
 } // namespace tilvane

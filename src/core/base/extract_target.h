@@ -25,6 +25,9 @@ public:
     // belongs, or a folder in the file's place, refuses the entry.
     Status createFile(const std::vector<std::string>& parts, int& fd);
 
+    // Removes the file parts that createFile made (an entry cut short); quiet when it is gone.
+    void removeFile(const std::vector<std::string>& parts);
+
     // The errno of the last Failed step.
     int lastError() const { return m_error; }
 

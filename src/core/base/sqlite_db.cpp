@@ -15,16 +15,40 @@ bool SqliteError::interrupted() const
     return (m_code & 0xFF) == SQLITE_INTERRUPT;
 }
 
+namespace {
+
+// "file:/a%3Fb.db?immutable=1": in a URI, '?', '#' and '%' of the path are escaped.
+std::string immutableUri(const std::string& path)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '?' || c == '#' || c == '%') {
+            uri += '%';
+            uri += kHex[static_cast<unsigned char>(c) >> 4];
+            uri += kHex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+} // namespace
+
 SqliteDb::SqliteDb(const std::string& path, int extraOpenFlags, int busyTimeoutMs, SqliteFailure failure)
     : m_path(path), m_failure(failure)
 {
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | extraOpenFlags;
-    const int code = sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr);
+    const bool readOnly = (extraOpenFlags & SQLITE_OPEN_READONLY) != 0;
+    const int flags = readOnly ? extraOpenFlags | SQLITE_OPEN_URI
+                               : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | extraOpenFlags;
+    const std::string name = readOnly ? immutableUri(path) : path;
+    const int code = sqlite3_open_v2(name.c_str(), &m_db, flags, nullptr);
     if (code != SQLITE_OK) {
         const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
         sqlite3_close(m_db);
         m_db = nullptr;
-        m_failure(m_path, code, detail, "open");
+        m_failure(m_path, code, detail, SqliteStage::Opening, "open");
         throw SqliteError("Cannot open \"" + path + "\": " + detail, code);
     }
     sqlite3_extended_result_codes(m_db, 1);
@@ -57,7 +81,7 @@ void SqliteDb::check(int code, std::string_view what) const
 void SqliteDb::fail(int code, std::string_view what) const
 {
     const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
-    m_failure(m_path, code, detail, what);
+    m_failure(m_path, code, detail, SqliteStage::Running, what);
     // A failure function that returns still ends the operation.
     throw SqliteError("\"" + m_path + "\" failed: " + detail, code);
 }

@@ -23,16 +23,23 @@ private:
     int m_code;
 };
 
+// Whether a call failed opening the file or running a statement on it.
+enum class SqliteStage { Opening, Running };
+
 // Turns a failed call into the exception its owner's callers expect, naming the file: the
 // search index and the bookmark library tell their users different things. It must throw;
-// `what` is "open" when the file could not be opened, else the statement or step that failed.
-using SqliteFailure = void (*)(const std::string& path, int code, const std::string& detail, std::string_view what);
+// `what` names the statement or step that failed.
+using SqliteFailure = void (*)(const std::string& path, int code, const std::string& detail, SqliteStage stage,
+                               std::string_view what);
 
 // One open database connection, closed with the object; used by one thread at a time.
 class SqliteDb {
 public:
     // Opens (creating when missing) the database file, read-write with extraOpenFlags, and
-    // waits up to busyTimeoutMs for another connection's lock.
+    // waits up to busyTimeoutMs for another connection's lock. With SQLITE_OPEN_READONLY among
+    // extraOpenFlags an existing file is opened read-only and immutable instead: nothing is
+    // written, to it or beside it (a WAL reader's shared-memory file included), which only
+    // holds while no one changes the file, as on a read-only medium.
     SqliteDb(const std::string& path, int extraOpenFlags, int busyTimeoutMs, SqliteFailure failure);
     ~SqliteDb();
     SqliteDb(const SqliteDb&) = delete;

@@ -1,11 +1,16 @@
 #include "core/library/bookmark_store.h"
 
+#include "core/base/utf8_check.h"
+#include "core/library/bookmark_batch.h"
 #include "core/quran/sura_table.h"
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <map>
 #include <string_view>
+
+#include <sqlite3.h>
 
 namespace tilvane {
 
@@ -26,7 +31,32 @@ constexpr std::array<std::string_view, BookmarkStore::kSchemaVersion> kMigration
     " FOREIGN KEY (sura, aya) REFERENCES bookmark(sura, aya) ON DELETE CASCADE) WITHOUT ROWID;",
 };
 
-constexpr std::string_view kNoteSeparator = "\n\n--- imported note ---\n";
+constexpr std::string_view kNoteSeparator = kImportedNoteSeparator;
+
+// Topic ids by name for one transaction, made when missing.
+class TopicIds {
+public:
+    explicit TopicIds(SqliteDb& db)
+        : m_insert(db, "INSERT OR IGNORE INTO topic(name) VALUES (?1)"), m_select(db, "SELECT id FROM topic WHERE name = ?1")
+    {
+    }
+    long long get(const std::string& name)
+    {
+        if (const auto found = m_ids.find(name); found != m_ids.end())
+            return found->second;
+        checkTopicName(name);
+        m_insert.bind(1, name).run();
+        m_select.bind(1, name).step();
+        const long long id = m_select.int64(0);
+        m_select.reset();
+        return m_ids[name] = id;
+    }
+
+private:
+    SqliteStatement m_insert;
+    SqliteStatement m_select;
+    std::map<std::string, long long> m_ids;
+};
 
 // The folder is made before SQLite opens the file inside it; notes are private, so a folder
 // made here is the owner's only.
@@ -65,10 +95,18 @@ void checkTopicName(const std::string& name)
 {
     if (name.empty() || name.find_first_not_of(' ') == std::string::npos)
         throw TilvaneError("A topic needs a name.");
+    if (!isValidUtf8(name))
+        throw TilvaneError("A topic name must be UTF-8 text.");
     if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
         throw TilvaneError("A topic name cannot hold tabs or line breaks.");
     if (name == kUnsortedTopic)
         throw TilvaneError(std::string("\"") + kUnsortedTopic + "\" is kept for bookmarks without a topic.");
+}
+
+void checkNoteText(const std::string& note)
+{
+    if (!isValidUtf8(note))
+        throw TilvaneError("A note must be UTF-8 text.");
 }
 
 std::string mergedNote(const std::string& existing, const std::string& incoming)
@@ -89,10 +127,17 @@ std::string mergedNote(const std::string& existing, const std::string& incoming)
     return existing + std::string(kNoteSeparator) + incoming;
 }
 
-BookmarkStore::BookmarkStore(const std::string& path, int busyTimeoutMs)
-    : m_db(openLibraryDb(withFolder(path), busyTimeoutMs))
+BookmarkStore::BookmarkStore(const std::string& path, int busyTimeoutMs, Access access)
+    : m_readOnly(access == Access::ReadOnly || !isLibraryWritable(path)),
+      m_db(openLibraryDb(m_readOnly ? path : withFolder(path), busyTimeoutMs, m_readOnly))
 {
     openSchema();
+}
+
+void BookmarkStore::requireWritable() const
+{
+    if (m_readOnly)
+        throw LibraryError(LibraryError::Kind::ReadOnly, path(), readOnlyLibraryMessage(path()));
 }
 
 void BookmarkStore::openSchema()
@@ -100,7 +145,8 @@ void BookmarkStore::openSchema()
     m_db->exec("PRAGMA foreign_keys = ON");
     // Kept in the file: readers then never wait for a writer, and a crash mid-write leaves
     // the last committed state.
-    SqliteStatement(*m_db, "PRAGMA journal_mode = WAL").step();
+    if (!m_readOnly)
+        SqliteStatement(*m_db, "PRAGMA journal_mode = WAL").step();
     const std::string check = [this] {
         SqliteStatement statement(*m_db, "PRAGMA quick_check");
         return statement.step() ? statement.text(0) : std::string("ok");
@@ -108,8 +154,16 @@ void BookmarkStore::openSchema()
     if (check != "ok")
         throw LibraryError(LibraryError::Kind::Damaged, path(),
                            "The bookmark library \"" + path() + "\" is damaged (" + check + ").");
-    if (m_db->queryInteger("PRAGMA user_version") == kSchemaVersion)
+    const long long stored = m_db->queryInteger("PRAGMA user_version");
+    if (stored == kSchemaVersion)
         return;
+    if (m_readOnly && stored > kSchemaVersion)
+        throw LibraryError(LibraryError::Kind::Newer, path(),
+                           "The bookmark library \"" + path() + "\" was written by a newer version of this program.");
+    if (m_readOnly)
+        throw LibraryError(LibraryError::Kind::ReadOnly, path(),
+                           "The bookmark library \"" + path() + "\" is read-only and of an older version; it cannot be"
+                           " brought up to date.");
     SqliteTransaction transaction(*m_db);
     // Read again under the write lock: another program may have migrated meanwhile.
     const long long version = m_db->queryInteger("PRAGMA user_version");
@@ -185,6 +239,7 @@ void BookmarkStore::insertBookmark(TQuranPos pos, const std::string& created)
 
 bool BookmarkStore::add(TQuranPos pos)
 {
+    requireWritable();
     SqliteTransaction transaction(*m_db);
     const bool isNew = !contains(pos);
     insertBookmark(pos);
@@ -194,6 +249,7 @@ bool BookmarkStore::add(TQuranPos pos)
 
 std::optional<Bookmark> BookmarkStore::remove(TQuranPos pos)
 {
+    requireWritable();
     SqliteTransaction transaction(*m_db);
     std::optional<Bookmark> removed = find(pos);
     if (removed) {
@@ -206,13 +262,13 @@ std::optional<Bookmark> BookmarkStore::remove(TQuranPos pos)
 
 void BookmarkStore::restore(const Bookmark& bookmark)
 {
-    SqliteTransaction transaction(*m_db);
-    mergeOne(bookmark);
-    transaction.commit();
+    merge({}, std::vector<Bookmark>{bookmark});
 }
 
 void BookmarkStore::setNote(TQuranPos pos, const std::string& note)
 {
+    requireWritable();
+    checkNoteText(note);
     SqliteTransaction transaction(*m_db);
     insertBookmark(pos);
     SqliteStatement statement(*m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
@@ -248,6 +304,7 @@ void BookmarkStore::linkTopic(TQuranPos pos, long long topic)
 
 void BookmarkStore::addTopic(const std::string& name)
 {
+    requireWritable();
     SqliteTransaction transaction(*m_db);
     topicId(name, true);
     transaction.commit();
@@ -255,6 +312,7 @@ void BookmarkStore::addTopic(const std::string& name)
 
 void BookmarkStore::renameTopic(const std::string& from, const std::string& to)
 {
+    requireWritable();
     checkTopicName(to);
     SqliteTransaction transaction(*m_db);
     const long long source = topicId(from, false);
@@ -277,6 +335,7 @@ void BookmarkStore::renameTopic(const std::string& from, const std::string& to)
 
 void BookmarkStore::removeTopic(const std::string& name)
 {
+    requireWritable();
     SqliteTransaction transaction(*m_db);
     SqliteStatement statement(*m_db, "DELETE FROM topic WHERE name = ?1");
     statement.bind(1, name).run();
@@ -285,6 +344,7 @@ void BookmarkStore::removeTopic(const std::string& name)
 
 void BookmarkStore::addToTopic(TQuranPos pos, const std::string& topic)
 {
+    requireWritable();
     SqliteTransaction transaction(*m_db);
     insertBookmark(pos);
     linkTopic(pos, topicId(topic, true));
@@ -293,6 +353,7 @@ void BookmarkStore::addToTopic(TQuranPos pos, const std::string& topic)
 
 void BookmarkStore::moveToTopic(TQuranPos pos, const std::string& from, const std::string& to)
 {
+    requireWritable();
     SqliteTransaction transaction(*m_db);
     insertBookmark(pos);
     if (from != kUnsortedTopic) {
@@ -304,31 +365,41 @@ void BookmarkStore::moveToTopic(TQuranPos pos, const std::string& from, const st
     transaction.commit();
 }
 
-bool BookmarkStore::mergeOne(const Bookmark& bookmark)
-{
-    const bool isNew = !contains(bookmark.pos);
-    insertBookmark(bookmark.pos, bookmark.created);
-    for (const std::string& topic : bookmark.topics)
-        linkTopic(bookmark.pos, topicId(topic, true));
-    SqliteStatement read(*m_db, "SELECT note FROM bookmark WHERE sura = ?1 AND aya = ?2");
-    read.bind(1, bookmark.pos.Sura).bind(2, bookmark.pos.Aya).step();
-    const std::string existing = read.text(0);
-    const std::string note = mergedNote(existing, bookmark.note);
-    if (note != existing) {
-        SqliteStatement update(*m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
-        update.bind(1, bookmark.pos.Sura).bind(2, bookmark.pos.Aya).bind(3, note).run();
-    }
-    return isNew;
-}
-
 int BookmarkStore::merge(const std::vector<std::string>& topics, const std::vector<Bookmark>& bookmarks)
 {
-    SqliteTransaction transaction(*m_db);
-    for (const std::string& topic : topics)
-        topicId(topic, true);
-    int added = 0;
+    BookmarkBatch batch;
     for (const Bookmark& bookmark : bookmarks)
-        added += mergeOne(bookmark) ? 1 : 0;
+        batch.add(bookmark);
+    return merge(topics, batch);
+}
+
+int BookmarkStore::merge(const std::vector<std::string>& topics, const BookmarkBatch& batch)
+{
+    requireWritable();
+    SqliteTransaction transaction(*m_db);
+    TopicIds topicIds(*m_db);
+    for (const std::string& topic : topics)
+        topicIds.get(topic);
+    SqliteStatement insert(*m_db, "INSERT OR IGNORE INTO bookmark(sura, aya, created) VALUES (?1, ?2,"
+                                  " COALESCE(NULLIF(?3, ''), strftime('%Y-%m-%dT%H:%M:%SZ', 'now')))");
+    SqliteStatement link(*m_db, "INSERT OR IGNORE INTO bookmark_topic(sura, aya, topic) VALUES (?1, ?2, ?3)");
+    SqliteStatement readNote(*m_db, "SELECT note FROM bookmark WHERE sura = ?1 AND aya = ?2");
+    SqliteStatement writeNote(*m_db, "UPDATE bookmark SET note = ?3 WHERE sura = ?1 AND aya = ?2");
+    int added = 0;
+    for (const auto& [index, entry] : batch.entries()) {
+        const TQuranPos pos = entry.pos;
+        checkAyaExists(pos);
+        insert.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, entry.created).run();
+        added += sqlite3_changes(m_db->handle()) > 0 ? 1 : 0;
+        for (const std::string& topic : entry.topics)
+            link.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, topicIds.get(topic)).run();
+        readNote.bind(1, pos.Sura).bind(2, pos.Aya).step();
+        const std::string existing = readNote.text(0);
+        readNote.reset();
+        const std::string note = mergedNotes(existing, entry.notes);
+        if (note != existing)
+            writeNote.bind(1, pos.Sura).bind(2, pos.Aya).bind(3, note).run();
+    }
     transaction.commit();
     return added;
 }

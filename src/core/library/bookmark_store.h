@@ -21,6 +21,10 @@ struct Bookmark {
 
 // Shown for bookmarks in no topic; no topic may take this name.
 inline constexpr const char* kUnsortedTopic = "Unsorted";
+// Between a note and the text an import added to it.
+inline constexpr const char* kImportedNoteSeparator = "\n\n--- imported note ---\n";
+
+class BookmarkBatch;
 
 // The user's bookmarks, topics and notes in one SQLite file. Every change is one transaction
 // that takes the write lock first, so several programs may share the file: each sees the
@@ -30,11 +34,16 @@ class BookmarkStore {
 public:
     static constexpr int kSchemaVersion = 1;
 
+    enum class Access { Auto, ReadOnly };
+
     // Opens or creates the file (and its folder). Throws LibraryError when the file is
     // damaged, locked for longer than busyTimeoutMs, unreadable, or newer than this program.
-    explicit BookmarkStore(const std::string& path, int busyTimeoutMs = 2000);
+    // A file that cannot be written (see isLibraryWritable) is opened read-only: it lists and
+    // exports, and every change throws LibraryError of kind ReadOnly.
+    explicit BookmarkStore(const std::string& path, int busyTimeoutMs = 2000, Access access = Access::Auto);
 
     const std::string& path() const { return m_db->path(); }
+    bool readOnly() const { return m_readOnly; }
 
     bool contains(TQuranPos pos);
     std::optional<Bookmark> find(TQuranPos pos);
@@ -67,15 +76,17 @@ public:
     // not duplicated; a differing note keeps both texts (mergedNote). Returns how many
     // bookmarks were new.
     int merge(const std::vector<std::string>& topics, const std::vector<Bookmark>& bookmarks);
+    // The same for bookmarks gathered by aya; each statement is prepared once.
+    int merge(const std::vector<std::string>& topics, const BookmarkBatch& batch);
 
 private:
     void openSchema();
+    void requireWritable() const;
     void insertBookmark(TQuranPos pos, const std::string& created = {});
     long long topicId(const std::string& name, bool create);
     void linkTopic(TQuranPos pos, long long topic);
-    // True when the bookmark was new.
-    bool mergeOne(const Bookmark& bookmark);
 
+    bool m_readOnly = false;
     std::unique_ptr<SqliteDb> m_db;
 };
 
@@ -85,7 +96,10 @@ std::string mergedNote(const std::string& existing, const std::string& incoming)
 
 // Throws TilvaneError unless sura:aya exists.
 void checkAyaExists(TQuranPos pos);
-// Throws TilvaneError for a name that is empty, has control characters or is "Unsorted".
+// Throws TilvaneError for a name that is empty, not UTF-8, has control characters or is
+// "Unsorted".
 void checkTopicName(const std::string& name);
+// Throws TilvaneError for a note that is not UTF-8 text.
+void checkNoteText(const std::string& note);
 
 } // namespace tilvane

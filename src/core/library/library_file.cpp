@@ -2,13 +2,14 @@
 
 #include "core/base/errors.h"
 #include "core/base/file_bytes.h"
+#include "core/base/user_file.h"
+#include "core/library/bookmark_batch.h"
 #include "core/library/bookmark_store.h"
 #include "core/quran/sura_table.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <unistd.h>
+#include <string_view>
 
 namespace tilvane {
 
@@ -23,21 +24,6 @@ json bookmarkJson(const Bookmark& bookmark)
 {
     return json{{"sura", bookmark.pos.Sura}, {"aya", bookmark.pos.Aya}, {"topics", bookmark.topics},
                 {"note", bookmark.note}, {"created", bookmark.created}};
-}
-
-void writeFileAtomically(const std::string& path, const std::string& bytes)
-{
-    const auto failure = [&path] { return TilvaneError("Unable to write to " + path); };
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0)
-        throw failure();
-    // Notes are private: the file keeps mkstemp's owner-only mode.
-    const bool ok = writeAllBytes(fd, bytes) && fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        throw failure();
-    }
 }
 
 class FileChecker {
@@ -110,7 +96,10 @@ void exportLibrary(BookmarkStore& store, const std::string& path)
         bookmarks.push_back(bookmarkJson(bookmark));
     const json document{{"format", kLibraryFileFormat}, {"version", kLibraryFileVersion},
                         {"topics", store.topics()}, {"bookmarks", bookmarks}};
-    writeFileAtomically(path, document.dump(2) + "\n");
+    // Replaced, not thrown: text stored by an older version may hold bytes that are not UTF-8.
+    const std::string text = document.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    // Notes are private: a new file is the owner's only.
+    writeUserFile(path, text, 0600);
 }
 
 ImportSummary importLibrary(BookmarkStore& store, const std::string& path)
@@ -119,9 +108,40 @@ ImportSummary importLibrary(BookmarkStore& store, const std::string& path)
     const FileBytes file = readFileBytes(path, kMaxFileBytes);
     if (!file)
         throw TilvaneError("Cannot open file \"" + path + "\". " + describeReadFailure(file.failure, kMaxFileBytes));
-    const json document = json::parse(file.bytes, nullptr, false);
-    if (document.is_discarded())
-        checker.fail("it is not a JSON file");
+
+    // Each entry of "bookmarks" is checked and gathered as soon as it is parsed, then left
+    // out of the document: a file of a million entries never stands in memory as a tree.
+    BookmarkBatch batch;
+    std::string topKey;
+    bool inBookmarks = false;
+    std::string firstProblem;
+    const json::parser_callback_t gather = [&](int depth, json::parse_event_t event, json& parsed) {
+        if (depth == 1 && event == json::parse_event_t::key) {
+            topKey = parsed.get<std::string>();
+        } else if (depth == 1 && (event == json::parse_event_t::array_start || event == json::parse_event_t::array_end)) {
+            inBookmarks = event == json::parse_event_t::array_start && topKey == "bookmarks";
+        } else if (depth == 2 && inBookmarks
+                   && (event == json::parse_event_t::object_end || event == json::parse_event_t::array_end
+                       || event == json::parse_event_t::value)) {
+            if (firstProblem.empty()) {
+                try {
+                    batch.add(checker.bookmark(parsed, batch.count()));
+                } catch (const TilvaneError& error) {
+                    firstProblem = error.what();
+                }
+            }
+            return false;
+        }
+        return true;
+    };
+    json document;
+    try {
+        document = json::parse(file.bytes, gather);
+    } catch (const json::parse_error& error) {
+        // "[json.exception.parse_error.101] parse error at line 1, column 2: ..." without its tag.
+        const std::string_view what = error.what();
+        checker.fail("it is not a JSON file (" + std::string(what.substr(what.find("] ") + 2)) + ")");
+    }
     if (!document.is_object() || document.value("format", json()) != kLibraryFileFormat)
         checker.fail("it is not a Tilvane bookmark file");
     const json& version = checker.field(document, "version", json::value_t::number_integer, "the file");
@@ -132,15 +152,14 @@ ImportSummary importLibrary(BookmarkStore& store, const std::string& path)
     std::vector<std::string> topics;
     if (document.contains("topics"))
         topics = checker.topicNames(checker.field(document, "topics", json::value_t::array, "the file"), "the file");
-    std::vector<Bookmark> bookmarks;
-    const json& entries = checker.field(document, "bookmarks", json::value_t::array, "the file");
-    for (std::size_t index = 0; index < entries.size(); ++index)
-        bookmarks.push_back(checker.bookmark(entries[index], index));
+    checker.field(document, "bookmarks", json::value_t::array, "the file");
+    if (!firstProblem.empty())
+        throw TilvaneError(firstProblem);
 
     ImportSummary summary;
-    summary.bookmarks = static_cast<int>(bookmarks.size());
+    summary.bookmarks = static_cast<int>(batch.count());
     summary.topics = static_cast<int>(topics.size());
-    summary.added = store.merge(topics, bookmarks);
+    summary.added = store.merge(topics, batch);
     return summary;
 }
 

@@ -15,8 +15,9 @@ class BookmarkStore;
 inline constexpr const char* kLibraryFileFormat = "tilvane-library";
 inline constexpr int kLibraryFileVersion = 1;
 
-// Writes every bookmark, topic and note to path (atomically). Throws TilvaneError naming the
-// file when it cannot be written.
+// Writes every bookmark, topic and note to path as writeUserFile writes (a link's target is
+// replaced atomically, the link kept). Throws TilvaneError naming the file when it cannot be
+// written.
 void exportLibrary(BookmarkStore& store, const std::string& path);
 
 struct ImportSummary {

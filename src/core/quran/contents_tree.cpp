@@ -8,13 +8,9 @@ namespace tilvane {
 
 namespace {
 
-constexpr int kSuraImage = 1;
-constexpr int kSuraSelectedImage = 2;
-constexpr int kPageImage = 3;
-constexpr int kSuraTextImage = 4;
 
-TContentsItem makeItem(std::string text, int sura, std::uint8_t kind, std::string pageFile, int image,
-                       int selectedImage)
+TContentsItem makeItem(std::string text, int sura, std::uint8_t kind, std::string pageFile, ContentsImage image,
+                       ContentsImage selectedImage)
 {
     return TContentsItem{std::move(text), TContentNode{sura, kind, shortString(pageFile, kShortNameLength)},
                          image, selectedImage};

@@ -18,11 +18,20 @@ inline constexpr std::uint8_t kContentPreface = 1;
 inline constexpr std::uint8_t kContentSuraText = 2;
 inline constexpr std::uint8_t kContentClosing = 3;
 
+// The contents tree's state images.
+enum ContentsImage : std::uint8_t {
+    kNoImage = 0,
+    kSuraImage = 1,         // a closed sura
+    kSuraSelectedImage = 2, // a selected sura
+    kPageImage = 3,         // a preface or closing page
+    kSuraTextImage = 4,     // the sura text
+};
+
 struct TContentsItem {
     std::string text;
     TContentNode node;
-    int stateImage = 0;
-    int selectedImage = 0; // the state image shown while the node is selected
+    ContentsImage stateImage = kNoImage;
+    ContentsImage selectedImage = kNoImage; // the state image shown while the node is selected
 };
 
 // One sura's top-level node with its three children.

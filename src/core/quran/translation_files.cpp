@@ -48,9 +48,10 @@ std::optional<FileStamp> stampOf(const std::string& path)
 // The lists of the last build: a package file unchanged since is taken over instead of read
 // again (an aya file is over a megabyte, read at every page build otherwise). Lists nobody
 // takes are released with this object.
+template <typename Lines>
 class PreviousLists {
 public:
-    PreviousLists(std::vector<LineList>& lists, Stamps& stamps)
+    PreviousLists(std::vector<Lines>& lists, Stamps& stamps)
         : m_lists(std::move(lists)), m_stamps(std::move(stamps))
     {
         // Lists emptied from outside (the text store freed) no longer match their stamps.
@@ -58,7 +59,7 @@ public:
             m_stamps.clear();
     }
 
-    std::optional<LineList> take(const FileStamp& stamp)
+    std::optional<Lines> take(const FileStamp& stamp)
     {
         for (std::size_t i = 0; i < m_stamps.size(); ++i) {
             if (m_stamps[i] == stamp) {
@@ -70,7 +71,7 @@ public:
     }
 
 private:
-    std::vector<LineList> m_lists;
+    std::vector<Lines> m_lists;
     Stamps m_stamps;
 };
 
@@ -109,8 +110,9 @@ Placement placeInPackage(const TTranslation& entry, const std::string& file)
     return within ? Placement::Inside : Placement::Outside;
 }
 
-LineList loadPackageFile(const TTranslation& entry, const std::string& file, PreviousLists& previous,
-                         std::optional<FileStamp>& loadedFrom)
+template <typename Lines>
+Lines loadPackageFile(const TTranslation& entry, const std::string& file, PreviousLists<Lines>& previous,
+                      std::optional<FileStamp>& loadedFrom)
 {
     if (placeInPackage(entry, file) == Placement::Outside) {
         reportOnce(file, "The translation \"" + entry.FullName + "\" names the file \"" + file
@@ -119,10 +121,10 @@ LineList loadPackageFile(const TTranslation& entry, const std::string& file, Pre
     }
     // Stamped before reading: a change made during the read is seen by the next build.
     if (std::optional<FileStamp> stamp = stampOf(file)) {
-        std::optional<LineList> lines = previous.take(*stamp);
+        std::optional<Lines> lines = previous.take(*stamp);
         if (!lines) {
             try {
-                lines = LineList::loadFromFile(file);
+                lines = Lines::loadFromFile(file);
             } catch (const FileOpenError&) {
             }
         }
@@ -148,7 +150,7 @@ void LoadActiveTranslations()
     PreviousLists previousSura(TransSuraLists, g_suraStamps);
     PreviousLists previousAya(TransAyaLists, g_ayaStamps);
     TransSuraLists.assign(TransSlots.size(), LineList{});
-    TransAyaLists.assign(TransSlots.size(), LineList{});
+    TransAyaLists.assign(TransSlots.size(), LineFile{});
     g_suraStamps.assign(TransSlots.size(), std::nullopt);
     g_ayaStamps.assign(TransSlots.size(), std::nullopt);
     for (const TActiveTranslation& active : activeTranslationIndexes()) {

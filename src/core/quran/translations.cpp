@@ -22,7 +22,7 @@ std::vector<TTranslation> Translations;
 std::vector<TTransSlot> TransSlots;
 int ActiveTransCount = 0;
 std::vector<LineList> TransSuraLists;
-std::vector<LineList> TransAyaLists;
+std::vector<LineFile> TransAyaLists;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/quran/line_file.h"
 #include "core/quran/line_list.h"
 
 #include <string>
@@ -38,9 +39,10 @@ extern std::vector<TTranslation> Translations;
 extern std::vector<TTransSlot> TransSlots; // active slots first
 extern int ActiveTransCount;
 // One list per slot (same index as in TransSlots), filled by LoadActiveTranslations for the
-// active slots whose entry is a package; empty for every other slot.
+// active slots whose entry is a package; empty for every other slot. The ayat are read from
+// their files as pages ask for them.
 extern std::vector<LineList> TransSuraLists;
-extern std::vector<LineList> TransAyaLists;
+extern std::vector<LineFile> TransAyaLists;
 
 // Reads TransSlots from the settings file and rebuilds Translations from the subfolders of
 // TransDir and UserTransDir, sorted by name without regard to case. A missing folder means

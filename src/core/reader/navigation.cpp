@@ -33,7 +33,28 @@ TQuranPos clampedPosition(int sura, int aya)
     return {sura, aya};
 }
 
-void TNavigator::FocusCurrentAya()
+void Navigator::goTo(const TQuranPos& position, GotoReason reason)
+{
+    const TQuranPos target = clampedPosition(position.Sura, position.Aya);
+    // The boxes may hold another sura than the one shown; a move inside the shown sura does
+    // not rebuild the page, so the boxes are set back here.
+    const bool boxesElsewhere = target.Sura != FGotoSura && target.Sura == FCurPos.Sura;
+    FGotoSura = target.Sura;
+    FGotoAya = target.Aya;
+    if (boxesElsewhere) {
+        m_view.fillAyaBox(ayaCountOf(target.Sura));
+        m_view.selectSuraBoxIndex(target.Sura - 1);
+    }
+    if (reason == GotoReason::Command || reason == GotoReason::Player)
+        m_view.selectContentsNode(target.Sura);
+    if (reason == GotoReason::Command || reason == GotoReason::Contents)
+        m_view.bringReadingTabToFront();
+    FShowSuraPage = true;
+    FocusCurrentAya();
+    m_view.restartActiveRecitation();
+}
+
+void Navigator::FocusCurrentAya()
 {
     if (!m_view.isSuraPageInFront() && FShowSuraPage)
         m_view.bringSuraPageToFront();
@@ -57,7 +78,7 @@ void TNavigator::FocusCurrentAya()
         FFocusPending = true;
 }
 
-void TNavigator::wbQuranDocumentComplete()
+void Navigator::wbQuranDocumentComplete()
 {
     FDocLoaded = true;
     if (FFocusPending && FShowSuraPage) {
@@ -66,7 +87,7 @@ void TNavigator::wbQuranDocumentComplete()
     }
 }
 
-void TNavigator::suraBoxChanged(int index)
+void Navigator::suraBoxChanged(int index)
 {
     const int sura = index + 1;
     if (sura == FGotoSura || sura < 1 || sura > kSuraCount)
@@ -77,67 +98,52 @@ void TNavigator::suraBoxChanged(int index)
     FGotoAya = 1;
 }
 
-void TNavigator::ayaBoxChanged(int index)
+void Navigator::ayaBoxChanged(int index)
 {
     if (index >= 0)
         FGotoAya = index + 1;
 }
 
-void TNavigator::gotoSuraPrev()
+void Navigator::gotoSuraPrev(GotoReason reason)
 {
-    FGotoSura = previousSura(FGotoSura);
-    FGotoAya = 1;
-    runCommand();
+    goTo({previousSura(FGotoSura), 1}, reason);
 }
 
-void TNavigator::gotoSuraNext()
+void Navigator::gotoSuraNext(GotoReason reason)
 {
-    FGotoSura = nextSura(FGotoSura);
-    FGotoAya = 1;
-    runCommand();
+    goTo({nextSura(FGotoSura), 1}, reason);
 }
 
-void TNavigator::gotoAyaPrev()
+void Navigator::gotoAyaPrev(GotoReason reason)
 {
     if (FGotoAya == 1) {
-        FGotoSura = previousSura(FGotoSura);
-        FGotoAya = ayaCountOf(FGotoSura);
+        const int sura = previousSura(FGotoSura);
+        goTo({sura, ayaCountOf(sura)}, reason);
     } else {
-        --FGotoAya;
+        goTo({FGotoSura, FGotoAya - 1}, reason);
     }
-    runCommand();
 }
 
-void TNavigator::gotoAyaNext()
+void Navigator::gotoAyaNext(GotoReason reason)
 {
-    if (FGotoAya >= ayaCountOf(FGotoSura)) {
-        FGotoSura = nextSura(FGotoSura);
-        FGotoAya = 1;
-    } else {
-        ++FGotoAya;
-    }
-    runCommand();
+    if (FGotoAya >= ayaCountOf(FGotoSura))
+        goTo({nextSura(FGotoSura), 1}, reason);
+    else
+        goTo({FGotoSura, FGotoAya + 1}, reason);
 }
 
-void TNavigator::showInitialPosition(int sura, int aya)
+void Navigator::showInitialPosition(int sura, int aya)
 {
-    const TQuranPos position = clampedPosition(sura, aya);
-    FGotoSura = position.Sura;
-    FGotoAya = position.Aya;
     FCurPos = {};
-    runCommand();
+    goTo({sura, aya}, GotoReason::StartUp);
 }
 
-void TNavigator::showSuraText(int sura)
+void Navigator::showSuraText(int sura)
 {
-    if (sura != FCurPos.Sura) {
-        FGotoSura = sura;
-        FGotoAya = 1;
-    }
-    runCommand();
+    goTo(sura != FCurPos.Sura ? TQuranPos{sura, 1} : TQuranPos{FGotoSura, FGotoAya}, GotoReason::Contents);
 }
 
-void TNavigator::showSuraBehindPreface(int sura)
+void Navigator::showSuraBehindPreface(int sura)
 {
     if (sura != FCurPos.Sura) {
         FGotoSura = sura;
@@ -147,19 +153,13 @@ void TNavigator::showSuraBehindPreface(int sura)
     FocusCurrentAya();
 }
 
-void TNavigator::reloadSura()
+void Navigator::reloadSura()
 {
     if (FCurPos.Sura == 0)
         return;
     m_view.buildSuraPage(FCurPos.Sura);
     if (FShowSuraPage)
         FFocusPending = true;
-}
-
-void TNavigator::runCommand()
-{
-    FShowSuraPage = true;
-    FocusCurrentAya();
 }
 
 } // namespace tilvane

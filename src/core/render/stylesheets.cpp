@@ -4,6 +4,7 @@
 #include "core/quran/line_list.h"
 #include "core/render/fragment_format.h"
 #include "core/render/stylesheet_templates.h"
+#include "core/render/tajweed_styles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -94,6 +95,7 @@ void WriteAllStylesheets()
     WriteCommonCss();
     WriteScreenCss(ScreenCssFile, ScreenCssKind::Normal);
     WriteScreenCss(Screen2CssFile, ScreenCssKind::Wide);
+    WriteTajweedCss();
 }
 
 } // namespace tilvane

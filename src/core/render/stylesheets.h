@@ -25,7 +25,7 @@ enum class ScreenCssKind { Normal = 1, Wide = 2 }; // line height 1em or 2.5em
 // Writes one of the two screen stylesheets; overwrites it.
 void WriteScreenCss(const std::string& file, ScreenCssKind kind);
 
-// The three stylesheets as start-up writes them: common, screen.css, screen_2.css.
+// The stylesheets as start-up writes them: common, screen.css, screen_2.css, tajweed.css.
 void WriteAllStylesheets();
 
 } // namespace tilvane

@@ -12,6 +12,8 @@
 #include "core/render/fragment_format.h"
 #include "core/render/fragments.h"
 #include "core/render/stylesheets.h"
+#include "core/render/tajweed_styles.h"
+#include "core/tajweed/tajweed_markup.h"
 #include "core/render/text_search.h"
 
 #include <vector>
@@ -39,7 +41,8 @@ public:
     explicit SuraPageComposer(int sura)
         : m_sura(sura), m_info(SuraTable[static_cast<std::size_t>(sura)]), m_viewStyle(AppSet.ViewStyle),
           m_footnotes(InaFoot, PageFootnotes, AppDirs.TempDir),
-          m_latinStyle(std::to_string(AppSet.TransFontSize) + "pt;color:" + RgbText(AppSet.ArabicLatinFontColor))
+          m_latinStyle(std::to_string(AppSet.TransFontSize) + "pt;color:" + RgbText(AppSet.ArabicLatinFontColor)),
+          m_tajweed(AppSet.Tajweed && m_viewStyle != kViewTranslationsOnly)
     {
     }
 
@@ -47,10 +50,12 @@ public:
     {
         applyBismillahRule();
         const char* screenCss = m_viewStyle == kViewArabicOnly ? "screen_2.css" : "screen.css";
-        m_page.add(formatFragment(HeadFragment, {PathToFileUrl(AppDirs.TempDir), screenCss}));
+        const std::string head = formatFragment(HeadFragment, {PathToFileUrl(AppDirs.TempDir), screenCss});
+        m_page.add(m_tajweed ? withTajweedStylesheet(head) : head);
         appendTitle();
         PageFootnotes.clear();
         m_translations = activeTranslationIndexes();
+        readPackageAyat();
         for (int g = m_info.FirstAya, aya = 1; g <= m_info.LastAya; ++g, ++aya)
             appendAya(g, aya);
         if (hasFootnotes(m_viewStyle)) {
@@ -74,7 +79,7 @@ private:
         if (!containsIgnoringAsciiCase(m_firstAyaText, bismillah))
             return;
         m_firstAyaText = removeAllIgnoringAsciiCase(m_firstAyaText, bismillah);
-        m_bismillahBlock = formatFragment(BismillahBlock, {bismillah});
+        m_bismillahBlock = formatFragment(BismillahBlock, {m_tajweed ? cachedTajweedSpans(1, bismillah) : bismillah});
     }
 
     void appendTitle()
@@ -90,12 +95,15 @@ private:
         m_page.add(QuranBodyOpen);
         const std::string title = SuraNameAr.lineOrEmpty(static_cast<std::size_t>(m_sura) - 1) + " " + SuraWordAr;
         m_page.add(formatFragment(SuraHeader, {title, m_bismillahBlock}));
+        if (m_tajweed)
+            m_page.add(tajweedLegendBlock());
     }
 
     void appendAya(int g, int aya)
     {
         const std::string id = std::to_string(m_sura) + "_" + std::to_string(aya);
-        const std::string& arabic = (g == m_info.FirstAya && m_sura != 1) ? m_firstAyaText : ayaLine(QuranUthmani, g);
+        const std::string& plain = (g == m_info.FirstAya && m_sura != 1) ? m_firstAyaText : ayaLine(QuranUthmani, g);
+        const std::string& arabic = m_tajweed ? cachedTajweedSpans(g, plain) : plain;
         const std::string sign = ToArabicDigits(aya);
         switch (m_viewStyle) {
         case kViewArabicAndTranslations:
@@ -131,7 +139,8 @@ private:
             } else if (translation.catalogueIndex == kBuiltInFootnote) {
                 m_page.add(translationBlock(expandedTranslation(g)));
             } else {
-                const std::string& text = ayaLine(packageLines(translation.slot), g);
+                const std::string& text = m_packageAyat[static_cast<std::size_t>(translation.slot)]
+                                                       [static_cast<std::size_t>(g - m_info.FirstAya)];
                 const bool isLatin = Translations[static_cast<std::size_t>(translation.catalogueIndex)].IsArabicLatin;
                 m_page.add(isLatin ? latinBlock(id, text) : translationBlock(text));
             }
@@ -150,11 +159,17 @@ private:
         return formatFragment(TranslationBlock, {kTranslationLanguage, text});
     }
 
-    static const LineList& packageLines(int slot)
+    // The packages' ayat stay in their files; each page reads its own in one go per package.
+    void readPackageAyat()
     {
-        static const LineList none;
-        const auto index = static_cast<std::size_t>(slot);
-        return index < TransAyaLists.size() ? TransAyaLists[index] : none;
+        const auto first = static_cast<std::size_t>(m_info.FirstAya - 1);
+        const auto count = static_cast<std::size_t>(m_info.LastAya - m_info.FirstAya + 1);
+        m_packageAyat.assign(TransSlots.size(), std::vector<std::string>(count));
+        for (const TActiveTranslation& translation : m_translations) {
+            const auto slot = static_cast<std::size_t>(translation.slot);
+            if (translation.catalogueIndex >= kFirstPackage && slot < TransAyaLists.size())
+                m_packageAyat[slot] = TransAyaLists[slot].lines(first, count);
+        }
     }
 
     const int m_sura;
@@ -162,9 +177,11 @@ private:
     const int m_viewStyle;
     FootnoteExpander m_footnotes;
     const std::string m_latinStyle; // the same for every transliteration block of the page
+    const bool m_tajweed;           // tajweed colours on a page that shows the Arabic text
     std::string m_firstAyaText;
     std::string m_bismillahBlock;
     std::vector<TActiveTranslation> m_translations;
+    std::vector<std::vector<std::string>> m_packageAyat; // per slot, the sura's ayat
     LineList m_page;
 };
 

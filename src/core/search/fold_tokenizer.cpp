@@ -1,7 +1,7 @@
 #include "core/search/fold_tokenizer.h"
 
 #include "core/base/sqlite_db.h"
-#include "core/search/text_fold.h"
+#include "core/search/indexed_words.h"
 
 #include <sqlite3.h>
 
@@ -29,20 +29,22 @@ int foldTokenize(Fts5Tokenizer*, void* context, int flags, const char* text, int
         const std::string_view whole(text, static_cast<std::size_t>(length));
         const bool document = (flags & FTS5_TOKENIZE_DOCUMENT) != 0;
         int code = SQLITE_OK;
-        forEachWord(whole, [&](const FoldedWord& word) {
+        auto emitWord = [&](const FoldedWord& word, const std::vector<std::string>& others) {
             if (code != SQLITE_OK)
                 return;
             const int begin = static_cast<int>(word.begin);
             const int end = static_cast<int>(word.end);
             code = emit(context, 0, word.folded.data(), static_cast<int>(word.folded.size()), begin, end);
-            if (!document || code != SQLITE_OK)
-                return;
-            for (const std::string& spelling : alternativeSpellings(whole, word)) {
-                code = emit(context, FTS5_TOKEN_COLOCATED, spelling.data(), static_cast<int>(spelling.size()), begin, end);
+            for (const std::string& spelling : others) {
                 if (code != SQLITE_OK)
                     return;
+                code = emit(context, FTS5_TOKEN_COLOCATED, spelling.data(), static_cast<int>(spelling.size()), begin, end);
             }
-        });
+        };
+        if (document)
+            forEachIndexedWord(whole, emitWord);
+        else
+            forEachWord(whole, [&](const FoldedWord& word) { emitWord(word, {}); });
         return code;
     } catch (const std::bad_alloc&) {
         return SQLITE_NOMEM;

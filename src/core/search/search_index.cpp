@@ -2,6 +2,7 @@
 
 #include "core/search/fold_tokenizer.h"
 #include "core/search/search_db.h"
+#include "core/search/search_finder.h"
 
 #include <sqlite3.h>
 
@@ -15,7 +16,7 @@ namespace tilvane {
 namespace {
 
 // Bump when the tokenizer or the tables change: an index of another format is rebuilt.
-constexpr char kFormat[] = "1";
+constexpr char kFormat[] = "2";
 
 constexpr char kSchema[] = R"(
 CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);
@@ -24,6 +25,23 @@ CREATE TABLE sources(id INTEGER PRIMARY KEY, name TEXT UNIQUE NOT NULL, title TE
 CREATE TABLE docs(id INTEGER PRIMARY KEY, body TEXT NOT NULL);
 CREATE VIRTUAL TABLE words USING fts5(body, content='docs', content_rowid='id', tokenize='tilvane_fold');
 )";
+
+// The tables an index of this format holds, and the start of each one's definition.
+struct TableShape {
+    const char* name;
+    const char* definition;
+};
+constexpr TableShape kTables[] = {
+    {"meta", "CREATE TABLE meta("},
+    {"sources", "CREATE TABLE sources("},
+    {"docs", "CREATE TABLE docs("},
+    {"words", "CREATE VIRTUAL TABLE words USING fts5(body, content='docs', content_rowid='id', tokenize='tilvane_fold')"},
+};
+
+SqliteError otherFormat()
+{
+    return SqliteError("another format", SQLITE_NOTADB);
+}
 
 } // namespace
 
@@ -66,16 +84,15 @@ void SearchIndex::open()
         m_db->exec("PRAGMA synchronous = OFF");
         // Indexing all texts touches tens of megabytes; a larger page cache halves its writes.
         m_db->exec("PRAGMA cache_size = -32768");
-        SqliteStatement tables(*m_db, "SELECT count(*) FROM sqlite_master WHERE name = 'meta'");
-        tables.step();
-        if (tables.int64(0) == 0) {
-            m_db->exec(std::string("BEGIN;") + kSchema + "INSERT INTO meta VALUES('format', '" + kFormat + "'); COMMIT;");
+        if (m_db->queryInteger("SELECT count(*) FROM sqlite_master") == 0) {
+            SqliteTransaction transaction(*m_db);
+            m_db->exec(std::string(kSchema) + "INSERT INTO meta VALUES('format', '" + kFormat + "')");
+            transaction.commit();
         } else {
-            SqliteStatement format(*m_db, "SELECT value FROM meta WHERE key = 'format'");
-            if (!format.step() || format.text(0) != kFormat)
-                throw SqliteError("another format", SQLITE_NOTADB);
+            checkTables();
         }
         readIndexedSources();
+        m_finder = std::make_unique<SearchFinder>(*m_db, m_indexed);
     } catch (const SqliteError& error) {
         if (!error.damaged())
             throw;
@@ -83,11 +100,26 @@ void SearchIndex::open()
     }
 }
 
+// A file of another format, one whose tables were dropped or altered, or one indexed with
+// another tokenizer is no index of ours: it is damaged as far as search is concerned.
+void SearchIndex::checkTables()
+{
+    for (const TableShape& table : kTables) {
+        SqliteStatement definition(*m_db, "SELECT sql FROM sqlite_master WHERE name = ?1");
+        definition.bind(1, std::string_view(table.name));
+        if (!definition.step() || !definition.text(0).starts_with(table.definition))
+            throw otherFormat();
+    }
+    SqliteStatement format(*m_db, "SELECT value FROM meta WHERE key = 'format'");
+    if (!format.step() || format.text(0) != kFormat)
+        throw otherFormat();
+}
+
 void SearchIndex::recreate()
 {
+    m_finder.reset();
     m_db.reset();
     m_indexed.clear();
-    m_vocabularyRead = false;
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
         std::error_code ignored;
         std::filesystem::remove(m_path + suffix, ignored);
@@ -121,8 +153,8 @@ void SearchIndex::update(std::vector<SearchSource> sources, const std::function<
 // and then sees its sources, and an update that fails leaves the index as it was.
 void SearchIndex::synchronize()
 {
-    m_db->exec("BEGIN IMMEDIATE");
     try {
+        SqliteTransaction transaction(*m_db);
         readIndexedSources();
         std::vector<std::int64_t> stale;
         for (const auto& [id, indexed] : m_indexed) {
@@ -141,10 +173,10 @@ void SearchIndex::synchronize()
             if (!indexed)
                 addSource(source);
         }
-        m_db->exec("COMMIT");
+        transaction.commit();
     } catch (...) {
-        sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        m_vocabularyRead = false;
+        if (m_finder)
+            m_finder->forgetVocabulary();
         try {
             readIndexedSources();
         } catch (const SqliteError&) {
@@ -156,7 +188,7 @@ void SearchIndex::synchronize()
 
 void SearchIndex::dropSource(std::int64_t id)
 {
-    m_vocabularyRead = false;
+    m_finder->forgetVocabulary();
     // An external-content index forgets a row only when told what the row held.
     SqliteStatement forget(*m_db, "INSERT INTO words(words, rowid, body) SELECT 'delete', id, body FROM docs "
                                   "WHERE id % ?2 = ?1");
@@ -173,8 +205,11 @@ void SearchIndex::addSource(const SearchSource& source)
     std::int64_t id = 0;
     while (m_indexed.contains(id))
         ++id;
-    if (id >= kSourceSlots)
+    if (id >= kSourceSlots) {
+        m_problems.push_back("The text \"" + source.title + "\" is left out of search: it searches at most "
+                             + std::to_string(kMaxSources) + " texts.");
         return;
+    }
     std::vector<std::string> texts;
     try {
         texts = source.ayaTexts();
@@ -184,7 +219,7 @@ void SearchIndex::addSource(const SearchSource& source)
         m_problems.push_back(error.what());
         return;
     }
-    m_vocabularyRead = false;
+    m_finder->forgetVocabulary();
     SqliteStatement doc(*m_db, "INSERT INTO docs(id, body) VALUES(?1, ?2)");
     SqliteStatement word(*m_db, "INSERT INTO words(rowid, body) VALUES(?1, ?2)");
     for (std::size_t k = 0; k < texts.size() && k < static_cast<std::size_t>(kAyaCount); ++k) {
@@ -199,6 +234,32 @@ void SearchIndex::addSource(const SearchSource& source)
     SqliteStatement row(*m_db, "INSERT INTO sources(id, name, title, field, stamp) VALUES(?1, ?2, ?3, ?4, ?5)");
     row.bind(1, id).bind(2, source.name).bind(3, source.title).bind(4, source.field).bind(5, source.stamp).step();
     m_indexed[id] = {source.name, source.title, source.field, source.stamp};
+}
+
+void SearchIndex::readIndexedSourcesIfChanged()
+{
+    // Another process (the command beside the reader) may have updated the index since.
+    SqliteStatement version(*m_db, "PRAGMA data_version");
+    if (version.step() && version.int64(0) != m_dataVersion) {
+        m_dataVersion = version.int64(0);
+        readIndexedSources();
+        m_finder->forgetVocabulary();
+    }
+}
+
+SearchResults SearchIndex::find(std::string_view query, const SearchOptions& options)
+{
+    const CancelScope scope(*this, options.cancelled);
+    try {
+        readIndexedSourcesIfChanged();
+        return m_finder->find(query, options);
+    } catch (const SqliteError& error) {
+        if (!error.damaged())
+            throw;
+        recreate();
+        synchronize();
+        return m_finder->find(query, options);
+    }
 }
 
 std::vector<std::string> SearchIndex::takeProblems()

@@ -54,6 +54,17 @@ std::vector<std::string> packageAyat(const TTranslation& entry)
     return LineList::loadFromFile(entry.AyaNameFile).lines();
 }
 
+constexpr char kArabicSource[] = "builtin:Arabic";
+
+// The folder, unlike the name a package gives itself, is unique.
+std::string sourceNameOf(std::size_t catalogueIndex)
+{
+    const TTranslation& entry = Translations[catalogueIndex];
+    if (static_cast<int>(catalogueIndex) < kFirstPackage)
+        return "builtin:" + entry.TransName;
+    return "package:" + entry.PackageFolder;
+}
+
 } // namespace
 
 std::string ayaWithoutBismillah(const std::string& line, const std::string& bismillah, int globalAya)
@@ -101,23 +112,30 @@ std::vector<SearchSource> searchSources(const BuiltInTexts& builtIn)
 {
     const std::string archives = fileStamp(LibArchive) + "|" + fileStamp(LibinaArchive);
     std::vector<SearchSource> sources;
-    sources.push_back({"builtin:Arabic", "Arabic", kFieldArabic, archives, [builtIn] { return arabicAyat(builtIn.arabic()); }, true});
+    sources.push_back({kArabicSource, "Arabic", kFieldArabic, archives, [builtIn] { return arabicAyat(builtIn.arabic()); }, true});
     for (std::size_t k = 0; k < Translations.size(); ++k) {
         const TTranslation& entry = Translations[k];
         const int field = entry.IsArabicLatin ? kFieldLatin : kFieldTranslation;
         if (static_cast<int>(k) == kBuiltInLatin) {
-            sources.push_back({"builtin:" + entry.TransName, entry.FullName, field, archives,
+            sources.push_back({sourceNameOf(k), entry.FullName, field, archives,
                                [builtIn] { return builtIn.latin().lines(); }, true});
         } else if (static_cast<int>(k) == kBuiltInFootnote) {
-            sources.push_back({"builtin:" + entry.TransName, entry.FullName, field, archives,
+            sources.push_back({sourceNameOf(k), entry.FullName, field, archives,
                                [builtIn] { return builtIn.translation().lines(); }, true});
         } else {
-            // The folder, unlike the name a package gives itself, is unique.
-            sources.push_back({"package:" + entry.PackageFolder, entry.FullName, field, fileStamp(entry.AyaNameFile),
+            sources.push_back({sourceNameOf(k), entry.FullName, field, fileStamp(entry.AyaNameFile),
                                [entry] { return packageAyat(entry); }});
         }
     }
     return sources;
+}
+
+std::vector<std::string> activeSourceNames()
+{
+    std::vector<std::string> names{kArabicSource};
+    for (const TActiveTranslation& active : activeTranslationIndexes())
+        names.push_back(sourceNameOf(static_cast<std::size_t>(active.catalogueIndex)));
+    return names;
 }
 
 } // namespace tilvane

@@ -27,6 +27,10 @@ BuiltInTexts archiveTexts();
 // the catalogue (stamped by its aya file), in this order.
 std::vector<SearchSource> searchSources(const BuiltInTexts& builtIn);
 
+// The names of the sources the reader shows: the Arabic text and the active translations of
+// the settings, in the catalogue loaded.
+std::vector<std::string> activeSourceNames();
+
 // The Arabic text of an aya as search shows it: the first aya of a sura holds the opening
 // bismillah in front of its own text, which is no part of that aya.
 std::string ayaWithoutBismillah(const std::string& line, const std::string& bismillah, int globalAya);

@@ -2,6 +2,7 @@
 
 #include "core/quran/quranic_marks.h"
 #include "core/search/latin_letters.h"
+#include "core/search/latin_spelling.h"
 
 #include <algorithm>
 #include <functional>
@@ -50,7 +51,7 @@ char32_t decodeAt(std::string_view text, std::size_t& i)
     return codePoint;
 }
 
-void appendUtf8(std::string& out, char32_t codePoint)
+void appendCodePoint(std::string& out, char32_t codePoint)
 {
     if (codePoint < 0x80) {
         out += static_cast<char>(codePoint);
@@ -154,7 +155,7 @@ void appendFolded(std::string& out, char32_t c)
             break;
         }
     }
-    appendUtf8(out, c);
+    appendCodePoint(out, c);
 }
 
 bool isArabicLetter(char32_t c)
@@ -283,6 +284,16 @@ void addStemsWithoutPrefixes(std::vector<std::string>& out, const std::string& s
 
 } // namespace
 
+char32_t nextCodePoint(std::string_view text, std::size_t& i)
+{
+    return decodeAt(text, i);
+}
+
+void appendUtf8(std::string& out, char32_t codePoint)
+{
+    appendCodePoint(out, codePoint);
+}
+
 std::size_t codePointCount(std::string_view utf8)
 {
     return static_cast<std::size_t>(
@@ -292,15 +303,21 @@ std::size_t codePointCount(std::string_view utf8)
 void forEachWord(std::string_view text, const std::function<void(const FoldedWord&)>& visit)
 {
     FoldedWord word;
+    word.latin = true;
     bool inWord = false;
     auto finish = [&](std::size_t end) {
         if (inWord && !word.folded.empty()) {
             word.end = end;
+            if (word.latin) {
+                word.plain = word.folded;
+                word.folded = foldLatinSpelling(word.plain);
+            }
             visit(word);
         }
         word.folded.clear(); // keeps its buffer for the next word
         word.arabic = false;
         word.vowelled = false;
+        word.latin = true;
         inWord = false;
     };
     std::size_t i = 0;
@@ -317,8 +334,12 @@ void forEachWord(std::string_view text, const std::function<void(const FoldedWor
             inWord = true;
         }
         if (kind != CharKind::Dropped) {
+            const std::size_t before = word.folded.size();
             appendFolded(word.folded, c);
             word.arabic = word.arabic || isArabicLetter(c);
+            word.latin = word.latin
+                && std::all_of(word.folded.begin() + static_cast<std::ptrdiff_t>(before), word.folded.end(),
+                               [](char b) { return (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9'); });
         } else {
             word.vowelled = word.vowelled || isQuranicMark(c);
         }

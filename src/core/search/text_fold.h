@@ -11,7 +11,8 @@ namespace tilvane {
 // The one folding of text for search, used for the index and for queries alike, so that a
 // query typed on an ordinary keyboard meets the text however either is spelled: vowel and
 // Quranic marks, tatweel and apostrophes vanish; the alif forms become ا, ى and ئ become ي,
-// ؤ becomes و, ة becomes ه; Latin and Cyrillic letters lose case and diacritics.
+// ؤ becomes و, ة becomes ه; Latin and Cyrillic letters lose case and diacritics, and Latin
+// words take one spelling of Arabic sounds (foldLatinSpelling).
 
 // One word of a text: its bytes in the text and its folded spelling (never empty).
 struct FoldedWord {
@@ -20,6 +21,8 @@ struct FoldedWord {
     std::string folded;
     bool arabic = false;   // holds Arabic letters
     bool vowelled = false; // holds vowel or Quranic marks, as every word of the Quran text does
+    bool latin = false;    // only ASCII letters and digits once folded; folded by foldLatinSpelling
+    std::string plain;     // a Latin word as folded before foldLatinSpelling (lower case, no diacritics)
 };
 
 // The words of a UTF-8 text in order. Words are runs of letters; each Chinese or Japanese
@@ -36,6 +39,10 @@ void forEachWord(std::string_view text, const std::function<void(const FoldedWor
 // Empty for a word that is not vowelled Arabic: translations written in Arabic letters (Urdu)
 // are spelled as they are read, and their words do not take these prefixes.
 std::vector<std::string> alternativeSpellings(std::string_view text, const FoldedWord& word);
+
+// The code point at byte i of a UTF-8 text, moving i past it (U+FFFD for an invalid byte).
+char32_t nextCodePoint(std::string_view text, std::size_t& i);
+void appendUtf8(std::string& out, char32_t codePoint);
 
 // Number of code points in a UTF-8 text.
 std::size_t codePointCount(std::string_view utf8);

@@ -60,12 +60,12 @@ bool runGuarded(const std::function<void()>& fn)
     }
 }
 
-TApplication::TApplication(int& argc, char** argv)
+Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
+bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);

@@ -10,7 +10,7 @@
 //   The callable may take the signal's leading arguments or none of them.
 // - Overridden event handlers (showEvent, closeEvent, timerEvent, ...) and any other code
 //   entered from the event loop: wrap the body, runGuarded([&] { FormClose(); }).
-// - TApplication::notify() catches what still escapes an event delivery, as a last resort:
+// - Application::notify() catches what still escapes an event delivery, as a last resort:
 //   Qt does not promise to be exception-safe, so an exception crossing Qt's frames may skip
 //   Qt's own clean-up. Do not rely on it; guard the handler itself.
 // - Tests replace the message box with setErrorReporter() to capture the messages.
@@ -76,9 +76,9 @@ auto guarded(Fn fn)
 }
 
 // The application object of the reader (and of the GUI tests).
-class TApplication : public QApplication {
+class Application : public QApplication {
 public:
-    TApplication(int& argc, char** argv);
+    Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
 

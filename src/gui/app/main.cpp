@@ -28,7 +28,7 @@ void showFatalError(const std::string& message)
     QMessageBox::critical(nullptr, toQString(AppName), QString::fromStdString(message));
 }
 
-int runReader(TApplication& app)
+int runReader(Application& app)
 {
     std::unique_ptr<TfmMain> mainWindow;
     {
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     }
 
     setUpGraphicsBeforeApplication();
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     QCoreApplication::setApplicationName(toQString(AppName));
     QGuiApplication::setDesktopFileName(toQString(kDesktopId));
     if (folderError) {

@@ -7,7 +7,7 @@
 
 namespace tilvane {
 
-TPositionAutosave::TPositionAutosave(QObject* parent)
+PositionAutosave::PositionAutosave(QObject* parent)
     : QObject(parent)
 {
     m_timer.setSingleShot(true);
@@ -15,14 +15,14 @@ TPositionAutosave::TPositionAutosave(QObject* parent)
     connect(&m_timer, &QTimer::timeout, this, [this] { save(); });
 }
 
-void TPositionAutosave::positionShown(TQuranPos pos)
+void PositionAutosave::positionShown(TQuranPos pos)
 {
     m_shown = pos;
     if (pos.Sura != 0 && pos != m_saved && !m_timer.isActive())
         m_timer.start();
 }
 
-void TPositionAutosave::save()
+void PositionAutosave::save()
 {
     if (m_shown == m_saved)
         return;

@@ -10,12 +10,12 @@ namespace tilvane {
 // Keeps the settings file's last-read position close behind the shown one, so that a reader
 // that is killed resumes where it was: the first move after a save starts a short timer and
 // its end saves the position shown then, so no move waits longer than the delay.
-class TPositionAutosave : public QObject {
+class PositionAutosave : public QObject {
     Q_OBJECT
 public:
     static constexpr int kDelayMs = 1500;
 
-    explicit TPositionAutosave(QObject* parent = nullptr);
+    explicit PositionAutosave(QObject* parent = nullptr);
 
     // The position the file holds already (after loading the settings).
     void setSaved(TQuranPos pos) { m_saved = pos; }

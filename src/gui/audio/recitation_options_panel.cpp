@@ -84,10 +84,9 @@ RecitationOptionsPanel::RecitationOptionsPanel(QWidget* parent)
     form->addRow("From, to:", range);
     form->addRow("&Times:", cbRangeRepeat);
 
-    connect(cbSpeed, &QComboBox::currentIndexChanged, this, [this] {
-        AppSet.PlaybackSpeed = cbSpeed->currentData().toInt();
-        emit speedChanged(AppSet.PlaybackSpeed);
-    });
+    // The player keeps the speed setting; the panel only asks for a new one.
+    connect(cbSpeed, &QComboBox::currentIndexChanged, this,
+            [this] { emit speedChanged(cbSpeed->currentData().toInt()); });
     connect(cbAyaRepeat, &QComboBox::currentIndexChanged, this,
             [this] { AppSet.AyaRepeat = cbAyaRepeat->currentData().toInt(); });
     connect(cbAyaPause, &QComboBox::currentIndexChanged, this,

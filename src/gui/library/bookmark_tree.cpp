@@ -12,9 +12,7 @@ namespace tilvane {
 
 namespace {
 
-constexpr int kSuraRole = Qt::UserRole;
-constexpr int kAyaRole = Qt::UserRole + 1;
-constexpr int kTopicRole = Qt::UserRole + 2;
+enum Role { kSuraRole = Qt::UserRole, kAyaRole, kTopicRole };
 constexpr int kFirstWords = 6;
 enum Column { kSuraColumn, kPositionColumn, kTextColumn, kNoteColumn };
 
@@ -32,7 +30,7 @@ QString firstWords(TQuranPos pos)
 
 } // namespace
 
-TBookmarkTree::TBookmarkTree(QWidget* parent)
+BookmarkTree::BookmarkTree(QWidget* parent)
     : QTreeWidget(parent)
 {
     setColumnCount(4);
@@ -52,7 +50,7 @@ TBookmarkTree::TBookmarkTree(QWidget* parent)
     setColumnWidth(kTextColumn, 220);
 }
 
-QTreeWidgetItem* TBookmarkTree::topicItem(const QString& name)
+QTreeWidgetItem* BookmarkTree::topicItem(const QString& name)
 {
     auto* item = new QTreeWidgetItem(this, {name});
     item->setData(0, kTopicRole, name);
@@ -64,7 +62,7 @@ QTreeWidgetItem* TBookmarkTree::topicItem(const QString& name)
     return item;
 }
 
-void TBookmarkTree::fill(const std::vector<std::string>& topics, const std::vector<Bookmark>& bookmarks)
+void BookmarkTree::fill(const std::vector<std::string>& topics, const std::vector<Bookmark>& bookmarks)
 {
     QSet<QString> closed;
     for (int i = 0; i < topLevelItemCount(); ++i)
@@ -106,29 +104,29 @@ void TBookmarkTree::fill(const std::vector<std::string>& topics, const std::vect
         setCurrentItem(restored);
 }
 
-std::optional<TQuranPos> TBookmarkTree::bookmarkOf(const QTreeWidgetItem* item)
+std::optional<TQuranPos> BookmarkTree::bookmarkOf(const QTreeWidgetItem* item)
 {
     if (item == nullptr || item->parent() == nullptr)
         return std::nullopt;
     return TQuranPos{item->data(0, kSuraRole).toInt(), item->data(0, kAyaRole).toInt()};
 }
 
-std::optional<TQuranPos> TBookmarkTree::currentBookmark() const
+std::optional<TQuranPos> BookmarkTree::currentBookmark() const
 {
     return bookmarkOf(currentItem());
 }
 
-QString TBookmarkTree::currentTopic() const
+QString BookmarkTree::currentTopic() const
 {
     return currentItem() != nullptr ? currentItem()->data(0, kTopicRole).toString() : QString();
 }
 
-bool TBookmarkTree::isTopicRow(const QTreeWidgetItem* item) const
+bool BookmarkTree::isTopicRow(const QTreeWidgetItem* item) const
 {
     return item != nullptr && item->parent() == nullptr;
 }
 
-void TBookmarkTree::setNoteShown(TQuranPos pos, const std::string& note)
+void BookmarkTree::setNoteShown(TQuranPos pos, const std::string& note)
 {
     const QString line = QString::fromStdString(noteFirstLine(note));
     for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it)
@@ -136,14 +134,14 @@ void TBookmarkTree::setNoteShown(TQuranPos pos, const std::string& note)
             (*it)->setText(kNoteColumn, line);
 }
 
-QTreeWidgetItem* TBookmarkTree::dropTopic(const QPoint& position) const
+QTreeWidgetItem* BookmarkTree::dropTopic(const QPoint& position) const
 {
     QTreeWidgetItem* target = itemAt(position);
     return (target != nullptr && target->parent() != nullptr) ? target->parent() : target;
 }
 
 // The view's own handling scrolls and draws the indicator; which drops count is decided here.
-void TBookmarkTree::dragMoveEvent(QDragMoveEvent* event)
+void BookmarkTree::dragMoveEvent(QDragMoveEvent* event)
 {
     QTreeWidget::dragMoveEvent(event);
     QTreeWidgetItem* target = dropTopic(event->position().toPoint());
@@ -155,7 +153,7 @@ void TBookmarkTree::dragMoveEvent(QDragMoveEvent* event)
 
 // The rows are rebuilt from the store after the move, so Qt must not move the item itself,
 // and the rebuild waits until the drag has ended (the drag still refers to the rows).
-void TBookmarkTree::dropEvent(QDropEvent* event)
+void BookmarkTree::dropEvent(QDropEvent* event)
 {
     QTreeWidgetItem* target = dropTopic(event->position().toPoint());
     const std::optional<TQuranPos> pos = currentBookmark();

@@ -12,10 +12,10 @@ namespace tilvane {
 // The bookmarks grouped by topic ("Unsorted" last), one row per bookmark and topic:
 // sura name, sura:aya, the aya's first words, the note's first line. A row dragged onto
 // another topic asks to be moved there.
-class TBookmarkTree : public QTreeWidget {
+class BookmarkTree : public QTreeWidget {
     Q_OBJECT
 public:
-    explicit TBookmarkTree(QWidget* parent = nullptr);
+    explicit BookmarkTree(QWidget* parent = nullptr);
 
     // Rebuilds the rows, keeping which topics are open and which row is current.
     void fill(const std::vector<std::string>& topics, const std::vector<Bookmark>& bookmarks);

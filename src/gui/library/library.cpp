@@ -1,21 +1,20 @@
 #include "gui/library/library.h"
 
 #include "core/library/library_location.h"
+#include "gui/ui/reader_timings.h"
 
 #include <QElapsedTimer>
 
-#include <cstdio>
-
 namespace tilvane {
 
-TLibrary::TLibrary(std::string path, QObject* parent)
+Library::Library(std::string path, QObject* parent)
     : QObject(parent), m_path(std::move(path))
 {
 }
 
-TLibrary::~TLibrary() = default;
+Library::~Library() = default;
 
-void TLibrary::open()
+void Library::open()
 {
     QElapsedTimer clock;
     clock.start();
@@ -27,38 +26,37 @@ void TLibrary::open()
     } catch (const LibraryError& error) {
         setProblem(error);
     }
-    // The same switch as the reader's page timings: what the database adds to start-up.
-    if (qEnvironmentVariable("TILVANE_TIMINGS") == QLatin1String("1")) {
-        std::fprintf(stderr, "tilvane-timing library-open %.3f ms\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
-        std::fflush(stderr);
-    }
+    // What the database adds to start-up.
+    if (ReaderTimings::enabled())
+        ReaderTimings::print("library-open", static_cast<double>(clock.nsecsElapsed()) / 1e6);
     emit changed();
 }
 
-void TLibrary::moveAsideAndStartAfresh()
+void Library::moveAsideAndStartAfresh()
 {
     m_store.reset();
     moveLibraryAside(m_path);
     open();
 }
 
-void TLibrary::fail(const LibraryError& error)
+void Library::fail(const LibraryError& error)
 {
-    // A lock held by another reader passes; a file that went bad or away does not.
-    if (error.kind() == LibraryError::Kind::Locked)
+    // A lock held by another reader passes, as does a change refused by a read-only library
+    // (it still lists); a file that went bad or away does not.
+    if (error.kind() == LibraryError::Kind::Locked || error.kind() == LibraryError::Kind::ReadOnly)
         return;
     m_store.reset();
     setProblem(error);
     emit changed();
 }
 
-void TLibrary::setProblem(const LibraryError& error)
+void Library::setProblem(const LibraryError& error)
 {
     m_problem = QString::fromStdString(error.what());
     m_canMoveAside = error.kind() == LibraryError::Kind::Damaged || error.kind() == LibraryError::Kind::Unreadable;
 }
 
-void TLibrary::change(const std::function<void(BookmarkStore&)>& fn)
+void Library::change(const std::function<void(BookmarkStore&)>& fn)
 {
     if (!m_store)
         throw TilvaneError(m_problem.toStdString());
@@ -66,7 +64,7 @@ void TLibrary::change(const std::function<void(BookmarkStore&)>& fn)
     emit changed();
 }
 
-bool TLibrary::toggle(TQuranPos pos)
+bool Library::toggle(TQuranPos pos)
 {
     bool added = false;
     change([&](BookmarkStore& store) {
@@ -80,14 +78,14 @@ bool TLibrary::toggle(TQuranPos pos)
     return added;
 }
 
-void TLibrary::saveNote(TQuranPos pos, const std::string& note)
+void Library::saveNote(TQuranPos pos, const std::string& note)
 {
     if (!m_store)
         throw TilvaneError(m_problem.toStdString());
     guardedCall([&] { m_store->setNote(pos, note); });
 }
 
-void TLibrary::remove(TQuranPos pos)
+void Library::remove(TQuranPos pos)
 {
     change([&](BookmarkStore& store) {
         if (std::optional<Bookmark> removed = store.remove(pos))
@@ -95,7 +93,7 @@ void TLibrary::remove(TQuranPos pos)
     });
 }
 
-void TLibrary::undoRemove()
+void Library::undoRemove()
 {
     if (!m_removed)
         return;
@@ -103,7 +101,7 @@ void TLibrary::undoRemove()
     setRemoved(std::nullopt);
 }
 
-void TLibrary::setRemoved(std::optional<Bookmark> removed)
+void Library::setRemoved(std::optional<Bookmark> removed)
 {
     m_removed = std::move(removed);
     emit undoAvailable(m_removed.has_value());

@@ -9,20 +9,23 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 namespace tilvane {
 
 // The reader's bookmark library: the store when it can be used, or why it cannot, and the
 // last removed bookmark for Undo. Owned by the main window; the Topics tab shows it.
-class TLibrary : public QObject {
+class Library : public QObject {
     Q_OBJECT
 public:
-    explicit TLibrary(std::string path, QObject* parent = nullptr);
-    ~TLibrary() override;
+    explicit Library(std::string path, QObject* parent = nullptr);
+    ~Library() override;
 
     // Opens the file; when that fails, the library is unavailable and problem() says why.
     void open();
     bool isAvailable() const { return m_store != nullptr; }
+    // Available for reading only: every change is refused with a message saying so.
+    bool isReadOnly() const { return m_store != nullptr && m_store->readOnly(); }
     const QString& problem() const { return m_problem; }
     // The file is damaged or unreadable and may be moved aside (not when it is merely in use
     // or from a newer version, which another program still reads).
@@ -34,12 +37,18 @@ public:
     // Runs fn on the store and announces a change; a store error is rethrown for the
     // application's error handler, and a damaged file also makes the library unavailable.
     void change(const std::function<void(BookmarkStore&)>& fn);
-    // Runs fn on the store without announcing a change; nothing happens when unavailable.
+    // Runs fn on the store without announcing a change; when unavailable nothing runs and
+    // the result is empty.
     template <typename Fn>
-    auto read(Fn fn, decltype(fn(std::declval<BookmarkStore&>())) fallback = {})
+    auto read(Fn fn)
     {
-        if (!m_store)
-            return fallback;
+        using Result = decltype(fn(std::declval<BookmarkStore&>()));
+        if (!m_store) {
+            if constexpr (std::is_void_v<Result>)
+                return;
+            else
+                return Result{};
+        }
         return guardedCall([&] { return fn(*m_store); });
     }
 

@@ -31,7 +31,7 @@ QString positionText(TQuranPos pos)
 
 } // namespace
 
-TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
+TopicsTab::TopicsTab(Library& library, QWidget* parent)
     : QWidget(parent), m_library(library)
 {
     setObjectName("tabTopics");
@@ -44,7 +44,7 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->addWidget(createButtons());
     auto* splitter = new QSplitter(Qt::Horizontal, m_content);
-    m_tree = new TBookmarkTree(splitter);
+    m_tree = new BookmarkTree(splitter);
     m_tree->setObjectName("tvBookmarks");
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* notePanel = new QWidget(splitter);
@@ -84,24 +84,24 @@ TTopicsTab::TTopicsTab(TLibrary& library, QWidget* parent)
     });
     connect(deleteAction, &QAction::triggered, this, guarded([this] { deleteBookmark(); }));
     connect(m_undo, &QAction::triggered, this, guarded([this] { m_library.undoRemove(); }));
-    connect(&m_library, &TLibrary::undoAvailable, m_undo, &QAction::setEnabled);
-    connect(&m_library, &TLibrary::changed, this, guarded([this] { refresh(); }));
+    connect(&m_library, &Library::undoAvailable, m_undo, &QAction::setEnabled);
+    connect(&m_library, &Library::changed, this, guarded([this] { refresh(); }));
     connect(m_tree, &QTreeWidget::currentItemChanged, this, guarded([this] { currentChanged(); }));
     connect(m_tree, &QTreeWidget::itemActivated, this, guarded([this](QTreeWidgetItem* item) { activate(item); }));
     connect(m_tree, &QWidget::customContextMenuRequested, this,
             guarded([this](const QPoint& position) { showContextMenu(position); }));
-    connect(m_tree, &TBookmarkTree::moveRequested, this,
+    connect(m_tree, &BookmarkTree::moveRequested, this,
             guarded([this](TQuranPos pos, const QString& from, const QString& to) { moveBookmark(pos, from, to); }));
     refresh();
 }
 
 // A window that goes without closing (the program ends) still keeps the last words typed.
-TTopicsTab::~TTopicsTab()
+TopicsTab::~TopicsTab()
 {
     runGuarded([this] { saveNoteNow(); });
 }
 
-QWidget* TTopicsTab::createProblemPanel()
+QWidget* TopicsTab::createProblemPanel()
 {
     m_problemPanel = new QWidget(this);
     auto* layout = new QHBoxLayout(m_problemPanel);
@@ -120,33 +120,33 @@ QWidget* TTopicsTab::createProblemPanel()
     return m_problemPanel;
 }
 
-QWidget* TTopicsTab::createButtons()
+QWidget* TopicsTab::createButtons()
 {
     auto* bar = new QWidget(this);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto button = [&](const QString& caption, void (TTopicsTab::*slot)()) {
+    const auto button = [&](const QString& caption, void (TopicsTab::*slot)()) {
         auto* push = new QPushButton(caption, bar);
         connect(push, &QPushButton::clicked, this, guarded([this, slot] { (this->*slot)(); }));
         layout->addWidget(push);
     };
-    button("&New Topic...", &TTopicsTab::newTopic);
-    button("&Rename Topic...", &TTopicsTab::renameTopic);
-    button("De&lete Topic", &TTopicsTab::deleteTopic);
+    button("&New Topic...", &TopicsTab::newTopic);
+    button("&Rename Topic...", &TopicsTab::renameTopic);
+    button("De&lete Topic", &TopicsTab::deleteTopic);
     layout->addStretch(1);
-    button("&Export...", &TTopicsTab::exportFile);
-    button("&Import...", &TTopicsTab::importFile);
+    button("&Export...", &TopicsTab::exportFile);
+    button("&Import...", &TopicsTab::importFile);
     return bar;
 }
 
-void TTopicsTab::showEvent(QShowEvent* event)
+void TopicsTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Another reader may have changed the library meanwhile.
     runGuarded([this] { refresh(); });
 }
 
-void TTopicsTab::refresh()
+void TopicsTab::refresh()
 {
     saveNoteNow();
     m_problemPanel->setVisible(!m_library.isAvailable());
@@ -158,7 +158,7 @@ void TTopicsTab::refresh()
     currentChanged();
 }
 
-void TTopicsTab::currentChanged()
+void TopicsTab::currentChanged()
 {
     saveNoteNow();
     m_notePos = m_tree->currentBookmark();
@@ -169,10 +169,13 @@ void TTopicsTab::currentChanged()
     const QSignalBlocker blocker(m_note);
     m_note->setPlainText(bookmark ? QString::fromStdString(bookmark->note) : QString());
     m_note->setEnabled(m_notePos.has_value());
-    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + " (kept as you type)" : "N&ote");
+    // A read-only library would refuse every keystroke; the note is shown, not edited.
+    m_note->setReadOnly(m_library.isReadOnly());
+    const QString keeping = m_library.isReadOnly() ? " (read-only library)" : " (kept as you type)";
+    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + keeping : "N&ote");
 }
 
-void TTopicsTab::saveNoteNow()
+void TopicsTab::saveNoteNow()
 {
     if (!m_noteDirty || !m_notePos)
         return;
@@ -183,20 +186,20 @@ void TTopicsTab::saveNoteNow()
     m_tree->setNoteShown(*m_notePos, note);
 }
 
-void TTopicsTab::activate(QTreeWidgetItem* item)
+void TopicsTab::activate(QTreeWidgetItem* item)
 {
-    if (const std::optional<TQuranPos> pos = TBookmarkTree::bookmarkOf(item))
+    if (const std::optional<TQuranPos> pos = BookmarkTree::bookmarkOf(item))
         emit gotoRequested(pos->Sura, pos->Aya);
 }
 
-void TTopicsTab::showContextMenu(const QPoint& position)
+void TopicsTab::showContextMenu(const QPoint& position)
 {
     QTreeWidgetItem* item = m_tree->itemAt(position);
     if (item == nullptr || !m_library.isAvailable())
         return;
     m_tree->setCurrentItem(item);
     QMenu menu(this);
-    if (const std::optional<TQuranPos> pos = TBookmarkTree::bookmarkOf(item)) {
+    if (const std::optional<TQuranPos> pos = BookmarkTree::bookmarkOf(item)) {
         menu.addAction("&Go to Aya", this, [this, item] { activate(item); });
         addTopicMenus(menu, *pos);
         menu.addSeparator();
@@ -209,7 +212,7 @@ void TTopicsTab::showContextMenu(const QPoint& position)
     menu.exec(m_tree->viewport()->mapToGlobal(position));
 }
 
-void TTopicsTab::addTopicMenus(QMenu& menu, TQuranPos pos)
+void TopicsTab::addTopicMenus(QMenu& menu, TQuranPos pos)
 {
     const QString from = m_tree->currentTopic();
     QMenu* moveTo = menu.addMenu("&Move to Topic");
@@ -228,12 +231,12 @@ void TTopicsTab::addTopicMenus(QMenu& menu, TQuranPos pos)
     }
 }
 
-void TTopicsTab::moveBookmark(TQuranPos pos, const QString& from, const QString& to)
+void TopicsTab::moveBookmark(TQuranPos pos, const QString& from, const QString& to)
 {
     m_library.change([&](BookmarkStore& store) { store.moveToTopic(pos, from.toStdString(), to.toStdString()); });
 }
 
-void TTopicsTab::newTopic()
+void TopicsTab::newTopic()
 {
     bool ok = false;
     const QString name = QInputDialog::getText(this, "New Topic", "Topic name:", QLineEdit::Normal, {}, &ok).trimmed();
@@ -248,7 +251,7 @@ void TTopicsTab::newTopic()
     });
 }
 
-void TTopicsTab::renameTopic()
+void TopicsTab::renameTopic()
 {
     const QString from = m_tree->currentTopic();
     if (from.isEmpty() || from == kUnsortedTopic)
@@ -259,7 +262,7 @@ void TTopicsTab::renameTopic()
         m_library.change([&](BookmarkStore& store) { store.renameTopic(from.toStdString(), to.toStdString()); });
 }
 
-void TTopicsTab::deleteTopic()
+void TopicsTab::deleteTopic()
 {
     const QString name = m_tree->currentTopic();
     if (name.isEmpty() || name == kUnsortedTopic)
@@ -267,7 +270,7 @@ void TTopicsTab::deleteTopic()
     m_library.change([&](BookmarkStore& store) { store.removeTopic(name.toStdString()); });
 }
 
-void TTopicsTab::deleteBookmark()
+void TopicsTab::deleteBookmark()
 {
     if (const std::optional<TQuranPos> pos = m_tree->currentBookmark()) {
         // The note goes with the bookmark, and comes back whole with Undo.
@@ -276,19 +279,16 @@ void TTopicsTab::deleteBookmark()
     }
 }
 
-void TTopicsTab::exportFile()
+void TopicsTab::exportFile()
 {
     const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks", "tilvane-bookmarks.json",
                                                       "Bookmark files (*.json)");
     if (file.isEmpty())
         return;
-    m_library.read([&](BookmarkStore& store) {
-        exportLibrary(store, file.toStdString());
-        return 0;
-    });
+    m_library.read([&](BookmarkStore& store) { exportLibrary(store, file.toStdString()); });
 }
 
-void TTopicsTab::importFile()
+void TopicsTab::importFile()
 {
     const QString file = QFileDialog::getOpenFileName(this, "Import Bookmarks", {}, "Bookmark files (*.json)");
     if (file.isEmpty())

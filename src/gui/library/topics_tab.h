@@ -16,19 +16,19 @@ class QTreeWidgetItem;
 
 namespace tilvane {
 
-class TBookmarkTree;
-class TLibrary;
+class BookmarkTree;
+class Library;
 
 // The " Topics " tab: the bookmarks by topic beside the note of the current one, saved as it
 // is typed. When the library cannot be used it says why and offers to try again or, for a
 // damaged or unreadable file, to move it aside and start afresh.
-class TTopicsTab : public QWidget {
+class TopicsTab : public QWidget {
     Q_OBJECT
 public:
-    TTopicsTab(TLibrary& library, QWidget* parent = nullptr);
-    ~TTopicsTab() override;
+    TopicsTab(Library& library, QWidget* parent = nullptr);
+    ~TopicsTab() override;
 
-    TBookmarkTree* tree() const { return m_tree; }
+    BookmarkTree* tree() const { return m_tree; }
     QPlainTextEdit* noteEditor() const { return m_note; }
     QLabel* problemLabel() const { return m_problem; }
     // Ctrl+Z: brings back the last removed bookmark; the window adds it to itself.
@@ -58,12 +58,12 @@ private:
     void importFile();
     void activate(QTreeWidgetItem* item);
 
-    TLibrary& m_library;
+    Library& m_library;
     QWidget* m_problemPanel = nullptr;
     QLabel* m_problem = nullptr;
     QPushButton* m_moveAside = nullptr;
     QWidget* m_content = nullptr;
-    TBookmarkTree* m_tree = nullptr;
+    BookmarkTree* m_tree = nullptr;
     QLabel* m_noteCaption = nullptr;
     QPlainTextEdit* m_note = nullptr;
     QAction* m_undo = nullptr;

@@ -33,7 +33,7 @@ QAction* makePrintAction(QWidget* window, const char* name, const QString& capti
 
 } // namespace
 
-void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
+void addPrintActionsToMenus(PagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
                             QAction* beforeInWindow)
 {
     pageMenu->insertActions(beforeInPage, {printer.actPrint, printer.actSaveAsPdf});
@@ -42,7 +42,7 @@ void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windo
     windowMenu->insertSeparator(beforeInWindow);
 }
 
-TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
+PagePrinter::PagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
                            std::function<QString()> pageName)
     : QObject(window)
     , m_window(window)
@@ -66,9 +66,9 @@ TPagePrinter::TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function
     m_progress->hide();
 }
 
-TPagePrinter::~TPagePrinter() = default;
+PagePrinter::~PagePrinter() = default;
 
-void TPagePrinter::setBusy(bool busy, const QString& status)
+void PagePrinter::setBusy(bool busy, const QString& status)
 {
     m_busy = busy;
     actPrint->setEnabled(!busy);
@@ -79,7 +79,7 @@ void TPagePrinter::setBusy(bool busy, const QString& status)
         m_statusBar->showMessage(status, busy ? 0 : kStatusMillis);
 }
 
-QString TPagePrinter::suggestedPdfName() const
+QString PagePrinter::suggestedPdfName() const
 {
     QString name = m_pageName().trimmed();
     name.replace('/', '-');
@@ -89,7 +89,7 @@ QString TPagePrinter::suggestedPdfName() const
     return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + ".pdf");
 }
 
-void TPagePrinter::actSaveAsPdfExecute()
+void PagePrinter::actSaveAsPdfExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
@@ -99,7 +99,7 @@ void TPagePrinter::actSaveAsPdfExecute()
         savePdfTo(fileName.endsWith(".pdf", Qt::CaseInsensitive) ? fileName : fileName + ".pdf");
 }
 
-void TPagePrinter::savePdfTo(const QString& fileName)
+void PagePrinter::savePdfTo(const QString& fileName)
 {
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)
@@ -114,7 +114,7 @@ void TPagePrinter::savePdfTo(const QString& fileName)
     });
 }
 
-void TPagePrinter::actPrintExecute()
+void PagePrinter::actPrintExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
@@ -125,7 +125,7 @@ void TPagePrinter::actPrintExecute()
         printOn(std::move(printer));
 }
 
-void TPagePrinter::printOn(std::unique_ptr<QPrinter> printer)
+void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
 {
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)

@@ -20,13 +20,13 @@ namespace tilvane {
 // Prints the page the window shows, or saves it as PDF, one job at a time. Owned by the
 // window; shownView names the view in front when a command runs. While a job runs a busy
 // bar shows in the status bar and both commands are disabled.
-class TPagePrinter : public QObject {
+class PagePrinter : public QObject {
     Q_OBJECT
 public:
     // pageName gives the file name Save as PDF suggests, without ".pdf".
-    TPagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
+    PagePrinter(QWidget* window, QStatusBar* statusBar, std::function<QWebEngineView*()> shownView,
                  std::function<QString()> pageName);
-    ~TPagePrinter() override;
+    ~PagePrinter() override;
 
     QAction* actPrint = nullptr;     // "Print…", Ctrl+P
     QAction* actSaveAsPdf = nullptr; // "Save as PDF…"
@@ -58,7 +58,7 @@ private:
 
 // Puts the two commands into the page's context menu and the window's menu, each before the
 // given action, followed by a separator.
-void addPrintActionsToMenus(TPagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
+void addPrintActionsToMenus(PagePrinter& printer, QMenu* pageMenu, QMenu* windowMenu, QAction* beforeInPage,
                             QAction* beforeInWindow);
 
 } // namespace tilvane

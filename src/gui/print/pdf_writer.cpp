@@ -1,10 +1,12 @@
 #include "gui/print/pdf_writer.h"
 
+#include "core/base/errors.h"
+#include "core/base/user_file.h"
+
 #include <QByteArray>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPointer>
-#include <QSaveFile>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -22,12 +24,13 @@ const QString kScreenSheetsForAllMedia = QStringLiteral(
 
 QString saveBytes(const QByteArray& bytes, const QString& fileName)
 {
-    const QString failure = QStringLiteral("Unable to write to %1").arg(fileName);
     if (bytes.isEmpty())
-        return failure + ": the page could not be printed.";
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return failure + ": " + file.errorString();
+        return QStringLiteral("Unable to write to %1: the page could not be printed.").arg(fileName);
+    try {
+        writeUserFile(fileName.toStdString(), bytes.toStdString());
+    } catch (const TilvaneError& error) {
+        return QString::fromStdString(error.what());
+    }
     return {};
 }
 

@@ -17,9 +17,9 @@ QPageLayout defaultPageLayout(const QLocale& locale = QLocale::system());
 // and colours of the screen; the screen itself does not change. done(true) once applied.
 void useScreenStylesForPrint(QWebEnginePage* page, std::function<void(bool applied)> done);
 
-// Writes the loaded page as PDF (with backgrounds, as on screen) to fileName through a
-// temporary file in the same folder that replaces fileName only when complete, so a failure
-// leaves no partial PDF under that name. done receives an empty string on success, else a
+// Writes the loaded page as PDF (with backgrounds, as on screen) to fileName as writeUserFile
+// writes: a file (or a link's target) is replaced only when complete, so a failure leaves no
+// partial PDF under that name; a pipe or device receives the PDF as a stream. done receives an empty string on success, else a
 // message naming the file. Not called when the page goes away first.
 void writePagePdf(QWebEnginePage* page, const QString& fileName, std::function<void(const QString& error)> done);
 

@@ -13,7 +13,7 @@ QWebEngineProfile* localOnlyProfile()
 {
     static QWebEngineProfile* profile = [] {
         auto* created = new QWebEngineProfile(QCoreApplication::instance()); // off the record
-        created->setUrlRequestInterceptor(new TPageRequestFilter(created));
+        created->setUrlRequestInterceptor(new PageRequestFilter(created));
         created->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
         isolatePageSettings(*created->settings());
         return created;
@@ -21,7 +21,7 @@ QWebEngineProfile* localOnlyProfile()
     return profile;
 }
 
-TLocalWebPage::TLocalWebPage(QObject* parent)
+LocalWebPage::LocalWebPage(QObject* parent)
     : QWebEnginePage(localOnlyProfile(), parent)
 {
 }
@@ -30,14 +30,14 @@ TLocalWebPage::TLocalWebPage(QObject* parent)
 // script, refresh or history move (mouse Back and Forward buttons included) changes the page
 // behind the window's back, and no frame inside a page loads anything. The empty page is
 // allowed too: the window opens it to start the engine early.
-bool TLocalWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+bool LocalWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
     if (!isMainFrame || type != NavigationTypeTyped)
         return false;
     return isPageResource(url, AppDirs.TempDir) || url == QUrl(QStringLiteral("about:blank"));
 }
 
-QWebEnginePage* TLocalWebPage::createWindow(WebWindowType)
+QWebEnginePage* LocalWebPage::createWindow(WebWindowType)
 {
     return nullptr;
 }

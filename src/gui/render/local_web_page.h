@@ -12,10 +12,10 @@ namespace tilvane {
 QWebEngineProfile* localOnlyProfile();
 
 // A page that goes only where the program sends it and opens no new windows.
-class TLocalWebPage : public QWebEnginePage {
+class LocalWebPage : public QWebEnginePage {
     Q_OBJECT
 public:
-    explicit TLocalWebPage(QObject* parent = nullptr);
+    explicit LocalWebPage(QObject* parent = nullptr);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -61,7 +61,7 @@ void isolatePageSettings(QWebEngineSettings& settings)
     settings.setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
 }
 
-void TPageRequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info)
+void PageRequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
     if (!isPageResource(info.requestUrl(), AppDirs.TempDir))
         info.block(true);

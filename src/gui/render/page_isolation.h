@@ -29,7 +29,7 @@ void isolatePageSettings(QWebEngineSettings& settings);
 
 // Blocks every request a page makes for something other than a file below the working
 // root (AppDirs.TempDir, read at each request).
-class TPageRequestFilter : public QWebEngineUrlRequestInterceptor {
+class PageRequestFilter : public QWebEngineUrlRequestInterceptor {
     Q_OBJECT
 public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;

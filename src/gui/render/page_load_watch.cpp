@@ -30,16 +30,16 @@ bool sameDocument(const QUrl& a, const QUrl& b)
 
 } // namespace
 
-TPageLoadWatch::TPageLoadWatch(QWebEngineView* view, QObject* parent)
+PageLoadWatch::PageLoadWatch(QWebEngineView* view, QObject* parent)
     : QObject(parent)
     , m_view(view)
 {
     m_asking.setInterval(kAskIntervalMs);
-    connect(&m_asking, &QTimer::timeout, this, &TPageLoadWatch::askDocument);
-    connect(view, &QWebEngineView::loadFinished, this, &TPageLoadWatch::loadEnded);
+    connect(&m_asking, &QTimer::timeout, this, &PageLoadWatch::askDocument);
+    connect(view, &QWebEngineView::loadFinished, this, &PageLoadWatch::loadEnded);
 }
 
-void TPageLoadWatch::expect(const QUrl& url)
+void PageLoadWatch::expect(const QUrl& url)
 {
     m_expected = url;
     ++m_request;
@@ -53,7 +53,7 @@ void TPageLoadWatch::expect(const QUrl& url)
 // report of its own. So from the end of a load on, the document is asked until it is the
 // one asked for; the engine may also drop an answer when the document goes, hence a timer
 // rather than a chain of answers.
-void TPageLoadWatch::loadEnded()
+void PageLoadWatch::loadEnded()
 {
     if (!m_view || m_complete || !m_expected.isValid())
         return;
@@ -61,7 +61,7 @@ void TPageLoadWatch::loadEnded()
     m_asking.start();
 }
 
-void TPageLoadWatch::askDocument()
+void PageLoadWatch::askDocument()
 {
     if (!m_view || m_complete) {
         m_asking.stop();
@@ -78,7 +78,7 @@ void TPageLoadWatch::askDocument()
         return;
     }
     const quint64 request = m_request;
-    QPointer<TPageLoadWatch> self(this);
+    QPointer<PageLoadWatch> self(this);
     m_view->page()->runJavaScript(QString::fromLatin1(kDocumentQuery), QWebEngineScript::ApplicationWorld,
                                   [self, request](const QVariant& answer) {
                                       const QVariantList parts = answer.toList();
@@ -88,7 +88,7 @@ void TPageLoadWatch::askDocument()
                                   });
 }
 
-void TPageLoadWatch::documentAnswered(quint64 request, const QUrl& shown, bool complete)
+void PageLoadWatch::documentAnswered(quint64 request, const QUrl& shown, bool complete)
 {
     if (request != m_request || m_complete || !complete || !sameDocument(shown, m_expected))
         return;

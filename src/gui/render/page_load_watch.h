@@ -14,10 +14,10 @@ namespace tilvane {
 // names a URL in normal form ("a/../b" as "b"). So at every end of a load the document
 // itself is asked which URL it holds and whether it is complete, and the answer is compared
 // in normal form.
-class TPageLoadWatch : public QObject {
+class PageLoadWatch : public QObject {
     Q_OBJECT
 public:
-    TPageLoadWatch(QWebEngineView* view, QObject* parent);
+    PageLoadWatch(QWebEngineView* view, QObject* parent);
 
     // The page now asked for; a load of any other page no longer counts.
     void expect(const QUrl& url);

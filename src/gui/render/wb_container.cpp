@@ -17,9 +17,9 @@ TNulWBContainer::TNulWBContainer(QWebEngineView* browser)
     , m_browser(browser)
 {
     Q_ASSERT_X(browser != nullptr, "TNulWBContainer", "a host needs a browser");
-    if (browser->page() == nullptr || qobject_cast<TLocalWebPage*>(browser->page()) == nullptr)
-        browser->setPage(new TLocalWebPage(browser));
-    m_loadWatch = new TPageLoadWatch(browser, this);
+    if (browser->page() == nullptr || qobject_cast<LocalWebPage*>(browser->page()) == nullptr)
+        browser->setPage(new LocalWebPage(browser));
+    m_loadWatch = new PageLoadWatch(browser, this);
 }
 
 void TNulWBContainer::Navigate(const std::string& path)

@@ -29,7 +29,7 @@ public:
     // The URL of the last Navigate.
     const QUrl& requestedUrl() const { return m_requestedUrl; }
     // Reports documentComplete() once the page of the last Navigate is loaded.
-    TPageLoadWatch* loadWatch() const { return m_loadWatch; }
+    PageLoadWatch* loadWatch() const { return m_loadWatch; }
 
     // Runs script in the loaded page. done(true) only when the script completed: the engine
     // reports a script that throws exactly like one that returns nothing, so the call is
@@ -43,7 +43,7 @@ protected:
 private:
     QPointer<QWebEngineView> m_browser;
     QUrl m_requestedUrl;
-    TPageLoadWatch* m_loadWatch = nullptr;
+    PageLoadWatch* m_loadWatch = nullptr;
 };
 
 // The reader's host: its options are read when a page loads, so changing them does not

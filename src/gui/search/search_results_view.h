@@ -1,35 +1,51 @@
 #pragma once
 
-#include "core/search/search_index.h"
+#include "core/search/quran_reference.h"
+#include "core/search/search_types.h"
 
 #include <QAbstractListModel>
 #include <QStyledItemDelegate>
 
 #include <memory>
+#include <optional>
 
 namespace tilvane {
 
-// The hits of one query as rows: a heading (sura name, sura:aya, the text's title) and the
-// text with the matched words marked. Marks are found when a row is shown, not for all.
-class TSearchResultModel : public QAbstractListModel {
+// The hits of one query as rows: a heading (sura name, sura:aya, the text's title) and a
+// snippet of the text around its first match with the matched words marked; above them a
+// "Go to …" row when the query names a place. Marks are found when a row is shown.
+class SearchResultModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    enum Role { HeadingRole = Qt::UserRole + 1, HtmlRole, SuraRole, AyaRole, ArabicRole };
+    enum Role { HeadingRole = Qt::UserRole + 1, HtmlRole, SuraRole, AyaRole, ArabicRole, GoToRole };
 
     using QAbstractListModel::QAbstractListModel;
-    void setResults(std::shared_ptr<const SearchResults> results, bool wholeWord);
+    void setResults(std::shared_ptr<const SearchResults> results, const QString& query, bool wholeWord);
+    void setReference(std::optional<QuranReference> reference);
+    // Only the hits whose text holds this word form (as written); empty: every hit.
+    void setFormFilter(const QString& form);
+    // Whether the rows are the answer to this text of the search box.
+    bool answers(const QString& query) const { return m_results && query == m_query; }
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    const SearchHit* hitAt(int row) const;
+
     std::shared_ptr<const SearchResults> m_results;
+    std::optional<QuranReference> m_reference;
+    std::vector<std::size_t> m_shown; // indexes of the hits that pass the form filter
+    QString m_query;
     bool m_wholeWord = false;
 };
 
-// Paints a row in two lines, the text on one line in its own font (Arabic right to left).
-class TSearchResultDelegate : public QStyledItemDelegate {
+// Paints a row: the heading, then up to three wrapped lines of the snippet in its own font
+// (Arabic in the Quran font, right to left).
+class SearchResultDelegate : public QStyledItemDelegate {
 public:
-    explicit TSearchResultDelegate(QObject* parent = nullptr);
+    static constexpr int kTextLines = 3;
+
+    explicit SearchResultDelegate(QObject* parent = nullptr);
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 

@@ -5,6 +5,7 @@
 #include "core/quran/sura_table.h"
 #include "core/search/search_sources.h"
 #include "gui/app/error_handler.h"
+#include "gui/app/qt_text.h"
 #include "gui/search/search_results_view.h"
 #include "gui/search/search_worker.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QSpinBox>
 
 namespace tilvane {
@@ -23,74 +25,71 @@ namespace {
 
 // Typing pauses this long before the text is searched; shorter pauses search words half typed.
 constexpr int kDebounceMs = 250;
+// The index is built this long after the first page is shown, when the page has settled.
+constexpr int kBackgroundStartMs = 1500;
 constexpr char kArabicFontFamily[] = "Scheherazade";
 
 enum Scope { kWholeQuran, kShownSura, kOneJuz };
+enum Texts { kActiveTexts, kAllTexts };
 
 } // namespace
 
-TSearchTab::TSearchTab(QWidget* parent) : QWidget(parent)
+SearchTab::SearchTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName("tabSearch");
-    m_worker = new TSearchWorker(this);
-    m_model = new TSearchResultModel(this);
-    m_delegate = new TSearchResultDelegate(this);
+    m_worker = new SearchWorker(this);
+    m_model = new SearchResultModel(this);
+    m_delegate = new SearchResultDelegate(this);
     createControls();
-    m_debounce.setSingleShot(true);
-    m_debounce.setInterval(kDebounceMs);
-    connect(&m_debounce, &QTimer::timeout, this, guarded([this] { startSearch(); }));
-    connect(edtSearch, &QLineEdit::textEdited, this, [this] { m_debounce.start(); });
-    connect(edtSearch, &QLineEdit::returnPressed, this, guarded([this] { chooseCurrent(); }));
-    for (QComboBox* box : {cbScope, cbField})
-        connect(box, &QComboBox::currentIndexChanged, this, guarded([this] { startSearch(); }));
-    connect(seJuz, &QSpinBox::valueChanged, this, guarded([this] { startSearch(); }));
-    connect(chkWholeWord, &QCheckBox::toggled, this, guarded([this] { startSearch(); }));
-    connect(lvResults, &QListView::activated, this, guarded([this] { chooseCurrent(); }));
-    connect(m_worker, &TSearchWorker::prepared, this, guarded([this](bool ready, const QString& problems) {
-                m_ready = ready;
-                // An index that cannot be used is tried again at the next use of the tab.
-                m_prepareAsked = ready;
-                lblCount->clear();
-                if (!problems.isEmpty())
-                    reportError(problems);
-                if (ready)
-                    startSearch();
-            }));
-    connect(m_worker, &TSearchWorker::searched, this, guarded([this](quint64 request, auto results) {
-                showResults(request, std::move(results));
-            }));
-    connect(m_worker, &TSearchWorker::failed, this,
-            guarded([this](quint64 request, const QString& message) { showFailure(request, message); }));
+    connectControls();
 }
 
-TSearchTab::~TSearchTab() = default;
+SearchTab::~SearchTab() = default;
 
-void TSearchTab::createControls()
+void SearchTab::createControls()
 {
     auto* layout = new QGridLayout(this);
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName("edtSearch");
-    edtSearch->setPlaceholderText("Arabic, transliteration or translation; \"quoted words\" as a phrase");
+    edtSearch->setPlaceholderText("Arabic, transliteration, translation, a sura or 2:255; \"quoted words\" as a phrase");
     edtSearch->setClearButtonEnabled(true);
     edtSearch->installEventFilter(this);
-    cbScope = new QComboBox(this);
-    cbScope->setObjectName("cbScope");
-    cbScope->addItems({"Whole Quran", "Shown sura", "Juz"});
+    auto combo = [this](const char* name, const QStringList& items) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(name);
+        box->addItems(items);
+        return box;
+    };
+    cbMode = combo("cbMode", {"Words", "Root", "Stem"});
+    cbMode->setToolTip("Words as typed, every word of an Arabic root (صبر or ص ب ر), or an Arabic word with "
+                       "any prefixes and attached pronouns");
+    cbScope = combo("cbScope", {"Whole Quran", "Shown sura", "Juz"});
     seJuz = new QSpinBox(this);
     seJuz->setObjectName("seJuz");
     seJuz->setRange(1, kJuzCount);
     seJuz->setEnabled(false);
-    connect(cbScope, &QComboBox::currentIndexChanged, seJuz, [this](int scope) { seJuz->setEnabled(scope == kOneJuz); });
-    cbField = new QComboBox(this);
-    cbField->setObjectName("cbField");
+    cbField = combo("cbField", {});
     cbField->addItem("All texts", kAllFields);
     cbField->addItem("Arabic", kFieldArabic);
     cbField->addItem("Transliteration", kFieldLatin);
     cbField->addItem("Translations", kFieldTranslation);
+    cbTexts = combo("cbTexts", {"Arabic and active translations", "All installed texts"});
+    cbOrder = combo("cbOrder", {"Quran order", "Relevance"});
     chkWholeWord = new QCheckBox("Whole words", this);
     chkWholeWord->setObjectName("chkWholeWord");
     lblCount = new QLabel(this);
     lblCount->setObjectName("lblCount");
+    lblSuggestions = new QLabel(this);
+    lblSuggestions->setObjectName("lblSuggestions");
+    lblSuggestions->setTextFormat(Qt::RichText);
+    lblSuggestions->hide();
+    lwForms = new QListWidget(this);
+    lwForms->setObjectName("lwForms");
+    lwForms->setFlow(QListView::LeftToRight);
+    lwForms->setWrapping(true);
+    lwForms->setMaximumHeight(90);
+    lwForms->setLayoutDirection(Qt::RightToLeft);
+    lwForms->hide();
     lvResults = new QListView(this);
     lvResults->setObjectName("lvResults");
     lvResults->setModel(m_model);
@@ -98,39 +97,96 @@ void TSearchTab::createControls()
     lvResults->setUniformItemSizes(true);
     lvResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lvResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     layout->addWidget(new QLabel("Search:", this), 0, 0);
-    layout->addWidget(edtSearch, 0, 1, 1, 5);
-    layout->addWidget(cbScope, 1, 1);
-    layout->addWidget(seJuz, 1, 2);
-    layout->addWidget(cbField, 1, 3);
-    layout->addWidget(chkWholeWord, 1, 4);
-    layout->addWidget(lblCount, 1, 5, Qt::AlignRight);
-    layout->addWidget(lvResults, 2, 0, 1, 6);
-    layout->setColumnStretch(5, 1);
+    layout->addWidget(edtSearch, 0, 1, 1, 4);
+    layout->addWidget(cbMode, 1, 1);
+    layout->addWidget(cbScope, 1, 2);
+    layout->addWidget(seJuz, 1, 3);
+    layout->addWidget(cbField, 1, 4);
+    layout->addWidget(cbTexts, 2, 1, 1, 2);
+    layout->addWidget(cbOrder, 2, 3);
+    layout->addWidget(chkWholeWord, 2, 4);
+    layout->addWidget(lblCount, 3, 1, 1, 4);
+    layout->addWidget(lblSuggestions, 4, 1, 1, 4);
+    layout->addWidget(lwForms, 5, 0, 1, 5);
+    layout->addWidget(lvResults, 6, 0, 1, 5);
+    layout->setColumnStretch(4, 1);
+    layout->setRowStretch(6, 1);
     setFocusProxy(edtSearch);
 }
 
-void TSearchTab::focusSearchBox()
+void SearchTab::connectControls()
+{
+    m_debounce.setSingleShot(true);
+    m_debounce.setInterval(kDebounceMs);
+    connect(&m_debounce, &QTimer::timeout, this, guarded([this] { startSearch(); }));
+    connect(edtSearch, &QLineEdit::textEdited, this, [this] { m_debounce.start(); });
+    connect(edtSearch, &QLineEdit::returnPressed, this, guarded([this] { runPendingThenChoose(); }));
+    connect(cbScope, &QComboBox::currentIndexChanged, seJuz, [this](int scope) { seJuz->setEnabled(scope == kOneJuz); });
+    for (QComboBox* box : {cbMode, cbScope, cbField, cbTexts, cbOrder})
+        connect(box, &QComboBox::currentIndexChanged, this, guarded([this] { startSearch(); }));
+    connect(seJuz, &QSpinBox::valueChanged, this, guarded([this] { startSearch(); }));
+    connect(chkWholeWord, &QCheckBox::toggled, this, guarded([this] { startSearch(); }));
+    connect(lvResults, &QListView::activated, this, guarded([this] { chooseCurrent(); }));
+    connect(lblSuggestions, &QLabel::linkActivated, this, guarded([this](const QString& word) {
+                edtSearch->setText(word);
+                startSearch();
+            }));
+    // A form of the concordance shows only the hits holding it; the first entry shows all.
+    connect(lwForms, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_model->setFormFilter(row > 0 ? lwForms->item(row)->data(Qt::UserRole).toString() : QString());
+        if (m_model->rowCount() > 0)
+            lvResults->setCurrentIndex(m_model->index(0));
+    });
+    connect(m_worker, &SearchWorker::prepared, this, guarded([this](bool ready, const QString& problems) {
+                m_ready = ready;
+                // An index that cannot be used is tried again at the next use of the tab.
+                m_prepareAsked = ready;
+                lblCount->clear();
+                if (!problems.isEmpty())
+                    reportError(problems);
+                if (ready && !edtSearch->text().isEmpty())
+                    startSearch();
+            }));
+    connect(m_worker, &SearchWorker::searched, this,
+            guarded([this](quint64 request, auto results) { showResults(request, std::move(results)); }));
+    connect(m_worker, &SearchWorker::failed, this,
+            guarded([this](quint64 request, const QString& message, bool queryProblem) {
+                showFailure(request, message, queryProblem);
+            }));
+}
+
+void SearchTab::focusSearchBox()
 {
     ensurePrepared();
     edtSearch->setFocus(Qt::ShortcutFocusReason);
     edtSearch->selectAll();
 }
 
+void SearchTab::prepareInBackground()
+{
+    QTimer::singleShot(kBackgroundStartMs, this, guarded([this] {
+        if (!m_prepareAsked)
+            m_worker->buildInBackground(searchSources(textStoreTexts()));
+    }));
+}
+
 // The hits use the reader's Arabic font and the translation font of the settings (which the
 // settings dialog may have changed since the last show).
-void TSearchTab::applyFonts()
+void SearchTab::applyFonts()
 {
     QFont arabic(kArabicFontFamily);
     arabic.setPointSize(std::max(10, AppSet.ArabicFontSize * 3 / 4));
     QFont translation(QString::fromStdString(AppSet.TransFontName));
     translation.setPointSize(std::max(8, AppSet.TransFontSize + 2));
     m_delegate->setTextFonts(arabic, translation);
+    lwForms->setFont(arabic);
     lvResults->doItemsLayout(); // the rows take the new height; the current hit stays
 }
 
-void TSearchTab::showEvent(QShowEvent* event)
+void SearchTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     applyFonts();
@@ -140,7 +196,7 @@ void TSearchTab::showEvent(QShowEvent* event)
 
 // The index is checked (and built when missing or stale) at the first use of the tab; the
 // text store is loaded by then.
-void TSearchTab::ensurePrepared()
+void SearchTab::ensurePrepared()
 {
     if (m_prepareAsked)
         return;
@@ -150,11 +206,15 @@ void TSearchTab::ensurePrepared()
     m_worker->prepare(searchSources(textStoreTexts()));
 }
 
-SearchOptions TSearchTab::currentOptions() const
+SearchOptions SearchTab::currentOptions() const
 {
     SearchOptions options;
+    options.mode = static_cast<SearchMode>(cbMode->currentIndex());
     options.fields = cbField->currentData().toInt();
     options.wholeWord = chkWholeWord->isChecked();
+    options.order = cbOrder->currentIndex() == 1 ? SearchOrder::Relevance : SearchOrder::Quran;
+    options.activeSources = activeSourceNames();
+    options.allTexts = cbTexts->currentIndex() == kAllTexts;
     if (cbScope->currentIndex() == kShownSura) {
         const int sura = m_shownSura ? m_shownSura() : 0;
         if (sura >= 1 && sura <= kSuraCount) {
@@ -168,63 +228,121 @@ SearchOptions TSearchTab::currentOptions() const
     return options;
 }
 
-void TSearchTab::startSearch()
+void SearchTab::startSearch()
 {
     m_debounce.stop();
     ensurePrepared();
-    if (!m_ready)
-        return; // the search runs when the index is ready
-    m_request = m_worker->search(edtSearch->text().toStdString(), currentOptions());
+    const std::string query = edtSearch->text().toStdString();
+    const auto reference = cbMode->currentIndex() == 0 ? findQuranReference(query) : std::nullopt;
+    m_model->setReference(reference);
+    if (!m_ready) {
+        // The search runs when the index is ready; a place named can be gone to meanwhile.
+        if (reference)
+            lvResults->setCurrentIndex(m_model->index(0));
+        return;
+    }
+    m_request = m_worker->search(query, currentOptions());
 }
 
-void TSearchTab::showResults(quint64 request, std::shared_ptr<const SearchResults> results)
+// Enter answers what the box holds now: a query still waiting for the typing pause runs
+// first, and the hit is chosen when its answer comes.
+void SearchTab::runPendingThenChoose()
+{
+    if (!m_debounce.isActive() && (m_ready || m_model->rowCount() > 0) && m_model->answers(edtSearch->text())) {
+        chooseCurrent();
+        return;
+    }
+    m_chooseWhenAnswered = true;
+    startSearch();
+    if (!m_ready && m_model->rowCount() > 0) {
+        m_chooseWhenAnswered = false;
+        chooseCurrent();
+    }
+}
+
+void SearchTab::showResults(quint64 request, std::shared_ptr<const SearchResults> results)
 {
     if (request != m_request)
         return;
-    const bool wholeWord = chkWholeWord->isChecked();
-    const std::size_t total = results->total;
-    const std::size_t ayat = results->ayaCount;
-    const bool capped = results->capped;
-    const bool terms = !results->terms.empty();
-    const std::size_t shown = results->hits.size();
-    m_model->setResults(std::move(results), wholeWord);
-    if (total == 0) {
-        // Only blanks or marks ask nothing, and get no answer.
-        lblCount->setText(terms ? QStringLiteral("0 ayat") : QString());
-    } else {
-        QString count = QStringLiteral("%1 ayat").arg(ayat);
-        if (total != ayat)
-            count += QStringLiteral(", %1 hits").arg(total);
-        if (capped)
-            count += QStringLiteral(" (first %1 of %2 hits shown)").arg(shown).arg(total);
-        lblCount->setText(count);
+    showCount(*results);
+    showSuggestions(results->suggestions);
+    showForms(results->forms);
+    m_model->setResults(std::move(results), edtSearch->text(), chkWholeWord->isChecked());
+    if (m_model->rowCount() > 0)
         lvResults->setCurrentIndex(m_model->index(0));
-    }
+    if (std::exchange(m_chooseWhenAnswered, false))
+        chooseCurrent();
     emit resultsShown();
 }
 
-void TSearchTab::showFailure(quint64 request, const QString& message)
+void SearchTab::showCount(const SearchResults& results)
+{
+    if (results.total == 0) {
+        // Only blanks or marks ask nothing, and get no answer.
+        lblCount->setText(results.terms.empty() ? QString() : QStringLiteral("No results"));
+        return;
+    }
+    QString count = QStringLiteral("%1 ayat, %2 hits").arg(results.ayaCount).arg(results.total);
+    if (results.capped)
+        count += QStringLiteral(" (first %1 shown)").arg(results.hits.size());
+    lblCount->setText(count);
+}
+
+void SearchTab::showSuggestions(const std::vector<std::string>& words)
+{
+    QStringList links;
+    for (const std::string& word : words) {
+        const QString text = toQString(word).toHtmlEscaped();
+        links.append(QStringLiteral("<a href=\"%1\">%1</a>").arg(text));
+    }
+    lblSuggestions->setText("Did you mean: " + links.join(", "));
+    lblSuggestions->setVisible(!links.isEmpty());
+}
+
+void SearchTab::showForms(const std::vector<FoundForm>& forms)
+{
+    const QSignalBlocker blocker(lwForms);
+    lwForms->clear();
+    lwForms->setVisible(!forms.empty());
+    if (forms.empty())
+        return;
+    lwForms->addItem(QStringLiteral("All forms"));
+    for (const FoundForm& form : forms) {
+        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(toQString(form.form)).arg(form.count), lwForms);
+        item->setData(Qt::UserRole, toQString(form.form));
+    }
+    lwForms->setCurrentRow(0);
+}
+
+void SearchTab::showFailure(quint64 request, const QString& message, bool queryProblem)
 {
     if (request != m_request)
         return;
-    m_model->setResults(nullptr, false);
-    lblCount->setText(QStringLiteral("Search failed"));
-    // Typing on would repeat the same message at every pause.
-    if (message != m_lastFailure)
+    m_chooseWhenAnswered = false;
+    m_model->setResults(nullptr, edtSearch->text(), false);
+    showSuggestions({});
+    showForms({});
+    lblCount->setText(queryProblem ? message : QStringLiteral("Search failed"));
+    // Typing on would repeat the same message at every pause; a query the user can mend is
+    // told in the tab only.
+    if (message != m_lastFailure && !queryProblem)
         reportError(message);
     m_lastFailure = message;
     emit resultsShown();
 }
 
-void TSearchTab::chooseCurrent()
+void SearchTab::chooseCurrent()
 {
-    const QModelIndex current = lvResults->currentIndex();
+    QModelIndex current = lvResults->currentIndex();
+    if (!current.isValid() && m_model->rowCount() > 0)
+        current = m_model->index(0);
     if (!current.isValid())
         return;
-    emit ayaChosen(current.data(TSearchResultModel::SuraRole).toInt(), current.data(TSearchResultModel::AyaRole).toInt());
+    emit ayaChosen(current.data(SearchResultModel::SuraRole).toInt(),
+                   std::max(1, current.data(SearchResultModel::AyaRole).toInt()));
 }
 
-void TSearchTab::moveCurrent(int step)
+void SearchTab::moveCurrent(int step)
 {
     const int rows = m_model->rowCount();
     if (rows == 0)
@@ -234,7 +352,7 @@ void TSearchTab::moveCurrent(int step)
 }
 
 // Up, Down, Page Up and Page Down move through the hits while typing goes on in the box.
-bool TSearchTab::eventFilter(QObject* watched, QEvent* event)
+bool SearchTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == edtSearch && event->type() == QEvent::KeyPress) {
         const int page = std::max(1, lvResults->viewport()->height() / std::max(1, lvResults->sizeHintForRow(0)));

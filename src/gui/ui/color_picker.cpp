@@ -17,7 +17,7 @@ TColor fromQColor(const QColor& colour)
     return rgbColor(colour.red(), colour.green(), colour.blue());
 }
 
-TColorPicker::TColorPicker(TColor defaultColour, QWidget* parent)
+ColorPicker::ColorPicker(TColor defaultColour, QWidget* parent)
     : QWidget(parent)
     , m_colour(defaultColour)
     , m_default(defaultColour)
@@ -43,12 +43,12 @@ TColorPicker::TColorPicker(TColor defaultColour, QWidget* parent)
     layout->addWidget(m_none);
     layout->addStretch(1);
 
-    connect(m_choose, &QPushButton::clicked, this, &TColorPicker::chooseColor);
+    connect(m_choose, &QPushButton::clicked, this, &ColorPicker::chooseColor);
     connect(m_none, &QPushButton::clicked, this, [this] { setColor(m_default); });
     showColor();
 }
 
-void TColorPicker::setColor(TColor colour)
+void ColorPicker::setColor(TColor colour)
 {
     if (colour == m_colour)
         return;
@@ -57,14 +57,14 @@ void TColorPicker::setColor(TColor colour)
     emit colorChanged(m_colour);
 }
 
-void TColorPicker::chooseColor()
+void ColorPicker::chooseColor()
 {
     const QColor chosen = QColorDialog::getColor(toQColor(m_colour), this);
     if (chosen.isValid())
         setColor(fromQColor(chosen));
 }
 
-void TColorPicker::showColor()
+void ColorPicker::showColor()
 {
     QPalette palette = m_preview->palette();
     palette.setColor(QPalette::Window, toQColor(m_colour));

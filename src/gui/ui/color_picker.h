@@ -16,10 +16,10 @@ TColor fromQColor(const QColor& colour);
 
 // A colour field: a preview of the colour, a button that opens the colour dialog and a
 // "None" button that puts back the field's default colour.
-class TColorPicker : public QWidget {
+class ColorPicker : public QWidget {
     Q_OBJECT
 public:
-    TColorPicker(TColor defaultColour, QWidget* parent = nullptr);
+    ColorPicker(TColor defaultColour, QWidget* parent = nullptr);
 
     // The value as it was set: a stored value is kept unchanged, bits above the 24-bit
     // colour included, until the user picks another.

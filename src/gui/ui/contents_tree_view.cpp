@@ -15,9 +15,7 @@ namespace {
 
 enum Role { SuraRole = Qt::UserRole, KindRole, PageFileRole, StateImageRole, SelectedImageRole };
 
-// The tree's state images: 1 a closed sura, 2 a selected sura, 3 a preface or closing page,
-// 4 the sura text.
-QIcon stateIcon(int image)
+QIcon stateIcon(ContentsImage image)
 {
     // Looked up once: the style's icon lookup is slow enough to matter 456 times at start-up.
     static const std::array<QIcon, 5> icons = [] {
@@ -28,7 +26,7 @@ QIcon stateIcon(int image)
                                     style->standardIcon(QStyle::SP_FileIcon),
                                     style->standardIcon(QStyle::SP_FileDialogContentsView)};
     }();
-    return (image >= 1 && image <= 4) ? icons[static_cast<std::size_t>(image)] : QIcon();
+    return image <= kSuraTextImage ? icons[static_cast<std::size_t>(image)] : QIcon();
 }
 
 QTreeWidgetItem* makeItem(const TContentsItem& content)
@@ -38,8 +36,8 @@ QTreeWidgetItem* makeItem(const TContentsItem& content)
     item->setData(0, KindRole, content.node.Kind);
     item->setData(0, PageFileRole, toQString(content.node.PageFile));
     item->setIcon(0, stateIcon(content.stateImage));
-    item->setData(0, StateImageRole, content.stateImage);
-    item->setData(0, SelectedImageRole, content.selectedImage);
+    item->setData(0, StateImageRole, static_cast<int>(content.stateImage));
+    item->setData(0, SelectedImageRole, static_cast<int>(content.selectedImage));
     return item;
 }
 
@@ -47,9 +45,9 @@ void showSelectedImage(QTreeWidgetItem* item, bool selected)
 {
     if (item == nullptr)
         return;
-    const int state = item->data(0, StateImageRole).toInt();
-    const int chosen = item->data(0, SelectedImageRole).toInt();
-    item->setIcon(0, stateIcon(selected && chosen != 0 ? chosen : state));
+    const auto state = static_cast<ContentsImage>(item->data(0, StateImageRole).toInt());
+    const auto chosen = static_cast<ContentsImage>(item->data(0, SelectedImageRole).toInt());
+    item->setIcon(0, stateIcon(selected && chosen != kNoImage ? chosen : state));
 }
 
 } // namespace

@@ -1,16 +1,12 @@
 #include "gui/ui/main_window_ui.h"
 
-#include "gui/audio/recitation_options_panel.h"
-#include "gui/audio/reciter_panel.h"
 #include "gui/render/local_web_page.h"
 #include "gui/search/search_tab.h"
+#include "gui/ui/sura_box_search.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,7 +14,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -82,21 +77,7 @@ QWidget* styledPanel(QWidget* parent, const char* name)
 
 } // namespace
 
-void applyHint(QAction* action, const QString& hint)
-{
-    const qsizetype bar = hint.indexOf('|');
-    action->setToolTip(bar < 0 ? hint : hint.left(bar));
-    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-}
-
-void applyHint(QWidget* widget, const QString& hint)
-{
-    const qsizetype bar = hint.indexOf('|');
-    widget->setToolTip(bar < 0 ? hint : hint.left(bar));
-    widget->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-}
-
-void TfmMainUi::setupUi(QMainWindow* window)
+void MainWindowUi::setupUi(QMainWindow* window)
 {
     window->setObjectName("fmMain");
     window->setStyleSheet(kGreenScheme);
@@ -109,7 +90,7 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
     pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
-    tabSearch = new TSearchTab(pgcNav);
+    tabSearch = new SearchTab(pgcNav);
     pgcNav->addTab(tabSearch, " Search ");
     tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
     new QVBoxLayout(tabTopics);
@@ -141,17 +122,17 @@ void TfmMainUi::setupUi(QMainWindow* window)
 
 // A web view keeps a renderer process alive, so the preface view is made when it is first
 // needed rather than with the window.
-QWebEngineView* TfmMainUi::createPrefaceView()
+QWebEngineView* MainWindowUi::createPrefaceView()
 {
     if (wbBukaTutup == nullptr) {
         wbBukaTutup = named(new QWebEngineView(nbQuran), "wbBukaTutup");
-        wbBukaTutup->setPage(new TLocalWebPage(wbBukaTutup));
+        wbBukaTutup->setPage(new LocalWebPage(wbBukaTutup));
         nbQuran->addWidget(wbBukaTutup); // page 1, "pgBukaTutup"
     }
     return wbBukaTutup;
 }
 
-void TfmMainUi::createActions(QMainWindow* window)
+void MainWindowUi::createActions(QMainWindow* window)
 {
     actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", "&Go", "Go to Selected Sura");
     actGotoSuraPrev = makeAction(window, "actGotoSuraPrev", "Prev Sura", "Go to previous sura",
@@ -178,15 +159,6 @@ void TfmMainUi::createActions(QMainWindow* window)
     actFind = makeAction(window, "actFind", "Search", "Search the Quran and the translations",
                          QKeySequence::Find);
 
-    actPlayPause = makeAction(window, "actPlayPause", "Play/Pause", "Play|Play current aya");
-    actPlayPause->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
-                                QKeySequence(Qt::Key_MediaPlay), QKeySequence(Qt::Key_MediaPause)});
-    actPlayStop = makeAction(window, "actPlayStop", "Stop", "Stop|Stop playing current aya");
-    actPlayStop->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F9), QKeySequence(Qt::Key_MediaStop)});
-    actPlayNextAya = makeAction(window, "actPlayNextAya", "Next Aya", "Next Aya", QKeySequence(Qt::Key_MediaNext));
-    actPlayPrevAya = makeAction(window, "actPlayPrevAya", "Previous Aya", "Previous Aya",
-                                QKeySequence(Qt::Key_MediaPrevious));
-
     pmBrow = named(new QMenu(window), "pmBrow");
     pmBrow->addActions({actSearchSura, actGotoSuraPrev, actGotoSuraNext, actReloadSura});
     pmBrow->addSeparator();
@@ -204,7 +176,7 @@ void TfmMainUi::createActions(QMainWindow* window)
     pmSetting->addAction(actExit);
 }
 
-QWidget* TfmMainUi::createQuranTab(QWidget* parent)
+QWidget* MainWindowUi::createQuranTab(QWidget* parent)
 {
     tabQuran = named(new QWidget(parent), "tabQuran");
     auto* layout = new QHBoxLayout(tabQuran);
@@ -219,7 +191,7 @@ QWidget* TfmMainUi::createQuranTab(QWidget* parent)
     return tabQuran;
 }
 
-QWidget* TfmMainUi::createReadingArea(QWidget* parent)
+QWidget* MainWindowUi::createReadingArea(QWidget* parent)
 {
     auto* area = new QWidget(parent);
     auto* layout = new QVBoxLayout(area);
@@ -237,6 +209,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     cbSura->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cbSura->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cbSura->setMaxVisibleItems(20);
+    new SuraBoxSearch(cbSura);
     suraLabel->setBuddy(cbSura);
     btnSearch = named(new QToolButton(panQuranNav1), "btnSearch");
     btnSearch->setAutoRaise(true);
@@ -267,7 +240,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     frameLayout->setSpacing(0);
     nbQuran = named(new QStackedWidget(frame), "nbQuran");
     wbQuran = named(new QWebEngineView(nbQuran), "wbQuran");
-    wbQuran->setPage(new TLocalWebPage(wbQuran));
+    wbQuran->setPage(new LocalWebPage(wbQuran));
     nbQuran->addWidget(wbQuran); // page 0, "pgAya"; page 1 comes with createPrefaceView()
     frameLayout->addWidget(nbQuran, 1);
 
@@ -285,7 +258,7 @@ QWidget* TfmMainUi::createReadingArea(QWidget* parent)
     return area;
 }
 
-QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
+QWidget* MainWindowUi::createContentsPanel(QWidget* parent)
 {
     panContents = named(new QWidget(parent), "panContents");
     panContents->setMinimumWidth(150);
@@ -301,103 +274,11 @@ QWidget* TfmMainUi::createContentsPanel(QWidget* parent)
     // The selection stays visible while the tree has no focus.
     tvContents->setStyleSheet("QTreeWidget::item:selected:!active { background: #CCE281; color: black; }");
     pgcContent->addTab(tvContents, " Contents ");
-    pgcContent->addTab(createAudioTab(pgcContent), " Audio Player ");
     layout->addWidget(pgcContent);
     return panContents;
 }
 
-QWidget* TfmMainUi::createAudioTab(QWidget* parent)
-{
-    tabAudio = named(new QWidget(parent), "tabAudio");
-    auto* panAudio = new QVBoxLayout(tabAudio);
-    panAudio->setContentsMargins(7, 7, 7, 7);
-
-    // Centred in its parent by the stretches on both sides, whatever the tab's width.
-    panAudioPlay = named(new QWidget(tabAudio), "panAudioPlay");
-    panAudioPlay->setFixedSize(132, 222);
-    auto* play = new QVBoxLayout(panAudioPlay);
-    play->setContentsMargins(0, 0, 0, 0);
-    auto toolButton = [this](const char* name, int image, QStyle::StandardPixmap icon, const QString& hint) {
-        auto* button = named(new QToolButton(panAudioPlay), name);
-        button->setIcon(image >= 0 ? playerIcon(image) : panAudioPlay->style()->standardIcon(icon));
-        applyHint(button, hint);
-        return button;
-    };
-    btnPlayPause = toolButton("btnPlayPause", 0, QStyle::SP_CustomBase, "Play|Play current aya");
-    btnPlayPause->setIconSize(QSize(22, 22));
-    btnPlayPause->setFixedSize(QSize(120, 34));
-    btnPlayPrevAya = toolButton("btnPlayPrevAya", -1, QStyle::SP_MediaSeekBackward, "Previous Aya");
-    btnStop = toolButton("btnStop", -1, QStyle::SP_MediaStop, "Stop|Stop playing current aya");
-    btnPlayNextAya = toolButton("btnPlayNextAya", -1, QStyle::SP_MediaSeekForward, "Next Aya");
-    auto* row = new QHBoxLayout;
-    row->addWidget(btnPlayPrevAya);
-    row->addWidget(btnStop);
-    row->addWidget(btnPlayNextAya);
-    trbVolume = named(new QSlider(Qt::Vertical, panAudioPlay), "trbVolume");
-    // The slider shows loudness, so its filled part grows with the volume; the window turns
-    // it into the player's slider position (0 at the top, the loudest).
-    trbVolume->setRange(0, 1000);
-    trbVolume->setSingleStep(10);
-    trbVolume->setPageStep(50);
-    trbVolume->setTickPosition(QSlider::TicksBothSides);
-    trbVolume->setTickInterval(500);
-    btnSpeaker = toolButton("btnSpeaker", 17, QStyle::SP_CustomBase, "Mute");
-    play->addWidget(btnPlayPause, 0, Qt::AlignHCenter);
-    play->addLayout(row);
-    play->addWidget(trbVolume, 1, Qt::AlignHCenter);
-    play->addWidget(btnSpeaker, 0, Qt::AlignHCenter);
-    auto* centred = new QHBoxLayout;
-    centred->addStretch(1);
-    centred->addWidget(panAudioPlay);
-    centred->addStretch(1);
-    panAudio->addLayout(centred);
-
-    auto* info = styledPanel(tabAudio, "panAudioInfo");
-    auto* infoLayout = new QGridLayout(info);
-    infoLayout->setContentsMargins(4, 4, 4, 4);
-    auto* reciterCaption = new QLabel("Reciter:", info);
-    QFont italic = reciterCaption->font();
-    italic.setItalic(true);
-    reciterCaption->setFont(italic);
-    lblReciter = named(new QLabel(info), "lblReciter");
-    lblAuPlayAya = named(new QLabel(info), "lblAuPlayAya");
-    lblAuStatus = named(new QLabel("Stopped", info), "lblAuStatus");
-    lblAuStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    infoLayout->addWidget(reciterCaption, 0, 0);
-    infoLayout->addWidget(lblReciter, 0, 1, 1, 2);
-    infoLayout->addWidget(lblAuPlayAya, 1, 0, 1, 2);
-    infoLayout->addWidget(lblAuStatus, 1, 2);
-    panAudio->addWidget(info);
-    panReciter = new ReciterPanel(tabAudio);
-    panAudio->addWidget(panReciter);
-
-    progAudio = named(new QProgressBar(tabAudio), "progAudio");
-    progAudio->setFixedHeight(9);
-    progAudio->setRange(0, 1); // a 0..0 bar would show Qt's busy animation
-    progAudio->setTextVisible(false);
-    panAudio->addWidget(progAudio);
-    chkAudioContinue = named(new QCheckBox("Play Continuously", tabAudio), "chkAudioContinue");
-    chkAudioContinue->setChecked(true);
-    panAudio->addWidget(chkAudioContinue);
-    panRecitationOptions = new RecitationOptionsPanel(tabAudio);
-    panAudio->addWidget(panRecitationOptions);
-    panAudio->addStretch(1);
-    return tabAudio;
-}
-
-QIcon playerIcon(int imageIndex)
-{
-    QStyle* style = QApplication::style();
-    switch (imageIndex) {
-    case 0: return style->standardIcon(QStyle::SP_MediaPlay);
-    case 1: return style->standardIcon(QStyle::SP_MediaPause);
-    case 16: return style->standardIcon(QStyle::SP_MediaVolumeMuted);
-    case 17: return style->standardIcon(QStyle::SP_MediaVolume);
-    default: return {};
-    }
-}
-
-QWidget* TfmMainUi::createIndexTab(QWidget* parent)
+QWidget* MainWindowUi::createIndexTab(QWidget* parent)
 {
     auto* splitter = named(new QSplitter(Qt::Horizontal, parent), "tabIndex");
     tvIndex = named(new QTreeWidget(splitter), "tvIndex");
@@ -410,7 +291,7 @@ QWidget* TfmMainUi::createIndexTab(QWidget* parent)
     return splitter;
 }
 
-QWidget* TfmMainUi::createAboutTab(QWidget* parent)
+QWidget* MainWindowUi::createAboutTab(QWidget* parent)
 {
     tabAbout = named(new QWidget(parent), "tabAbout");
     auto* layout = new QVBoxLayout(tabAbout);
@@ -440,7 +321,7 @@ QWidget* TfmMainUi::createAboutTab(QWidget* parent)
     return tabAbout;
 }
 
-QWidget* TfmMainUi::createStatusStrip(QWidget* parent)
+QWidget* MainWindowUi::createStatusStrip(QWidget* parent)
 {
     auto* panStatus = styledPanel(parent, "panStatus");
     panStatus->setFixedHeight(21);

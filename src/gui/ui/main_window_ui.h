@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QIcon>
+#include "gui/app/hints.h"
+
 #include <QString>
 
 class QAction;
@@ -11,8 +12,6 @@ class QMainWindow;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QCheckBox;
-class QSlider;
 class QSplitter;
 class QStackedWidget;
 class QStatusBar;
@@ -26,13 +25,11 @@ class QWidget;
 
 namespace tilvane {
 
-class RecitationOptionsPanel;
-class ReciterPanel;
-class TSearchTab;
+class SearchTab;
 
 // The widgets, actions and menus of the main window, built in one place (in the manner of a
 // designer form) so that the window class holds behaviour only.
-struct TfmMainUi {
+struct MainWindowUi {
     void setupUi(QMainWindow* window);
     // The preface and closing page view, page 1 of nbQuran; made on the first call.
     QWebEngineView* createPrefaceView();
@@ -51,11 +48,6 @@ struct TfmMainUi {
     QAction* actExit = nullptr;
     QAction* actToggleBookmark = nullptr;
     QAction* actFind = nullptr; // Ctrl+F: the Search tab's box
-    // The player's keys: F9 and the media keys (not in the menus).
-    QAction* actPlayPause = nullptr;
-    QAction* actPlayStop = nullptr;
-    QAction* actPlayNextAya = nullptr;
-    QAction* actPlayPrevAya = nullptr;
     QMenu* pmBrow = nullptr;
     QMenu* pmSetting = nullptr;
 
@@ -82,27 +74,10 @@ struct TfmMainUi {
     QLabel* lblQuranStatus = nullptr;
     QWidget* panContents = nullptr;
     QTabWidget* pgcContent = nullptr;
-    QTreeWidget* tvContents = nullptr;
-    QWidget* tabAudio = nullptr;
-
-    // " Audio Player " tab.
-    QWidget* panAudioPlay = nullptr;
-    QToolButton* btnPlayPause = nullptr;
-    QToolButton* btnPlayPrevAya = nullptr;
-    QToolButton* btnStop = nullptr;
-    QToolButton* btnPlayNextAya = nullptr;
-    QSlider* trbVolume = nullptr;
-    QToolButton* btnSpeaker = nullptr;
-    QLabel* lblReciter = nullptr;
-    QLabel* lblAuPlayAya = nullptr;
-    QLabel* lblAuStatus = nullptr;
-    QProgressBar* progAudio = nullptr;
-    QCheckBox* chkAudioContinue = nullptr;
-    ReciterPanel* panReciter = nullptr;
-    RecitationOptionsPanel* panRecitationOptions = nullptr;
+    QTreeWidget* tvContents = nullptr; // the " Audio Player " tab the window adds follows it
 
     // " Search " tab.
-    TSearchTab* tabSearch = nullptr;
+    SearchTab* tabSearch = nullptr;
 
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;
@@ -121,19 +96,9 @@ private:
     QWidget* createQuranTab(QWidget* parent);
     QWidget* createReadingArea(QWidget* parent);
     QWidget* createContentsPanel(QWidget* parent);
-    QWidget* createAudioTab(QWidget* parent);
     QWidget* createIndexTab(QWidget* parent);
     QWidget* createAboutTab(QWidget* parent);
     QWidget* createStatusStrip(QWidget* parent);
 };
-
-// Applies a hint of the form "short|long": the short part becomes the tooltip and the long
-// part the status-bar text; a hint without "|" is both.
-void applyHint(QAction* action, const QString& hint);
-void applyHint(QWidget* widget, const QString& hint);
-
-// The player's button glyphs by the image numbers the player uses: 0 play, 1 pause,
-// 16 muted speaker, 17 speaker on.
-QIcon playerIcon(int imageIndex);
 
 } // namespace tilvane

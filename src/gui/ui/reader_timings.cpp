@@ -6,12 +6,23 @@
 
 namespace tilvane {
 
-TReaderTimings::TReaderTimings()
-    : m_enabled(qEnvironmentVariable("TILVANE_TIMINGS") == QLatin1String("1"))
+ReaderTimings::ReaderTimings()
+    : m_enabled(enabled())
 {
 }
 
-void TReaderTimings::start(Event event)
+bool ReaderTimings::enabled()
+{
+    return qEnvironmentVariable("TILVANE_TIMINGS") == QLatin1String("1");
+}
+
+void ReaderTimings::print(const char* name, double milliseconds)
+{
+    std::fprintf(stderr, "tilvane-timing %s %.3f ms\n", name, milliseconds);
+    std::fflush(stderr);
+}
+
+void ReaderTimings::start(Event event)
 {
     if (!m_enabled || m_pending)
         return;
@@ -20,14 +31,13 @@ void TReaderTimings::start(Event event)
     m_clock.start();
 }
 
-void TReaderTimings::finish()
+void ReaderTimings::finish()
 {
     if (!m_enabled || !m_pending)
         return;
     m_pending = false;
     const char* name = m_event == Event::FirstPage ? "first-page" : m_event == Event::SuraChange ? "sura-change" : "aya-move";
-    std::fprintf(stderr, "tilvane-timing %s %lld ms\n", name, static_cast<long long>(m_clock.elapsed()));
-    std::fflush(stderr);
+    print(name, static_cast<double>(m_clock.nsecsElapsed()) / 1e6);
 }
 
 } // namespace tilvane

@@ -7,11 +7,11 @@ namespace tilvane {
 // With TILVANE_TIMINGS=1 in the environment, prints one line per event to stderr, in
 // milliseconds: first show to the first page loaded and focused, a sura change to its page
 // loaded and focused, an aya move to the focus script's completion. Silent otherwise.
-class TReaderTimings {
+class ReaderTimings {
 public:
     enum class Event { FirstPage, SuraChange, AyaMove };
 
-    TReaderTimings();
+    ReaderTimings();
     // Starts timing an event unless one is already being timed (a sura change that started
     // a rebuild stays the event until its focus completes).
     void start(Event event);
@@ -19,6 +19,11 @@ public:
     void finish();
     // An event is being timed and has not finished yet.
     bool pending() const { return m_pending; }
+
+    // The switch, and the one way a timing line is printed (also for the start-up steps
+    // timed elsewhere, such as opening the bookmark library).
+    static bool enabled();
+    static void print(const char* name, double milliseconds);
 
 private:
     bool m_enabled = false;

@@ -7,8 +7,10 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/ui/font_choice.h"
 #include "gui/ui/color_picker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QGridLayout>
@@ -61,9 +63,9 @@ QGridLayout* groupGrid(QGroupBox* group, int labelWidth)
     return grid;
 }
 
-TColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
+ColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
 {
-    auto* picker = new TColorPicker(defaultColour, parent);
+    auto* picker = new ColorPicker(defaultColour, parent);
     picker->setObjectName(name);
     return picker;
 }
@@ -133,6 +135,11 @@ QWidget* TDlgSett::createGeneralTab()
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
+    // Tajweed colours: beside the view style, so that the tab keeps its design height.
+    chkTajweed = new QCheckBox(tr("Tajweed colours"), viewGroup);
+    chkTajweed->setObjectName("chkTajweed");
+    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
+    viewLayout->addWidget(chkTajweed, 0, 2);
 
     auto* arabicGroup = new QGroupBox("Arabic Font", tab);
     nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
@@ -230,9 +237,10 @@ void TDlgSett::connectHandlers()
 
     connect(nseArbFontSz, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nseTransFontSize, &QSpinBox::valueChanged, this, &TDlgSett::nseArbFontSzChange);
-    for (TColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
-        connect(picker, &TColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
+    for (ColorPicker* picker : {nclrArbFontCol, nclrArabicLatinFontColor, nclrTransFontColor})
+        connect(picker, &ColorPicker::colorChanged, this, &TDlgSett::nseArbFontSzChange);
     connect(nfcTransFontName, &QComboBox::currentIndexChanged, this, &TDlgSett::nseArbFontSzChange);
+    connect(chkTajweed, &QCheckBox::toggled, this, &TDlgSett::nseArbFontSzChange);
 
     connect(btnDefault, &QPushButton::clicked, this, &TDlgSett::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, guarded([this] { btnOKClick(); }));
@@ -254,6 +262,7 @@ void TDlgSett::FormCreate()
     selectFontName(toQString(AppSet.TransFontName));
     nseTransFontSize->setValue(AppSet.TransFontSize);
     nclrTransFontColor->setColor(AppSet.TransFontColor);
+    chkTajweed->setChecked(AppSet.Tajweed);
 
     fillTranslationList();
     m_filling = false;
@@ -274,10 +283,11 @@ void TDlgSett::fillTranslationList()
 
 // The list holds the installed families only; a stored family that is not installed here
 // (Tahoma on most Linux systems) is offered as it stands, so that opening and applying the
-// dialog never replaces it by a look-alike.
+// dialog never replaces it by a look-alike. A family the list knows only under a foundry's
+// tag is shown so, and stored back without the tag, as it was.
 void TDlgSett::selectFontName(const QString& name)
 {
-    int index = nfcTransFontName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = fontRowFor(*nfcTransFontName, name);
     if (index < 0) {
         nfcTransFontName->insertItem(0, name);
         index = 0;
@@ -375,6 +385,7 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontName = fontFamilyWithoutFoundry(nfcTransFontName->currentText().toStdString());
     AppSet.TransFontSize = nseTransFontSize->value();
     AppSet.TransFontColor = nclrTransFontColor->color();
+    AppSet.Tajweed = chkTajweed->isChecked();
     accept();
 }
 

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QFontComboBox;
 class QListWidget;
@@ -15,7 +16,7 @@ class QTabWidget;
 
 namespace tilvane {
 
-class TColorPicker;
+class ColorPicker;
 
 // Edits the fonts, colours and view style in AppSet and the choice and order of the
 // translations. Apply stores them and writes the translation selection at once; Cancel
@@ -31,11 +32,11 @@ public:
     QTabWidget* pgcSettings = nullptr;
     QComboBox* cbbQuranView = nullptr;
     QSpinBox* nseArbFontSz = nullptr;
-    TColorPicker* nclrArbFontCol = nullptr;
-    TColorPicker* nclrArabicLatinFontColor = nullptr;
+    ColorPicker* nclrArbFontCol = nullptr;
+    ColorPicker* nclrArabicLatinFontColor = nullptr;
     QFontComboBox* nfcTransFontName = nullptr;
     QSpinBox* nseTransFontSize = nullptr;
-    TColorPicker* nclrTransFontColor = nullptr;
+    ColorPicker* nclrTransFontColor = nullptr;
     QListWidget* chklstTranslations = nullptr;
     QPushButton* btnEnable = nullptr;
     QPushButton* btnMoveUp = nullptr;
@@ -43,6 +44,9 @@ public:
     QPushButton* btnDefault = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
+
+    // Tajweed colours on the sura pages (AppSet.Tajweed).
+    QCheckBox* chkTajweed = nullptr;
 
     // The translation list as it stands, each line with its catalogue entry.
     std::vector<TransListLine> translationLines() const;

@@ -13,9 +13,9 @@ void PrintTo(const QString& text, std::ostream* out)
 
 namespace tilvane::test {
 
-TApplication& guiApp()
+Application& guiApp()
 {
-    static TApplication* app = [] {
+    static Application* app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         setUpGraphicsBeforeApplication();
@@ -24,7 +24,7 @@ TApplication& guiApp()
         static char* argv[] = {name, nullptr};
         setErrorReporter([](const QString& message) { ADD_FAILURE() << "Error reported: " << message.toStdString(); });
         // Never destroyed: tearing it down during static destruction races Qt's own globals.
-        return new TApplication(argc, argv);
+        return new Application(argc, argv);
     }();
     return *app;
 }

@@ -13,10 +13,10 @@ void PrintTo(const QString& text, std::ostream* out);
 namespace tilvane::test {
 
 // The process's one application object, made on first use the way the reader makes its own
-// (shared OpenGL contexts, the error-handling TApplication). Without a platform chosen, the
+// (shared OpenGL contexts, the error-handling Application). Without a platform chosen, the
 // tests run offscreen. An error reported outside an ErrorCapture fails the running test
 // instead of opening a message box that would wait for a click.
-TApplication& guiApp();
+Application& guiApp();
 
 // Captures reported errors instead of showing message boxes while it lives.
 class ErrorCapture {

@@ -2,6 +2,9 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
 
 #include <stdexcept>
 
@@ -51,6 +54,19 @@ void LocalHttpServer::answer(QTcpSocket* socket)
         answer = Answer::Drop;
     }
     const QByteArray& body = found->body;
+    if (answer == Answer::Redirect) {
+        socket->write("HTTP/1.1 302 Found\r\nLocation: " + body + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+        return;
+    }
+    if (answer == Answer::Endless || answer == Answer::Huge) {
+        socket->write(answer == Answer::Endless
+                          ? QByteArray("HTTP/1.1 200 OK\r\nContent-Type: audio/mpeg\r\nConnection: close\r\n\r\n")
+                          : QByteArray("HTTP/1.1 200 OK\r\nContent-Type: audio/mpeg\r\nConnection: close\r\n"
+                                       "Content-Length: 2147483648\r\n\r\n"));
+        stream(socket, body);
+        return;
+    }
     socket->write("HTTP/1.1 200 OK\r\nContent-Type: audio/mpeg\r\nConnection: close\r\nContent-Length: "
                   + QByteArray::number(body.size()) + "\r\n\r\n");
     if (answer == Answer::Body) {
@@ -58,11 +74,46 @@ void LocalHttpServer::answer(QTcpSocket* socket)
         socket->disconnectFromHost();
         return;
     }
+    if (answer == Answer::Trickle) {
+        trickle(socket, body);
+        return;
+    }
     socket->write(body.left(body.size() / 2));
     socket->flush();
     // A clean close before the announced length: only the length tells the body is short.
     if (answer == Answer::Drop)
         socket->disconnectFromHost();
+}
+
+// Writes the body again whenever little is left to send, as fast as the client takes it.
+void LocalHttpServer::stream(QTcpSocket* socket, const QByteArray& body)
+{
+    auto sent = std::make_shared<qint64>(0);
+    const auto more = [socket, body, sent] {
+        while (socket->bytesToWrite() < 1024 * 1024 && *sent < kMaxStreamBytes) {
+            socket->write(body);
+            *sent += body.size();
+        }
+        if (*sent >= kMaxStreamBytes)
+            socket->disconnectFromHost();
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, more);
+    more();
+}
+
+void LocalHttpServer::trickle(QTcpSocket* socket, const QByteArray& body)
+{
+    auto* timer = new QTimer(socket);
+    auto next = std::make_shared<qsizetype>(0);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, body, next] {
+        if (*next >= body.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(body.mid((*next)++, 1));
+    });
+    timer->start(kTrickleMillis);
 }
 
 } // namespace tilvane::test

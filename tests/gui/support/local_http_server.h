@@ -22,7 +22,14 @@ public:
         Drop,     // announces the whole body, sends half of it and closes the connection
         Stall,    // announces the whole body, sends half of it and keeps the connection open
         NotFound, // 404
+        // Hostile servers; each stops by itself after kMaxStreamBytes or when the client goes.
+        Endless,   // 200 without a length, the body over and over
+        Huge,      // announces 2 GB and sends the body over and over
+        Trickle,   // announces the body and sends one byte every kTrickleMillis
+        Redirect,  // 302 to the body taken as the new address
     };
+    static constexpr qint64 kMaxStreamBytes = 256ll * 1024 * 1024;
+    static constexpr int kTrickleMillis = 50;
 
     LocalHttpServer();
     // "http://127.0.0.1:PORT/" + folder.
@@ -43,6 +50,8 @@ private:
         int dropFirst = 0;
     };
     void answer(QTcpSocket* socket);
+    void stream(QTcpSocket* socket, const QByteArray& body);
+    void trickle(QTcpSocket* socket, const QByteArray& body);
 
     QTcpServer m_server;
     QMap<QString, Route> m_routes;

@@ -22,11 +22,11 @@ std::unique_ptr<TfmMain> showReaderAt(const TestAppFolder& app, int sura, int ay
 bool showsAya(TfmMain& window, int sura, int aya)
 {
     const QString id = QStringLiteral("%1_%2").arg(sura).arg(aya);
-    TNavigator& nav = window.navigator();
+    Navigator& nav = window.navigator();
     return waitFor([&] {
         if (!nav.FDocLoaded || nav.FCurPos != TQuranPos{sura, aya})
             return false;
-        const QVariant marked = evaluate(window.ui.wbQuran,
+        const QVariant marked = evaluate(window.ui().wbQuran,
             "(function(){var e=document.querySelector('.selectedAya');if(!e)return '';"
             "var r=e.getBoundingClientRect();"
             "return (r.top>=-1&&r.top<window.innerHeight)?e.id:'out of view';})()");

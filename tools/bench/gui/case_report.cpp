@@ -15,13 +15,14 @@ double median(std::vector<double> values)
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void printReport(const std::vector<CaseFigures>& cases)
+void printReport(const std::vector<CaseFigures>& cases, int otherEngineProcesses)
 {
     std::ifstream in("/proc/loadavg");
     std::string one, five, fifteen;
     in >> one >> five >> fifteen;
-    std::printf("\nWhat the user waits for, beside a plain web view doing the same (median), load average %s %s %s:\n",
-                one.c_str(), five.c_str(), fifteen.c_str());
+    std::printf("\nWhat the user waits for, beside a plain web view doing the same (median), load average %s %s %s, "
+                "%d web engine processes of other programs at the start:\n",
+                one.c_str(), five.c_str(), fifteen.c_str(), otherEngineProcesses);
     for (const CaseFigures& figures : cases) {
         const double value = median(figures.values);
         const double floor = median(figures.floors);

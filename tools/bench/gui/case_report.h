@@ -17,7 +17,8 @@ struct CaseFigures {
 double median(std::vector<double> values);
 
 // One line per case, like tilvane-bench's: the median, its floor's median and, last on the
-// line, "ratio N.NN"; headed by the load average, since the machine may be shared.
-void printReport(const std::vector<CaseFigures>& cases);
+// line, "ratio N.NN"; headed by the load average and the web engine processes of other
+// programs found at the start, since the machine may be shared.
+void printReport(const std::vector<CaseFigures>& cases, int otherEngineProcesses);
 
 } // namespace tilvane::bench

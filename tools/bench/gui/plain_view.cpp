@@ -39,6 +39,11 @@ void PlainView::show(const QString& pageFile, int sura, int aya)
     focus(sura, aya);
 }
 
+QWidget* PlainView::widget() const
+{
+    return m_view.get();
+}
+
 void PlainView::focus(int sura, int aya)
 {
     const QVariant done = evaluate(m_view->page(), QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya));

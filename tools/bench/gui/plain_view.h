@@ -5,6 +5,7 @@
 #include <memory>
 
 class QWebEngineView;
+class QWidget;
 
 namespace tilvane::bench {
 
@@ -20,6 +21,8 @@ public:
     void show(const QString& pageFile, int sura, int aya);
     // Runs focusOnAya(sura, aya) in the loaded page and waits for it.
     void focus(int sura, int aya);
+
+    QWidget* widget() const;
 
 private:
     std::unique_ptr<QWebEngineView> m_view;

@@ -47,14 +47,14 @@ void ReaderSession::gotoSura(int sura)
     if (sura == shownSura())
         throw std::logic_error("a sura change needs another sura");
     runAndWaitForFocus([&] {
-        m_window->ui.cbSura->setCurrentIndex(sura - 1);
-        m_window->ui.actGotoSelectedSura->trigger();
+        m_window->ui().cbSura->setCurrentIndex(sura - 1);
+        m_window->ui().actGotoSelectedSura->trigger();
     });
 }
 
 void ReaderSession::nextAya()
 {
-    runAndWaitForFocus([&] { m_window->ui.actGotoAyaNext->trigger(); });
+    runAndWaitForFocus([&] { m_window->ui().actGotoAyaNext->trigger(); });
 }
 
 int ReaderSession::shownSura() const
@@ -64,12 +64,12 @@ int ReaderSession::shownSura() const
 
 QString ReaderSession::shownPageFile() const
 {
-    return m_window->QuranHost->requestedUrl().toLocalFile();
+    return m_window->QuranHost()->requestedUrl().toLocalFile();
 }
 
 QSize ReaderSession::viewSize() const
 {
-    return m_window->ui.wbQuran->size();
+    return m_window->ui().wbQuran->size();
 }
 
 // The window is made inside the command the first time, so the signal is connected to it

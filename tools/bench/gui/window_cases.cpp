@@ -75,10 +75,6 @@ std::vector<CaseFigures> runWindowCases(const std::string& scratch, int repetiti
         reader.useTranslations(set);
         for (int sura : kSurasToChangeInto)
             cases.push_back(suraChange(reader, plain, sura, name, repetitions));
-        if (set == TranslationSet::TenPackages) {
-            rebuildAt(reader, 2);
-            pages.secondSuraAll = copyOfShownPage(reader);
-        }
     }
     reader.useTranslations(TranslationSet::BuiltIn);
     cases.push_back(ayaMove(reader, plain, repetitions));

@@ -68,8 +68,7 @@ int runWindowCasesChild(const std::string& scratch, int repetitions)
     for (const CaseFigures& figures : runWindowCases(scratch, repetitions, pages))
         report({kCaseKind, figures.name, figures.unit, figures.note, joinNumbers(figures.values),
                 joinNumbers(figures.floors)});
-    report({kPagesKind, pages.firstSuraDefault, pages.secondSuraAll, std::to_string(pages.viewWidth),
-            std::to_string(pages.viewHeight)});
+    report({kPagesKind, pages.firstSuraDefault, std::to_string(pages.viewWidth), std::to_string(pages.viewHeight)});
     report({kDoneKind});
     return 0;
 }
@@ -86,7 +85,7 @@ std::vector<CaseFigures> runWindowCasesInChild(const std::string& scratch, int r
         if (fields.at(0) == kDoneKind)
             return cases;
         if (fields.at(0) == kPagesKind) {
-            pages = {fields.at(1), fields.at(2), std::stoi(fields.at(3)), std::stoi(fields.at(4))};
+            pages = {fields.at(1), std::stoi(fields.at(2)), std::stoi(fields.at(3))};
         } else {
             cases.push_back({fields.at(1), fields.at(2), splitNumbers(fields.at(4)), splitNumbers(fields.at(5)),
                              fields.at(3)});
