@@ -29,11 +29,14 @@ public:
     ToneHost(TQuranPos start, RenderResult& result) : m_result(result) { moveTo(start); }
 
     QTimer timer;
+    RecitationPlayer* player = nullptr;
 
     void moveTo(const TQuranPos& to)
     {
         m_pos = to;
         SetAudioAya(m_pos);
+        if (player != nullptr)
+            player->setAyaFile(AudioAyaFile);
         m_result.shown.push_back(m_pos);
     }
 
@@ -44,7 +47,7 @@ public:
     void processPendingEvents() override {}
     void setStatusText(const std::string&) override {}
     void showMessage(const std::string& text) override { m_result.messages.push_back(text); }
-    void setPlayPauseButton(int, const std::string&) override {}
+    void setPlayPauseButton(PlayerImage, const std::string&) override {}
     void setPlayPauseEnabled(bool) override {}
     void setProgressMaximum(int) override {}
     void setProgress(int) override {}
@@ -55,7 +58,7 @@ public:
         else
             timer.stop();
     }
-    void setSpeakerButton(int, const std::string&) override {}
+    void setSpeakerButton(PlayerImage, const std::string&) override {}
     void setVolumeSlider(int) override {}
     void setContinueChecked(bool) override {}
 
@@ -108,6 +111,8 @@ RenderResult renderRecitation(const RenderRequest& request)
         GstMediaDevice device;
         ToneHost host(request.from, result);
         RecitationPlayer player(device, host);
+        host.player = &player;
+        player.setAyaFile(AudioAyaFile);
         player.setUpFromSettings();
         QEventLoop loop;
         const auto checkDone = [&] {
