@@ -58,7 +58,7 @@ protected:
         return count;
     }
 
-    TApplication& application = guiApp();
+    Application& application = guiApp();
     LocalHttpServer server;
     TempFolder app;
 };

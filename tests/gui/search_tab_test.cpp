@@ -37,10 +37,10 @@ TEST(SearchTab, TypedWordsListHitsAndEnterShowsTheChosenAya)
     ErrorCapture errors;
     std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    SearchTab* tab = window->ui.tabSearch;
+    SearchTab* tab = window->ui().tabSearch;
 
-    window->ui.actFind->trigger();
-    EXPECT_EQ(window->ui.pgcNav->currentWidget(), tab);
+    window->ui().actFind->trigger();
+    EXPECT_EQ(window->ui().pgcNav->currentWidget(), tab);
     tab->cbField->setCurrentIndex(tab->cbField->findText("Arabic"));
     typeText(tab->edtSearch, "الحي القيوم");
     ASSERT_TRUE(waitFor([&] { return tab->lblCount->text() == "3 ayat, 3 hits"; })) << tab->lblCount->text().toStdString();
@@ -54,7 +54,7 @@ TEST(SearchTab, TypedWordsListHitsAndEnterShowsTheChosenAya)
     EXPECT_EQ(tab->lvResults->currentIndex().row(), 1);
     QTest::keyClick(tab->edtSearch, Qt::Key_Return);
     EXPECT_TRUE(showsAya(*window, 3, 2));
-    EXPECT_EQ(window->ui.pgcNav->currentWidget(), window->ui.tabQuran);
+    EXPECT_EQ(window->ui().pgcNav->currentWidget(), window->ui().tabQuran);
     EXPECT_EQ(tab->lvResults->model()->rowCount(), 3);
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }
@@ -67,8 +67,8 @@ TEST(SearchTab, EnterAfterTypingOpensTheNewQuerysFirstHitOrTheNamedSura)
     ErrorCapture errors;
     std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    SearchTab* tab = window->ui.tabSearch;
-    window->ui.actFind->trigger();
+    SearchTab* tab = window->ui().tabSearch;
+    window->ui().actFind->trigger();
     tab->cbField->setCurrentIndex(tab->cbField->findText("Arabic"));
     typeText(tab->edtSearch, "الصبر");
     ASSERT_TRUE(waitFor([&] { return tab->lvResults->model()->rowCount() > 0; }));
@@ -78,7 +78,7 @@ TEST(SearchTab, EnterAfterTypingOpensTheNewQuerysFirstHitOrTheNamedSura)
     QTest::keyClick(tab->edtSearch, Qt::Key_Return);
     EXPECT_TRUE(waitFor([&] { return showsAya(*window, 2, 255); }));
 
-    window->ui.actFind->trigger();
+    window->ui().actFind->trigger();
     tab->edtSearch->clear();
     QTest::keyClicks(tab->edtSearch, "al-kahfi");
     QTest::keyClick(tab->edtSearch, Qt::Key_Return);

@@ -84,7 +84,7 @@ TEST(TajweedDisplay, ColouredAyatJoinAsPlainOnesCopyTheirTextAndTheMenuTurnsThem
     std::unique_ptr<TfmMain> window = showReaderAt(app, 2, 1, "[view]\r\nTajweed=1\r\n");
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(AppSet.Tajweed);
-    QWebEngineView* view = window->ui.wbQuran;
+    QWebEngineView* view = window->ui().wbQuran;
     ASSERT_TRUE(waitFor([&] { return evaluate(view, "document.fonts.status").toString() == "loaded"; }));
 
     const QStringList result = evaluate(view, kCompareAyat).toString().split('|');
@@ -106,7 +106,7 @@ TEST(TajweedDisplay, ColouredAyatJoinAsPlainOnesCopyTheirTextAndTheMenuTurnsThem
 
     auto* toggle = window->findChild<QAction*>("actTajweed");
     ASSERT_NE(toggle, nullptr);
-    EXPECT_TRUE(window->ui.pmSetting->actions().contains(toggle));
+    EXPECT_TRUE(window->ui().pmSetting->actions().contains(toggle));
     toggle->trigger();
     EXPECT_FALSE(AppSet.Tajweed);
     EXPECT_TRUE(waitFor([&] {

@@ -173,9 +173,9 @@ TEST(TopicsTab, AReadOnlyLibraryListsItsBookmarksAndRefusesChangesAsReadOnly)
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
     ASSERT_NE(window, nullptr);
-    window->ui.pgcNav->setCurrentWidget(window->ui.tabTopics);
+    window->ui().pgcNav->setCurrentWidget(window->ui().tabTopics);
     EXPECT_FALSE(window->topicsTab()->problemLabel()->isVisible());
-    TBookmarkTree* tree = window->topicsTab()->findChild<TBookmarkTree*>();
+    BookmarkTree* tree = window->topicsTab()->findChild<BookmarkTree*>();
     ASSERT_NE(tree, nullptr);
     QTreeWidgetItem* row = rowOf(tree, "Protection", "2:255");
     ASSERT_NE(row, nullptr);
@@ -185,7 +185,7 @@ TEST(TopicsTab, AReadOnlyLibraryListsItsBookmarksAndRefusesChangesAsReadOnly)
     EXPECT_TRUE(note->isReadOnly());
 
     ErrorCapture errors;
-    window->ui.actToggleBookmark->trigger();
+    window->ui().actToggleBookmark->trigger();
     ASSERT_EQ(errors.messages().size(), 1);
     EXPECT_TRUE(errors.messages()[0].contains("is read-only")) << errors.messages()[0].toStdString();
     EXPECT_TRUE(window->library().isAvailable());
