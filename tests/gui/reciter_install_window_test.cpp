@@ -42,7 +42,7 @@ TEST(ReciterInstallWindow, ANewUserInstallsFromTheWebAndHearsTheFirstAya)
     ReciterPanel* panel = window->audioTab().controls().panReciter;
     EXPECT_FALSE(panel->lblNoRecitation->isHidden());
     EXPECT_EQ(panel->lblNoRecitation->text(), "No recitation installed");
-    EXPECT_EQ(window->ui.lblReciter->text(), "(none)");
+    EXPECT_EQ(window->audioTab().controls().lblReciter->text(), "(none)");
 
     panel->btnInstallReciter->click();
     ReciterInstallDialog* dialog = window->installDialog();
