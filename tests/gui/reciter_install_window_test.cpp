@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -41,6 +42,7 @@ TEST(ReciterInstallWindow, ANewUserInstallsFromTheWebAndHearsTheFirstAya)
     ReciterPanel* panel = window->audioTab().controls().panReciter;
     EXPECT_FALSE(panel->lblNoRecitation->isHidden());
     EXPECT_EQ(panel->lblNoRecitation->text(), "No recitation installed");
+    EXPECT_EQ(window->audioTab().controls().lblReciter->text(), "(none)");
 
     panel->btnInstallReciter->click();
     ReciterInstallDialog* dialog = window->installDialog();
@@ -51,7 +53,8 @@ TEST(ReciterInstallWindow, ANewUserInstallsFromTheWebAndHearsTheFirstAya)
     dialog->btnInstall->click();
     ASSERT_TRUE(dialog->isInstalling());
     ASSERT_TRUE(waitFor([&] { return !dialog->isInstalling(); }));
-    EXPECT_TRUE(dialog->lblInstallStatus->text().startsWith("22 files installed")) << dialog->lblInstallStatus->text().toStdString();
+    EXPECT_EQ(dialog->lblInstallStatus->text(), "22 of 22 files installed; 0 failed.");
+    EXPECT_EQ(dialog->progInstall->value(), dialog->progInstall->maximum());
     dialog->close();
 
     EXPECT_EQ(AppSet.Reciter, "local");

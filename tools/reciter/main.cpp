@@ -8,6 +8,7 @@
 
 #include "core/app/app_dirs.h"
 #include "core/base/errors.h"
+#include "core/audio/install_result.h"
 #include "core/audio/reciter_layout.h"
 #include "download/reciter_install_job.h"
 
@@ -60,12 +61,13 @@ int install(const ReciterOptions& options)
     const InstallSummary& summary = job->summary();
     for (const std::string& failure : summary.failures)
         std::cerr << "not installed: " << failure << '\n';
-    std::cerr << "installed " << summary.installed << " files (" << summary.present << " already there) into "
-              << job->folder().toStdString() << ": " << megabytes(static_cast<double>(job->progress().bytes))
-              << " in " << job->elapsedMilliseconds() / 1000.0 << " s, " << megabytes(job->bytesPerSecond()) << "/s\n";
+    const InstallResult result = installResult(job->folder().toStdString(), options.suras, summary);
+    std::cerr << job->folder().toStdString() << ": " << megabytes(static_cast<double>(job->progress().bytes)) << " in "
+              << job->elapsedMilliseconds() / 1000.0 << " s, " << megabytes(job->bytesPerSecond()) << "/s\n";
+    std::cout << installResultText(result, 0) << '\n';
     if (stopSignals.received() != 0)
         return 128 + stopSignals.received();
-    return summary.complete() ? 0 : kExitIncomplete;
+    return result.complete() && summary.complete() ? 0 : kExitIncomplete;
 }
 
 } // namespace

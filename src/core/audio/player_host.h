@@ -28,6 +28,8 @@ public:
     virtual void processPendingEvents() = 0;
 
     virtual void setStatusText(const std::string& text) = 0;
+    // A notice in the window's status bar, such as an aya whose file is missing.
+    virtual void showMessage(const std::string& text) = 0;
     // kPlayImage or kPauseImage.
     virtual void setPlayPauseButton(PlayerImage image, const std::string& hint) = 0;
     virtual void setPlayPauseEnabled(bool enabled) = 0;

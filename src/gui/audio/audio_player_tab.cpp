@@ -2,6 +2,7 @@
 
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
+#include "core/audio/reciter_choice.h"
 #include "core/audio/reciter_layout.h"
 #include "core/reader/navigation.h"
 #include "gui/app/error_handler.h"
@@ -171,6 +172,8 @@ void AudioPlayerTab::addKeysTo(QWidget* window)
 void AudioPlayerTab::connectControls()
 {
     connect(&m_playTimer, &QTimer::timeout, this, guarded([this] { m_player.tmrPlayTimer(); }));
+    // The device runs on into a queued file between ticks; the player moves the focus with it.
+    m_device.setNoticeHandler(guarded([this] { m_player.mediaNotice(); }));
     connect(m_ui.btnPlayPause, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPauseClick(); }));
     connect(m_ui.btnStop, &QToolButton::clicked, this, guarded([this] { m_player.btnStopClick(); }));
     connect(m_ui.btnPlayPrevAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPrevAyaClick(); }));
@@ -198,9 +201,15 @@ void AudioPlayerTab::connectControls()
 
 void AudioPlayerTab::loadReciter()
 {
+    AppSet.Reciter = reciterToUse(AppSet.Reciter);
     if (const std::string problem = InitAudio(); !problem.empty())
         reportError(toQString(problem));
-    m_ui.lblReciter->setText(toQString(AppSet.Reciter));
+    showReciter();
+}
+
+void AudioPlayerTab::showReciter()
+{
+    m_ui.lblReciter->setText(toQString(reciterLabel(AppSet.Reciter)));
     m_ui.panReciter->refresh();
 }
 
@@ -228,12 +237,12 @@ void AudioPlayerTab::cbReciterChange(const QString& name)
     if (m_player.isActive())
         m_player.PlayerCommand(pcStop);
     AppSet.Reciter = name.toStdString();
+    saveReciterChoice(AppSet.Reciter);
     if (const std::string problem = InitAudio(); !problem.empty())
         reportError(toQString(problem));
-    m_ui.lblReciter->setText(name);
     if (m_navigator.FCurPos.Sura != 0)
         showAya(m_navigator.FCurPos);
-    m_ui.panReciter->refresh();
+    showReciter();
 }
 
 void AudioPlayerTab::btnInstallReciterClick()
@@ -285,6 +294,13 @@ void AudioPlayerTab::gotoAya(const TQuranPos& pos)
 void AudioPlayerTab::processPendingEvents()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// A notice for the window's status bar, where the reader looks for what happened.
+void AudioPlayerTab::showMessage(const std::string& text)
+{
+    QStatusTipEvent tip(toQString(text));
+    QCoreApplication::sendEvent(window(), &tip);
 }
 
 void AudioPlayerTab::setStatusText(const std::string& text)

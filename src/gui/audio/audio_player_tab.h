@@ -2,7 +2,7 @@
 
 #include "core/audio/player.h"
 #include "core/audio/player_host.h"
-#include "gui/audio/qt_media_device.h"
+#include "gui/audio/gst_media_device.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -65,7 +65,7 @@ public:
 
     // Playing or paused.
     bool isActive() const { return m_player.isActive(); }
-    const QtMediaDevice& mediaDevice() const { return m_device; }
+    const GstMediaDevice& mediaDevice() const { return m_device; }
     // The install dialog once it has been opened; it stays, so an install runs on while the
     // user reads.
     ReciterInstallDialog* installDialog() const { return m_installDialog; }
@@ -80,6 +80,7 @@ private:
     void cbReciterChange(const QString& name);
     void btnInstallReciterClick();
     void reciterInstalled(const QString& name);
+    void showReciter();
     void showHintOfHoveredButton(QWidget* button);
 
     // IPlayerHost
@@ -89,6 +90,7 @@ private:
     void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
+    void showMessage(const std::string& text) override;
     void setPlayPauseButton(PlayerImage image, const std::string& hint) override;
     void setPlayPauseEnabled(bool enabled) override;
     void setProgressMaximum(int maximum) override;
@@ -101,7 +103,7 @@ private:
     AudioPlayerControls m_ui;
     Navigator& m_navigator;
     // The one place the recitation's sound device is made.
-    QtMediaDevice m_device;
+    GstMediaDevice m_device;
     RecitationPlayer m_player{m_device, *this};
     QTimer m_playTimer;
     ReciterInstallDialog* m_installDialog = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/audio/reciter_install_dialog.h"
 
 #include "core/base/errors.h"
+#include "core/audio/install_result.h"
 #include "core/audio/reciter_layout.h"
 #include "core/audio/sura_selection.h"
 #include "gui/app/qt_text.h"
@@ -20,6 +21,8 @@
 namespace tilvane {
 
 namespace {
+
+constexpr std::size_t kFailuresListed = 5;
 
 QString megabytes(double bytes)
 {
@@ -117,8 +120,8 @@ void ReciterInstallDialog::btnInstallClick()
 {
     const QString name = reciterName();
     try {
-        const std::vector<int> suras = parseSuraSelection(edtSuras->text().toStdString());
-        m_job = std::make_unique<ReciterInstallJob>(name, edtSource->text().trimmed(), suras);
+        m_suras = parseSuraSelection(edtSuras->text().toStdString());
+        m_job = std::make_unique<ReciterInstallJob>(name, edtSource->text().trimmed(), m_suras);
     } catch (const TilvaneError& error) {
         lblInstallStatus->setText(toQString(error.what()));
         return;
@@ -136,8 +139,9 @@ void ReciterInstallDialog::btnInstallClick()
 void ReciterInstallDialog::showProgress()
 {
     const InstallProgress& progress = m_job->progress();
+    // Failed files never fill the bar: it is full only when every file arrived.
     progInstall->setRange(0, std::max(1, progress.total));
-    progInstall->setValue(progress.done);
+    progInstall->setValue(progress.done - progress.failed);
     lblInstallStatus->setText(QStringLiteral("%1/%2 files, %3, %4/s")
                                   .arg(progress.done)
                                   .arg(progress.total)
@@ -151,17 +155,10 @@ void ReciterInstallDialog::installFinished()
     // The job is still emitting: it goes once the event loop is back.
     ReciterInstallJob* job = m_job.release();
     job->deleteLater();
-    const InstallSummary& summary = job->summary();
-    QString text = summary.cancelled ? "Cancelled. " : "";
-    text += QStringLiteral("%1 files installed, %2 were already there.").arg(summary.installed).arg(summary.present);
-    if (!summary.failures.empty()) {
-        text += QStringLiteral(" %1 not installed:").arg(summary.failures.size());
-        for (std::size_t i = 0; i < std::min<std::size_t>(summary.failures.size(), 5); ++i)
-            text += "\n" + toQString(summary.failures[i]);
-        if (summary.failures.size() > 5)
-            text += "\n\u2026";
-    }
-    lblInstallStatus->setText(text);
+    const InstallResult result = installResult(job->folder().toStdString(), m_suras, job->summary());
+    progInstall->setRange(0, std::max(1, result.requested));
+    progInstall->setValue(result.inPlace);
+    lblInstallStatus->setText(toQString(installResultText(result, kFailuresListed)));
     setInputsEnabled(true);
     btnClose->setText("Close");
     const QString name = edtName->text();

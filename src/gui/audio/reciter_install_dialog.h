@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -52,6 +53,7 @@ private:
     QString reciterName() const;
 
     std::unique_ptr<ReciterInstallJob> m_job;
+    std::vector<int> m_suras;
 };
 
 } // namespace tilvane

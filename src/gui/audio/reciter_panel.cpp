@@ -1,6 +1,7 @@
 #include "gui/audio/reciter_panel.h"
 
 #include "core/app/settings.h"
+#include "core/audio/reciter_choice.h"
 #include "core/audio/reciter_layout.h"
 #include "gui/app/qt_text.h"
 
@@ -40,10 +41,11 @@ void ReciterPanel::refresh()
     cbReciter->clear();
     for (const std::string& name : installedReciters())
         cbReciter->addItem(toQString(name));
-    const bool installed = isReciterInstalled(AppSet.Reciter);
-    cbReciter->setCurrentIndex(installed ? cbReciter->findText(toQString(AppSet.Reciter)) : -1);
+    const std::string problem = reciterProblem(AppSet.Reciter);
+    cbReciter->setCurrentIndex(problem.empty() ? cbReciter->findText(toQString(AppSet.Reciter)) : -1);
     cbReciter->setVisible(cbReciter->count() > 0);
-    lblNoRecitation->setVisible(!installed);
+    lblNoRecitation->setText(toQString(problem));
+    lblNoRecitation->setVisible(!problem.empty());
 }
 
 } // namespace tilvane

@@ -1,0 +1,78 @@
+#include "core/app/app_dirs.h"
+#include "core/audio/install_result.h"
+#include "core/audio/reciter_choice.h"
+#include "core/audio/reciter_layout.h"
+#include "core/base/ini_file.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace tilvane;
+using tilvane::test::TempFolder;
+using tilvane::test::writeFile;
+
+namespace {
+
+struct ResultCase {
+    int ayatInPlace; // of sura 112's four
+    std::vector<std::string> failures;
+    bool cancelled;
+    std::string text;
+    bool complete;
+};
+
+TEST(InstallResult, CountsWhatIsOnTheDiskAndNamesTheFailures)
+{
+    const std::vector<ResultCase> cases{
+        {4, {}, false, "4 of 4 files installed; 0 failed.", true},
+        {1, {"112002.mp3: HTTP 404 Not Found", "112003.mp3: not an MP3 file", "112004.mp3: timed out"}, false,
+         "1 of 4 files installed; 3 failed (112002.mp3: HTTP 404 Not Found, 112003.mp3: not an MP3 file, and 1 "
+         "more).",
+         false},
+        // A source that answered nothing is no success, failures or not.
+        {0, {}, false, "0 of 4 files installed; 0 failed.", false},
+        {2, {}, true, "Cancelled: 2 of 4 files installed; 0 failed.", false},
+    };
+    for (const ResultCase& c : cases) {
+        TempFolder folder;
+        for (int aya = 1; aya <= c.ayatInPlace; ++aya)
+            writeFile(folder.dir() + ayaRelativePath(112, aya), "mp3");
+        InstallSummary summary;
+        summary.failures = c.failures;
+        summary.cancelled = c.cancelled;
+        const InstallResult result = installResult(folder.dir(), {112}, summary);
+        EXPECT_EQ(installResultText(result, 2), c.text);
+        EXPECT_EQ(result.complete(), c.complete) << c.text;
+    }
+}
+
+TEST(ReciterChoice, TheOnlyReciterIsTakenAndAMissingOneIsReportedAndTheChoiceIsSaved)
+{
+    TempFolder folder;
+    AppDirs.AudioDir = folder.dir() + "audio/";
+    IniFileName = folder.dir() + "Tilvane.ini";
+    writeFile(IniFileName, "[audio]\r\nVolume=300\r\n");
+
+    EXPECT_EQ(reciterToUse("darvel_40kbps"), "darvel_40kbps");
+    EXPECT_EQ(reciterLabel("darvel_40kbps"), "(none)");
+    EXPECT_EQ(reciterProblem("darvel_40kbps"), "No recitation installed");
+
+    writeFile(AppDirs.AudioDir + "first/audioinit.ini", "[offline]\r\n");
+    EXPECT_EQ(reciterToUse("darvel_40kbps"), "first");
+    EXPECT_EQ(reciterLabel("first"), "first");
+    EXPECT_EQ(reciterProblem("first"), "");
+
+    writeFile(AppDirs.AudioDir + "second/audioinit.ini", "[offline]\r\n");
+    EXPECT_EQ(reciterToUse("gone"), "gone");
+    EXPECT_EQ(reciterProblem("gone"), "The recitation \"gone\" is not installed; choose one below.");
+
+    saveReciterChoice("second");
+    const IniFile saved = IniFile::load(IniFileName);
+    EXPECT_EQ(saved.readString("audio", "Reciter", ""), "second");
+    EXPECT_EQ(saved.readString("audio", "Volume", ""), "300");
+}
+
+} // namespace
