@@ -26,6 +26,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QWebEngineView>
 
 #include <utility>
@@ -154,9 +155,12 @@ void ReaderView::runFocusScript(int sura, int aya)
     if (m_window->isVisible())
         m_timings.start(ReaderTimings::Event::AyaMove);
     const QString script = QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya);
-    m_quranHost->runScriptChecked(script, [this](bool completed) {
+    const QUrl page = m_ui.wbQuran->url();
+    m_quranHost->runScriptChecked(script, [this, page](bool completed) {
         m_timings.finish();
-        if (!completed)
+        // A page replaced while its script ran (continuous play running on into the next sura)
+        // takes its focus when the new page is complete; only a failure on the same page is one.
+        if (!completed && m_ui.wbQuran->url() == page)
             reportError(QStringLiteral("Error running JavaScript"));
         emit focusScriptFinished(completed);
     });
