@@ -96,7 +96,8 @@ TEST_F(SettingsFile, AbsentFileGivesTheDefaultsAndASaveWritesAllKeys)
               "[audio]\r\nIsMuted=0\r\nIsPlayContinue=1\r\nVolume=800\r\nReciter=darvel_40kbps\r\n"
               "PlaybackSpeed=100\r\nAyaRepeat=1\r\nAyaPause=0\r\nIsRangeRepeat=0\r\nRangeFromSura=1\r\n"
               "RangeFromAya=1\r\nRangeToSura=1\r\nRangeToAya=7\r\nRangeRepeat=3\r\n"
-              "[view]\r\nZoom=100\r\nTheme=light\r\nTajweed=0\r\n");
+              "[view]\r\nZoom=100\r\nTheme=light\r\nTajweed=0\r\n"
+              "[general]\r\nLanguage=system\r\n");
 }
 
 TEST_F(SettingsFile, RecitationOptionsOutsideTheirRangesReadAsTheNearestOption)
@@ -123,8 +124,13 @@ TEST_F(SettingsFile, RecitationOptionsOutsideTheirRangesReadAsTheNearestOption)
 
 TEST_F(SettingsFile, OddStoredValuesReadAsProfileFilesDo)
 {
-    writeFile(IniFileName, "[audio]\nIsMuted=2\nVolume=abc\n[quran]\nViewStyle=257\n");
+    writeFile(IniFileName, "[audio]\nIsMuted=2\nVolume=abc\n[quran]\nViewStyle=257\n[general]\nLanguage=fr\n");
     LoadSettings();
+    EXPECT_EQ(AppSet.Language, "system");
+    writeFile(IniFileName, "[audio]\nIsMuted=2\nVolume=abc\n[quran]\nViewStyle=257\n[general]\nLanguage=ar\n");
+    EXPECT_EQ(loadLanguageSetting(), "ar");
+    LoadSettings();
+    EXPECT_EQ(AppSet.Language, "ar");
     EXPECT_TRUE(AppSet.IsMuted);
     EXPECT_EQ(AppSet.Volume, 800);
     EXPECT_EQ(AppSet.ViewStyle, 1);

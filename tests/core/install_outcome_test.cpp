@@ -1,4 +1,5 @@
 #include "core/app/app_dirs.h"
+#include "core/audio/install_selection.h"
 #include "core/audio/install_result.h"
 #include "core/audio/reciter_choice.h"
 #include "core/audio/reciter_layout.h"
@@ -43,7 +44,7 @@ TEST(InstallResult, CountsWhatIsOnTheDiskAndNamesTheFailures)
         InstallSummary summary;
         summary.failures = c.failures;
         summary.cancelled = c.cancelled;
-        const InstallResult result = installResult(folder.dir(), {112}, summary);
+        const InstallResult result = installResult(folder.dir(), ayatOfSuras({112}), summary);
         EXPECT_EQ(installResultText(result, 2), c.text);
         EXPECT_EQ(result.complete(), c.complete) << c.text;
     }
@@ -57,17 +58,15 @@ TEST(ReciterChoice, TheOnlyReciterIsTakenAndAMissingOneIsReportedAndTheChoiceIsS
     writeFile(IniFileName, "[audio]\r\nVolume=300\r\n");
 
     EXPECT_EQ(reciterToUse("darvel_40kbps"), "darvel_40kbps");
-    EXPECT_EQ(reciterLabel("darvel_40kbps"), "(none)");
-    EXPECT_EQ(reciterProblem("darvel_40kbps"), "No recitation installed");
+    EXPECT_EQ(reciterState("darvel_40kbps"), ReciterState::NoneInstalled);
 
     writeFile(AppDirs.AudioDir + "first/audioinit.ini", "[offline]\r\n");
     EXPECT_EQ(reciterToUse("darvel_40kbps"), "first");
-    EXPECT_EQ(reciterLabel("first"), "first");
-    EXPECT_EQ(reciterProblem("first"), "");
+    EXPECT_EQ(reciterState("first"), ReciterState::Installed);
 
     writeFile(AppDirs.AudioDir + "second/audioinit.ini", "[offline]\r\n");
     EXPECT_EQ(reciterToUse("gone"), "gone");
-    EXPECT_EQ(reciterProblem("gone"), "The recitation \"gone\" is not installed; choose one below.");
+    EXPECT_EQ(reciterState("gone"), ReciterState::NotInstalled);
 
     saveReciterChoice("second");
     const IniFile saved = IniFile::load(IniFileName);

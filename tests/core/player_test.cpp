@@ -32,7 +32,7 @@ public:
     int pendingRounds = 0;
 
     std::string status;
-    std::vector<std::string> messages; // the status bar's
+    std::vector<MissingAya> missingAyat;
     int playPauseImage = -1;
     std::string playPauseHint;
     bool playPauseEnabled = false;
@@ -77,7 +77,7 @@ public:
     void processPendingEvents() override { ++pendingRounds; }
 
     void setStatusText(const std::string& text) override { status = text; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void reportMissingAya(const MissingAya& missing) override { missingAyat.push_back(missing); }
     void setPlayPauseButton(PlayerImage imageIndex, const std::string& hint) override
     {
         playPauseImage = imageIndex;
@@ -509,9 +509,8 @@ TEST_F(Player, ContinuousPlayRunsOnWithoutReopeningAndSkipsAMissingAyaWithANotic
               (std::vector<std::string>{"audhubillah.mp3", "001/001001.mp3", "001/001002.mp3", "001/001004.mp3"}));
     // Opened afresh only at the start and after the gap of the missing aya.
     EXPECT_EQ(std::count(device.calls.begin(), device.calls.end(), "open"), 2);
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0], "The recitation of 1:3 is missing (" + ayaFile(1, 3) + "); playing on from 1:4.");
-    EXPECT_EQ(host.messages[1], "The recitation of 1:5 is missing (" + ayaFile(1, 5) + ").");
+    EXPECT_EQ(host.missingAyat, (std::vector<MissingAya>{{{1, 3}, ayaFile(1, 3), TQuranPos{1, 4}},
+                                                         {{1, 5}, ayaFile(1, 5), std::nullopt}}));
     expectStoppedAndReady();
 }
 

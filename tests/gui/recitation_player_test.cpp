@@ -44,7 +44,7 @@ public:
     TQuranPos pos;
     QTimer timer;
     std::vector<std::string> statuses;
-    std::vector<std::string> messages;
+    std::vector<MissingAya> missingAyat;
     int largestProgressMaximum = 0;
 
     TQuranPos currentPos() const override { return pos; }
@@ -53,7 +53,7 @@ public:
     void gotoAya(const TQuranPos& to) override { show(to); }
     void processPendingEvents() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
     void setStatusText(const std::string& text) override { statuses.push_back(text); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void reportMissingAya(const MissingAya& missing) override { missingAyat.push_back(missing); }
     void setPlayPauseButton(PlayerImage, const std::string&) override {}
     void setPlayPauseEnabled(bool) override {}
     void setProgressMaximum(int maximum) override { largestProgressMaximum = std::max(largestProgressMaximum, maximum); }

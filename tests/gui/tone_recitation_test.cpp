@@ -70,9 +70,9 @@ TEST_F(ToneReciter, AMissingAyaIsNamedInTheStatusBarAndSkipped)
     ASSERT_EQ(result.failure, "");
 
     EXPECT_NEAR(soundMs(soundRuns(result.audio)), 2000.0, 40.0);
-    ASSERT_FALSE(result.messages.empty());
-    EXPECT_NE(result.messages.front().find("1:3"), std::string::npos) << result.messages.front();
-    EXPECT_NE(result.messages.front().find("1:4"), std::string::npos) << result.messages.front();
+    ASSERT_FALSE(result.missingAyat.empty());
+    EXPECT_EQ(result.missingAyat.front().aya, (TQuranPos{1, 3}));
+    EXPECT_EQ(result.missingAyat.front().playingOnFrom, (TQuranPos{1, 4}));
     EXPECT_EQ(result.shown, (std::vector<TQuranPos>{{1, 2}, {1, 3}, {1, 4}, {1, 5}}));
 }
 

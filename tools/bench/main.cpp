@@ -4,6 +4,8 @@
 #include "ratio_reporter.h"
 #include "reader_setup.h"
 
+#include "core/app/command_line_help.h"
+
 #include <benchmark/benchmark.h>
 
 #include <exception>
@@ -13,6 +15,12 @@ using namespace tilvane::bench;
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = tilvane::answerHelpOrVersion(
+            argc, argv, "tilvane-bench",
+            "Usage: tilvane-bench [Google Benchmark options, e.g. --benchmark_filter=REGEX]\n"
+            "Times the reader's heavy steps on the default data, each beside the floor of the same work.\n",
+            std::cout))
+        return *answered;
     try {
         const ScratchFolders folders;
         // Loading once first also pays the one-time costs (font configuration, first

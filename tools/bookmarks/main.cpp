@@ -2,6 +2,7 @@
 // store the Topics tab uses.
 #include "bookmark_options.h"
 
+#include "core/app/command_line_help.h"
 #include "core/library/bookmark_store.h"
 #include "core/library/library_file.h"
 #include "core/library/library_location.h"
@@ -61,6 +62,8 @@ void run(const BookmarkOptions& options)
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = answerHelpOrVersion(argc, argv, "tilvane-bookmarks", kUsage, std::cout))
+        return *answered;
     std::string problem;
     const auto options = parseBookmarkOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
     if (!options) {

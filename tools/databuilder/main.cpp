@@ -10,6 +10,8 @@
 #include "sources.h"
 #include "translation_packages.h"
 
+#include "core/app/command_line_help.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -82,6 +84,12 @@ void build(const Options& options)
 
 int main(int argc, char** argv)
 {
+    constexpr const char* kUsage =
+        "Usage: tilvane_databuilder --node-modules DIR --page-files DIR --font FILE --out RESDIR\n"
+        "Builds the reader's default data from the open npm packages in DIR: RESDIR/lib.tvz,\n"
+        "RESDIR/libina.tvz, the translation packages below RESDIR/trans/ and an empty RESDIR/audio/.\n";
+    if (const auto answered = tilvane::answerHelpOrVersion(argc, argv, "tilvane_databuilder", kUsage, std::cout))
+        return *answered;
     try {
         build(parseOptions(argc, argv));
         return 0;

@@ -5,6 +5,7 @@
 #include "export_options.h"
 #include "pdf_output.h"
 
+#include "core/app/command_line_help.h"
 #include "core/app/app_dirs.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
@@ -68,6 +69,8 @@ void reportTranslationProblems()
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = answerHelpOrVersion(argc, argv, "tilvane-export", kUsage, std::cout))
+        return *answered;
     std::string problem;
     const auto options = parseExportOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
     if (!options) {

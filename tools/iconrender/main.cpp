@@ -1,13 +1,21 @@
 // tilvane_iconrender SVG PNG SIZE: draws the SVG into a square transparent PNG.
+#include "core/app/command_line_help.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <cstdio>
+#include <iostream>
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = tilvane::answerHelpOrVersion(
+            argc, argv, "tilvane_iconrender",
+            "Usage: tilvane_iconrender SVG PNG SIZE\nDraws the SVG into a square transparent PNG of SIZE pixels.\n",
+            std::cout))
+        return *answered;
     if (argc != 4) {
         std::fprintf(stderr, "usage: tilvane_iconrender SVG PNG SIZE\n");
         return 2;

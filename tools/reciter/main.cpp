@@ -6,6 +6,7 @@
 #include "reciter_options.h"
 #include "stop_signals.h"
 
+#include "core/app/command_line_help.h"
 #include "core/app/app_dirs.h"
 #include "core/base/errors.h"
 #include "core/audio/install_result.h"
@@ -37,7 +38,7 @@ int install(const ReciterOptions& options)
     std::unique_ptr<ReciterInstallJob> job;
     try {
         job = std::make_unique<ReciterInstallJob>(QString::fromStdString(options.name),
-                                                  QString::fromStdString(options.source), options.suras);
+                                                  QString::fromStdString(options.source), options.ayat);
     } catch (const TilvaneError& error) {
         std::cerr << "tilvane-reciter: " << error.what() << '\n';
         return kExitUsage;
@@ -61,7 +62,7 @@ int install(const ReciterOptions& options)
     const InstallSummary& summary = job->summary();
     for (const std::string& failure : summary.failures)
         std::cerr << "not installed: " << failure << '\n';
-    const InstallResult result = installResult(job->folder().toStdString(), options.suras, summary);
+    const InstallResult result = installResult(job->folder().toStdString(), options.ayat, summary);
     std::cerr << job->folder().toStdString() << ": " << megabytes(static_cast<double>(job->progress().bytes)) << " in "
               << job->elapsedMilliseconds() / 1000.0 << " s, " << megabytes(job->bytesPerSecond()) << "/s\n";
     std::cout << installResultText(result, 0) << '\n';
@@ -74,6 +75,8 @@ int install(const ReciterOptions& options)
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = answerHelpOrVersion(argc, argv, "tilvane-reciter", kUsage, std::cout))
+        return *answered;
     QCoreApplication application(argc, argv);
     std::string problem;
     const auto options = parseReciterOptions(std::vector<std::string>(argv + 1, argv + argc), problem);

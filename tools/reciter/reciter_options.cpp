@@ -1,7 +1,7 @@
 #include "reciter_options.h"
 
 #include "core/base/errors.h"
-#include "core/audio/sura_selection.h"
+#include "core/audio/install_selection.h"
 
 namespace tilvane::reciter {
 
@@ -31,9 +31,15 @@ std::optional<ReciterOptions> parseReciterOptions(const std::vector<std::string>
 {
     std::vector<std::string> arguments = given;
     ReciterOptions options;
-    std::string suras = "1-114";
-    if (!takeOption(arguments, "--app-dir", options.appDir, problem) || !takeOption(arguments, "--suras", suras, problem))
+    std::string suras;
+    std::string juzs;
+    if (!takeOption(arguments, "--app-dir", options.appDir, problem) || !takeOption(arguments, "--suras", suras, problem)
+        || !takeOption(arguments, "--juz", juzs, problem))
         return std::nullopt;
+    if (!suras.empty() && !juzs.empty()) {
+        problem = "--suras and --juz cannot be combined";
+        return std::nullopt;
+    }
     for (const std::string& argument : arguments) {
         if (argument.rfind("--", 0) == 0) {
             problem = "unknown option " + argument;
@@ -55,9 +61,10 @@ std::optional<ReciterOptions> parseReciterOptions(const std::vector<std::string>
         return std::nullopt;
     }
     try {
-        options.suras = parseSuraSelection(suras);
+        options.ayat = juzs.empty() ? ayatOfSuras(parseSuraSelection(suras.empty() ? "1-114" : suras))
+                                    : ayatOfJuzs(parseJuzSelection(juzs));
     } catch (const TilvaneError& error) {
-        problem = std::string("--suras: ") + error.what();
+        problem = std::string(juzs.empty() ? "--suras: " : "--juz: ") + error.what();
         return std::nullopt;
     }
     return options;

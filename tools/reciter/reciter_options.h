@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quran/quran_pos.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,7 +9,7 @@
 namespace tilvane::reciter {
 
 inline constexpr const char* kUsage =
-    "usage: tilvane-reciter [--app-dir DIR] install NAME SOURCE [--suras 1,78-114]\n"
+    "usage: tilvane-reciter [--app-dir DIR] install NAME SOURCE [--suras 1,78-114 | --juz 30]\n"
     "       tilvane-reciter [--app-dir DIR] list\n"
     "       tilvane-reciter [--app-dir DIR] remove NAME\n"
     "SOURCE is a web folder (http:// or https://) holding SSSAAA.mp3 files, a local folder\n"
@@ -20,7 +22,7 @@ struct ReciterOptions {
     Command command = Command::List;
     std::string name;
     std::string source;
-    std::vector<int> suras; // all 114 unless --suras names some
+    std::vector<TQuranPos> ayat; // all of them unless --suras or --juz names some
 };
 
 // nullopt with problem set when the arguments do not make a command.

@@ -1,28 +1,33 @@
 // tilvane_screenshot [output folder]: writes splash.png, main.png, one picture per view style,
 // tajweed-2.png, tajweed-112.png ... tajweed-114.png (the colours with their legend),
 // the Audio Player tab, the Search tab with hits (search.png) and a root search (search-root.png),
-// the Topics tab, the About page and the Select Sura dialog, then the reading page and the
-// Audio Player tab at 1024x600 and 1366x768 in each theme (screen-WxH-THEME.png,
-// audio-WxH-THEME.png). Runs offscreen unless
+// the Topics tab, the About page, the Help page, the ≡ menu, the Select Sura dialog and the
+// Settings dialog, then the reading page and the Audio Player tab at 1024x600 and 1366x768 in
+// each theme (screen-WxH-THEME.png, audio-WxH-THEME.png). Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise. The main window is never closed, so the settings file is
 // read but not written.
 #include "core/app/app_dirs.h"
+#include "core/app/command_line_help.h"
 #include "core/app/app_info.h"
 #include "core/app/settings.h"
 #include "core/render/sura_page.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
+#include "gui/audio/audio_player_tab.h"
+#include "gui/i18n/interface_language.h"
 #include "gui/render/page_look.h"
 #include "gui/search/search_tab.h"
+#include "gui/ui/help_panel.h"
 #include "gui/ui/main_window.h"
-
+#include "gui/ui/settings_dialog.h"
 #include "gui/ui/sura_select_dialog.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QPixmap>
@@ -31,6 +36,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <iostream>
 
 using namespace tilvane;
 
@@ -90,12 +96,19 @@ bool saveScreenSizes(TfmMain& window, const QDir& output)
 
 int main(int argc, char* argv[])
 {
+    if (const auto answered = answerHelpOrVersion(
+            argc, argv, "tilvane_screenshot",
+            "Usage: tilvane_screenshot [DIR]\nSaves pictures of the reader's windows as PNG files in DIR (default: .), in the\n"
+            "interface language of the settings file or, by default, of the environment (LANGUAGE=id).\n",
+            std::cout))
+        return *answered;
     InitAppDirs();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     setUpGraphicsBeforeApplication();
     Application app(argc, argv);
     const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    applyInterfaceLanguage(QString::fromStdString(loadLanguageSetting()));
 
     TfmSplash splash;
     splash.showAndPaint();
@@ -178,6 +191,14 @@ int main(int argc, char* argv[])
     settle();
     saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("about.png")));
 
+    mainWindow.ui().actHelp->trigger();
+    settle();
+    saved &= save(mainWindow.grab(), output.filePath(QStringLiteral("help.png")));
+    mainWindow.ui().pmSetting->popup(mainWindow.mapToGlobal(QPoint(mainWindow.width() / 2, 30)));
+    settle();
+    saved &= save(mainWindow.ui().pmSetting->grab(), output.filePath(QStringLiteral("command-menu.png")));
+    mainWindow.ui().pmSetting->hide();
+
     TDlgSrchSura suraDialog(&mainWindow);
     suraDialog.show();
     waitUntilExposed(suraDialog);
@@ -185,6 +206,17 @@ int main(int argc, char* argv[])
     settle();
     saved &= save(suraDialog.grab(), output.filePath(QStringLiteral("sura-dialog.png")));
     suraDialog.hide();
+
+    TDlgSett settingsDialog(&mainWindow);
+    settingsDialog.show();
+    waitUntilExposed(settingsDialog);
+    settle();
+    saved &= save(settingsDialog.grab(), output.filePath(QStringLiteral("settings.png")));
+    settingsDialog.pgcSettings->setCurrentIndex(settingsDialog.pgcSettings->count() - 1);
+    settle();
+    saved &= save(settingsDialog.grab(), output.filePath(QStringLiteral("settings-audio.png")));
+    settingsDialog.hide();
+    mainWindow.ui().tabHelp->btnOKHelp->click();
     mainWindow.ui().btnOKAbout->click();
     saved &= saveScreenSizes(mainWindow, output);
     return saved ? 0 : 1;

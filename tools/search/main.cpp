@@ -3,6 +3,7 @@
 // on standard error with the nearest indexed words. Reads the settings, never writes them.
 #include "search_options.h"
 
+#include "core/app/command_line_help.h"
 #include "core/app/app_dirs.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
@@ -35,6 +36,8 @@ void reportProblems(SearchIndex& index)
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = answerHelpOrVersion(argc, argv, "tilvane-search", kUsage, std::cout))
+        return *answered;
     std::string problem;
     const auto options = parseSearchToolOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
     if (!options) {

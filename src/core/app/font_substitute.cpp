@@ -1,4 +1,5 @@
 #include "core/app/font_substitute.h"
+#include "core/base/markup_escape.h"
 
 #include "core/base/ascii_case.h"
 
@@ -11,21 +12,6 @@ namespace tilvane {
 
 namespace {
 
-std::string xmlEscaped(const std::string& text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
 // The web engine takes a font for a family only when fontconfig's first family after its
 // substitutions is the one it found, so the replacement is assigned in place of the family
 // rather than merely accepted after it.
@@ -33,9 +19,9 @@ std::string substitutionRule(const std::string& family, const std::string& repla
 {
     return "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
            "<match target=\"pattern\"><test name=\"family\" qual=\"any\" ignore-blanks=\"true\"><string>" +
-           xmlEscaped(family) +
+           markupEscaped(family) +
            "</string></test><edit name=\"family\" mode=\"assign\" binding=\"same\"><string>" +
-           xmlEscaped(replacement) + "</string></edit></match></fontconfig>";
+           markupEscaped(replacement) + "</string></edit></match></fontconfig>";
 }
 
 } // namespace

@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kFonts = "fonts";
 constexpr const char* kQuran = "quran";
 constexpr const char* kAudio = "audio";
+constexpr const char* kGeneral = "general";
 constexpr const char* kView = "view";
 
 int readClamped(const IniFile& ini, const char* key, int defaultValue, int low, int high)
@@ -64,7 +65,22 @@ void saveViewOptions(IniFile& ini)
     ini.writeBool(kView, "Tajweed", AppSet.Tajweed);
 }
 
+std::string readLanguage(const IniFile& ini)
+{
+    const std::string value = ini.readString(kGeneral, "Language", "system");
+    for (const char* known : kLanguageValues) {
+        if (value == known)
+            return value;
+    }
+    return "system";
+}
+
 } // namespace
+
+std::string loadLanguageSetting()
+{
+    return readLanguage(IniFile::load(IniFileName));
+}
 
 void LoadSettings()
 {
@@ -85,6 +101,7 @@ void LoadSettings()
     AppSet.Reciter = ini.readString(kAudio, "Reciter", defaults.Reciter);
     loadRecitationOptions(ini, defaults);
     loadViewOptions(ini, defaults);
+    AppSet.Language = readLanguage(ini);
 }
 
 IniFile loadSettingsFileForUpdate()
@@ -113,6 +130,7 @@ void SaveSettings()
     ini.writeString(kAudio, "Reciter", AppSet.Reciter);
     saveRecitationOptions(ini);
     saveViewOptions(ini);
+    ini.writeString(kGeneral, "Language", AppSet.Language);
     ini.save(IniFileName);
 }
 

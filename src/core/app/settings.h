@@ -49,6 +49,8 @@ struct TAppSet {
 
     // Tajweed colours on the sura pages ("view" / "Tajweed"); off keeps the pages as they were.
     bool Tajweed = false;
+    // The interface language: "system" (the environment's), "en", "id" or "ar".
+    std::string Language = "system";
 };
 
 inline constexpr int kZoomMin = 30;
@@ -59,6 +61,12 @@ inline constexpr int kAyaPauseAsAya = -1;
 extern TAppSet AppSet;
 
 class IniFile;
+
+// The values Language may hold; any other stored value reads as "system".
+inline constexpr const char* kLanguageValues[] = {"system", "en", "id", "ar"};
+
+// The stored interface language alone, for the start before the windows exist.
+std::string loadLanguageSetting();
 
 // Reads IniFileName into AppSet; missing keys and a missing file give the defaults.
 void LoadSettings();

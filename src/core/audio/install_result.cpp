@@ -1,25 +1,23 @@
 #include "core/audio/install_result.h"
 
 #include "core/audio/reciter_layout.h"
-#include "core/quran/sura_table.h"
 
 #include <filesystem>
 
 namespace tilvane {
 
-InstallResult installResult(const std::string& folder, const std::vector<int>& suras, const InstallSummary& summary)
+InstallResult installResult(const std::string& folder, const std::vector<TQuranPos>& ayat,
+                            const InstallSummary& summary)
 {
     InstallResult result;
     result.failures = summary.failures;
     result.cancelled = summary.cancelled;
-    for (const int sura : suras) {
-        for (int aya = 1; aya <= SuraTable[sura].AyaCount; ++aya) {
-            ++result.requested;
-            std::error_code ignored;
-            // Only a complete file gets its final name.
-            if (std::filesystem::is_regular_file(folder + ayaRelativePath(sura, aya), ignored))
-                ++result.inPlace;
-        }
+    result.requested = static_cast<int>(ayat.size());
+    for (const TQuranPos& aya : ayat) {
+        std::error_code ignored;
+        // Only a complete file gets its final name.
+        if (std::filesystem::is_regular_file(folder + ayaRelativePath(aya.Sura, aya.Aya), ignored))
+            ++result.inPlace;
     }
     return result;
 }

@@ -7,7 +7,7 @@
 
 namespace tilvane {
 
-// What an install left in place, counted on the disk: the aya files of the chosen suras.
+// What an install left in place, counted on the disk: the files of the chosen ayat.
 struct InstallResult {
     int inPlace = 0;
     int requested = 0;
@@ -16,7 +16,8 @@ struct InstallResult {
     bool complete() const { return inPlace == requested && failures.empty() && !cancelled; }
 };
 
-InstallResult installResult(const std::string& folder, const std::vector<int>& suras, const InstallSummary& summary);
+InstallResult installResult(const std::string& folder, const std::vector<TQuranPos>& ayat,
+                            const InstallSummary& summary);
 
 // "N of M files installed; K failed (first failures, and how many more)", led by
 // "Cancelled: " for a cancelled run; at most `listed` failures are named (none: listed elsewhere).

@@ -116,15 +116,10 @@ bool RecitationPlayer::moveToRecordedAya()
     if (AudioPath.empty())
         return false;
     const TQuranPos missing = m_host.currentPos();
-    const std::string notice = "The recitation of " + std::to_string(missing.Sura) + ":"
-        + std::to_string(missing.Aya) + " is missing (" + m_ayaFile + ")";
     const std::optional<TQuranPos> recorded = AppSet.IsPlayContinue ? nextRecordedAya(missing) : std::nullopt;
-    if (!recorded) {
-        m_host.showMessage(notice + ".");
+    m_host.reportMissingAya({missing, m_ayaFile, recorded});
+    if (!recorded)
         return false;
-    }
-    m_host.showMessage(notice + "; playing on from " + std::to_string(recorded->Sura) + ":"
-                       + std::to_string(recorded->Aya) + ".");
     m_host.gotoAya(*recorded);
     m_host.processPendingEvents();
     return fileExists(m_ayaFile);

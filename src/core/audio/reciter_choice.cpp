@@ -17,18 +17,11 @@ std::string reciterToUse(const std::string& stored)
     return installed.size() == 1 ? installed.front() : stored;
 }
 
-std::string reciterLabel(const std::string& reciter)
-{
-    return isReciterInstalled(reciter) ? reciter : "(none)";
-}
-
-std::string reciterProblem(const std::string& reciter)
+ReciterState reciterState(const std::string& reciter)
 {
     if (isReciterInstalled(reciter))
-        return {};
-    if (installedReciters().empty())
-        return "No recitation installed";
-    return "The recitation \"" + reciter + "\" is not installed; choose one below.";
+        return ReciterState::Installed;
+    return installedReciters().empty() ? ReciterState::NoneInstalled : ReciterState::NotInstalled;
 }
 
 void saveReciterChoice(const std::string& reciter)

@@ -1,4 +1,5 @@
 #include "core/render/aya_copy.h"
+#include "core/base/markup_escape.h"
 
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
@@ -17,22 +18,6 @@ namespace {
 const std::array<std::pair<std::string_view, std::string_view>, 6> kCharacterReferences{{
     {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&amp;", "&"},
 }};
-
-std::string htmlEscaped(const std::string& text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
 
 std::string withoutFootnoteMarks(std::string text)
 {
@@ -124,13 +109,13 @@ AyaCopy composeAyaCopy(TQuranPos pos)
     AyaCopy copy;
     copy.plainText = arabic + "\n";
     copy.html = "<div><p dir=\"rtl\" lang=\"ar\" style=\"font-family: Scheherazade, serif; font-size: 1.6em\">" +
-                htmlEscaped(arabic) + "</p>\n";
+                markupEscaped(arabic) + "</p>\n";
     for (const std::string& text : translations) {
         copy.plainText += text + "\n";
-        copy.html += "<p dir=\"ltr\">" + htmlEscaped(text) + "</p>\n";
+        copy.html += "<p dir=\"ltr\">" + markupEscaped(text) + "</p>\n";
     }
     copy.plainText += "(" + reference + ")";
-    copy.html += "<p dir=\"ltr\">(" + htmlEscaped(reference) + ")</p></div>";
+    copy.html += "<p dir=\"ltr\">(" + markupEscaped(reference) + ")</p></div>";
     return copy;
 }
 

@@ -1,5 +1,6 @@
 #include "core/render/tajweed_styles.h"
 
+#include "core/base/markup_escape.h"
 #include "core/app/app_dirs.h"
 #include "core/quran/line_list.h"
 #include "core/tajweed/tajweed_markup.h"
@@ -81,7 +82,7 @@ std::string tajweedLegendBlock()
     const auto& titles = tajweedHoverTitles();
     std::string block = "<div class=\"tajweedLegend\" dir=\"ltr\">\r";
     for (TajweedRule rule : allTajweedRules()) {
-        const std::string title = escapeHtmlText(titles[static_cast<std::size_t>(rule)]);
+        const std::string title = markupEscaped(titles[static_cast<std::size_t>(rule)]);
         block += "  <span class=\"tajweed-";
         block += tajweedRuleName(rule);
         block += "\">&#9679;&nbsp;" + title + "</span>\r";

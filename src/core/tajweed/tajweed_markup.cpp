@@ -1,4 +1,5 @@
 #include "core/tajweed/tajweed_markup.h"
+#include "core/base/markup_escape.h"
 
 #include "core/tajweed/tajweed_annotator.h"
 
@@ -15,22 +16,6 @@ std::array<std::string, kTajweedRuleCount>& tajweedHoverTitles()
         return english;
     }();
     return titles;
-}
-
-std::string escapeHtmlText(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
 }
 
 std::string withTajweedSpans(std::string_view ayaText)

@@ -27,7 +27,4 @@ const std::string& cachedTajweedSpans(int globalAya, const std::string& ayaText)
 // on every span.
 std::string tajweedTitleScript();
 
-// `text` made safe inside a double-quoted attribute value or element content.
-std::string escapeHtmlText(std::string_view text);
-
 } // namespace tilvane

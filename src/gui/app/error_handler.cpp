@@ -31,7 +31,7 @@ void reportCurrentException()
     } catch (const std::exception& error) {
         reportError(QString::fromUtf8(error.what()));
     } catch (...) {
-        reportError(QStringLiteral("Unexpected error"));
+        reportError(QCoreApplication::translate("ErrorHandler", "Unexpected error"));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "core/app/app_info.h"
 #include "core/app/product.h"
 #include "core/app/reader_options.h"
+#include "core/app/settings.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/graphics_setup.h"
 #include "gui/app/event_wait.h"
@@ -9,6 +10,7 @@
 #include "gui/app/single_instance.h"
 #include "gui/app/splash_window.h"
 #include "gui/app/termination_watch.h"
+#include "gui/i18n/interface_language.h"
 #include "gui/ui/main_window.h"
 
 #include <QMessageBox>
@@ -113,6 +115,9 @@ int main(int argc, char* argv[])
     instance.listen();
 
     try {
+        // The splash and the window come up in the stored language; the settings proper are
+        // read later, with the data.
+        applyInterfaceLanguage(QString::fromStdString(loadLanguageSetting()));
         return runReader(app, instance, options.gotoPos);
     } catch (const std::exception& error) {
         showFatalError(error.what());

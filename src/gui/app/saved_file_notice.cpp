@@ -1,5 +1,6 @@
 #include "gui/app/saved_file_notice.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -20,12 +21,12 @@ void showSavedFileNotice(QWidget* parent, const QString& title, const QString& f
 {
     const QFileInfo info(file);
     auto* notice = new QMessageBox(QMessageBox::Information, title,
-                                   QObject::tr("Saved %1 in %2").arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())),
+                                   QCoreApplication::translate("SavedFileNotice", "Saved %1 in %2").arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())),
                                    QMessageBox::Close, parent);
     notice->setObjectName("savedFileNotice");
     notice->setAttribute(Qt::WA_DeleteOnClose);
     notice->setModal(false);
-    QPushButton* open = notice->addButton(QObject::tr("Open Folder"), QMessageBox::ActionRole);
+    QPushButton* open = notice->addButton(QCoreApplication::translate("SavedFileNotice", "Open Folder"), QMessageBox::ActionRole);
     QObject::connect(open, &QPushButton::clicked, notice, [folder = info.absolutePath()] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     });

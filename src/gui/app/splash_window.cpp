@@ -31,7 +31,7 @@ TfmSplash::TfmSplash()
 
     addCentredLabel(97, 16, true, kTitleGreen, toQString(AppName));
     addCentredLabel(120, 12, false, kVersionOlive, toQString(AppVersion));
-    addCentredLabel(232, 11, false, Qt::white, QStringLiteral("Free software. Loading..."));
+    addCentredLabel(232, 11, false, Qt::white, tr("Free software. Loading..."));
 
     centreOnDesktop(*this);
 }

@@ -11,6 +11,8 @@
 #include "gui/audio/recitation_options_panel.h"
 #include "gui/audio/reciter_install_dialog.h"
 #include "gui/audio/reciter_panel.h"
+#include "gui/i18n/live_text.h"
+#include "gui/i18n/player_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,14 +78,17 @@ void AudioPlayerTab::createControls()
     panAudioPlay->setFixedSize(132, 222);
     auto* play = new QVBoxLayout(panAudioPlay);
     play->setContentsMargins(0, 0, 0, 0);
-    auto toolButton = [panAudioPlay](const char* name, const QIcon& icon, const QString& hint) {
+    // The hints of the play and speaker buttons change with the player's state; the tab keeps
+    // them in the interface language with the player's other words.
+    auto toolButton = [panAudioPlay](const char* name, const QIcon& icon, const char* hint) {
         auto* button = named(new QToolButton(panAudioPlay), name);
         button->setIcon(icon);
-        applyHint(button, hint);
+        if (hint != nullptr)
+            keepTranslated(button, [button, hint] { applyHint(button, playerText(hint)); });
         return button;
     };
     auto standard = [panAudioPlay](QStyle::StandardPixmap icon) { return panAudioPlay->style()->standardIcon(icon); };
-    m_ui.btnPlayPause = toolButton("btnPlayPause", playerIcon(kPlayImage), kPlayPauseLayoutHint);
+    m_ui.btnPlayPause = toolButton("btnPlayPause", playerIcon(kPlayImage), nullptr);
     m_ui.btnPlayPause->setIconSize(QSize(22, 22));
     m_ui.btnPlayPause->setFixedSize(QSize(120, 34));
     m_ui.btnPlayPrevAya = toolButton("btnPlayPrevAya", standard(QStyle::SP_MediaSeekBackward), kPrevAyaHint);
@@ -101,7 +106,7 @@ void AudioPlayerTab::createControls()
     m_ui.trbVolume->setPageStep(50);
     m_ui.trbVolume->setTickPosition(QSlider::TicksBothSides);
     m_ui.trbVolume->setTickInterval(500);
-    m_ui.btnSpeaker = toolButton("btnSpeaker", playerIcon(kSpeakerOnImage), "Mute");
+    m_ui.btnSpeaker = toolButton("btnSpeaker", playerIcon(kSpeakerOnImage), nullptr);
     play->addWidget(m_ui.btnPlayPause, 0, Qt::AlignHCenter);
     play->addLayout(row);
     play->addWidget(m_ui.trbVolume, 1, Qt::AlignHCenter);
@@ -116,13 +121,14 @@ void AudioPlayerTab::createControls()
     info->setAttribute(Qt::WA_StyledBackground);
     auto* infoLayout = new QGridLayout(info);
     infoLayout->setContentsMargins(4, 4, 4, 4);
-    auto* reciterCaption = new QLabel("Reciter:", info);
+    auto* reciterCaption = new QLabel(info);
+    keepTranslatedText(reciterCaption, [] { return tr("Reciter:"); });
     QFont italic = reciterCaption->font();
     italic.setItalic(true);
     reciterCaption->setFont(italic);
     m_ui.lblReciter = named(new QLabel(info), "lblReciter");
     m_ui.lblAuPlayAya = named(new QLabel(info), "lblAuPlayAya");
-    m_ui.lblAuStatus = named(new QLabel("Stopped", info), "lblAuStatus");
+    m_ui.lblAuStatus = named(new QLabel(info), "lblAuStatus");
     m_ui.lblAuStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     infoLayout->addWidget(reciterCaption, 0, 0);
     infoLayout->addWidget(m_ui.lblReciter, 0, 1, 1, 2);
@@ -137,7 +143,8 @@ void AudioPlayerTab::createControls()
     m_ui.progAudio->setRange(0, 1); // a 0..0 bar would show Qt's busy animation
     m_ui.progAudio->setTextVisible(false);
     panAudio->addWidget(m_ui.progAudio);
-    m_ui.chkAudioContinue = named(new QCheckBox("Play Continuously", this), "chkAudioContinue");
+    m_ui.chkAudioContinue = named(new QCheckBox(this), "chkAudioContinue");
+    keepTranslatedText(m_ui.chkAudioContinue, [] { return tr("Play Continuously"); });
     m_ui.chkAudioContinue->setChecked(true);
     panAudio->addWidget(m_ui.chkAudioContinue);
     m_ui.panRecitationOptions = new RecitationOptionsPanel(this);
@@ -147,30 +154,40 @@ void AudioPlayerTab::createControls()
 
 void AudioPlayerTab::createKeys()
 {
-    auto key = [this](const char* name, const QString& caption, const QString& hint,
-                      const QList<QKeySequence>& shortcuts) {
-        auto* action = new QAction(caption, this);
+    // caption is marked with QT_TR_NOOP; hint is one of the player's words.
+    auto key = [this](const char* name, const char* caption, const char* hint, const QList<QKeySequence>& shortcuts) {
+        auto* action = new QAction(this);
         action->setObjectName(name);
-        applyHint(action, hint);
+        keepTranslated(action, [action, caption, hint] {
+            action->setText(tr(caption));
+            applyHint(action, playerText(hint));
+        });
         action->setShortcuts(shortcuts);
         return action;
     };
-    m_playPauseKey = key("actPlayPause", "Play/Pause", kPlayPauseLayoutHint,
+    m_playPauseKey = key("actPlayPause", QT_TR_NOOP("Play/Pause"), kPlayPauseLayoutHint,
                          {QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_MediaTogglePlayPause),
                           QKeySequence(Qt::Key_MediaPlay), QKeySequence(Qt::Key_MediaPause)});
-    m_stopKey = key("actPlayStop", "Stop", kStopHint,
+    m_stopKey = key("actPlayStop", QT_TR_NOOP("Stop"), kStopHint,
                     {QKeySequence(Qt::SHIFT | Qt::Key_F9), QKeySequence(Qt::Key_MediaStop)});
-    m_nextAyaKey = key("actPlayNextAya", "Next Aya", kNextAyaHint, {QKeySequence(Qt::Key_MediaNext)});
-    m_prevAyaKey = key("actPlayPrevAya", "Previous Aya", "Previous Aya", {QKeySequence(Qt::Key_MediaPrevious)});
+    m_nextAyaKey = key("actPlayNextAya", QT_TR_NOOP("Next Aya"), kNextAyaHint, {QKeySequence(Qt::Key_MediaNext)});
+    m_prevAyaKey =
+        key("actPlayPrevAya", QT_TR_NOOP("Previous Aya"), kPrevAyaHint, {QKeySequence(Qt::Key_MediaPrevious)});
 }
 
 void AudioPlayerTab::addKeysTo(QWidget* window)
 {
-    window->addActions({m_playPauseKey, m_stopKey, m_nextAyaKey, m_prevAyaKey});
+    window->addActions(keys());
+}
+
+QList<QAction*> AudioPlayerTab::keys() const
+{
+    return {m_playPauseKey, m_stopKey, m_prevAyaKey, m_nextAyaKey};
 }
 
 void AudioPlayerTab::connectControls()
 {
+    keepTranslated(m_ui.lblAuStatus, [this] { retranslatePlayerWords(); });
     connect(&m_playTimer, &QTimer::timeout, this, guarded([this] { m_player.tmrPlayTimer(); }));
     // The device runs on into a queued file between ticks; the player moves the focus with it.
     m_device.setNoticeHandler(guarded([this] { m_player.mediaNotice(); }));
@@ -209,7 +226,7 @@ void AudioPlayerTab::loadReciter()
 
 void AudioPlayerTab::showReciter()
 {
-    m_ui.lblReciter->setText(toQString(reciterLabel(AppSet.Reciter)));
+    showReciterName();
     m_ui.panReciter->refresh();
 }
 
@@ -257,6 +274,22 @@ void AudioPlayerTab::btnInstallReciterClick()
     m_installDialog->activateWindow();
 }
 
+void AudioPlayerTab::settingsClosed(const QString& chosen)
+{
+    if (!chosen.isEmpty() && chosen != toQString(AppSet.Reciter) && isReciterInstalled(chosen.toStdString()))
+        cbReciterChange(chosen);
+    else
+        reciterListChanged();
+}
+
+// The reciter that played may be gone: the player stops rather than look for its files.
+void AudioPlayerTab::reciterListChanged()
+{
+    if (!isReciterInstalled(AppSet.Reciter) && m_player.isActive())
+        m_player.PlayerCommand(pcStop);
+    showReciter();
+}
+
 // A new user's first reciter becomes the one played; with one in use already the new one
 // waits in the chooser, unless it is that same reciter grown by more suras.
 void AudioPlayerTab::reciterInstalled(const QString& name)
@@ -296,23 +329,43 @@ void AudioPlayerTab::processPendingEvents()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// A notice for the window's status bar, where the reader looks for what happened.
-void AudioPlayerTab::showMessage(const std::string& text)
+void AudioPlayerTab::reportMissingAya(const MissingAya& missing)
 {
-    QStatusTipEvent tip(toQString(text));
+    const auto place = [](const TQuranPos& aya) { return QStringLiteral("%1:%2").arg(aya.Sura).arg(aya.Aya); };
+    QString text = tr("The recitation of %1 is missing (%2).").arg(place(missing.aya), toQString(missing.file));
+    if (missing.playingOnFrom)
+        text += " " + tr("Playing on from %1.").arg(place(*missing.playingOnFrom));
+    QStatusTipEvent tip(text);
     QCoreApplication::sendEvent(window(), &tip);
 }
 
 void AudioPlayerTab::setStatusText(const std::string& text)
 {
-    m_ui.lblAuStatus->setText(toQString(text));
+    m_playerWords.status = text;
+    m_ui.lblAuStatus->setText(playerText(text));
 }
 
 void AudioPlayerTab::setPlayPauseButton(PlayerImage image, const std::string& hint)
 {
+    m_playerWords.playPauseHint = hint;
     m_ui.btnPlayPause->setIcon(playerIcon(image));
-    applyHint(m_ui.btnPlayPause, toQString(hint));
+    applyHint(m_ui.btnPlayPause, playerText(hint));
     showHintOfHoveredButton(m_ui.btnPlayPause);
+}
+
+void AudioPlayerTab::showReciterName()
+{
+    const bool installed = reciterState(AppSet.Reciter) == ReciterState::Installed;
+    m_ui.lblReciter->setText(installed ? toQString(AppSet.Reciter) : tr("(none)"));
+}
+
+// The player's last words, again in the new language.
+void AudioPlayerTab::retranslatePlayerWords()
+{
+    showReciterName();
+    m_ui.lblAuStatus->setText(playerText(m_playerWords.status));
+    applyHint(m_ui.btnPlayPause, playerText(m_playerWords.playPauseHint));
+    applyHint(m_ui.btnSpeaker, playerText(m_playerWords.speakerHint));
 }
 
 void AudioPlayerTab::setPlayPauseEnabled(bool enabled)
@@ -341,8 +394,9 @@ void AudioPlayerTab::setPlayTimerEnabled(bool enabled)
 
 void AudioPlayerTab::setSpeakerButton(PlayerImage image, const std::string& hint)
 {
+    m_playerWords.speakerHint = hint;
     m_ui.btnSpeaker->setIcon(playerIcon(image));
-    applyHint(m_ui.btnSpeaker, toQString(hint));
+    applyHint(m_ui.btnSpeaker, playerText(hint));
     showHintOfHoveredButton(m_ui.btnSpeaker);
 }
 

@@ -49,6 +49,7 @@ public:
     // The player's keys (F9 and the media keys), added to the window so that they work
     // wherever the focus is.
     void addKeysTo(QWidget* window);
+    QList<QAction*> keys() const;
 
     // Start-up, before the first aya is shown: the chosen reciter's recordings.
     void loadReciter();
@@ -58,6 +59,9 @@ public:
     void showAya(const TQuranPos& position);
     // Go and every other move: a recitation playing or paused starts again at the shown aya.
     void restartIfActive();
+    // The settings dialog closed, where reciters may have been installed or removed: chosen
+    // (empty when cancelled) becomes the one played if it is installed and another.
+    void settingsClosed(const QString& chosen);
     // "Play from here": the recitation starts at the shown aya.
     void playShownAya() { m_player.PlayerCommand(pcPlay); }
     // A new sura page: its aya 1 gets its bismillah again.
@@ -81,7 +85,10 @@ private:
     void btnInstallReciterClick();
     void reciterInstalled(const QString& name);
     void showReciter();
+    void showReciterName();
+    void reciterListChanged();
     void showHintOfHoveredButton(QWidget* button);
+    void retranslatePlayerWords();
 
     // IPlayerHost
     TQuranPos currentPos() const override;
@@ -90,7 +97,7 @@ private:
     void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
-    void showMessage(const std::string& text) override;
+    void reportMissingAya(const MissingAya& missing) override;
     void setPlayPauseButton(PlayerImage image, const std::string& hint) override;
     void setPlayPauseEnabled(bool enabled) override;
     void setProgressMaximum(int maximum) override;
@@ -111,6 +118,12 @@ private:
     QAction* m_stopKey = nullptr;
     QAction* m_nextAyaKey = nullptr;
     QAction* m_prevAyaKey = nullptr;
+    // What the player last said, in its English words, to say again in another language.
+    struct PlayerWords {
+        std::string status = "Stopped";
+        std::string playPauseHint = kPlayPauseLayoutHint;
+        std::string speakerHint = "Mute";
+    } m_playerWords;
 };
 
 QIcon playerIcon(PlayerImage image);

@@ -2,11 +2,14 @@
 
 #include "core/app/settings.h"
 #include "core/quran/sura_table.h"
+#include "gui/i18n/live_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -18,15 +21,57 @@ namespace {
 
 constexpr int kWithoutEnd = 0;
 
+constexpr char kContext[] = "RecitationOptions";
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate(kContext, text);
+}
+
+QString countText(int count)
+{
+    if (count == kWithoutEnd)
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "Without end"));
+    if (count == 1)
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "Once"));
+    return translated(QT_TRANSLATE_NOOP("RecitationOptions", "%1 times")).arg(count);
+}
+
+QString pauseText(int seconds)
+{
+    if (seconds == kAyaPauseAsAya)
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "As long as the aya"));
+    if (seconds == 0)
+        return translated(QT_TRANSLATE_NOOP("RecitationOptions", "None"));
+    return translated(QT_TRANSLATE_NOOP("RecitationOptions", "%1 s")).arg(seconds);
+}
+
+// The items keep their values; their names follow the interface language.
+void keepItemsTranslated(QComboBox* box, QString (*text)(int))
+{
+    keepTranslated(box, [box, text] {
+        for (int i = 0; i < box->count(); ++i)
+            box->setItemText(i, text(box->itemData(i).toInt()));
+    });
+}
+
 QComboBox* countBox(QWidget* parent, const char* name)
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
-    box->addItem("Once", 1);
-    for (int count = 2; count <= 10; ++count)
-        box->addItem(QStringLiteral("%1 times").arg(count), count);
-    box->addItem("Without end", kWithoutEnd);
+    for (int count = 1; count <= 10; ++count)
+        box->addItem(QString(), count);
+    box->addItem(QString(), kWithoutEnd);
+    keepItemsTranslated(box, countText);
     return box;
+}
+
+QLabel* rowLabel(QWidget* parent, const char* text, QWidget* buddy)
+{
+    auto* label = new QLabel(parent);
+    keepTranslatedText(label, [text] { return translated(text); });
+    label->setBuddy(buddy);
+    return label;
 }
 
 void selectData(QComboBox* box, int value)
@@ -56,12 +101,13 @@ RecitationOptionsPanel::RecitationOptionsPanel(QWidget* parent)
     cbAyaRepeat = countBox(this, "cbAyaRepeat");
     cbAyaPause = new QComboBox(this);
     cbAyaPause->setObjectName("cbAyaPause");
-    cbAyaPause->addItem("None", 0);
-    for (int seconds = 1; seconds <= 10; ++seconds)
-        cbAyaPause->addItem(QStringLiteral("%1 s").arg(seconds), seconds);
-    cbAyaPause->addItem("As long as the aya", kAyaPauseAsAya);
+    for (int seconds = 0; seconds <= 10; ++seconds)
+        cbAyaPause->addItem(QString(), seconds);
+    cbAyaPause->addItem(QString(), kAyaPauseAsAya);
+    keepItemsTranslated(cbAyaPause, pauseText);
 
-    chkRangeRepeat = new QCheckBox("Repeat a ra&nge of ayat", this);
+    chkRangeRepeat = new QCheckBox(this);
+    keepTranslatedText(chkRangeRepeat, [] { return tr("Repeat a ra&nge of ayat"); });
     chkRangeRepeat->setObjectName("chkRangeRepeat");
     const auto* positionPattern = new QRegularExpressionValidator(QRegularExpression("\\d{1,3}:\\d{1,3}"), this);
     auto* range = new QHBoxLayout;
@@ -71,18 +117,23 @@ RecitationOptionsPanel::RecitationOptionsPanel(QWidget* parent)
     edtRangeTo->setObjectName("edtRangeTo");
     for (QLineEdit* edit : {edtRangeFrom, edtRangeTo}) {
         edit->setValidator(positionPattern);
-        edit->setPlaceholderText("sura:aya");
-        edit->setToolTip("sura:aya");
+        keepTranslated(edit, [edit] {
+            edit->setPlaceholderText(tr("sura:aya"));
+            edit->setToolTip(tr("sura:aya"));
+        });
         range->addWidget(edit);
     }
     cbRangeRepeat = countBox(this, "cbRangeRepeat");
 
-    form->addRow("Spee&d:", cbSpeed);
-    form->addRow("&Repeat aya:", cbAyaRepeat);
-    form->addRow("Pa&use after:", cbAyaPause);
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "Spee&d:"), cbSpeed), cbSpeed);
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "&Repeat aya:"), cbAyaRepeat),
+                 cbAyaRepeat);
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "Pa&use after:"), cbAyaPause),
+                 cbAyaPause);
     form->addRow(chkRangeRepeat);
-    form->addRow("From, to:", range);
-    form->addRow("&Times:", cbRangeRepeat);
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "From, to:"), edtRangeFrom), range);
+    form->addRow(rowLabel(this, QT_TRANSLATE_NOOP("RecitationOptions", "&Times:"), cbRangeRepeat),
+                 cbRangeRepeat);
 
     // The player keeps the speed setting; the panel only asks for a new one.
     connect(cbSpeed, &QComboBox::currentIndexChanged, this,

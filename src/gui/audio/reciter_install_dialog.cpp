@@ -3,8 +3,9 @@
 #include "core/base/errors.h"
 #include "core/audio/install_result.h"
 #include "core/audio/reciter_layout.h"
-#include "core/audio/sura_selection.h"
+#include "core/audio/install_selection.h"
 #include "gui/app/qt_text.h"
+#include "gui/i18n/live_text.h"
 #include "download/reciter_install_job.h"
 
 #include <QFileDialog>
@@ -24,9 +25,26 @@ namespace {
 
 constexpr std::size_t kFailuresListed = 5;
 
+QString megabytes(double bytes);
+
+// "N of M files installed; K failed", with the first failures named on lines of their own.
+QString resultText(const InstallResult& result)
+{
+    QString text = result.cancelled ? ReciterInstallDialog::tr("Cancelled: ") : QString();
+    text += ReciterInstallDialog::tr("%1 of %2 files installed; %3 failed.")
+                .arg(result.inPlace)
+                .arg(result.requested)
+                .arg(result.failures.size());
+    for (std::size_t index = 0; index < std::min(result.failures.size(), kFailuresListed); ++index)
+        text += "\n" + toQString(result.failures[index]);
+    if (result.failures.size() > kFailuresListed)
+        text += "\n" + ReciterInstallDialog::tr("and %1 more").arg(result.failures.size() - kFailuresListed);
+    return text;
+}
+
 QString megabytes(double bytes)
 {
-    return QString::number(bytes / 1e6, 'f', 1) + " MB";
+    return ReciterInstallDialog::tr("%1 MB").arg(QString::number(bytes / 1e6, 'f', 1));
 }
 
 } // namespace
@@ -35,28 +53,38 @@ ReciterInstallDialog::ReciterInstallDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("DlgInstallReciter");
-    setWindowTitle("Install Recitation");
+    keepTranslated(this, [this] { setWindowTitle(tr("Install Recitation")); });
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     edtSource = new QLineEdit(this);
     edtSource->setObjectName("edtSource");
-    edtSource->setPlaceholderText("https://\u2026/ holding 001001.mp3 \u2026, a folder, or a ZIP/7z file");
+    keepTranslated(edtSource, [this] {
+        edtSource->setPlaceholderText(tr("https://\u2026/ holding 001001.mp3 \u2026, a folder, or a ZIP/7z file"));
+    });
     edtSource->setMinimumWidth(360);
-    btnSourceFolder = new QPushButton("F&older\u2026", this);
-    btnSourceFile = new QPushButton("&File\u2026", this);
+    btnSourceFolder = new QPushButton(this);
+    keepTranslatedText(btnSourceFolder, [] { return tr("F&older\u2026"); });
+    btnSourceFile = new QPushButton(this);
+    keepTranslatedText(btnSourceFile, [] { return tr("&File\u2026"); });
     auto* source = new QHBoxLayout;
     source->addWidget(edtSource, 1);
     source->addWidget(btnSourceFolder);
     source->addWidget(btnSourceFile);
     edtName = new QLineEdit(this);
     edtName->setObjectName("edtName");
-    edtName->setPlaceholderText("a folder name, e.g. my_reciter_64kbps");
+    keepTranslated(edtName, [this] { edtName->setPlaceholderText(tr("a folder name, e.g. my_reciter_64kbps")); });
     edtSuras = new QLineEdit("1-114", this);
     edtSuras->setObjectName("edtSuras");
-    edtSuras->setToolTip("Suras to install, e.g. 1,78-114");
-    form->addRow("&Source:", source);
-    form->addRow("&Name:", edtName);
-    form->addRow("S&uras:", edtSuras);
+    keepTranslated(edtSuras, [this] { edtSuras->setToolTip(tr("Suras to install, e.g. 1,78-114")); });
+    const auto rowLabel = [this](const char* text, QWidget* buddy) {
+        auto* label = new QLabel(this);
+        keepTranslatedText(label, [text] { return tr(text); });
+        label->setBuddy(buddy);
+        return label;
+    };
+    form->addRow(rowLabel(QT_TR_NOOP("&Source:"), edtSource), source);
+    form->addRow(rowLabel(QT_TR_NOOP("&Name:"), edtName), edtName);
+    form->addRow(rowLabel(QT_TR_NOOP("S&uras:"), edtSuras), edtSuras);
     layout->addLayout(form);
 
     progInstall = new QProgressBar(this);
@@ -70,9 +98,11 @@ ReciterInstallDialog::ReciterInstallDialog(QWidget* parent)
     layout->addWidget(progInstall);
     layout->addWidget(lblInstallStatus);
 
-    btnInstall = new QPushButton("&Install", this);
+    btnInstall = new QPushButton(this);
+    keepTranslatedText(btnInstall, [] { return tr("&Install"); });
     btnInstall->setDefault(true);
-    btnClose = new QPushButton("Close", this);
+    btnClose = new QPushButton(this);
+    keepTranslatedText(btnClose, [this] { return isInstalling() ? tr("Cancel") : tr("Close"); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(btnInstall);
@@ -89,15 +119,15 @@ ReciterInstallDialog::~ReciterInstallDialog() = default;
 
 void ReciterInstallDialog::chooseFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, "Folder with the recitation's MP3 files");
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Folder with the recitation's MP3 files"));
     if (!folder.isEmpty())
         edtSource->setText(folder);
 }
 
 void ReciterInstallDialog::chooseFile()
 {
-    const QString file = QFileDialog::getOpenFileName(this, "Archive with the recitation's MP3 files", {},
-                                                      "Archives (*.zip *.7z);;All files (*)");
+    const QString file = QFileDialog::getOpenFileName(this, tr("Archive with the recitation's MP3 files"), {},
+                                                      tr("Archives (*.zip *.7z);;All files (*)"));
     if (!file.isEmpty())
         edtSource->setText(file);
 }
@@ -128,9 +158,9 @@ void ReciterInstallDialog::btnInstallClick()
     }
     edtName->setText(name);
     setInputsEnabled(false);
-    btnClose->setText("Cancel");
+    btnClose->setText(tr("Cancel"));
     connect(m_job.get(), &ReciterInstallJob::unpackingStarted, this,
-            [this] { lblInstallStatus->setText("Unpacking the archive\u2026"); });
+            [this] { lblInstallStatus->setText(tr("Unpacking the archive\u2026")); });
     connect(m_job.get(), &ReciterInstallJob::progressChanged, this, &ReciterInstallDialog::showProgress);
     connect(m_job.get(), &ReciterInstallJob::finished, this, &ReciterInstallDialog::installFinished);
     m_job->start();
@@ -142,7 +172,7 @@ void ReciterInstallDialog::showProgress()
     // Failed files never fill the bar: it is full only when every file arrived.
     progInstall->setRange(0, std::max(1, progress.total));
     progInstall->setValue(progress.done - progress.failed);
-    lblInstallStatus->setText(QStringLiteral("%1/%2 files, %3, %4/s")
+    lblInstallStatus->setText(tr("%1/%2 files, %3, %4/s")
                                   .arg(progress.done)
                                   .arg(progress.total)
                                   .arg(megabytes(static_cast<double>(progress.bytes)))
@@ -158,9 +188,9 @@ void ReciterInstallDialog::installFinished()
     const InstallResult result = installResult(job->folder().toStdString(), m_suras, job->summary());
     progInstall->setRange(0, std::max(1, result.requested));
     progInstall->setValue(result.inPlace);
-    lblInstallStatus->setText(toQString(installResultText(result, kFailuresListed)));
+    lblInstallStatus->setText(resultText(result));
     setInputsEnabled(true);
-    btnClose->setText("Close");
+    btnClose->setText(tr("Close"));
     const QString name = edtName->text();
     if (isReciterInstalled(name.toStdString()))
         emit reciterInstalled(name);

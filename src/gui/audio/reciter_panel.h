@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace tilvane {
 
+class ReciterListModel;
+
 // The reciter part of the Audio Player tab: a chooser of the installed reciters and the
 // button that opens the install dialog. When the configured reciter is not installed it says
 // so, so that a new user sees why Play stays silent and what to do.
@@ -18,6 +20,8 @@ public:
 
     // Lists the reciters installed now and marks AppSet.Reciter, without raising a change.
     void refresh();
+    // The list the chooser shows, shared with the settings' reciter manager.
+    ReciterListModel* reciters() const { return m_reciters; }
 
     QComboBox* cbReciter = nullptr;
     QLabel* lblNoRecitation = nullptr;
@@ -27,6 +31,11 @@ signals:
     // The user chose another installed reciter.
     void reciterChosen(const QString& name);
     void installRequested();
+
+private:
+    void showReciterState();
+
+    ReciterListModel* m_reciters;
 };
 
 } // namespace tilvane

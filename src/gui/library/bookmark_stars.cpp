@@ -63,9 +63,9 @@ void BookmarkStars::toggle()
         throw;
     }
     if (added)
-        m_statusBar->showMessage("Bookmarked " + where);
+        m_statusBar->showMessage(tr("Bookmarked %1").arg(where));
     else
-        m_statusBar->showMessage("Bookmark on " + where + " removed; Ctrl+Z brings it back");
+        m_statusBar->showMessage(tr("Bookmark on %1 removed; Ctrl+Z brings it back").arg(where));
 }
 
 } // namespace tilvane

@@ -4,6 +4,7 @@
 #include "core/quran/quran_store.h"
 #include "core/quran/sura_table.h"
 #include "gui/app/ui_font.h"
+#include "gui/i18n/live_text.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
@@ -35,7 +36,7 @@ BookmarkTree::BookmarkTree(QWidget* parent)
     : QTreeWidget(parent)
 {
     setColumnCount(4);
-    setHeaderLabels({"Sura", "Aya", "Text", "Note"});
+    keepTranslated(this, [this] { setHeaderLabels({tr("Sura"), tr("Aya"), tr("Text"), tr("Note")}); });
     setRootIsDecorated(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -3,6 +3,7 @@
 #include "core/library/library_file.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/saved_file_notice.h"
+#include "gui/i18n/live_text.h"
 #include "gui/library/bookmark_tree.h"
 #include "gui/library/library.h"
 
@@ -52,7 +53,7 @@ TopicsTab::TopicsTab(Library& library, QWidget* parent)
     auto* notePanel = new QWidget(splitter);
     auto* noteLayout = new QVBoxLayout(notePanel);
     noteLayout->setContentsMargins(4, 0, 0, 0);
-    m_noteCaption = new QLabel("N&ote", notePanel);
+    m_noteCaption = new QLabel(notePanel);
     m_note = new QPlainTextEdit(notePanel);
     m_note->setObjectName("edtNote");
     m_note->setEnabled(false);
@@ -66,11 +67,13 @@ TopicsTab::TopicsTab(Library& library, QWidget* parent)
     contentLayout->addWidget(splitter, 1);
     layout->addWidget(m_content, 1);
 
-    auto* deleteAction = new QAction("&Delete Bookmark", m_tree);
+    auto* deleteAction = new QAction(m_tree);
+    keepTranslatedText(deleteAction, [] { return tr("&Delete Bookmark"); });
     deleteAction->setShortcut(QKeySequence::Delete);
     deleteAction->setShortcutContext(Qt::WidgetShortcut);
     m_tree->addAction(deleteAction);
-    m_undo = new QAction("&Undo Delete Bookmark", this);
+    m_undo = new QAction(this);
+    keepTranslatedText(m_undo, [] { return tr("&Undo Delete Bookmark"); });
     m_undo->setObjectName("actUndoRemoveBookmark");
     m_undo->setShortcut(QKeySequence::Undo);
     m_undo->setEnabled(false);
@@ -95,6 +98,7 @@ TopicsTab::TopicsTab(Library& library, QWidget* parent)
     connect(m_tree, &BookmarkTree::moveRequested, this,
             guarded([this](TQuranPos pos, const QString& from, const QString& to) { moveBookmark(pos, from, to); }));
     refresh();
+    keepTranslated(m_noteCaption, [this] { updateNoteCaption(); });
 }
 
 // A window that goes without closing (the program ends) still keeps the last words typed.
@@ -111,8 +115,10 @@ QWidget* TopicsTab::createProblemPanel()
     m_problem->setObjectName("lblLibraryProblem");
     m_problem->setWordWrap(true);
     m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* retry = new QPushButton("&Try Again", m_problemPanel);
-    m_moveAside = new QPushButton("&Move Aside and Start Afresh", m_problemPanel);
+    auto* retry = new QPushButton(m_problemPanel);
+    keepTranslatedText(retry, [] { return tr("&Try Again"); });
+    m_moveAside = new QPushButton(m_problemPanel);
+    keepTranslatedText(m_moveAside, [] { return tr("&Move Aside and Start Afresh"); });
     m_moveAside->setObjectName("btnLibraryMoveAside");
     layout->addWidget(m_problem, 1);
     layout->addWidget(retry);
@@ -127,17 +133,18 @@ QWidget* TopicsTab::createButtons()
     auto* bar = new QWidget(this);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto button = [&](const QString& caption, void (TopicsTab::*slot)()) {
-        auto* push = new QPushButton(caption, bar);
+    const auto button = [&](const char* caption, void (TopicsTab::*slot)()) {
+        auto* push = new QPushButton(bar);
+        keepTranslatedText(push, [caption] { return tr(caption); });
         connect(push, &QPushButton::clicked, this, guarded([this, slot] { (this->*slot)(); }));
         layout->addWidget(push);
     };
-    button("&New Topic...", &TopicsTab::newTopic);
-    button("&Rename Topic...", &TopicsTab::renameTopic);
-    button("De&lete Topic", &TopicsTab::deleteTopic);
+    button(QT_TR_NOOP("&New Topic..."), &TopicsTab::newTopic);
+    button(QT_TR_NOOP("&Rename Topic..."), &TopicsTab::renameTopic);
+    button(QT_TR_NOOP("De&lete Topic"), &TopicsTab::deleteTopic);
     layout->addStretch(1);
-    button("&Export...", &TopicsTab::exportFile);
-    button("&Import...", &TopicsTab::importFile);
+    button(QT_TR_NOOP("&Export..."), &TopicsTab::exportFile);
+    button(QT_TR_NOOP("&Import..."), &TopicsTab::importFile);
     return bar;
 }
 
@@ -173,8 +180,17 @@ void TopicsTab::currentChanged()
     m_note->setEnabled(m_notePos.has_value());
     // A read-only library would refuse every keystroke; the note is shown, not edited.
     m_note->setReadOnly(m_library.isReadOnly());
-    const QString keeping = m_library.isReadOnly() ? " (read-only library)" : " (kept as you type)";
-    m_noteCaption->setText(m_notePos ? "N&ote on " + positionText(*m_notePos) + keeping : "N&ote");
+    updateNoteCaption();
+}
+
+void TopicsTab::updateNoteCaption()
+{
+    if (!m_notePos)
+        m_noteCaption->setText(tr("N&ote"));
+    else if (m_library.isReadOnly())
+        m_noteCaption->setText(tr("N&ote on %1 (read-only library)").arg(positionText(*m_notePos)));
+    else
+        m_noteCaption->setText(tr("N&ote on %1 (kept as you type)").arg(positionText(*m_notePos)));
 }
 
 void TopicsTab::saveNoteNow()
@@ -202,23 +218,23 @@ void TopicsTab::showContextMenu(const QPoint& position)
     m_tree->setCurrentItem(item);
     QMenu menu(this);
     if (const std::optional<TQuranPos> pos = BookmarkTree::bookmarkOf(item)) {
-        menu.addAction("&Go to Aya", this, [this, item] { activate(item); });
+        menu.addAction(tr("&Go to Aya"), this, [this, item] { activate(item); });
         addTopicMenus(menu, *pos);
         menu.addSeparator();
         menu.addActions(m_tree->actions());
     } else if (item->text(0) != kUnsortedTopic) {
-        menu.addAction("&Rename Topic...", this, guarded([this] { renameTopic(); }));
-        menu.addAction("De&lete Topic", this, guarded([this] { deleteTopic(); }));
+        menu.addAction(tr("&Rename Topic..."), this, guarded([this] { renameTopic(); }));
+        menu.addAction(tr("De&lete Topic"), this, guarded([this] { deleteTopic(); }));
     }
-    menu.addAction("&New Topic...", this, guarded([this] { newTopic(); }));
+    menu.addAction(tr("&New Topic..."), this, guarded([this] { newTopic(); }));
     menu.exec(m_tree->viewport()->mapToGlobal(position));
 }
 
 void TopicsTab::addTopicMenus(QMenu& menu, TQuranPos pos)
 {
     const QString from = m_tree->currentTopic();
-    QMenu* moveTo = menu.addMenu("&Move to Topic");
-    QMenu* addTo = menu.addMenu("&Add to Topic");
+    QMenu* moveTo = menu.addMenu(tr("&Move to Topic"));
+    QMenu* addTo = menu.addMenu(tr("&Add to Topic"));
     std::vector<std::string> names = m_library.read([](BookmarkStore& store) { return store.topics(); });
     names.push_back(kUnsortedTopic);
     for (const std::string& name : names) {
@@ -241,7 +257,8 @@ void TopicsTab::moveBookmark(TQuranPos pos, const QString& from, const QString& 
 void TopicsTab::newTopic()
 {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, "New Topic", "Topic name:", QLineEdit::Normal, {}, &ok).trimmed();
+    const QString name = QInputDialog::getText(this, tr("New Topic"), tr("Topic name:"), QLineEdit::Normal, {}, &ok)
+                             .trimmed();
     if (!ok || name.isEmpty())
         return;
     const std::optional<TQuranPos> pos = m_tree->currentBookmark();
@@ -259,7 +276,8 @@ void TopicsTab::renameTopic()
     if (from.isEmpty() || from == kUnsortedTopic)
         return;
     bool ok = false;
-    const QString to = QInputDialog::getText(this, "Rename Topic", "New name:", QLineEdit::Normal, from, &ok).trimmed();
+    const QString to = QInputDialog::getText(this, tr("Rename Topic"), tr("New name:"), QLineEdit::Normal, from, &ok)
+                           .trimmed();
     if (ok && !to.isEmpty() && to != from)
         m_library.change([&](BookmarkStore& store) { store.renameTopic(from.toStdString(), to.toStdString()); });
 }
@@ -283,9 +301,9 @@ void TopicsTab::deleteBookmark()
 
 void TopicsTab::exportFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, "Export Bookmarks",
+    const QString file = QFileDialog::getSaveFileName(this, tr("Export Bookmarks"),
                                                       QDir(documentsFolder()).filePath("tilvane-bookmarks.json"),
-                                                      "Bookmark files (*.json)");
+                                                      tr("Bookmark files (*.json)"));
     if (file.isEmpty())
         return;
     m_library.read([&](BookmarkStore& store) { exportLibrary(store, file.toStdString()); });
@@ -294,13 +312,13 @@ void TopicsTab::exportFile()
 
 void TopicsTab::importFile()
 {
-    const QString file = QFileDialog::getOpenFileName(this, "Import Bookmarks", {}, "Bookmark files (*.json)");
+    const QString file = QFileDialog::getOpenFileName(this, tr("Import Bookmarks"), {}, tr("Bookmark files (*.json)"));
     if (file.isEmpty())
         return;
     ImportSummary summary;
     m_library.change([&](BookmarkStore& store) { summary = importLibrary(store, file.toStdString()); });
-    QMessageBox::information(this, "Import Bookmarks",
-                             QStringLiteral("%1 bookmarks read (%2 new), %3 topics.")
+    QMessageBox::information(this, tr("Import Bookmarks"),
+                             tr("%1 bookmarks read (%2 new), %3 topics.")
                                  .arg(summary.bookmarks).arg(summary.added).arg(summary.topics));
 }
 

@@ -34,6 +34,7 @@ public:
     // Ctrl+Z: brings back the last removed bookmark; the window adds it to itself.
     QAction* undoAction() const { return m_undo; }
     // Writes a note still waiting for its pause in typing.
+    void updateNoteCaption();
     void saveNoteNow();
 
 signals:

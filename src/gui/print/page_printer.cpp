@@ -2,6 +2,7 @@
 
 #include "gui/app/error_handler.h"
 #include "gui/app/saved_file_notice.h"
+#include "gui/i18n/live_text.h"
 #include "gui/print/pdf_writer.h"
 #include "gui/print/running_header.h"
 
@@ -25,12 +26,17 @@ namespace {
 
 constexpr int kStatusMillis = 5000;
 
-QAction* makePrintAction(QWidget* window, const char* name, const QString& caption, const QString& tip)
+// caption and tip are marked with QT_TRANSLATE_NOOP in PagePrinter and follow the interface
+// language.
+QAction* makePrintAction(QWidget* window, const char* name, const char* caption, const char* tip)
 {
-    auto* action = new QAction(caption, window);
+    auto* action = new QAction(window);
     action->setObjectName(name);
-    action->setToolTip(tip);
-    action->setStatusTip(tip);
+    keepTranslated(action, [action, caption, tip] {
+        action->setText(PagePrinter::tr(caption));
+        action->setToolTip(PagePrinter::tr(tip));
+        action->setStatusTip(PagePrinter::tr(tip));
+    });
     window->addAction(action); // the shortcut works wherever the focus is in the window
     return action;
 }
@@ -54,10 +60,10 @@ PagePrinter::PagePrinter(QWidget* window, QStatusBar* statusBar, std::function<Q
     , m_shownView(std::move(shownView))
     , m_pageName(std::move(pageName))
 {
-    actPrint = makePrintAction(window, "actPrint", QStringLiteral("Print…"), QStringLiteral("Print the shown page"));
+    actPrint = makePrintAction(window, "actPrint", QT_TR_NOOP("Print…"), QT_TR_NOOP("Print the shown page"));
     actPrint->setShortcut(QKeySequence::Print);
-    actSaveAsPdf = makePrintAction(window, "actSaveAsPdf", QStringLiteral("Save as PDF…"),
-                                   QStringLiteral("Save the shown page as a PDF file"));
+    actSaveAsPdf = makePrintAction(window, "actSaveAsPdf", QT_TR_NOOP("Save as PDF…"),
+                                   QT_TR_NOOP("Save the shown page as a PDF file"));
     connect(actPrint, &QAction::triggered, this, guarded([this] { actPrintExecute(); }));
     connect(actSaveAsPdf, &QAction::triggered, this, guarded([this] { actSaveAsPdfExecute(); }));
 
@@ -97,8 +103,8 @@ void PagePrinter::actSaveAsPdfExecute()
 {
     if (m_busy || m_shownView() == nullptr)
         return;
-    const QString fileName = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save as PDF"),
-                                                          suggestedPdfName(), QStringLiteral("PDF files (*.pdf)"));
+    const QString fileName = QFileDialog::getSaveFileName(m_window, tr("Save as PDF"),
+                                                          suggestedPdfName(), tr("PDF files (*.pdf)"));
     if (!fileName.isEmpty())
         savePdfTo(fileName.endsWith(".pdf", Qt::CaseInsensitive) ? fileName : fileName + ".pdf");
 }
@@ -108,7 +114,7 @@ void PagePrinter::savePdfTo(const QString& fileName)
     QWebEngineView* view = m_shownView();
     if (m_busy || view == nullptr)
         return;
-    setBusy(true, QStringLiteral("Writing %1…").arg(fileName));
+    setBusy(true, tr("Writing %1…").arg(fileName));
     QPointer<QWebEnginePage> page = view->page();
     addRunningHeaders(page, m_pageName(), defaultPageLayout(), [this, page, fileName](int) {
         if (page)
@@ -122,7 +128,7 @@ void PagePrinter::savePdfTo(const QString& fileName)
 
 void PagePrinter::pdfWritten(const QString& fileName, const QString& error)
 {
-    setBusy(false, error.isEmpty() ? QStringLiteral("Saved %1").arg(fileName) : QString());
+    setBusy(false, error.isEmpty() ? tr("Saved %1").arg(fileName) : QString());
     if (error.isEmpty() && m_window && m_window->isVisible())
         showSavedFileNotice(m_window, tr("Save as PDF"), fileName);
     // A window closed meanwhile takes its page with it; there is no one left to tell.
@@ -149,12 +155,12 @@ void PagePrinter::printOn(std::unique_ptr<QPrinter> printer)
         return;
     // The view keeps using the printer until it reports the end.
     m_printer = std::move(printer);
-    setBusy(true, QStringLiteral("Printing…"));
+    setBusy(true, tr("Printing…"));
     connect(view, &QWebEngineView::printFinished, this, [this, view](bool ok) {
         removeRunningHeaders(view->page());
-        setBusy(false, ok ? QStringLiteral("Printed") : QString());
+        setBusy(false, ok ? tr("Printed") : QString());
         if (!ok)
-            reportError(QStringLiteral("The page could not be printed."));
+            reportError(tr("The page could not be printed."));
         emit printFinished(ok);
     }, Qt::SingleShotConnection);
     view->page()->settings()->setAttribute(QWebEngineSettings::PrintElementBackgrounds, true);

@@ -4,6 +4,7 @@
 #include "core/base/user_file.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPointer>
@@ -22,10 +23,17 @@ const QString kScreenSheetsForAllMedia = QStringLiteral(
     "(function(){document.querySelectorAll('link[rel=stylesheet][media=screen]')"
     ".forEach(function(l){l.media='all';});return true;})()");
 
+// In the interface language in the reader; the command-line tools load no translation.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("PdfWriter", text);
+}
+
 QString saveBytes(const QByteArray& bytes, const QString& fileName)
 {
     if (bytes.isEmpty())
-        return QStringLiteral("Unable to write to %1: the page could not be printed.").arg(fileName);
+        return translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: the page could not be printed."))
+            .arg(fileName);
     try {
         writeUserFile(fileName.toStdString(), bytes.toStdString());
     } catch (const TilvaneError& error) {
@@ -58,7 +66,8 @@ void writePagePdf(QWebEnginePage* page, const QString& fileName, std::function<v
         if (!alive)
             return;
         if (!applied) {
-            done(QStringLiteral("Unable to write to %1: the page is not ready to print.").arg(fileName));
+            done(translated(QT_TRANSLATE_NOOP("PdfWriter", "Unable to write to %1: the page is not ready to print."))
+                     .arg(fileName));
             return;
         }
         alive->printToPdf([fileName, done](const QByteArray& bytes) { done(saveBytes(bytes, fileName)); },

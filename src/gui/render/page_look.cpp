@@ -3,6 +3,7 @@
 #include "core/app/font_substitute.h"
 #include "core/app/settings.h"
 #include "gui/app/qt_text.h"
+#include "gui/i18n/live_text.h"
 #include "gui/render/wb_container.h"
 
 #include <QAction>
@@ -108,24 +109,29 @@ PageLook::PageLook(QWidget* window)
     , m_window(window)
     , m_windowBaseStyleSheet(window->styleSheet())
 {
-    auto makeAction = [window](const QString& caption, const QList<QKeySequence>& keys) {
-        auto* action = new QAction(caption, window);
+    // caption is marked with QT_TR_NOOP and follows the interface language.
+    auto makeAction = [window](const char* caption, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(window);
+        keepTranslatedText(action, [caption] { return tr(caption); });
         action->setShortcuts(keys);
         window->addAction(action); // the keys work wherever the focus is in the window
         return action;
     };
-    m_zoomIn = makeAction(tr("Zoom In"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    m_zoomOut = makeAction(tr("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-    m_zoomReset = makeAction(tr("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    m_zoomIn = makeAction(QT_TR_NOOP("Zoom In"),
+                          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m_zoomOut = makeAction(QT_TR_NOOP("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    m_zoomReset = makeAction(QT_TR_NOOP("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     connect(m_zoomIn, &QAction::triggered, this, [this] { zoomBy(1); });
     connect(m_zoomOut, &QAction::triggered, this, [this] { zoomBy(-1); });
     connect(m_zoomReset, &QAction::triggered, this, [this] { setZoom(100); });
 
     m_themes = new QActionGroup(this);
-    const std::pair<PageTheme, QString> themes[] = {
-        {PageTheme::Light, tr("Light")}, {PageTheme::Sepia, tr("Sepia")}, {PageTheme::Night, tr("Night")}};
+    const std::pair<PageTheme, const char*> themes[] = {{PageTheme::Light, QT_TR_NOOP("Light")},
+                                                         {PageTheme::Sepia, QT_TR_NOOP("Sepia")},
+                                                         {PageTheme::Night, QT_TR_NOOP("Night")}};
     for (const auto& [theme, caption] : themes) {
-        QAction* action = m_themes->addAction(caption);
+        QAction* action = m_themes->addAction(QString());
+        keepTranslatedText(action, [caption = caption] { return tr(caption); });
         action->setCheckable(true);
         action->setData(static_cast<int>(theme));
         action->setChecked(theme == m_theme);
@@ -135,7 +141,8 @@ PageLook::PageLook(QWidget* window)
 
 void PageLook::addToMenu(QMenu& menu, QAction* before)
 {
-    auto* themeMenu = new QMenu(tr("Theme"), &menu);
+    auto* themeMenu = new QMenu(&menu);
+    keepTranslated(themeMenu, [themeMenu] { themeMenu->setTitle(tr("Theme")); });
     themeMenu->addActions(m_themes->actions());
     menu.insertMenu(before, themeMenu);
     menu.insertActions(before, {m_zoomIn, m_zoomOut, m_zoomReset});

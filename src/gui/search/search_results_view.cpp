@@ -86,13 +86,22 @@ const SearchHit* SearchResultModel::hitAt(int row) const
     return &m_results->hits[m_shown[static_cast<std::size_t>(hit)]];
 }
 
+// The core's label is English; the row says the same in the interface language.
+QString SearchResultModel::referenceLabel(const QuranReference& reference)
+{
+    const QString name = toQString(SuraLatinNames[static_cast<std::size_t>(reference.sura)]);
+    if (reference.aya > 0)
+        return tr("Go to %1 %2 (%3:%2)").arg(name).arg(reference.aya).arg(reference.sura);
+    return tr("Go to %1 (%2)").arg(name).arg(reference.sura);
+}
+
 QVariant SearchResultModel::data(const QModelIndex& index, int role) const
 {
     if (m_reference && index.row() == 0) {
         switch (role) {
         case Qt::DisplayRole:
         case HeadingRole:
-            return toQString(m_reference->label);
+            return referenceLabel(*m_reference);
         case SuraRole:
             return m_reference->sura;
         case AyaRole:

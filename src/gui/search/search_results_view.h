@@ -31,6 +31,7 @@ public:
 
 private:
     const SearchHit* hitAt(int row) const;
+    static QString referenceLabel(const QuranReference& reference);
 
     std::shared_ptr<const SearchResults> m_results;
     std::optional<QuranReference> m_reference;

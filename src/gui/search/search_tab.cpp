@@ -6,6 +6,7 @@
 #include "core/search/search_sources.h"
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
+#include "gui/i18n/live_text.h"
 #include "gui/search/search_results_view.h"
 #include "gui/search/search_worker.h"
 
@@ -18,6 +19,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QSpinBox>
+
+#include <functional>
 
 namespace tilvane {
 
@@ -51,31 +54,43 @@ void SearchTab::createControls()
     auto* layout = new QGridLayout(this);
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName("edtSearch");
-    edtSearch->setPlaceholderText("Arabic, transliteration, translation, a sura or 2:255; \"quoted words\" as a phrase");
+    keepTranslated(edtSearch, [this] {
+        edtSearch->setPlaceholderText(
+            tr("Arabic, transliteration, translation, a sura or 2:255; \"quoted words\" as a phrase"));
+    });
     edtSearch->setClearButtonEnabled(true);
     edtSearch->installEventFilter(this);
-    auto combo = [this](const char* name, const QStringList& items) {
+    // The code reads the items by their place, so a change of language only renames them.
+    auto combo = [this](const char* name, std::function<QStringList()> texts) {
         auto* box = new QComboBox(this);
         box->setObjectName(name);
-        box->addItems(items);
+        box->addItems(texts());
+        keepTranslated(box, [box, texts] {
+            const QStringList items = texts();
+            for (int i = 0; i < items.size(); ++i)
+                box->setItemText(i, items[i]);
+        });
         return box;
     };
-    cbMode = combo("cbMode", {"Words", "Root", "Stem"});
-    cbMode->setToolTip("Words as typed, every word of an Arabic root (صبر or ص ب ر), or an Arabic word with "
-                       "any prefixes and attached pronouns");
-    cbScope = combo("cbScope", {"Whole Quran", "Shown sura", "Juz"});
+    cbMode = combo("cbMode", [] { return QStringList{tr("Words"), tr("Root"), tr("Stem")}; });
+    keepTranslated(cbMode, [this] {
+        cbMode->setToolTip(tr("Words as typed, every word of an Arabic root (صبر or ص ب ر), or an Arabic word with "
+                              "any prefixes and attached pronouns"));
+    });
+    cbScope = combo("cbScope", [] { return QStringList{tr("Whole Quran"), tr("Shown sura"), tr("Juz")}; });
     seJuz = new QSpinBox(this);
     seJuz->setObjectName("seJuz");
     seJuz->setRange(1, kJuzCount);
     seJuz->setEnabled(false);
-    cbField = combo("cbField", {});
-    cbField->addItem("All texts", kAllFields);
-    cbField->addItem("Arabic", kFieldArabic);
-    cbField->addItem("Transliteration", kFieldLatin);
-    cbField->addItem("Translations", kFieldTranslation);
-    cbTexts = combo("cbTexts", {"Arabic and active translations", "All installed texts"});
-    cbOrder = combo("cbOrder", {"Quran order", "Relevance"});
-    chkWholeWord = new QCheckBox("Whole words", this);
+    cbField = combo("cbField",
+                    [] { return QStringList{tr("All texts"), tr("Arabic"), tr("Transliteration"), tr("Translations")}; });
+    const int fields[] = {kAllFields, kFieldArabic, kFieldLatin, kFieldTranslation};
+    for (int i = 0; i < cbField->count(); ++i)
+        cbField->setItemData(i, fields[i]);
+    cbTexts = combo("cbTexts", [] { return QStringList{tr("Arabic and active translations"), tr("All installed texts")}; });
+    cbOrder = combo("cbOrder", [] { return QStringList{tr("Quran order"), tr("Relevance")}; });
+    chkWholeWord = new QCheckBox(this);
+    keepTranslatedText(chkWholeWord, [] { return tr("Whole words"); });
     chkWholeWord->setObjectName("chkWholeWord");
     lblCount = new QLabel(this);
     lblCount->setObjectName("lblCount");
@@ -99,7 +114,9 @@ void SearchTab::createControls()
     lvResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    layout->addWidget(new QLabel("Search:", this), 0, 0);
+    auto* searchLabel = new QLabel(this);
+    keepTranslatedText(searchLabel, [] { return tr("Search:"); });
+    layout->addWidget(searchLabel, 0, 0);
     layout->addWidget(edtSearch, 0, 1, 1, 4);
     layout->addWidget(cbMode, 1, 1);
     layout->addWidget(cbScope, 1, 2);
@@ -202,7 +219,7 @@ void SearchTab::ensurePrepared()
         return;
     m_prepareAsked = true;
     applyFonts();
-    lblCount->setText("Preparing the search index…");
+    lblCount->setText(tr("Preparing the search index…"));
     m_worker->prepare(searchSources(textStoreTexts()));
 }
 
@@ -279,12 +296,12 @@ void SearchTab::showCount(const SearchResults& results)
 {
     if (results.total == 0) {
         // Only blanks or marks ask nothing, and get no answer.
-        lblCount->setText(results.terms.empty() ? QString() : QStringLiteral("No results"));
+        lblCount->setText(results.terms.empty() ? QString() : tr("No results"));
         return;
     }
-    QString count = QStringLiteral("%1 ayat, %2 hits").arg(results.ayaCount).arg(results.total);
+    QString count = tr("%1 ayat, %2 hits").arg(results.ayaCount).arg(results.total);
     if (results.capped)
-        count += QStringLiteral(" (first %1 shown)").arg(results.hits.size());
+        count += tr(" (first %1 shown)").arg(results.hits.size());
     lblCount->setText(count);
 }
 
@@ -295,7 +312,7 @@ void SearchTab::showSuggestions(const std::vector<std::string>& words)
         const QString text = toQString(word).toHtmlEscaped();
         links.append(QStringLiteral("<a href=\"%1\">%1</a>").arg(text));
     }
-    lblSuggestions->setText("Did you mean: " + links.join(", "));
+    lblSuggestions->setText(tr("Did you mean: %1").arg(links.join(", ")));
     lblSuggestions->setVisible(!links.isEmpty());
 }
 
@@ -306,7 +323,7 @@ void SearchTab::showForms(const std::vector<FoundForm>& forms)
     lwForms->setVisible(!forms.empty());
     if (forms.empty())
         return;
-    lwForms->addItem(QStringLiteral("All forms"));
+    lwForms->addItem(tr("All forms"));
     for (const FoundForm& form : forms) {
         auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(toQString(form.form)).arg(form.count), lwForms);
         item->setData(Qt::UserRole, toQString(form.form));
@@ -322,7 +339,7 @@ void SearchTab::showFailure(quint64 request, const QString& message, bool queryP
     m_model->setResults(nullptr, edtSearch->text(), false);
     showSuggestions({});
     showForms({});
-    lblCount->setText(queryProblem ? message : QStringLiteral("Search failed"));
+    lblCount->setText(queryProblem ? message : tr("Search failed"));
     // Typing on would repeat the same message at every pause; a query the user can mend is
     // told in the tab only.
     if (message != m_lastFailure && !queryProblem)

@@ -86,7 +86,7 @@ void SearchWorker::runSearch(quint64 request, const std::string& query, SearchOp
     if (request != m_newest)
         return;
     if (!m_index) {
-        emit failed(request, QStringLiteral("The search index is not available."), false);
+        emit failed(request, tr("The search index is not available."), false);
         return;
     }
     options.cancelled = [this, request] { return request != m_newest; };

@@ -16,9 +16,9 @@ QString tajweedRuleDisplayName(TajweedRule rule);
 // Puts the interface language's rule names into the page's hover titles and legend.
 void installTajweedTitles();
 
-// Adds the checkable "Tajweed colours" entry after the menu's first entry. It shows
-// AppSet.Tajweed whenever the menu opens, and a click turns the colours on or off and calls
-// `rebuildPage`.
-QAction* addTajweedToggle(QMenu* menu, std::function<void()> rebuildPage);
+// Adds the checkable "Tajweed colours" entry to the menu before `before` (nullptr: at its
+// end). It shows AppSet.Tajweed whenever the menu opens, and a click turns the colours on or
+// off and calls `rebuildPage`.
+QAction* addTajweedToggle(QMenu* menu, QAction* before, std::function<void()> rebuildPage);
 
 } // namespace tilvane

@@ -3,7 +3,9 @@
 #include "core/app/app_info.h"
 #include "core/app/product.h"
 #include "gui/app/qt_text.h"
+#include "gui/i18n/live_text.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTextEdit>
@@ -36,6 +38,12 @@ void addLine(QTextEdit* edit, const QString& text = {})
     edit->append(text);
 }
 
+class AboutText {
+    Q_DECLARE_TR_FUNCTIONS(AboutText)
+public:
+    static void write(QTextEdit* redt1, QLabel* linkLabel, const QString& executablePath);
+};
+
 } // namespace
 
 QString lastUpdateText(const QDateTime& stamp, const QLocale& locale)
@@ -44,6 +52,11 @@ QString lastUpdateText(const QDateTime& stamp, const QLocale& locale)
 }
 
 void BuildAboutText(QTextEdit* redt1, QLabel* linkLabel, const QString& executablePath)
+{
+    keepTranslated(redt1, [redt1, linkLabel, executablePath] { AboutText::write(redt1, linkLabel, executablePath); });
+}
+
+void AboutText::write(QTextEdit* redt1, QLabel* linkLabel, const QString& executablePath)
 {
     const QString web = toQString(kProductWebAddress);
     linkLabel->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(web, kCopyright));
@@ -63,17 +76,17 @@ void BuildAboutText(QTextEdit* redt1, QLabel* linkLabel, const QString& executab
     SetAboutStyle(redt1, Qt::AlignHCenter, 10, Bold, 0);
     line(toQString(AppVersion));
     SetAboutStyle(redt1, Qt::AlignHCenter, 9, Regular, 0);
-    line("Last Update: " + lastUpdateText(QFileInfo(executablePath).lastModified()));
+    line(tr("Last Update: %1").arg(lastUpdateText(QFileInfo(executablePath).lastModified())));
     line();
     SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, 0);
-    line("Tilvane is a free desktop Quran reader, built on openly licensed Quran text and translation "
+    line(tr("Tilvane is a free desktop Quran reader, built on openly licensed Quran text and translation "
          "data, for everyone who wants to read the Quran and listen to its recitation on a computer "
-         "of their own.");
-    line("Thank you for your kindness in evaluating and using this program.");
+         "of their own."));
+    line(tr("Thank you for your kindness in evaluating and using this program."));
     line();
-    line("The Tilvane developers");
+    line(tr("The Tilvane developers"));
     line();
-    line("Your suggestions are most welcome, you can reach me at:");
+    line(tr("Your suggestions are most welcome, you can reach me at:"));
     line();
     line("   " + kContactMail);
     line("   " + web);
@@ -81,27 +94,27 @@ void BuildAboutText(QTextEdit* redt1, QLabel* linkLabel, const QString& executab
     line();
     line();
     SetAboutStyle(redt1, Qt::AlignLeft, 8, BoldUnderlined, kMaroon);
-    line("Distribution");
+    line(tr("Distribution"));
     line();
     SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, 0);
-    line("Tilvane is free software: you can redistribute it and/or modify it under the terms of the "
+    line(tr("Tilvane is free software: you can redistribute it and/or modify it under the terms of the "
          "GNU General Public License as published by the Free Software Foundation, either version 3 "
          "of the License, or (at your option) any later version. The Arabic text, the Arabic sura "
          "names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); "
          "the Indonesian translation, transliteration and sura meanings from the quran-pack package "
          "(ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT "
-         "licence); the Arabic font is SIL Scheherazade (SIL Open Font License).");
+         "licence); the Arabic font is SIL Scheherazade (SIL Open Font License)."));
     line();
-    line("You may give away or sell copies, alone or together with other products, as long as you "
+    line(tr("You may give away or sell copies, alone or together with other products, as long as you "
          "pass on the same freedoms and the source code under the same licence; its full text comes "
-         "with the program (LICENSE, or /usr/share/common-licenses/GPL-3 on Debian). " + kCopyright + ".");
+         "with the program (LICENSE, or /usr/share/common-licenses/GPL-3 on Debian). %1.").arg(kCopyright));
     line();
     SetAboutStyle(redt1, Qt::AlignLeft, 8, BoldUnderlined, kMaroon);
-    line("Disclaimer of Warranty");
+    line(tr("Disclaimer of Warranty"));
     line();
     SetAboutStyle(redt1, Qt::AlignLeft, 8, Regular, kMaroon);
-    line("THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED \"AS IS\", WITHOUT WARRANTY OF ANY "
-         "KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER.");
+    line(tr("THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED \"AS IS\", WITHOUT WARRANTY OF ANY "
+         "KIND, EXPRESS OR IMPLIED. THE WHOLE RISK OF USING THIS SOFTWARE IS WITH YOU, THE USER."));
 
     QTextCursor top(redt1->document());
     top.movePosition(QTextCursor::Start);

@@ -3,6 +3,7 @@
 #include "core/app/reader_options.h"
 #include "core/render/aya_copy.h"
 #include "gui/app/error_handler.h"
+#include "gui/i18n/live_text.h"
 #include "gui/library/bookmark_tree.h"
 #include "gui/library/topics_tab.h"
 
@@ -50,11 +51,14 @@ AyaContextMenu::AyaContextMenu(QWebEngineView* view, QMenu* pageMenu, QAction* b
     m_menu = new QMenu(view);
     m_menu->setObjectName("pmAya");
     // Owned here: the menu is refilled for every right-click, and clear() deletes its own.
-    m_copy = new QAction(tr("Copy aya"), this);
+    m_copy = new QAction(this);
+    keepTranslatedText(m_copy, [] { return tr("Copy aya"); });
     m_copy->setShortcut(QKeySequence::Copy);
     m_copy->setShortcutContext(Qt::WidgetShortcut); // Ctrl+C itself is handled in the page
-    m_play = new QAction(tr("Play from here"), this);
-    m_note = new QAction(tr("Add note…"), this);
+    m_play = new QAction(this);
+    keepTranslatedText(m_play, [] { return tr("Play from here"); });
+    m_note = new QAction(this);
+    keepTranslatedText(m_note, [] { return tr("Add note…"); });
     connect(m_copy, &QAction::triggered, this, guarded([this] {
         if (m_target)
             copyAya(*m_target);

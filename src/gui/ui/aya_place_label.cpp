@@ -1,6 +1,7 @@
 #include "gui/ui/aya_place_label.h"
 
 #include "gui/app/qt_text.h"
+#include "gui/i18n/live_text.h"
 
 namespace tilvane {
 
@@ -11,6 +12,7 @@ AyaPlaceLabel::AyaPlaceLabel(QWidget* parent)
     setContentsMargins(6, 0, 6, 0);
     // It stands on the status strip's coloured band in every theme, like the strip's text.
     setStyleSheet(QStringLiteral("color: white;"));
+    keepTranslated(this, [this] { showPlace(m_shown); });
 }
 
 void AyaPlaceLabel::setIndex(const std::vector<TIndexNode>& nodes)

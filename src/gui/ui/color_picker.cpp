@@ -1,9 +1,12 @@
 #include "gui/ui/color_picker.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace tilvane {
 
@@ -27,12 +30,13 @@ ColorPicker::ColorPicker(TColor defaultColour, QWidget* parent)
     m_preview->setFixedSize(40, 19);
     m_preview->setAutoFillBackground(true);
     m_choose = new QPushButton("...", this);
-    m_choose->setToolTip("Choose a colour");
+    m_choose->setToolTip(QCoreApplication::translate("ColorPicker", "Choose a colour"));
     m_choose->setFixedWidth(28);
     m_choose->setAutoDefault(false);
-    m_none = new QPushButton("None", this);
-    m_none->setToolTip("Put back the default colour");
-    m_none->setFixedWidth(44);
+    m_none = new QPushButton(QCoreApplication::translate("ColorPicker", "None"), this);
+    m_none->setToolTip(QCoreApplication::translate("ColorPicker", "Put back the default colour"));
+    // Wide enough for the word in every interface language.
+    m_none->setFixedWidth(std::max(44, m_none->sizeHint().width()));
     m_none->setAutoDefault(false);
 
     auto* layout = new QHBoxLayout(this);

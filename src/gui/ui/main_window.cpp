@@ -11,7 +11,9 @@
 #include "gui/app/ui_font.h"
 #include "gui/app/window_memory.h"
 #include "gui/app/window_placement.h"
+#include "gui/i18n/live_text.h"
 #include "gui/audio/audio_player_tab.h"
+#include "gui/audio/reciter_panel.h"
 #include "gui/print/page_printer.h"
 #include "gui/render/page_look.h"
 #include "gui/library/bookmark_stars.h"
@@ -22,6 +24,8 @@
 #include "gui/search/search_tab.h"
 #include "gui/ui/about_text.h"
 #include "gui/ui/aya_context_menu.h"
+#include "gui/ui/command_menu.h"
+#include "gui/ui/help_panel.h"
 #include "gui/ui/index_tree_view.h"
 #include "gui/ui/reader_view.h"
 #include "gui/ui/settings_dialog.h"
@@ -32,7 +36,6 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -88,14 +91,18 @@ void TfmMain::FormCreate()
     createLibrary();
     connectHandlers();
     connectAyaMenu();
-    installTajweedTitles();
-    addTajweedToggle(m_ui.pmSetting, [this] { actReloadSuraExecute(); });
+    // Pages built from now on name the tajweed rules in the interface language.
+    keepTranslated(this, [] { installTajweedTitles(); });
+    auto* commands = static_cast<CommandMenu*>(m_ui.pmSetting);
+    commands->insertActions(commands->groupEnd(CommandGroup::Recitation), audioTab().keys());
+    addTajweedToggle(m_ui.pmSetting, commands->groupEnd(CommandGroup::View), [this] { actReloadSuraExecute(); });
     m_pagePrinter = new PagePrinter(
         this, m_ui.StatusBar1, [this] { return qobject_cast<QWebEngineView*>(m_ui.nbQuran->currentWidget()); },
         [this] { return m_ui.cbSura->currentText(); });
-    addPrintActionsToMenus(*m_pagePrinter, m_ui.pmBrow, m_ui.pmSetting, m_ui.actSetting, m_ui.actExit);
+    addPrintActionsToMenus(*m_pagePrinter, m_ui.pmBrow, m_ui.pmSetting, m_ui.actSetting,
+                           commands->groupEnd(CommandGroup::Quran));
     m_look = new PageLook(this);
-    m_look->addToMenu(*m_ui.pmSetting, m_ui.actHelp);
+    m_look->addToMenu(*m_ui.pmSetting, commands->groupEnd(CommandGroup::View));
     connect(m_reader, &ReaderView::browserHostCreated, m_look, &PageLook::attach);
 }
 
@@ -137,6 +144,7 @@ void TfmMain::connectHandlers()
     connect(m_ui.actSetting, &QAction::triggered, this, guarded([this] { actSettingExecute(); }));
     connect(m_ui.actHelp, &QAction::triggered, this, guarded([this] { actHelpExecute(); }));
     connect(m_ui.actAbout, &QAction::triggered, this, guarded([this] { actAboutExecute(); }));
+    connect(m_ui.tabHelp, &HelpPanel::closeRequested, this, [this] { helpClosed(); });
     connect(m_ui.actExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui.actFind, &QAction::triggered, this, guarded([this] { actFindExecute(); }));
     m_ui.tabSearch->setShownSuraSource([&nav] { return nav.FCurPos.Sura; });
@@ -324,8 +332,11 @@ void TfmMain::actReloadSuraExecute()
 // Only the common stylesheet carries the settings; the screen stylesheets never change.
 void TfmMain::actSettingExecute()
 {
-    TDlgSett dialog(this);
-    if (dialog.exec() != QDialog::Accepted)
+    TDlgSett dialog(this, audioTab().controls().panReciter->reciters());
+    const bool applied = dialog.exec() == QDialog::Accepted;
+    // Reciters may have been installed or removed, applied or not.
+    audioTab().settingsClosed(applied ? dialog.chosenReciter() : QString());
+    if (!applied)
         return;
     // Kept at once: settings kept only until a clean exit are lost to a crash or a kill.
     SaveSettings();
@@ -336,9 +347,23 @@ void TfmMain::actSettingExecute()
     actReloadSuraExecute();
 }
 
+// The help page stands beside About as a page of the reader; its OK returns to where the
+// reader was.
 void TfmMain::actHelpExecute()
 {
-    QMessageBox::information(this, windowTitle(), "Help is under conctructions !");
+    QWidget* current = m_ui.pgcNav->currentWidget();
+    if (current != m_ui.tabHelp && current != m_ui.tabAbout)
+        m_helpReturnPage = m_ui.pgcNav->currentIndex();
+    m_ui.tabHelp->showHelp(actions());
+    m_ui.pgcNav->setTabVisible(m_ui.pgcNav->indexOf(m_ui.tabHelp), true);
+    m_ui.pgcNav->setCurrentWidget(m_ui.tabHelp);
+    m_ui.tabHelp->btnOKHelp->setFocus();
+}
+
+void TfmMain::helpClosed()
+{
+    m_ui.pgcNav->setCurrentIndex(m_helpReturnPage);
+    m_ui.pgcNav->setTabVisible(m_ui.pgcNav->indexOf(m_ui.tabHelp), false);
 }
 
 void TfmMain::actAboutExecute()

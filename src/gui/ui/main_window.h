@@ -108,6 +108,7 @@ private:
     void actSettingExecute();
     void actHelpExecute();
     void actAboutExecute();
+    void helpClosed();
     void actFindExecute();
     void searchAyaChosen(int sura, int aya);
     void btnOKAboutClick();
@@ -128,6 +129,7 @@ private:
     TopicsTab* m_topicsTab = nullptr;
     PositionAutosave* m_positionAutosave = nullptr;
     int AboutReturnPage = 0;
+    int m_helpReturnPage = 0;
     StartUp m_startUp = StartUp::NotLoaded;
     ErrorReporter m_reporterBeforeShow;
     QStringList m_problemsBeforeShow;

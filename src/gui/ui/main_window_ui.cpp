@@ -1,7 +1,10 @@
 #include "gui/ui/main_window_ui.h"
 
+#include "gui/i18n/live_text.h"
 #include "gui/render/local_web_page.h"
 #include "gui/search/search_tab.h"
+#include "gui/ui/command_menu.h"
+#include "gui/ui/help_panel.h"
 #include "gui/ui/sura_box_search.h"
 
 #include <QAction>
@@ -47,12 +50,22 @@ QProgressBar#ProgressBar1 { border: 1px solid #BBD856; background: white; }
 QProgressBar#ProgressBar1::chunk { background: #CCE281; }
 )";
 
-QAction* makeAction(QMainWindow* window, const char* name, const QString& caption, const QString& hint,
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("MainWindowUi", source);
+}
+
+// caption and hint are marked with QT_TR_NOOP in MainWindowUi and follow the
+// interface language.
+QAction* makeAction(QMainWindow* window, const char* name, const char* caption, const char* hint,
                     const QKeySequence& shortcut = {}, QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
 {
-    auto* action = new QAction(caption, window);
+    auto* action = new QAction(window);
     action->setObjectName(name);
-    applyHint(action, hint);
+    keepTranslated(action, [action, caption, hint] {
+        action->setText(translated(caption));
+        applyHint(action, translated(hint));
+    });
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     if (icon != QStyle::SP_CustomBase)
@@ -89,23 +102,35 @@ void MainWindowUi::setupUi(QMainWindow* window)
     layout->setSpacing(0);
 
     pgcNav = named(new QTabWidget(central), "pgcNav");
-    pgcNav->addTab(createQuranTab(pgcNav), " Quran ");
+    pgcNav->addTab(createQuranTab(pgcNav), QString());
     tabSearch = new SearchTab(pgcNav);
-    pgcNav->addTab(tabSearch, " Search ");
+    pgcNav->addTab(tabSearch, QString());
     tabTopics = named(new QWidget(pgcNav), "tabTopicsHost");
     new QVBoxLayout(tabTopics);
     tabTopics->layout()->setContentsMargins(0, 0, 0, 0);
-    pgcNav->addTab(tabTopics, " Topics ");
-    pgcNav->addTab(createIndexTab(pgcNav), " Index ");
-    pgcNav->addTab(createAboutTab(pgcNav), " About ");
+    pgcNav->addTab(tabTopics, QString());
+    QWidget* tabIndex = createIndexTab(pgcNav);
+    pgcNav->addTab(tabIndex, QString());
+    pgcNav->addTab(createAboutTab(pgcNav), QString());
     pgcNav->setTabVisible(pgcNav->indexOf(tabAbout), false);
+    tabHelp = new HelpPanel(pgcNav);
+    pgcNav->addTab(tabHelp, QString());
+    pgcNav->setTabVisible(pgcNav->indexOf(tabHelp), false);
+    keepTranslated(pgcNav, [this, tabIndex] {
+        pgcNav->setTabText(pgcNav->indexOf(tabQuran), tr(" Quran "));
+        pgcNav->setTabText(pgcNav->indexOf(tabSearch), tr(" Search "));
+        pgcNav->setTabText(pgcNav->indexOf(tabTopics), tr(" Topics "));
+        pgcNav->setTabText(pgcNav->indexOf(tabIndex), tr(" Index "));
+        pgcNav->setTabText(pgcNav->indexOf(tabAbout), tr(" About "));
+        pgcNav->setTabText(pgcNav->indexOf(tabHelp), tr(" Help "));
+    });
 
     panToolBar = styledPanel(pgcNav, "panToolBar");
     panToolBar->setFixedSize(41, 26);
     btnSetting = named(new QToolButton(panToolBar), "btnSetting");
     btnSetting->setAutoRaise(true);
     btnSetting->setIcon(window->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    applyHint(btnSetting, "Settings");
+    keepTranslated(btnSetting, [this] { applyHint(btnSetting, tr("Settings")); });
     auto* toolLayout = new QHBoxLayout(panToolBar);
     toolLayout->setContentsMargins(2, 1, 2, 1);
     toolLayout->addWidget(btnSetting);
@@ -134,29 +159,37 @@ QWebEngineView* MainWindowUi::createPrefaceView()
 
 void MainWindowUi::createActions(QMainWindow* window)
 {
-    actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", "&Go", "Go to Selected Sura");
-    actGotoSuraPrev = makeAction(window, "actGotoSuraPrev", "Prev Sura", "Go to previous sura",
+    actGotoSelectedSura = makeAction(window, "actGotoSelectedSura", QT_TR_NOOP("&Go"),
+                                     QT_TR_NOOP("Go to Selected Sura"));
+    actGotoSuraPrev = makeAction(window, "actGotoSuraPrev", QT_TR_NOOP("Prev Sura"), QT_TR_NOOP("Go to previous sura"),
                                  QKeySequence(Qt::CTRL | Qt::Key_PageUp), QStyle::SP_MediaSkipBackward);
-    actGotoSuraNext = makeAction(window, "actGotoSuraNext", "Next Sura", "Go to next sura",
+    actGotoSuraNext = makeAction(window, "actGotoSuraNext", QT_TR_NOOP("Next Sura"), QT_TR_NOOP("Go to next sura"),
                                  QKeySequence(Qt::CTRL | Qt::Key_PageDown), QStyle::SP_MediaSkipForward);
-    actGotoAyaPrev = makeAction(window, "actGotoAyaPrev", "Prev Aya", "Go to previous aya",
+    actGotoAyaPrev = makeAction(window, "actGotoAyaPrev", QT_TR_NOOP("Prev Aya"), QT_TR_NOOP("Go to previous aya"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Up), QStyle::SP_ArrowUp);
-    actGotoAyaNext = makeAction(window, "actGotoAyaNext", "Next Aya", "Go to next aya",
+    actGotoAyaNext = makeAction(window, "actGotoAyaNext", QT_TR_NOOP("Next Aya"), QT_TR_NOOP("Go to next aya"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Down), QStyle::SP_ArrowDown);
-    actSearchSura = makeAction(window, "actSearchSura", "Select Sura", "Select sura name from list",
+    actSearchSura = makeAction(window, "actSearchSura", QT_TR_NOOP("Select Sura"),
+                               QT_TR_NOOP("Select sura name from list"),
                                QKeySequence(Qt::Key_F3), QStyle::SP_FileDialogContentsView);
-    actReloadSura = makeAction(window, "actReloadSura", "Reload" + QString(30, ' '), "Reload sura",
+    actReloadSura = makeAction(window, "actReloadSura", QT_TR_NOOP("Reload"), QT_TR_NOOP("Reload sura"),
                                QKeySequence(Qt::Key_F5), QStyle::SP_BrowserReload);
-    actSetting = makeAction(window, "actSetting", "Settings", "Settings", QKeySequence(Qt::Key_F8),
+    // The trailing blanks widen the menus that show the caption.
+    keepTranslated(actReloadSura, [this] { actReloadSura->setText(tr("Reload") + QString(30, ' ')); });
+    actSetting = makeAction(window, "actSetting", QT_TR_NOOP("Settings"),
+                            QT_TR_NOOP("Settings"), QKeySequence(Qt::Key_F8),
                             QStyle::SP_FileDialogDetailedView);
-    actHelp = makeAction(window, "actHelp", "Help", "Help", QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
-    actAbout = makeAction(window, "actAbout", "About", "About", {}, QStyle::SP_MessageBoxInformation);
-    actExit = makeAction(window, "actExit", "Exit" + QString(22, ' '), "Exit", {}, QStyle::SP_DialogCloseButton);
-    actToggleBookmark = makeAction(window, "actToggleBookmark", "Bookmark this aya",
-                                   "Bookmark this aya|Add or remove a bookmark on the shown aya",
+    actHelp = makeAction(window, "actHelp", QT_TR_NOOP("Help"),
+                         QT_TR_NOOP("Help"), QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton);
+    actAbout = makeAction(window, "actAbout", QT_TR_NOOP("About"),
+                          QT_TR_NOOP("About"), {}, QStyle::SP_MessageBoxInformation);
+    actExit = makeAction(window, "actExit", QT_TR_NOOP("Exit"), QT_TR_NOOP("Exit"), {}, QStyle::SP_DialogCloseButton);
+    keepTranslated(actExit, [this] { actExit->setText(tr("Exit") + QString(22, ' ')); });
+    actToggleBookmark = makeAction(window, "actToggleBookmark", QT_TR_NOOP("Bookmark this aya"),
+                                   QT_TR_NOOP("Bookmark this aya|Add or remove a bookmark on the shown aya"),
                                    QKeySequence(Qt::CTRL | Qt::Key_D));
     actToggleBookmark->setCheckable(true); // ticked while the shown aya is bookmarked
-    actFind = makeAction(window, "actFind", "Search", "Search the Quran and the translations",
+    actFind = makeAction(window, "actFind", QT_TR_NOOP("Search"), QT_TR_NOOP("Search the Quran and the translations"),
                          QKeySequence::Find);
 
     pmBrow = named(new QMenu(window), "pmBrow");
@@ -168,12 +201,18 @@ void MainWindowUi::createActions(QMainWindow* window)
     pmBrow->addSeparator();
     pmBrow->addAction(actSetting);
 
-    pmSetting = named(new QMenu(window), "pmSetting");
-    pmSetting->addAction(actSetting);
-    pmSetting->addSeparator();
-    pmSetting->addActions({actHelp, actAbout});
-    pmSetting->addSeparator();
-    pmSetting->addAction(actExit);
+    auto* commands = named(new CommandMenu(window), "pmSetting");
+    commands->addGroup(CommandGroup::Quran, {actSearchSura, actFind, actReloadSura});
+    commands->addGroup(CommandGroup::Go, {actGotoSelectedSura, actGotoSuraPrev, actGotoSuraNext, actGotoAyaPrev,
+                                          actGotoAyaNext});
+    // The Audio Player tab's keys join this group once the tab is made.
+    commands->addGroup(CommandGroup::Recitation, {});
+    commands->addGroup(CommandGroup::Bookmarks, {actToggleBookmark});
+    commands->addGroup(CommandGroup::View, {actSetting});
+    commands->addGroup(CommandGroup::Help, {actHelp, actAbout});
+    commands->addSeparator();
+    commands->addAction(actExit);
+    pmSetting = commands;
 }
 
 QWidget* MainWindowUi::createQuranTab(QWidget* parent)
@@ -202,7 +241,8 @@ QWidget* MainWindowUi::createReadingArea(QWidget* parent)
     panQuranNav1->setFixedHeight(31);
     auto* nav = new QHBoxLayout(panQuranNav1);
     nav->setContentsMargins(4, 2, 4, 2);
-    auto* suraLabel = new QLabel("&Sura:", panQuranNav1);
+    auto* suraLabel = new QLabel(panQuranNav1);
+    keepTranslatedText(suraLabel, [] { return tr("&Sura:"); });
     cbSura = named(new QComboBox(panQuranNav1), "cbSura");
     // Wide enough for the longest sura name in the font in use, and never squeezed: the
     // window's minimum width follows from it.
@@ -214,14 +254,19 @@ QWidget* MainWindowUi::createReadingArea(QWidget* parent)
     btnSearch = named(new QToolButton(panQuranNav1), "btnSearch");
     btnSearch->setAutoRaise(true);
     btnSearch->setDefaultAction(actSearchSura);
-    auto* ayaLabel = new QLabel("&Aya:", panQuranNav1);
+    auto* ayaLabel = new QLabel(panQuranNav1);
+    keepTranslatedText(ayaLabel, [] { return tr("&Aya:"); });
     cbAya = named(new QComboBox(panQuranNav1), "cbAya");
     cbAya->setFixedWidth(50);
     cbAya->setMaxVisibleItems(20);
     ayaLabel->setBuddy(cbAya);
-    btnGo = named(new QPushButton(actGotoSelectedSura->text(), panQuranNav1), "btnGo");
-    btnGo->setToolTip(actGotoSelectedSura->toolTip());
-    btnGo->setStatusTip(actGotoSelectedSura->statusTip());
+    btnGo = named(new QPushButton(panQuranNav1), "btnGo");
+    // After the action's own texts, which this copies.
+    keepTranslated(btnGo, [this] {
+        btnGo->setText(actGotoSelectedSura->text());
+        btnGo->setToolTip(actGotoSelectedSura->toolTip());
+        btnGo->setStatusTip(actGotoSelectedSura->statusTip());
+    });
     QObject::connect(btnGo, &QPushButton::clicked, actGotoSelectedSura, &QAction::trigger);
     tlb1 = named(new QToolBar(panQuranNav1), "tlb1");
     tlb1->setIconSize(QSize(16, 16));
@@ -274,7 +319,8 @@ QWidget* MainWindowUi::createContentsPanel(QWidget* parent)
     tvContents->setMouseTracking(true); // hot tracking
     // The selection stays visible while the tree has no focus.
     tvContents->setStyleSheet("QTreeWidget::item:selected:!active { background: #CCE281; color: black; }");
-    pgcContent->addTab(tvContents, " Contents ");
+    pgcContent->addTab(tvContents, QString());
+    keepTranslated(tvContents, [this] { pgcContent->setTabText(pgcContent->indexOf(tvContents), tr(" Contents ")); });
     layout->addWidget(pgcContent);
     return panContents;
 }
@@ -311,7 +357,8 @@ QWidget* MainWindowUi::createAboutTab(QWidget* parent)
     lblAboutLink = named(new QLabel(bottom), "lblAboutLink");
     lblAboutLink->setTextFormat(Qt::RichText);
     lblAboutLink->setOpenExternalLinks(true);
-    btnOKAbout = named(new QPushButton("&OK", bottom), "btnOKAbout");
+    btnOKAbout = named(new QPushButton(bottom), "btnOKAbout");
+    keepTranslatedText(btnOKAbout, [] { return tr("&OK"); });
     // Outside a dialog a push button answers Enter only when it is an auto-default button.
     btnOKAbout->setAutoDefault(true);
     bottomLayout->addWidget(lblAboutLink, 1);

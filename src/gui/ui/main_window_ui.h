@@ -2,6 +2,7 @@
 
 #include "gui/app/hints.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QAction;
@@ -25,11 +26,14 @@ class QWidget;
 
 namespace tilvane {
 
+class HelpPanel;
 class SearchTab;
 
 // The widgets, actions and menus of the main window, built in one place (in the manner of a
 // designer form) so that the window class holds behaviour only.
 struct MainWindowUi {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowUi)
+public:
     void setupUi(QMainWindow* window);
     // The preface and closing page view, page 1 of nbQuran; made on the first call.
     QWebEngineView* createPrefaceView();
@@ -49,7 +53,7 @@ struct MainWindowUi {
     QAction* actToggleBookmark = nullptr;
     QAction* actFind = nullptr; // Ctrl+F: the Search tab's box
     QMenu* pmBrow = nullptr;
-    QMenu* pmSetting = nullptr;
+    QMenu* pmSetting = nullptr; // the ≡ menu, a CommandMenu: every command of the window
 
     QTabWidget* pgcNav = nullptr;
     QWidget* tabQuran = nullptr;
@@ -82,6 +86,9 @@ struct MainWindowUi {
 
     // " Index " tab.
     QTreeWidget* tvIndex = nullptr;
+
+    // " Help " tab, shown by F1 like About.
+    HelpPanel* tabHelp = nullptr;
 
     // " About " tab.
     QTextBrowser* redt1 = nullptr;

@@ -9,6 +9,7 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/audio/audio_player_tab.h"
+#include "gui/i18n/live_text.h"
 #include "gui/render/host_style_sheet.h"
 #include "gui/render/wb_container.h"
 #include "gui/ui/aya_place_label.h"
@@ -16,6 +17,7 @@
 #include "gui/ui/index_tree_view.h"
 #include "gui/ui/main_window_ui.h"
 #include "gui/ui/reader_timings.h"
+#include "gui/ui/sura_labels.h"
 #include "gui/ui/vertical_scroll_area.h"
 
 #include <QComboBox>
@@ -45,7 +47,10 @@ ReaderView::ReaderView(MainWindowUi& ui, ReaderTimings& timings, QWidget* window
 {
     m_audioTab = new AudioPlayerTab(m_navigator, m_ui.pgcContent);
     m_ui.tabAudio = new VerticalScrollArea(m_audioTab, "tabAudio");
-    m_ui.pgcContent->addTab(m_ui.tabAudio, " Audio Player ");
+    m_ui.pgcContent->addTab(m_ui.tabAudio, QString());
+    keepTranslated(m_ui.tabAudio, [this] {
+        m_ui.pgcContent->setTabText(m_ui.pgcContent->indexOf(m_ui.tabAudio), tr(" Audio Player "));
+    });
     m_placeLabel = new AyaPlaceLabel(m_ui.StatusBar1);
     m_ui.StatusBar1->addPermanentWidget(m_placeLabel);
     m_audioTab->addKeysTo(window);
@@ -161,7 +166,7 @@ void ReaderView::runFocusScript(int sura, int aya)
         // A page replaced while its script ran (continuous play running on into the next sura)
         // takes its focus when the new page is complete; only a failure on the same page is one.
         if (!completed && m_ui.wbQuran->url() == page)
-            reportError(QStringLiteral("Error running JavaScript"));
+            reportError(tr("Error running JavaScript"));
         emit focusScriptFinished(completed);
     });
 }
@@ -207,6 +212,11 @@ void ReaderView::fillContents(const std::vector<TContentsSura>& suras)
     m_ui.cbSura->clear();
     m_ui.cbSura->addItems(suraTexts);
     fillContentsTree(m_ui.tvContents, suras);
+    if (!m_suraLabelsKept) {
+        m_suraLabelsKept = true;
+        keepTranslated(m_ui.cbSura, [this] { labelSuraEntries(m_ui.cbSura, m_ui.tvContents, m_suraLatinLabels); });
+    }
+    m_suraLatinLabels = suraTexts;
 }
 
 void ReaderView::writeStylesheets()
@@ -214,8 +224,10 @@ void ReaderView::writeStylesheets()
     WriteAllStylesheets();
 }
 
+// The Arabic names are read after the contents, with the other texts: the boxes take them here.
 void ReaderView::showInitialPosition(int sura, int aya)
 {
+    labelSuraEntries(m_ui.cbSura, m_ui.tvContents, m_suraLatinLabels);
     {
         const QSignalBlocker suraBlocker(m_ui.cbSura);
         const QSignalBlocker ayaBlocker(m_ui.cbAya);

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class QString;
 class QTreeWidget;
@@ -114,6 +115,9 @@ private:
     QPointer<TWBContainer> m_bukaTutupHost;
     QTreeWidgetItem* m_contentsNodeAtPress = nullptr;
     bool m_startUpLoading = false;
+    // The sura entries as loaded; the boxes show them, or the Arabic names in Arabic.
+    QStringList m_suraLatinLabels;
+    bool m_suraLabelsKept = false;
 };
 
 } // namespace tilvane

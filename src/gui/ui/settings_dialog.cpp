@@ -8,6 +8,10 @@
 #include "gui/app/error_handler.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/ui_font.h"
+#include "gui/audio/reciter_list_model.h"
+#include "gui/audio/reciter_manager.h"
+#include "gui/i18n/interface_language.h"
+#include "gui/i18n/view_style_label.h"
 #include "gui/ui/font_choice.h"
 #include "gui/ui/color_picker.h"
 
@@ -92,11 +96,11 @@ std::vector<std::string> shownTranslationNames()
 
 } // namespace
 
-TDlgSett::TDlgSett(QWidget* owner)
+TDlgSett::TDlgSett(QWidget* owner, ReciterListModel* reciters)
     : QDialog(owner)
 {
     setObjectName("DlgSett");
-    setWindowTitle("Settings");
+    setWindowTitle(tr("Settings"));
     QFont font = tahomaFont();
     font.setPointSize(kDesignFontPoints);
     setFont(font);
@@ -104,14 +108,14 @@ TDlgSett::TDlgSett(QWidget* owner)
 
     pgcSettings = new QTabWidget(this);
     pgcSettings->setObjectName("pgcSettings");
-    pgcSettings->addTab(createGeneralTab(), " General ");
-    pgcSettings->addTab(createTranslationsTab(), " Translations ");
-    pgcSettings->addTab(createAudioTab(), " Audio ");
+    pgcSettings->addTab(createGeneralTab(), tr(" General "));
+    pgcSettings->addTab(createTranslationsTab(), tr(" Translations "));
+    pgcSettings->addTab(createAudioTab(reciters != nullptr ? reciters : new ReciterListModel(this)), tr(" Audio "));
 
-    btnDefault = button(this, "btnDefault", "&Default");
-    btnOK = button(this, "btnOK", "&Apply");
+    btnDefault = button(this, "btnDefault", tr("&Default"));
+    btnOK = button(this, "btnOK", tr("&Apply"));
     btnOK->setDefault(true);
-    btnCancel = button(this, "btnCancel", "&Cancel");
+    btnCancel = button(this, "btnCancel", tr("&Cancel"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(btnDefault);
     bottom->addStretch(1);
@@ -146,54 +150,66 @@ QWidget* TDlgSett::createGeneralTab()
     auto* tab = new QWidget;
     tab->setObjectName("tabGeneral");
 
-    auto* viewGroup = new QGroupBox("Quran View", tab);
+    auto* viewGroup = new QGroupBox(tr("Quran View"), tab);
     cbbQuranView = new QComboBox(viewGroup);
     cbbQuranView->setObjectName("cbbQuranView");
-    const QString widestLabel = "Arabic Latin Color";
+    const QString widestLabel = tr("Arabic Latin Color");
     const int labelWidth = tab->fontMetrics().horizontalAdvance(widestLabel) + 8;
     auto* viewLayout = groupGrid(viewGroup, 0);
     viewLayout->addWidget(cbbQuranView, 0, 0, 1, 2);
-    // Tajweed colours: beside the view style and the theme, so that the tab keeps its design height.
-    chkTajweed = new QCheckBox(tr("Tajweed colours"), viewGroup);
-    chkTajweed->setObjectName("chkTajweed");
-    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
-    viewLayout->addWidget(chkTajweed, 0, 3);
-    viewLayout->addLayout(createThemeRow(viewGroup), 0, 2);
+    auto* topRow = new QHBoxLayout;
+    topRow->addWidget(viewGroup, 3);
+    topRow->addWidget(createLanguageGroup(tab), 2);
 
-    auto* arabicGroup = new QGroupBox("Arabic Font", tab);
+    auto* arabicGroup = new QGroupBox(tr("Arabic Font"), tab);
     nseArbFontSz = fontSizeBox(arabicGroup, "nseArbFontSz");
     nclrArbFontCol = colourPicker(arabicGroup, "nclrArbFontCol", kDefaultArabicFontColor);
     nclrArabicLatinFontColor = colourPicker(arabicGroup, "nclrArabicLatinFontColor", kDefaultArabicLatinFontColor);
     auto* arabicLayout = groupGrid(arabicGroup, labelWidth);
-    arabicLayout->addWidget(new QLabel("Size (px)", arabicGroup), 0, 0);
-    arabicLayout->addWidget(nseArbFontSz, 0, 1, Qt::AlignLeft);
-    arabicLayout->addWidget(new QLabel("Color", arabicGroup), 1, 0);
+    arabicLayout->addWidget(new QLabel(tr("Size (px)"), arabicGroup), 0, 0);
+    // Tajweed colours: the Arabic letters' other colours, on the size row's free side, so that
+    // the tab keeps its design height with the Language group beside the view style.
+    chkTajweed = new QCheckBox(tr("Tajweed colours"), arabicGroup);
+    chkTajweed->setObjectName("chkTajweed");
+    chkTajweed->setToolTip(tr("Colour the letters that the rules of tajweed govern"));
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(nseArbFontSz);
+    sizeRow->addStretch(1);
+    sizeRow->addWidget(chkTajweed);
+    arabicLayout->addLayout(sizeRow, 0, 1);
+    arabicLayout->addWidget(new QLabel(tr("Color"), arabicGroup), 1, 0);
     arabicLayout->addWidget(nclrArbFontCol, 1, 1);
     arabicLayout->addWidget(new QLabel(widestLabel, arabicGroup), 2, 0);
     auto* latinRow = new QHBoxLayout;
     latinRow->addWidget(nclrArabicLatinFontColor);
     latinRow->addSpacing(4);
-    latinRow->addWidget(new QLabel("if available.", arabicGroup));
+    latinRow->addWidget(new QLabel(tr("if available."), arabicGroup));
     latinRow->addStretch(1);
     arabicLayout->addLayout(latinRow, 2, 1);
 
-    auto* transGroup = new QGroupBox("Translation Font", tab);
+    auto* transGroup = new QGroupBox(tr("Translation Font"), tab);
     nfcTransFontName = new QFontComboBox(transGroup);
     nfcTransFontName->setObjectName("nfcTransFontName");
     nfcTransFontName->setEditable(false);
     nseTransFontSize = fontSizeBox(transGroup, "nseTransFontSize");
     nclrTransFontColor = colourPicker(transGroup, "nclrTransFontColor", kDefaultTransFontColor);
     auto* transLayout = groupGrid(transGroup, labelWidth);
-    transLayout->addWidget(new QLabel("Name", transGroup), 0, 0);
+    transLayout->addWidget(new QLabel(tr("Name"), transGroup), 0, 0);
     transLayout->addWidget(nfcTransFontName, 0, 1);
-    transLayout->addWidget(new QLabel("Size (px)", transGroup), 1, 0);
-    transLayout->addWidget(nseTransFontSize, 1, 1, Qt::AlignLeft);
-    transLayout->addWidget(new QLabel("Color", transGroup), 2, 0);
+    transLayout->addWidget(new QLabel(tr("Size (px)"), transGroup), 1, 0);
+    // The theme of the pages on the size row's free side: the view style's row has the
+    // Language group beside it, and the tab keeps its design height.
+    auto* transSizeRow = new QHBoxLayout;
+    transSizeRow->addWidget(nseTransFontSize);
+    transSizeRow->addStretch(1);
+    transSizeRow->addLayout(createThemeRow(transGroup));
+    transLayout->addLayout(transSizeRow, 1, 1);
+    transLayout->addWidget(new QLabel(tr("Color"), transGroup), 2, 0);
     transLayout->addWidget(nclrTransFontColor, 2, 1);
 
     auto* layout = new QVBoxLayout(tab);
     layout->setSpacing(4);
-    layout->addWidget(viewGroup);
+    layout->addLayout(topRow);
     layout->addWidget(arabicGroup);
     layout->addWidget(transGroup);
     layout->addStretch(1);
@@ -207,9 +223,9 @@ QWidget* TDlgSett::createTranslationsTab()
     chklstTranslations = new QListWidget(tab);
     chklstTranslations->setObjectName("chklstTranslations");
     chklstTranslations->setSelectionMode(QAbstractItemView::SingleSelection);
-    btnEnable = button(tab, "btnEnable", "&Enable");
-    btnMoveUp = button(tab, "btnMoveUp", "Move Up");
-    btnMoveDn = button(tab, "btnMoveDn", "Move Down");
+    btnEnable = button(tab, "btnEnable", tr("&Enable"));
+    btnMoveUp = button(tab, "btnMoveUp", tr("Move Up"));
+    btnMoveDn = button(tab, "btnMoveDn", tr("Move Down"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(btnEnable);
@@ -221,26 +237,42 @@ QWidget* TDlgSett::createTranslationsTab()
     row->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(new QLabel("Select translations to be display:", tab));
+    layout->addWidget(new QLabel(tr("Select translations to be display:"), tab));
     layout->addLayout(row, 1);
     return tab;
 }
 
-QWidget* TDlgSett::createAudioTab()
+// Beside the Quran view; the language names stand in their own language, so that a reader
+// finds theirs whatever the interface shows now.
+QWidget* TDlgSett::createLanguageGroup(QWidget* parent)
+{
+    auto* group = new QGroupBox(tr("Language"), parent);
+    cbbLanguage = new QComboBox(group);
+    cbbLanguage->setObjectName("cbbLanguage");
+    cbbLanguage->addItem(tr("System"), QStringLiteral("system"));
+    cbbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    cbbLanguage->addItem(QStringLiteral("Bahasa Indonesia"), QStringLiteral("id"));
+    cbbLanguage->addItem(QStringLiteral("العربية"), QStringLiteral("ar"));
+    auto* layout = groupGrid(group, 0);
+    layout->addWidget(cbbLanguage, 0, 0, 1, 2);
+    return group;
+}
+
+QWidget* TDlgSett::createAudioTab(ReciterListModel* reciters)
 {
     auto* tab = new QWidget;
     tab->setObjectName("tabAudio");
-    auto* notice = new QLabel("UNDER CONSTRUCTIONS !!!", tab);
-    notice->setStyleSheet("color: red;");
-    auto* reciters = new QListWidget(tab);
-    reciters->setObjectName("chklstReciters");
-    reciters->setEnabled(false);
-
+    panReciters = new ReciterManager(reciters, tab);
     auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(new QLabel("Select reciters to be play:", tab));
-    layout->addWidget(notice);
-    layout->addWidget(reciters, 1);
+    // The caption stays as the program has always worded it, in every language.
+    layout->addWidget(new QLabel(QStringLiteral("Select reciters to be play:"), tab));
+    layout->addWidget(panReciters, 1);
     return tab;
+}
+
+QString TDlgSett::chosenReciter() const
+{
+    return panReciters->chosenReciter();
 }
 
 void TDlgSett::connectHandlers()
@@ -272,7 +304,7 @@ void TDlgSett::FormCreate()
     SettingsChanged = false;
     cbbQuranView->clear();
     for (std::string_view name : ViewStyleNames)
-        cbbQuranView->addItem(toQString(name));
+        cbbQuranView->addItem(viewStyleLabel(name));
     cbbQuranView->setCurrentIndex(AppSet.ViewStyle);
     cbbTheme->setCurrentIndex(std::max(0, cbbTheme->findData(toQString(AppSet.Theme))));
 
@@ -285,6 +317,8 @@ void TDlgSett::FormCreate()
     chkTajweed->setChecked(AppSet.Tajweed);
 
     fillTranslationList();
+    const int language = cbbLanguage->findData(toQString(AppSet.Language));
+    cbbLanguage->setCurrentIndex(language < 0 ? 0 : language);
     m_filling = false;
 }
 
@@ -330,7 +364,7 @@ void TDlgSett::chklstTranslationsClick()
 {
     const int row = chklstTranslations->currentRow();
     const QListWidgetItem* item = chklstTranslations->currentItem();
-    btnEnable->setText(item != nullptr && item->checkState() == Qt::Checked ? "Disable" : "Enable");
+    btnEnable->setText(item != nullptr && item->checkState() == Qt::Checked ? tr("Disable") : tr("Enable"));
     btnEnable->setEnabled(item != nullptr);
     btnMoveUp->setEnabled(item != nullptr && row != 0);
     btnMoveDn->setEnabled(item != nullptr && row + 1 != chklstTranslations->count());
@@ -408,6 +442,13 @@ void TDlgSett::btnOKClick()
     AppSet.TransFontColor = nclrTransFontColor->color();
     AppSet.Theme = cbbTheme->currentData().toString().toStdString();
     AppSet.Tajweed = chkTajweed->isChecked();
+    const QString language = cbbLanguage->currentData().toString();
+    if (language.toStdString() != AppSet.Language) {
+        AppSet.Language = language.toStdString();
+        applyInterfaceLanguage(language);
+        // A coloured page names the tajweed rules in the interface language.
+        SettingsChanged = SettingsChanged || AppSet.Tajweed;
+    }
     accept();
 }
 

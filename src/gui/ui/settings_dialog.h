@@ -17,6 +17,8 @@ class QTabWidget;
 
 namespace tilvane {
 
+class ReciterListModel;
+class ReciterManager;
 class ColorPicker;
 
 // Edits the fonts, colours and view style in AppSet and the choice and order of the
@@ -25,7 +27,8 @@ class ColorPicker;
 class TDlgSett : public QDialog {
     Q_OBJECT
 public:
-    explicit TDlgSett(QWidget* owner = nullptr);
+    // reciters is the list the Audio Player tab shows; without one the dialog reads its own.
+    explicit TDlgSett(QWidget* owner = nullptr, ReciterListModel* reciters = nullptr);
 
     // Set by the user's edits that change the page; read by the owner after Apply.
     bool SettingsChanged = false;
@@ -47,6 +50,13 @@ public:
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
 
+    // Interface language: System, English, Bahasa Indonesia, العربية (Language= values
+    // system, en, id, ar).
+    QComboBox* cbbLanguage = nullptr;
+    ReciterManager* panReciters = nullptr;
+    // The reciter to play after Apply.
+    QString chosenReciter() const;
+
     // Tajweed colours on the sura pages (AppSet.Tajweed).
     QCheckBox* chkTajweed = nullptr;
 
@@ -57,7 +67,8 @@ private:
     QWidget* createGeneralTab();
     QHBoxLayout* createThemeRow(QWidget* parent);
     QWidget* createTranslationsTab();
-    QWidget* createAudioTab();
+    QWidget* createAudioTab(ReciterListModel* reciters);
+    QWidget* createLanguageGroup(QWidget* parent);
     void connectHandlers();
 
     void FormCreate();

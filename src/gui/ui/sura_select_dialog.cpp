@@ -4,6 +4,7 @@
 #include "core/quran/sura_search.h"
 #include "core/quran/sura_table.h"
 #include "gui/app/ui_font.h"
+#include "gui/i18n/live_text.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -37,17 +38,19 @@ TDlgSrchSura::TDlgSrchSura(QWidget* owner)
     : QDialog(owner)
 {
     setObjectName("DlgSrchSura");
-    setWindowTitle("Select Sura Name");
+    keepTranslated(this, [this] { setWindowTitle(tr("Select Sura Name")); });
     QFont font = tahomaFont();
     font.setPointSize(8);
     setFont(font);
     resize(388, 360);
 
-    auto* label = new QLabel("Sura Name:", this);
+    auto* label = new QLabel(this);
+    keepTranslatedText(label, [] { return tr("Sura Name:"); });
     edSearch = new QLineEdit(this);
     edSearch->setObjectName("edSearch");
     label->setBuddy(edSearch);
-    btnSearch = new QPushButton("&Search", this);
+    btnSearch = new QPushButton(this);
+    keepTranslatedText(btnSearch, [] { return tr("&Search"); });
     btnSearch->setObjectName("btnSearch");
     btnSearch->setAutoDefault(false);
     auto* top = new QHBoxLayout;
@@ -57,7 +60,9 @@ TDlgSrchSura::TDlgSrchSura(QWidget* owner)
 
     ngQuranIdx = new QTableWidget(0, 4, this);
     ngQuranIdx->setObjectName("ngQuranIdx");
-    ngQuranIdx->setHorizontalHeaderLabels({"Idx", "Sura Name", "Aya Count", "Descent"});
+    keepTranslated(ngQuranIdx, [this] {
+        ngQuranIdx->setHorizontalHeaderLabels({tr("Idx"), tr("Sura Name"), tr("Aya Count"), tr("Descent")});
+    });
     ngQuranIdx->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ngQuranIdx->setSelectionBehavior(QAbstractItemView::SelectRows);
     ngQuranIdx->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -69,10 +74,12 @@ TDlgSrchSura::TDlgSrchSura(QWidget* owner)
     ngQuranIdx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ngQuranIdx->installEventFilter(this);
 
-    btnOK = new QPushButton("&OK", this);
+    btnOK = new QPushButton(this);
+    keepTranslatedText(btnOK, [] { return tr("&OK"); });
     btnOK->setObjectName("btnOK");
     btnOK->setAutoDefault(false);
-    btnCancel = new QPushButton("&Cancel", this);
+    btnCancel = new QPushButton(this);
+    keepTranslatedText(btnCancel, [] { return tr("&Cancel"); });
     btnCancel->setObjectName("btnCancel");
     btnCancel->setAutoDefault(false);
     auto* bottom = new QHBoxLayout;
@@ -162,7 +169,7 @@ void TDlgSrchSura::btnSearchClick()
         ngQuranIdx->setFocus();
         return;
     }
-    QMessageBox::information(this, windowTitle(), "Sura Name: " + edSearch->text() + " not found!");
+    QMessageBox::information(this, windowTitle(), tr("Sura Name: %1 not found!").arg(edSearch->text()));
     edSearch->setFocus();
 }
 

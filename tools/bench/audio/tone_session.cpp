@@ -46,7 +46,7 @@ public:
     void gotoAya(const TQuranPos& to) override { moveTo(to); }
     void processPendingEvents() override {}
     void setStatusText(const std::string&) override {}
-    void showMessage(const std::string& text) override { m_result.messages.push_back(text); }
+    void reportMissingAya(const MissingAya& missing) override { m_result.missingAyat.push_back(missing); }
     void setPlayPauseButton(PlayerImage, const std::string&) override {}
     void setPlayPauseEnabled(bool) override {}
     void setProgressMaximum(int) override {}

@@ -38,7 +38,7 @@ struct RenderRequest {
 struct RenderResult {
     Recording audio;
     std::vector<TQuranPos> shown;        // every aya the window moved to, in order
-    std::vector<std::string> messages;   // the window's status-bar notices
+    std::vector<MissingAya> missingAyat;
     std::string failure;                 // an error of the player, or a missed deadline
 };
 

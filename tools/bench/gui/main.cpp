@@ -9,6 +9,7 @@
 #include "process_memory.h"
 #include "reader_setup.h"
 
+#include "core/app/command_line_help.h"
 #include "gui/app/graphics_setup.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <iostream>
 #include <string>
 
 using namespace tilvane;
@@ -62,6 +64,12 @@ bool isChildMode(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (const auto answered = answerHelpOrVersion(
+            argc, argv, "tilvane-gui-bench",
+            "Usage: tilvane-gui-bench [--repetitions N]\nTimes sura changes, aya moves and the launch in the reader's "
+            "window beside a plain web view, and samples the memory of its processes.\n",
+            std::cout))
+        return *answered;
     try {
         if (isChildMode(argc, argv))
             return runChild(argc, argv);
