@@ -1,3 +1,4 @@
+#include "core/audio/install_selection.h"
 #include "core/app/app_dirs.h"
 #include "core/audio/reciter_layout.h"
 #include "download/reciter_install_job.h"
@@ -90,7 +91,7 @@ TEST_F(ReciterDownload, WebInstallKeepsGoodFilesAndNamesEachFailure)
     serve(1, 6, Answer::Body, 1);
     server.serve("/r/audhubillah.mp3", spokenClip());
 
-    ReciterInstallJob job("web", server.url("r"), {1});
+    ReciterInstallJob job("web", server.url("r"), ayatOfSuras({1}));
     job.setRetryDelays({std::chrono::milliseconds(10), std::chrono::milliseconds(20)});
     bool finished = false;
     QObject::connect(&job, &ReciterInstallJob::finished, [&] { finished = true; });
@@ -117,7 +118,7 @@ TEST_F(ReciterDownload, CancelStopsAtOnceAndKeepsWhatIsComplete)
 {
     AppDirs.AudioDir = app.dir() + "res/audio/";
     serve(1, 5, Answer::Stall);
-    ReciterInstallJob job("web", server.url("r/"), {1});
+    ReciterInstallJob job("web", server.url("r/"), ayatOfSuras({1}));
     bool finished = false;
     QObject::connect(&job, &ReciterInstallJob::finished, [&] { finished = true; });
     job.start();

@@ -150,8 +150,8 @@ void ReciterInstallDialog::btnInstallClick()
 {
     const QString name = reciterName();
     try {
-        m_suras = parseSuraSelection(edtSuras->text().toStdString());
-        m_job = std::make_unique<ReciterInstallJob>(name, edtSource->text().trimmed(), m_suras);
+        m_ayat = ayatOfSuras(parseSuraSelection(edtSuras->text().toStdString()));
+        m_job = std::make_unique<ReciterInstallJob>(name, edtSource->text().trimmed(), m_ayat);
     } catch (const TilvaneError& error) {
         lblInstallStatus->setText(toQString(error.what()));
         return;
@@ -185,7 +185,7 @@ void ReciterInstallDialog::installFinished()
     // The job is still emitting: it goes once the event loop is back.
     ReciterInstallJob* job = m_job.release();
     job->deleteLater();
-    const InstallResult result = installResult(job->folder().toStdString(), m_suras, job->summary());
+    const InstallResult result = installResult(job->folder().toStdString(), m_ayat, job->summary());
     progInstall->setRange(0, std::max(1, result.requested));
     progInstall->setValue(result.inPlace);
     lblInstallStatus->setText(resultText(result));

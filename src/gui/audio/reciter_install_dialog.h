@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quran/quran_pos.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -53,7 +55,7 @@ private:
     QString reciterName() const;
 
     std::unique_ptr<ReciterInstallJob> m_job;
-    std::vector<int> m_suras;
+    std::vector<TQuranPos> m_ayat;
 };
 
 } // namespace tilvane

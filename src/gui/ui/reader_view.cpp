@@ -28,7 +28,6 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QWebEngineView>
 
 #include <utility>
@@ -160,12 +159,9 @@ void ReaderView::runFocusScript(int sura, int aya)
     if (m_window->isVisible())
         m_timings.start(ReaderTimings::Event::AyaMove);
     const QString script = QStringLiteral("focusOnAya(%1, %2)").arg(sura).arg(aya);
-    const QUrl page = m_ui.wbQuran->url();
-    m_quranHost->runScriptChecked(script, [this, page](bool completed) {
+    m_quranHost->runScriptChecked(script, [this](bool completed) {
         m_timings.finish();
-        // A page replaced while its script ran (continuous play running on into the next sura)
-        // takes its focus when the new page is complete; only a failure on the same page is one.
-        if (!completed && m_ui.wbQuran->url() == page)
+        if (!completed)
             reportError(tr("Error running JavaScript"));
         emit focusScriptFinished(completed);
     });
