@@ -1,9 +1,13 @@
 #include "core/app/app_dirs.h"
 #include "core/audio/install_selection.h"
 #include "core/audio/install_result.h"
+#include "core/audio/recitation_size.h"
+#include "core/audio/reciter_catalogue.h"
 #include "core/audio/reciter_choice.h"
 #include "core/audio/reciter_layout.h"
 #include "core/base/ini_file.h"
+#include "core/quran/quran_store.h"
+#include "core/quran/sura_table.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +76,39 @@ TEST(ReciterChoice, TheOnlyReciterIsTakenAndAMissingOneIsReportedAndTheChoiceIsS
     const IniFile saved = IniFile::load(IniFileName);
     EXPECT_EQ(saved.readString("audio", "Reciter", ""), "second");
     EXPECT_EQ(saved.readString("audio", "Volume", ""), "300");
+}
+
+TEST(ReciterCatalogue, ListsTheCollectionsItCanInstallInFileOrder)
+{
+    TempFolder folder;
+    writeFile(folder.dir() + "reciters.ini",
+              "; comment\r\n[B_64kbps]\r\nReciter=B\r\nStyle=Murattal\r\nBitrate=64\r\nUrl=https://example.org/b\r\n"
+              "SizeMB=560\r\n[no_address]\r\nReciter=C\r\n[local_file]\r\nUrl=/home/x/\r\n"
+              "[.hidden]\r\nUrl=https://example.org/h/\r\n[A]\r\nUrl=http://example.org/a/\r\n");
+    const std::vector<CatalogueEntry> entries = loadReciterCatalogue(folder.dir() + "reciters.ini");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].name, "B_64kbps");
+    EXPECT_EQ(entries[0].url, "https://example.org/b/");
+    EXPECT_EQ(entries[0].bitrateKbps, 64);
+    EXPECT_EQ(entries[0].approximateBytes, 560'000'000u);
+    EXPECT_EQ(entries[1].reciter, "A");
+    EXPECT_EQ(entries[1].approximateBytes, 0u);
+    EXPECT_TRUE(loadReciterCatalogue(folder.dir() + "missing.ini").empty());
+}
+
+// Long ayat take long to recite: the estimate follows the text once it is loaded.
+TEST(RecitationSize, FollowsTheLengthOfTheChosenAyat)
+{
+    const std::uint64_t whole = 600'000'000;
+    const std::vector<TQuranPos> all = ayatOfSuras(parseSuraSelection("1-114"));
+    EXPECT_EQ(estimatedRecitationBytes(whole, all), whole);
+    EXPECT_EQ(estimatedRecitationBytes(whole, ayatOfSuras({1})), whole * 7 / kAyaCount);
+
+    std::vector<std::string> lines(kAyaCount, "ab");
+    lines[globalAyaIndex(2, 282) - 1] = std::string(2 * kAyaCount, 'x'); // half of all the text
+    QuranUthmani = LineList(lines);
+    EXPECT_NEAR(static_cast<double>(estimatedRecitationBytes(whole, {{2, 282}})), whole / 2.0, whole * 0.001);
+    clearQuranStore();
 }
 
 } // namespace

@@ -10,8 +10,11 @@
 #include "core/app/app_dirs.h"
 #include "core/base/errors.h"
 #include "core/audio/install_result.h"
+#include "core/audio/reciter_catalogue.h"
 #include "core/audio/reciter_layout.h"
+#include "core/audio/reciter_source.h"
 #include "download/reciter_install_job.h"
+#include "download/source_probe.h"
 
 #include <QCoreApplication>
 
@@ -33,6 +36,35 @@ std::string megabytes(double bytes)
     return text;
 }
 
+// A web folder that does not answer its first aya would fail thousands of times over.
+std::string firstAyaProblem(const std::string& source)
+{
+    if (classifyReciterSource(source) != ReciterSourceKind::Web)
+        return {};
+    SourceProbe probe;
+    QString problem;
+    QObject::connect(&probe, &SourceProbe::finished, [&problem](const QString& found) {
+        problem = found;
+        QCoreApplication::quit();
+    });
+    const QUrl folder(QString::fromStdString(source));
+    probe.start(folder);
+    QCoreApplication::exec();
+    if (problem.isEmpty())
+        return {};
+    return source + " does not answer with a recitation: " + SourceProbe::firstAyaUrl(folder).toString().toStdString()
+        + " gave \"" + problem.toStdString() + "\"; nothing was installed";
+}
+
+void printCatalogue()
+{
+    for (const CatalogueEntry& entry : loadReciterCatalogue(reciterCatalogueFile())) {
+        std::cout << entry.name << '\t' << entry.reciter << '\t' << entry.style << '\t' << entry.bitrateKbps << " kbps\t"
+                  << (entry.approximateBytes > 0 ? megabytes(static_cast<double>(entry.approximateBytes)) : "?") << '\t'
+                  << entry.url << '\n';
+    }
+}
+
 int install(const ReciterOptions& options)
 {
     std::unique_ptr<ReciterInstallJob> job;
@@ -42,6 +74,10 @@ int install(const ReciterOptions& options)
     } catch (const TilvaneError& error) {
         std::cerr << "tilvane-reciter: " << error.what() << '\n';
         return kExitUsage;
+    }
+    if (const std::string problem = firstAyaProblem(options.source); !problem.empty()) {
+        std::cerr << "tilvane-reciter: " << problem << '\n';
+        return kExitIncomplete;
     }
     QObject::connect(job.get(), &ReciterInstallJob::unpackingStarted,
                      [] { std::cerr << "unpacking the archive\n"; });
@@ -90,6 +126,9 @@ int main(int argc, char** argv)
         case Command::List:
             for (const std::string& name : installedReciters())
                 std::cout << name << '\n';
+            return 0;
+        case Command::Catalogue:
+            printCatalogue();
             return 0;
         case Command::Remove:
             removeReciter(options->name);

@@ -49,6 +49,8 @@ std::optional<ReciterOptions> parseReciterOptions(const std::vector<std::string>
     const std::size_t count = arguments.size();
     if (count == 1 && arguments[0] == "list") {
         options.command = Command::List;
+    } else if (count == 1 && arguments[0] == "catalogue") {
+        options.command = Command::Catalogue;
     } else if (count == 2 && arguments[0] == "remove") {
         options.command = Command::Remove;
         options.name = arguments[1];
@@ -57,7 +59,7 @@ std::optional<ReciterOptions> parseReciterOptions(const std::vector<std::string>
         options.name = arguments[1];
         options.source = arguments[2];
     } else {
-        problem = "expected install NAME SOURCE, list or remove NAME";
+        problem = "expected install NAME SOURCE, list, catalogue or remove NAME";
         return std::nullopt;
     }
     try {

@@ -45,6 +45,17 @@
     </message>
 </context>
 <context>
+    <name>ByteSizeText</name>
+    <message>
+        <source>about %1 GB</source>
+        <translation>نحو %1 غيغابايت</translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation>نحو %1 ميغابايت</translation>
+    </message>
+</context>
+<context>
     <name>ColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -585,15 +596,15 @@
     </message>
     <message>
         <source>The recitation of %1 is missing (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>تلاوة %1 غير موجودة (%2).</translation>
     </message>
     <message>
         <source>Playing on from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يستمر التشغيل من %1.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لا شيء)</translation>
     </message>
 </context>
 <context>
@@ -760,6 +771,29 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterCatalogueList</name>
+    <message>
+        <source>Reciter</source>
+        <translation>القارئ</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>الأسلوب</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>القرآن كله</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 ك.ب/ث</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::ReciterInstallDialog</name>
     <message>
         <source>%1 MB</source>
@@ -786,20 +820,12 @@
         <translation>اسم مجلد، مثل my_reciter_64kbps</translation>
     </message>
     <message>
-        <source>Suras to install, e.g. 1,78-114</source>
-        <translation>السور المراد تثبيتها، مثل ⁦1,78-114⁩</translation>
-    </message>
-    <message>
         <source>&amp;Source:</source>
         <translation>المصدر:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <translation>الاسم:</translation>
-    </message>
-    <message>
-        <source>S&amp;uras:</source>
-        <translation>السور:</translation>
     </message>
     <message>
         <source>&amp;Install</source>
@@ -835,15 +861,78 @@
     </message>
     <message>
         <source>Cancelled: </source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي: </translation>
     </message>
     <message>
         <source>%1 of %2 files installed; %3 failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ثُبّت %1 من %2 ملفًا؛ فشل %3.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>و%1 غيرها</translation>
+    </message>
+    <message>
+        <source>&amp;Recitations to choose from:</source>
+        <translation>التلاوات المتاحة للاختيار:</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>القرآن كله</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>سور</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>e.g. 1,78-114</source>
+        <translation>مثلًا 1,78-114</translation>
+    </message>
+    <message>
+        <source>&amp;Install:</source>
+        <translation>تثبيت:</translation>
+    </message>
+    <message>
+        <source>Type juz numbers (1-30), e.g. 30 or 1-3.</source>
+        <translation>اكتب أرقام الأجزاء (1-30)، مثلًا 30 أو 1-3.</translation>
+    </message>
+    <message>
+        <source>Type sura numbers (1-114), e.g. 1,78-114.</source>
+        <translation>اكتب أرقام السور (1-114)، مثلًا 1,78-114.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ayat</source>
+        <translation>
+            <numerusform>%n آية</numerusform>
+            <numerusform>آية واحدة</numerusform>
+            <numerusform>آيتان</numerusform>
+            <numerusform>%n آيات</numerusform>
+            <numerusform>%n آية</numerusform>
+            <numerusform>%n آية</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the size is known once installed.</source>
+        <translation>%1؛ يُعرف الحجم بعد التثبيت.</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1، %2.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for the first aya…</source>
+        <translation>جارٍ طلب الآية الأولى من %1…</translation>
+    </message>
+    <message>
+        <source>The source does not answer with a recitation: %1 gave &quot;%2&quot;. Nothing was installed. Check the address, or choose another source.</source>
+        <translation>المصدر لا يجيب بتلاوة: أعاد %1 &quot;%2&quot;. لم يُثبَّت شيء. تحقق من العنوان أو اختر مصدرًا آخر.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>أُلغي</translation>
     </message>
 </context>
 <context>
@@ -916,7 +1005,7 @@
     </message>
     <message>
         <source>The recitation &quot;%1&quot; is not installed; choose one below.</source>
-        <translation type="unfinished"></translation>
+        <translation>التلاوة &quot;%1&quot; غير مثبتة؛ اختر واحدة أدناه.</translation>
     </message>
 </context>
 <context>

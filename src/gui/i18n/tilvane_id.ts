@@ -45,6 +45,17 @@
     </message>
 </context>
 <context>
+    <name>ByteSizeText</name>
+    <message>
+        <source>about %1 GB</source>
+        <translation>sekitar %1 GB</translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation>sekitar %1 MB</translation>
+    </message>
+</context>
+<context>
     <name>ColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -585,15 +596,15 @@
     </message>
     <message>
         <source>The recitation of %1 is missing (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekaman bacaan %1 tidak ada (%2).</translation>
     </message>
     <message>
         <source>Playing on from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diputar lanjut dari %1.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(tidak ada)</translation>
     </message>
 </context>
 <context>
@@ -760,6 +771,29 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterCatalogueList</name>
+    <message>
+        <source>Reciter</source>
+        <translation>Qari</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Gaya</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Kualitas</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Seluruh Al-Qur&apos;an</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::ReciterInstallDialog</name>
     <message>
         <source>%1 MB</source>
@@ -786,20 +820,12 @@
         <translation>nama folder, mis. qari_saya_64kbps</translation>
     </message>
     <message>
-        <source>Suras to install, e.g. 1,78-114</source>
-        <translation>Surat yang dipasang, mis. 1,78-114</translation>
-    </message>
-    <message>
         <source>&amp;Source:</source>
         <translation>&amp;Sumber:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <translation>&amp;Nama:</translation>
-    </message>
-    <message>
-        <source>S&amp;uras:</source>
-        <translation>S&amp;urat:</translation>
     </message>
     <message>
         <source>&amp;Install</source>
@@ -835,15 +861,73 @@
     </message>
     <message>
         <source>Cancelled: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dibatalkan: </translation>
     </message>
     <message>
         <source>%1 of %2 files installed; %3 failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dari %2 berkas terpasang; %3 gagal.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>dan %1 lainnya</translation>
+    </message>
+    <message>
+        <source>&amp;Recitations to choose from:</source>
+        <translation>&amp;Bacaan yang dapat dipilih:</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Seluruh Al-Qur&apos;an</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>e.g. 1,78-114</source>
+        <translation>mis. 1,78-114</translation>
+    </message>
+    <message>
+        <source>&amp;Install:</source>
+        <translation>&amp;Pasang:</translation>
+    </message>
+    <message>
+        <source>Type juz numbers (1-30), e.g. 30 or 1-3.</source>
+        <translation>Ketik nomor juz (1-30), mis. 30 atau 1-3.</translation>
+    </message>
+    <message>
+        <source>Type sura numbers (1-114), e.g. 1,78-114.</source>
+        <translation>Ketik nomor surah (1-114), mis. 1,78-114.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ayat</source>
+        <translation>
+            <numerusform>%n ayat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the size is known once installed.</source>
+        <translation>%1; ukurannya diketahui setelah terpasang.</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for the first aya…</source>
+        <translation>Meminta ayat pertama dari %1…</translation>
+    </message>
+    <message>
+        <source>The source does not answer with a recitation: %1 gave &quot;%2&quot;. Nothing was installed. Check the address, or choose another source.</source>
+        <translation>Sumber tidak menjawab dengan rekaman bacaan: %1 memberi &quot;%2&quot;. Tidak ada yang dipasang. Periksa alamatnya, atau pilih sumber lain.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>dibatalkan</translation>
     </message>
 </context>
 <context>
@@ -916,7 +1000,7 @@
     </message>
     <message>
         <source>The recitation &quot;%1&quot; is not installed; choose one below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bacaan &quot;%1&quot; tidak terpasang; pilih salah satu di bawah.</translation>
     </message>
 </context>
 <context>
