@@ -277,10 +277,16 @@ void ReciterInstallDialog::sourceChecked(const QString& problem)
         return;
     }
     const QUrl first = SourceProbe::firstAyaUrl(QUrl(edtSource->text().trimmed()));
+    stopSourceCheck(tr("The source does not answer with a recitation: %1 gave \"%2\". Nothing was "
+                       "installed. Check the address, or choose another source.")
+                        .arg(first.toString(), problem));
+}
+
+void ReciterInstallDialog::stopSourceCheck(const QString& status)
+{
+    m_probe->cancel();
     m_job.reset();
-    lblInstallStatus->setText(tr("The source does not answer with a recitation: %1 gave \"%2\". Nothing was "
-                                 "installed. Check the address, or choose another source.")
-                                  .arg(first.toString(), problem));
+    lblInstallStatus->setText(status);
     setInputsEnabled(true);
     btnClose->setText(tr("Close"));
 }
@@ -327,7 +333,7 @@ void ReciterInstallDialog::installFinished()
 void ReciterInstallDialog::btnCloseClick()
 {
     if (m_probe->running())
-        sourceChecked(tr("cancelled"));
+        stopSourceCheck(tr("Cancelled; nothing was installed."));
     else if (m_job)
         m_job->cancel();
     else
@@ -337,9 +343,7 @@ void ReciterInstallDialog::btnCloseClick()
 void ReciterInstallDialog::reject()
 {
     if (m_probe->running()) {
-        m_probe->cancel();
-        m_job.reset();
-        setInputsEnabled(true);
+        stopSourceCheck(QString());
     } else if (m_job) {
         m_job->cancel();
     }

@@ -62,6 +62,7 @@ private:
     void sourceEdited();
     void btnInstallClick();
     void sourceChecked(const QString& problem);
+    void stopSourceCheck(const QString& status);
     void startInstall();
     void btnCloseClick();
     void chooseFolder();

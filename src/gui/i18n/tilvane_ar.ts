@@ -931,8 +931,8 @@
         <translation>المصدر لا يجيب بتلاوة: أعاد %1 &quot;%2&quot;. لم يُثبَّت شيء. تحقق من العنوان أو اختر مصدرًا آخر.</translation>
     </message>
     <message>
-        <source>cancelled</source>
-        <translation>أُلغي</translation>
+        <source>Cancelled; nothing was installed.</source>
+        <translation>أُلغي؛ لم يُثبَّت شيء.</translation>
     </message>
 </context>
 <context>

@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and pick a reciter from the list of public recitations. Any other source works too: a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Install the whole Quran, some suras (for example 1,78-114) or some juz (for example 30); the dialog shows about how much that is before you start. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
-        <translation>Untuk memasangnya, tekan &quot;Pasang murotal…&quot; di tab Pemutar Audio, atau Pasang… di Pengaturan › Audio, lalu pilih qari dari daftar murotal publik. Sumber lain juga bisa: folder web (alamat seperti https://example.org/reciter/ yang memuat 001001.mp3 dan berkas lainnya), folder di komputer ini yang memuat berkas-berkas itu langsung atau dalam satu folder per surat (001, 002, …), atau arsip ZIP atau 7z dari folder seperti itu. Pasang seluruh Al-Qur'an, beberapa surat (misalnya 1,78-114) atau beberapa juz (misalnya 30); dialog menunjukkan kira-kira besarnya sebelum Anda mulai. Pemasangan yang terhenti di tengah jalan menyimpan apa yang sudah ada; jalankan lagi untuk mengambil yang belum ada saja.</translation>
+        <translation>Untuk memasangnya, tekan &quot;Pasang murotal…&quot; di tab Pemutar Audio, atau Pasang… di Pengaturan › Audio, lalu pilih qari dari daftar murotal publik. Sumber lain juga bisa: folder web (alamat seperti https://example.org/reciter/ yang memuat 001001.mp3 dan berkas lainnya), folder di komputer ini yang memuat berkas-berkas itu langsung atau dalam satu folder per surat (001, 002, …), atau arsip ZIP atau 7z dari folder seperti itu. Pasang seluruh Al-Qur&apos;an, beberapa surat (misalnya 1,78-114) atau beberapa juz (misalnya 30); dialog menunjukkan kira-kira besarnya sebelum Anda mulai. Pemasangan yang terhenti di tengah jalan menyimpan apa yang sudah ada; jalankan lagi untuk mengambil yang belum ada saja.</translation>
     </message>
 </context>
 <context>
@@ -926,8 +926,8 @@
         <translation>Sumber tidak menjawab dengan rekaman bacaan: %1 memberi &quot;%2&quot;. Tidak ada yang dipasang. Periksa alamatnya, atau pilih sumber lain.</translation>
     </message>
     <message>
-        <source>cancelled</source>
-        <translation>dibatalkan</translation>
+        <source>Cancelled; nothing was installed.</source>
+        <translation>Dibatalkan; tidak ada yang dipasang.</translation>
     </message>
 </context>
 <context>
