@@ -16,3 +16,6 @@ build_dir=${TILVANE_BUILD_DIR:-$root/build}
 export QT_QPA_PLATFORM=xcb
 source "$root/scripts/headless-env.sh"
 xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$build_dir/tilvane-gui-bench"
+# The recitation player's audio, rendered through TILVANE_AUDIO_SINK from a reciter of pure
+# tones: pitch and aya length at each speed, the gap between ayat, the delay of a move.
+"$build_dir/tilvane-audio-bench"

@@ -10,13 +10,13 @@
 
 namespace tilvane {
 
-ReciterInstallJob::ReciterInstallJob(const QString& name, const QString& source, const std::vector<int>& suras,
+ReciterInstallJob::ReciterInstallJob(const QString& name, const QString& source, const std::vector<TQuranPos>& ayat,
                                      QObject* parent)
     : QObject(parent),
       m_source(source),
       m_name(name),
       m_kind(classifyReciterSource(source.toStdString())),
-      m_installer(std::make_unique<ReciterInstaller>(name.toStdString(), suras))
+      m_installer(std::make_unique<ReciterInstaller>(name.toStdString(), ayat))
 {
 }
 

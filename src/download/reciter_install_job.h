@@ -21,7 +21,7 @@ class ReciterInstallJob : public QObject {
     Q_OBJECT
 public:
     // Throws TilvaneError for a name that cannot be a folder or a source that does not exist.
-    ReciterInstallJob(const QString& name, const QString& source, const std::vector<int>& suras,
+    ReciterInstallJob(const QString& name, const QString& source, const std::vector<TQuranPos>& ayat,
                       QObject* parent = nullptr);
     ~ReciterInstallJob() override;
 

@@ -5,17 +5,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tilvane::test {
 
-// A media device without sound. Playback moves only when the test calls advance(). Like the
-// real device on this platform it reports a length of 0 until the file has played for a
-// while; it records what it was asked to do.
+// A media device without sound. Playback moves only when the test calls advance(). Like some
+// devices it reports a length of 0 until the file has played for a while; it runs on into a
+// queued file at the end, and records what it was asked to do.
 class FakeMediaDevice : public IMediaDevice {
 public:
     // Files whose open fails with a media error.
@@ -30,7 +32,9 @@ public:
     // When set, reachedEnd() throws this message, as a device failing mid-playback does.
     std::optional<std::string> playbackFailure;
 
+    // Files that played from their beginning: opened, or run on into from the one before.
     std::vector<std::string> opened;
+    std::string queued;
     std::vector<std::string> calls;
     int volume = -1;
     double rate = 1.0;
@@ -40,10 +44,19 @@ public:
         if (!m_playing)
             return;
         m_position = std::min(m_position + milliseconds, fileLength());
-        if (m_position == fileLength()) {
+        if (m_position < fileLength())
+            return;
+        if (!queued.empty()) {
+            m_fileName = std::exchange(queued, std::string());
+            opened.push_back(m_fileName);
+            m_position = 0;
+            m_queuedStart = true;
+        } else {
             m_playing = false;
             m_ended = true;
         }
+        if (m_onNotice)
+            m_onNotice();
     }
     bool playing() const { return m_playing; }
 
@@ -59,6 +72,7 @@ public:
         calls.push_back("open");
         close();
         m_fileName = fileName;
+        queued.clear();
         if (unplayable.count(fileName) != 0)
             throw TilvaneError("Cannot play the recitation file \"" + fileName + "\".");
         opened.push_back(fileName);
@@ -82,6 +96,7 @@ public:
         record("stop");
         m_playing = false;
         m_position = 0;
+        queued.clear();
     }
     void setVolume(int value) override { volume = value; }
     void setPlaybackRate(double value) override { rate = value; }
@@ -92,6 +107,9 @@ public:
             throw TilvaneError(*playbackFailure);
         return reportsEnd && m_ended;
     }
+    void queueNext(const std::string& fileName) override { queued = fileName; }
+    bool takeQueuedStart() override { return std::exchange(m_queuedStart, false); }
+    void setNoticeHandler(std::function<void()> handler) override { m_onNotice = std::move(handler); }
 
 private:
     void record(const std::string& call)
@@ -110,7 +128,9 @@ private:
     bool m_open = false;
     bool m_playing = false;
     bool m_ended = false;
+    bool m_queuedStart = false;
     std::int64_t m_position = 0;
+    std::function<void()> m_onNotice;
 };
 
 } // namespace tilvane::test

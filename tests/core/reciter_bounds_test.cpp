@@ -1,4 +1,5 @@
 #include "core/app/app_dirs.h"
+#include "core/audio/install_selection.h"
 #include "core/audio/folder_transfer.h"
 #include "core/audio/reciter_installer.h"
 #include "core/audio/reciter_layout.h"
@@ -69,7 +70,7 @@ protected:
 
     InstallSummary install(IFileTransfer& transfer, std::uint64_t minFreeBytes = 0)
     {
-        ReciterInstaller installer("qari", {1});
+        ReciterInstaller installer("qari", ayatOfSuras({1}));
         installer.setMinimumFreeSpace(minFreeBytes);
         InstallSummary summary;
         installer.start(transfer, {}, [&](const InstallSummary& s) { summary = s; });
@@ -160,7 +161,7 @@ TEST_F(ReciterBounds, AnArchiveMeetingAFullDiskInstallsNoTruncatedEntry)
 
     const UnpackedArchive unpacked = unpackReciterArchive(zip.string(), "qari", kNoDiskHasThisFree);
     EXPECT_NE(unpacked.problem.find("the disk is full"), std::string::npos) << unpacked.problem;
-    ReciterInstaller installer("qari", {1});
+    ReciterInstaller installer("qari", ayatOfSuras({1}));
     installer.addSourceFailure(unpacked.problem);
     FolderTransfer transfer(unpacked.root, FolderTransfer::Mode::Move);
     InstallSummary summary;

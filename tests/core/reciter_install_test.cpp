@@ -6,7 +6,7 @@
 #include "core/audio/reciter_installer.h"
 #include "core/audio/reciter_layout.h"
 #include "core/audio/reciter_source.h"
-#include "core/audio/sura_selection.h"
+#include "core/audio/install_selection.h"
 #include "support/temp_folder.h"
 
 #include <archive.h>
@@ -53,6 +53,21 @@ TEST(SuraSelection, ListsAndRangesAreReadAndNonsenseIsRefused)
             EXPECT_EQ(parseSuraSelection(c.text), c.suras) << c.text;
     }
     EXPECT_EQ(parseSuraSelection("1-114").size(), 114u);
+    EXPECT_THROW(parseJuzSelection("31"), TilvaneError);
+    EXPECT_EQ(parseJuzSelection("30, 1").size(), 2u);
+}
+
+// A juz starts and ends inside suras; together the juz hold every aya once.
+TEST(SuraSelection, JuzAndSurasCoverTheirAyatInOrder)
+{
+    const std::vector<TQuranPos> secondJuz = ayatOfJuzs({2});
+    EXPECT_EQ(secondJuz.front(), (TQuranPos{2, 142}));
+    EXPECT_EQ(secondJuz.back(), (TQuranPos{2, 252}));
+    const std::vector<TQuranPos> lastJuz = ayatOfJuzs({30});
+    EXPECT_EQ(lastJuz.front(), (TQuranPos{78, 1}));
+    EXPECT_EQ(lastJuz.back(), (TQuranPos{114, 6}));
+    EXPECT_EQ(ayatOfJuzs(parseJuzSelection("1-30")), ayatOfSuras(parseSuraSelection("1-114")));
+    EXPECT_EQ(ayatOfSuras({1}).size(), 7u);
 }
 
 TEST(Mp3Check, OnlyAnId3TagOrAFrameHeaderPasses)
@@ -77,7 +92,7 @@ protected:
 
     InstallSummary install(IFileTransfer& transfer, const std::vector<int>& suras, const std::string& name = "qari")
     {
-        ReciterInstaller installer(name, suras);
+        ReciterInstaller installer(name, ayatOfSuras(suras));
         InstallSummary summary;
         bool finished = false;
         installer.start(transfer, {}, [&](const InstallSummary& s) {
@@ -197,7 +212,7 @@ TEST_F(ReciterInstall, ZipWithAHostileEntryInstallsTheRestAndWritesNothingOutsid
 TEST_F(ReciterInstall, NamesThatAreNotOneFolderAreRefusedAndRemoveDeletesOnlyReciters)
 {
     for (const char* name : {"", "..", ".hidden", "a/b", "../up"})
-        EXPECT_THROW(ReciterInstaller(name, {1}), TilvaneError) << name;
+        EXPECT_THROW(ReciterInstaller(name, ayatOfSuras({1})), TilvaneError) << name;
     EXPECT_THROW(classifyReciterSource((folder / "nowhere").string()), TilvaneError);
 
     writeSource(folder / "source", false);

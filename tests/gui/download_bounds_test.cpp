@@ -1,3 +1,4 @@
+#include "core/audio/install_selection.h"
 #include "core/app/app_dirs.h"
 #include "core/audio/reciter_layout.h"
 #include "download/network_transfer.h"
@@ -96,7 +97,7 @@ TEST_F(DownloadBounds, EachHostileServerEndsInANamedFailureWithinItsBounds)
         SCOPED_TRACE(c.what);
         serveSura1(c.answer, c.body);
         server.clearRequests();
-        ReciterInstallJob job("web", server.url("r/"), {1});
+        ReciterInstallJob job("web", server.url("r/"), ayatOfSuras({1}));
         job.setRetryDelays({milliseconds(10)});
         InstallLimits limits;
         c.narrow(limits);

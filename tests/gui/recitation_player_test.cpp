@@ -2,7 +2,7 @@
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
 #include "core/audio/player.h"
-#include "gui/audio/qt_media_device.h"
+#include "gui/audio/gst_media_device.h"
 #include "gui/support/spoken_mp3.h"
 #include "gui/support/gui_app.h"
 #include "support/temp_folder.h"
@@ -44,6 +44,7 @@ public:
     TQuranPos pos;
     QTimer timer;
     std::vector<std::string> statuses;
+    std::vector<MissingAya> missingAyat;
     int largestProgressMaximum = 0;
 
     TQuranPos currentPos() const override { return pos; }
@@ -52,6 +53,7 @@ public:
     void gotoAya(const TQuranPos& to) override { show(to); }
     void processPendingEvents() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
     void setStatusText(const std::string& text) override { statuses.push_back(text); }
+    void reportMissingAya(const MissingAya& missing) override { missingAyat.push_back(missing); }
     void setPlayPauseButton(PlayerImage, const std::string&) override {}
     void setPlayPauseEnabled(bool) override {}
     void setProgressMaximum(int maximum) override { largestProgressMaximum = std::max(largestProgressMaximum, maximum); }
@@ -68,7 +70,7 @@ public:
     void setContinueChecked(bool) override {}
 };
 
-TEST(RecitationPlayerOnQt, ContinuousPlayRunsThroughTheRecordedAyatAndStopsAtTheFirstMissingOne)
+TEST(RecitationPlayerOnGStreamer, ContinuousPlayRunsThroughTheRecordedAyatAndStopsAtTheFirstMissingOne)
 {
     guiApp();
     TempFolder folder;
@@ -83,7 +85,7 @@ TEST(RecitationPlayerOnQt, ContinuousPlayRunsThroughTheRecordedAyatAndStopsAtThe
     writeFile(audioInitFileName(), "[offline]\r\nURL=" + recitation + "\r\n");
     InitAudio();
 
-    QtMediaDevice device;
+    GstMediaDevice device;
     TimerHost host({1, 1});
     RecitationPlayer player(device, host);
     host.player = &player;

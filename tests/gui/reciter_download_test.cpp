@@ -1,3 +1,4 @@
+#include "core/audio/install_selection.h"
 #include "core/app/app_dirs.h"
 #include "core/audio/reciter_layout.h"
 #include "download/reciter_install_job.h"
@@ -90,7 +91,7 @@ TEST_F(ReciterDownload, WebInstallKeepsGoodFilesAndNamesEachFailure)
     serve(1, 6, Answer::Body, 1);
     server.serve("/r/audhubillah.mp3", spokenClip());
 
-    ReciterInstallJob job("web", server.url("r"), {1});
+    ReciterInstallJob job("web", server.url("r"), ayatOfSuras({1}));
     job.setRetryDelays({std::chrono::milliseconds(10), std::chrono::milliseconds(20)});
     bool finished = false;
     QObject::connect(&job, &ReciterInstallJob::finished, [&] { finished = true; });
@@ -117,7 +118,7 @@ TEST_F(ReciterDownload, CancelStopsAtOnceAndKeepsWhatIsComplete)
 {
     AppDirs.AudioDir = app.dir() + "res/audio/";
     serve(1, 5, Answer::Stall);
-    ReciterInstallJob job("web", server.url("r/"), {1});
+    ReciterInstallJob job("web", server.url("r/"), ayatOfSuras({1}));
     bool finished = false;
     QObject::connect(&job, &ReciterInstallJob::finished, [&] { finished = true; });
     job.start();
@@ -149,7 +150,8 @@ TEST_F(ReciterDownload, AKilledInstallLeavesNoFinalTruncatedFileAndTheNextRunFet
     EXPECT_EQ(runToEnd(second), 0) << second->readAllStandardError().toStdString();
 
     QStringList ayatFetched = server.requests().filter(QRegularExpression("/r/\\d+\\.mp3"));
-    EXPECT_EQ(ayatFetched, QStringList{"/r/001005.mp3"});
+    // The first aya is asked for its first bytes only, as a check that the source answers.
+    EXPECT_EQ(ayatFetched, (QStringList{"/r/001001.mp3", "/r/001005.mp3"}));
     EXPECT_EQ(QByteArray::fromStdString(readFile(installed("001/001005.mp3"))), spokenClip());
     EXPECT_TRUE(partFilesBelow(app / "res").empty());
 }
@@ -162,10 +164,18 @@ TEST_F(ReciterDownload, TheCommandInstallsFromAZipListsRemovesAndRefusesBadArgum
         {"install", "web", server.url("r/"), "--suras", "0"},
         {"install", "../web", server.url("r/")},
         {"install", "web", QString::fromStdString((app / "nowhere").string())},
+        {"install", "web", server.url("r/"), "--juz", "31"},
+        {"install", "web", server.url("r/"), "--suras", "1", "--juz", "1"},
         {"uninstall", "web"},
     };
     for (const QStringList& arguments : badArguments)
         EXPECT_EQ(runToEnd(reciterTool(arguments)), 2) << arguments.join(' ').toStdString();
+
+    // A web folder without its first aya is reported before anything is fetched.
+    QProcess* silent = reciterTool({"install", "silent", server.url("silent/")});
+    EXPECT_EQ(runToEnd(silent), 1);
+    EXPECT_TRUE(silent->readAllStandardError().contains("does not answer with a recitation"));
+    EXPECT_FALSE(fs::exists(app.dir() + "res/audio/silent"));
 
     QProcess* install = reciterTool({"install", "web", server.url("r/"), "--suras", "1"});
     EXPECT_EQ(runToEnd(install), 0);

@@ -9,8 +9,12 @@
 #include "core/app/command_line_help.h"
 #include "core/app/app_dirs.h"
 #include "core/base/errors.h"
+#include "core/audio/install_result.h"
+#include "core/audio/reciter_catalogue.h"
 #include "core/audio/reciter_layout.h"
+#include "core/audio/reciter_source.h"
 #include "download/reciter_install_job.h"
+#include "download/source_probe.h"
 
 #include <QCoreApplication>
 
@@ -32,15 +36,48 @@ std::string megabytes(double bytes)
     return text;
 }
 
+// A web folder that does not answer its first aya would fail thousands of times over.
+std::string firstAyaProblem(const std::string& source)
+{
+    if (classifyReciterSource(source) != ReciterSourceKind::Web)
+        return {};
+    SourceProbe probe;
+    QString problem;
+    QObject::connect(&probe, &SourceProbe::finished, [&problem](const QString& found) {
+        problem = found;
+        QCoreApplication::quit();
+    });
+    const QUrl folder(QString::fromStdString(source));
+    probe.start(folder);
+    QCoreApplication::exec();
+    if (problem.isEmpty())
+        return {};
+    return source + " does not answer with a recitation: " + SourceProbe::firstAyaUrl(folder).toString().toStdString()
+        + " gave \"" + problem.toStdString() + "\"; nothing was installed";
+}
+
+void printCatalogue()
+{
+    for (const CatalogueEntry& entry : loadReciterCatalogue(reciterCatalogueFile())) {
+        std::cout << entry.name << '\t' << entry.reciter << '\t' << entry.style << '\t' << entry.bitrateKbps << " kbps\t"
+                  << (entry.approximateBytes > 0 ? megabytes(static_cast<double>(entry.approximateBytes)) : "?") << '\t'
+                  << entry.url << '\n';
+    }
+}
+
 int install(const ReciterOptions& options)
 {
     std::unique_ptr<ReciterInstallJob> job;
     try {
         job = std::make_unique<ReciterInstallJob>(QString::fromStdString(options.name),
-                                                  QString::fromStdString(options.source), options.suras);
+                                                  QString::fromStdString(options.source), options.ayat);
     } catch (const TilvaneError& error) {
         std::cerr << "tilvane-reciter: " << error.what() << '\n';
         return kExitUsage;
+    }
+    if (const std::string problem = firstAyaProblem(options.source); !problem.empty()) {
+        std::cerr << "tilvane-reciter: " << problem << '\n';
+        return kExitIncomplete;
     }
     QObject::connect(job.get(), &ReciterInstallJob::unpackingStarted,
                      [] { std::cerr << "unpacking the archive\n"; });
@@ -61,12 +98,13 @@ int install(const ReciterOptions& options)
     const InstallSummary& summary = job->summary();
     for (const std::string& failure : summary.failures)
         std::cerr << "not installed: " << failure << '\n';
-    std::cerr << "installed " << summary.installed << " files (" << summary.present << " already there) into "
-              << job->folder().toStdString() << ": " << megabytes(static_cast<double>(job->progress().bytes))
-              << " in " << job->elapsedMilliseconds() / 1000.0 << " s, " << megabytes(job->bytesPerSecond()) << "/s\n";
+    const InstallResult result = installResult(job->folder().toStdString(), options.ayat, summary);
+    std::cerr << job->folder().toStdString() << ": " << megabytes(static_cast<double>(job->progress().bytes)) << " in "
+              << job->elapsedMilliseconds() / 1000.0 << " s, " << megabytes(job->bytesPerSecond()) << "/s\n";
+    std::cout << installResultText(result, 0) << '\n';
     if (stopSignals.received() != 0)
         return 128 + stopSignals.received();
-    return summary.complete() ? 0 : kExitIncomplete;
+    return result.complete() && summary.complete() ? 0 : kExitIncomplete;
 }
 
 } // namespace
@@ -88,6 +126,9 @@ int main(int argc, char** argv)
         case Command::List:
             for (const std::string& name : installedReciters())
                 std::cout << name << '\n';
+            return 0;
+        case Command::Catalogue:
+            printCatalogue();
             return 0;
         case Command::Remove:
             removeReciter(options->name);

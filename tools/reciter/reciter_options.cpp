@@ -1,7 +1,7 @@
 #include "reciter_options.h"
 
 #include "core/base/errors.h"
-#include "core/audio/sura_selection.h"
+#include "core/audio/install_selection.h"
 
 namespace tilvane::reciter {
 
@@ -31,9 +31,15 @@ std::optional<ReciterOptions> parseReciterOptions(const std::vector<std::string>
 {
     std::vector<std::string> arguments = given;
     ReciterOptions options;
-    std::string suras = "1-114";
-    if (!takeOption(arguments, "--app-dir", options.appDir, problem) || !takeOption(arguments, "--suras", suras, problem))
+    std::string suras;
+    std::string juzs;
+    if (!takeOption(arguments, "--app-dir", options.appDir, problem) || !takeOption(arguments, "--suras", suras, problem)
+        || !takeOption(arguments, "--juz", juzs, problem))
         return std::nullopt;
+    if (!suras.empty() && !juzs.empty()) {
+        problem = "--suras and --juz cannot be combined";
+        return std::nullopt;
+    }
     for (const std::string& argument : arguments) {
         if (argument.rfind("--", 0) == 0) {
             problem = "unknown option " + argument;
@@ -43,6 +49,8 @@ std::optional<ReciterOptions> parseReciterOptions(const std::vector<std::string>
     const std::size_t count = arguments.size();
     if (count == 1 && arguments[0] == "list") {
         options.command = Command::List;
+    } else if (count == 1 && arguments[0] == "catalogue") {
+        options.command = Command::Catalogue;
     } else if (count == 2 && arguments[0] == "remove") {
         options.command = Command::Remove;
         options.name = arguments[1];
@@ -51,13 +59,14 @@ std::optional<ReciterOptions> parseReciterOptions(const std::vector<std::string>
         options.name = arguments[1];
         options.source = arguments[2];
     } else {
-        problem = "expected install NAME SOURCE, list or remove NAME";
+        problem = "expected install NAME SOURCE, list, catalogue or remove NAME";
         return std::nullopt;
     }
     try {
-        options.suras = parseSuraSelection(suras);
+        options.ayat = juzs.empty() ? ayatOfSuras(parseSuraSelection(suras.empty() ? "1-114" : suras))
+                                    : ayatOfJuzs(parseJuzSelection(juzs));
     } catch (const TilvaneError& error) {
-        problem = std::string("--suras: ") + error.what();
+        problem = std::string(juzs.empty() ? "--suras: " : "--juz: ") + error.what();
         return std::nullopt;
     }
     return options;

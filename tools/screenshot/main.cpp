@@ -15,6 +15,8 @@
 #include "gui/app/graphics_setup.h"
 #include "gui/app/splash_window.h"
 #include "gui/audio/audio_player_tab.h"
+#include "gui/audio/reciter_catalogue_list.h"
+#include "gui/audio/reciter_install_dialog.h"
 #include "gui/i18n/interface_language.h"
 #include "gui/render/page_look.h"
 #include "gui/search/search_tab.h"
@@ -216,6 +218,16 @@ int main(int argc, char* argv[])
     settle();
     saved &= save(settingsDialog.grab(), output.filePath(QStringLiteral("settings-audio.png")));
     settingsDialog.hide();
+
+    ReciterInstallDialog installDialog(&mainWindow);
+    installDialog.show();
+    waitUntilExposed(installDialog);
+    installDialog.lstCatalogue->setCurrentItem(installDialog.lstCatalogue->topLevelItem(0));
+    installDialog.cbScope->setCurrentIndex(installDialog.cbScope->findData(static_cast<int>(ReciterInstallDialog::Scope::Juz)));
+    installDialog.edtSuras->setText(QStringLiteral("30"));
+    settle();
+    saved &= save(installDialog.grab(), output.filePath(QStringLiteral("install-recitation.png")));
+    installDialog.hide();
     mainWindow.ui().tabHelp->btnOKHelp->click();
     mainWindow.ui().btnOKAbout->click();
     saved &= saveScreenSizes(mainWindow, output);

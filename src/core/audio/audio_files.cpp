@@ -6,6 +6,7 @@
 #include "core/base/ini_file.h"
 #include "core/app/paths.h"
 #include "core/app/settings.h"
+#include "core/audio/following_file.h"
 #include "core/audio/media_device.h"
 #include "core/quran/sura_table.h"
 
@@ -59,10 +60,7 @@ std::string InitAudio()
 
 std::string SetAudioAya(const TQuranPos& pos)
 {
-    const std::string sura = ZeroPad(pos.Sura, 3);
-    AudioAyaFile = AudioPath.empty()
-        ? std::string()
-        : AudioPath + sura + kPathSeparator + sura + ZeroPad(pos.Aya, 3) + ".mp3";
+    AudioAyaFile = audioAyaFileFor(pos);
 
     std::string numbers = "(";
     numbers += std::to_string(pos.Sura) + ":" + std::to_string(pos.Aya) + ")";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tilvane {
@@ -38,6 +39,16 @@ public:
     // The device's own notice that playback ran to the end of the file. A failure during
     // playback is thrown from here as TilvaneError, since this is where the player looks.
     virtual bool reachedEnd() const = 0;
+
+    // The file to play on into, with no silence, when the open one ends; "" for none. Each
+    // call replaces the last; open and stop drop it.
+    virtual void queueNext(const std::string& fileName) = 0;
+    // True once each time playback ran on into the queued file; fileName(), length() and
+    // position() then describe that file.
+    virtual bool takeQueuedStart() = 0;
+    // Called on the GUI thread as soon as playback ran on into the queued file, reached the
+    // end or failed, so that the player follows the audio without waiting for its timer.
+    virtual void setNoticeHandler(std::function<void()> handler) = 0;
 };
 
 } // namespace tilvane

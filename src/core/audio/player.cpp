@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <limits>
 #include <random>
+#include <utility>
 
 namespace tilvane {
 
@@ -84,7 +85,7 @@ void RecitationPlayer::play()
     m_waitTicks = 0;
     m_host.setPlayPauseEnabled(false);
     m_host.setStatusText("Playing");
-    if (!fileExists(m_ayaFile)) {
+    if (!fileExists(m_ayaFile) && !moveToRecordedAya()) {
         stop();
         m_host.setPlayPauseEnabled(true);
         return;
@@ -109,6 +110,21 @@ void RecitationPlayer::play()
     m_host.setPlayPauseEnabled(true);
 }
 
+bool RecitationPlayer::moveToRecordedAya()
+{
+    // Without any recitation the reciter panel says so already.
+    if (AudioPath.empty())
+        return false;
+    const TQuranPos missing = m_host.currentPos();
+    const std::optional<TQuranPos> recorded = AppSet.IsPlayContinue ? nextRecordedAya(missing) : std::nullopt;
+    m_host.reportMissingAya({missing, m_ayaFile, recorded});
+    if (!recorded)
+        return false;
+    m_host.gotoAya(*recorded);
+    m_host.processPendingEvents();
+    return fileExists(m_ayaFile);
+}
+
 bool RecitationPlayer::PlayInterlude(const std::string& file)
 {
     if (!fileExists(file))
@@ -123,6 +139,7 @@ void RecitationPlayer::openAndPlay(const std::string& file)
     // Opening may wait on the event loop; no tick may look at a half-opened file.
     m_host.setPlayTimerEnabled(false);
     showProgress(0);
+    m_queued.reset(); // opening drops what the device had queued
     m_device.close();
     m_device.open(file);
     showProgressMaximum(m_device.length());
@@ -131,7 +148,71 @@ void RecitationPlayer::openAndPlay(const std::string& file)
     m_host.setPlayPauseButton(kPauseImage, "Pause");
     m_playedTicks = 0;
     m_device.play();
+    queueFollowing();
     m_host.setPlayTimerEnabled(true);
+}
+
+// Run again on every tick: a move of the window or a change of the settings meanwhile changes
+// what follows, and the device must not run on into a file the player would not choose.
+void RecitationPlayer::queueFollowing()
+{
+    const std::string queuedBefore = m_queued ? m_queued->file : std::string();
+    m_queued.reset();
+    const TQuranPos shown = m_host.currentPos();
+    if (FInterludePlaying) {
+        // After the audhubillah a bismillah still due starts the usual way.
+        const bool bismillahNext = AppSet.IsPlayContinue && !FBismillahDone && shown.Aya == 1 && shown.Sura != 1
+            && shown.Sura != 9;
+        if (!bismillahNext && fileExists(m_ayaFile))
+            m_queued = FollowingFile{m_ayaFile, shown, AfterAya::PlayShown, false};
+    } else {
+        if (m_nextBismillah.empty())
+            m_nextBismillah = m_chooseBismillah() == 0 ? BismillahFile : Bismillah2File;
+        m_queued = fileAfterAya(AppSet, m_repeat, shown, FBismillahDone, m_nextBismillah);
+    }
+    const std::string queued = m_queued ? m_queued->file : std::string();
+    if (queued != queuedBefore)
+        m_device.queueNext(queued);
+}
+
+void RecitationPlayer::ranOnIntoQueued()
+{
+    const std::optional<FollowingFile> next = std::exchange(m_queued, std::nullopt);
+    m_nextBismillah.clear();
+    const TQuranPos shown = m_host.currentPos();
+    if (FInterludePlaying) {
+        FInterludePlaying = false;
+        // Moved elsewhere during the recording: the aya moved to starts afresh.
+        if (!next || shown != next->pos || m_ayaFile != next->file) {
+            carryOut(AfterAya::PlayShown);
+            return;
+        }
+    } else {
+        const AfterAya step = m_repeat.afterAya(AppSet, shown);
+        // The settings changed since the file was queued: their own way on, from a stop.
+        if (!next || step != next->step || AppSet.AyaPause != 0) {
+            carryOutAfter(step, shown);
+            return;
+        }
+        if (step == AfterAya::NextAya)
+            m_host.gotoNextAya();
+        else if (step == AfterAya::RangeStart)
+            m_host.gotoAya(rangeStart(AppSet));
+        if (m_host.currentPos() != next->pos) {
+            carryOut(AfterAya::PlayShown);
+            return;
+        }
+        if (next->bismillah) {
+            FBismillahDone = true;
+            FInterludePlaying = true;
+        }
+    }
+    if (!FInterludePlaying)
+        m_repeat.ayaStarted(next->pos);
+    m_playedTicks = 0;
+    showProgress(0);
+    showProgressMaximum(m_device.length());
+    queueFollowing();
 }
 
 void RecitationPlayer::pause()
@@ -185,6 +266,7 @@ void RecitationPlayer::endStopped()
 void RecitationPlayer::showStopped()
 {
     PlayerState = pcStop;
+    m_queued.reset();
     m_waitTicks = 0;
     m_host.setStatusText("Stopped");
     m_host.setPlayPauseButton(kPlayImage, "Play");
@@ -245,15 +327,32 @@ void RecitationPlayer::tmrPlayTimer()
         return;
     }
     ++m_playedTicks;
+    followDevice();
+}
 
+void RecitationPlayer::mediaNotice()
+{
+    if ((PlayerState != pcPlay && PlayerState != pcResume) || isWaiting())
+        return;
+    followDevice();
+}
+
+void RecitationPlayer::followDevice()
+{
+    if (m_device.takeQueuedStart()) {
+        ranOnIntoQueued();
+        return;
+    }
+    queueFollowing();
     bool finished = false;
     try {
         // The length may become known only after playback has started: read it every tick.
         showProgressMaximum(m_device.length());
         if (m_progressMaximum != 0)
             showProgress(m_device.position());
-        // An unknown (0) length is never taken for the end of the file.
-        finished = m_device.reachedEnd() || (m_progressMaximum > 0 && m_progress >= m_progressMaximum);
+        // An unknown (0) length is never taken for the end of the file, nor is the last
+        // position before the device runs on into a queued file.
+        finished = m_device.reachedEnd() || (!m_queued && m_progressMaximum > 0 && m_progress >= m_progressMaximum);
     } catch (...) {
         endStopped();
         throw;
@@ -273,7 +372,11 @@ void RecitationPlayer::tmrPlayTimer()
 void RecitationPlayer::ayaEnded()
 {
     const TQuranPos shown = m_host.currentPos();
-    const AfterAya step = m_repeat.afterAya(AppSet, shown);
+    carryOutAfter(m_repeat.afterAya(AppSet, shown), shown);
+}
+
+void RecitationPlayer::carryOutAfter(AfterAya step, const TQuranPos& shown)
+{
     const int silence = step == AfterAya::Stop ? 0 : pauseAfterAyaMs(AppSet, m_playedTicks * kTickMs);
     if (silence <= 0) {
         carryOut(step);
@@ -282,6 +385,7 @@ void RecitationPlayer::ayaEnded()
     m_afterWait = step;
     m_waitPos = shown;
     m_waitTicks = std::max(1, (silence + kTickMs - 1) / kTickMs);
+    m_queued.reset();
     m_device.stop();
     showProgress(0);
     m_host.setStatusText("Waiting");

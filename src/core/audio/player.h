@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/audio/following_file.h"
 #include "core/audio/player_host.h"
 #include "core/audio/repeat_rules.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -56,6 +58,9 @@ public:
     void btnPlayPrevAyaClick();
     void btnPlayNextAyaClick();
     void tmrPlayTimer();
+    // The device's notice (IMediaDevice::setNoticeHandler): it ran on into the queued file,
+    // ended or failed. The window follows at once rather than at the next tick.
+    void mediaNotice();
     void trbVolumeChange(int sliderPosition);
     void btnSpeakerClick();
     void chkAudioContinueChange(bool checked);
@@ -72,8 +77,17 @@ private:
     // Plays one recording before an aya; false when its file is missing.
     bool PlayInterlude(const std::string& file);
     void openAndPlay(const std::string& file);
+    // The shown aya has no file: in continuous play the next aya that has one plays instead.
+    bool moveToRecordedAya();
+    // Checks the device after a tick or its notice: ran on, ended, failed.
+    void followDevice();
+    // Hands the device what plays after the file that has just started, when it follows at once.
+    void queueFollowing();
+    // The device runs on into the queued file: the window moves with it.
+    void ranOnIntoQueued();
     // The playing aya ended: repeat, move on or stop, after the silence the settings ask for.
     void ayaEnded();
+    void carryOutAfter(AfterAya step, const TQuranPos& shown);
     void carryOut(AfterAya step);
     // The stopped state after a failure, the Play/Pause button usable again.
     void endStopped();
@@ -100,6 +114,8 @@ private:
     int m_waitTicks = 0;   // ticks of silence still to wait
     AfterAya m_afterWait = AfterAya::Stop;
     TQuranPos m_waitPos; // shown when the silence began
+    std::optional<FollowingFile> m_queued; // handed to the device to play on into
+    std::string m_nextBismillah; // the recording chosen for the next sura, once per boundary
 };
 
 } // namespace tilvane

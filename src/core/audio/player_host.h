@@ -3,12 +3,22 @@
 #include "core/quran/quran_pos.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tilvane {
 
 // The glyphs of the Play/Pause and speaker buttons.
 enum PlayerImage : std::uint8_t { kPlayImage = 0, kPauseImage = 1, kSpeakerMutedImage = 16, kSpeakerOnImage = 17 };
+
+// An aya whose recitation file is not there, and the aya continuous play went on from
+// (none when playing stopped at it).
+struct MissingAya {
+    TQuranPos aya;
+    std::string file;
+    std::optional<TQuranPos> playingOnFrom;
+    bool operator==(const MissingAya&) const = default;
+};
 
 // What the recitation player needs from the window that shows it: the shown position, the
 // window's own aya navigation, and the controls of the player's tab. Hints are "short|long".
@@ -28,6 +38,8 @@ public:
     virtual void processPendingEvents() = 0;
 
     virtual void setStatusText(const std::string& text) = 0;
+    // Said where the reader looks for what happened (the window's status bar).
+    virtual void reportMissingAya(const MissingAya& missing) = 0;
     // kPlayImage or kPauseImage.
     virtual void setPlayPauseButton(PlayerImage image, const std::string& hint) = 0;
     virtual void setPlayPauseEnabled(bool enabled) = 0;

@@ -40,7 +40,7 @@ bool isPlainFile(const std::string& path)
 
 } // namespace
 
-ReciterInstaller::ReciterInstaller(const std::string& name, const std::vector<int>& suras)
+ReciterInstaller::ReciterInstaller(const std::string& name, const std::vector<TQuranPos>& ayat)
 {
     if (!isValidReciterName(name))
         throw TilvaneError("\"" + name + "\" cannot be a recitation name: use one folder name, not starting with a dot.");
@@ -48,15 +48,13 @@ ReciterInstaller::ReciterInstaller(const std::string& name, const std::vector<in
     std::error_code error;
     if (fs::is_symlink(fs::path(m_folder).parent_path(), error))
         throw TilvaneError("The recitation folder \"" + m_folder + "\" is a link; choose another name.");
-    planItems(suras);
+    planItems(ayat);
 }
 
-void ReciterInstaller::planItems(const std::vector<int>& suras)
+void ReciterInstaller::planItems(const std::vector<TQuranPos>& ayat)
 {
-    for (const int sura : suras) {
-        for (int aya = 1; aya <= SuraTable[sura].AyaCount; ++aya)
-            m_items.push_back({ayaFileName(sura, aya), ayaRelativePath(sura, aya), true});
-    }
+    for (const TQuranPos& aya : ayat)
+        m_items.push_back({ayaFileName(aya.Sura, aya.Aya), ayaRelativePath(aya.Sura, aya.Aya), true});
     for (const std::string& formula : formulaFileNames())
         m_items.push_back({formula, formula, false});
     m_progress.total = static_cast<int>(m_items.size());

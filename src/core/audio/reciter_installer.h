@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/audio/file_transfer.h"
+#include "core/quran/quran_pos.h"
 
 #include <cstdint>
 #include <functional>
@@ -11,7 +12,7 @@ namespace tilvane {
 
 struct InstallProgress {
     int done = 0;  // files settled: installed, found complete, failed or absent
-    int total = 0; // every aya of the chosen suras and the formula recordings
+    int total = 0; // every chosen aya and the formula recordings
     int failed = 0;
     std::int64_t bytes = 0; // bytes fetched in this run
 };
@@ -22,7 +23,7 @@ struct InstallSummary {
     // One line per aya file that is not installed: "002255.mp3: HTTP 404 Not Found".
     std::vector<std::string> failures;
     bool cancelled = false;
-    // Every aya of the chosen suras is in place.
+    // Every chosen aya is in place.
     bool complete() const { return failures.empty() && !cancelled; }
 };
 
@@ -38,7 +39,7 @@ public:
 
     // Throws TilvaneError for a name that is not one folder name or a reciter folder that is
     // a link.
-    ReciterInstaller(const std::string& name, const std::vector<int>& suras);
+    ReciterInstaller(const std::string& name, const std::vector<TQuranPos>& ayat);
 
     // At most `count` fetches run at once.
     void setConcurrency(int count);
@@ -67,7 +68,7 @@ private:
         bool required = true;     // an aya; formula recordings are taken when present
     };
 
-    void planItems(const std::vector<int>& suras);
+    void planItems(const std::vector<TQuranPos>& ayat);
     void pump();
     void onFetched(std::size_t index, const TransferResult& result);
     void settle(const Item& item, const TransferResult& result);

@@ -136,6 +136,16 @@ std::vector<std::string> IniFile::keys(std::string_view section) const
     return names;
 }
 
+std::vector<std::string> IniFile::sections() const
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (m_lines[i].isHeader && findSection(m_lines[i].section) == i)
+            names.push_back(m_lines[i].section);
+    }
+    return names;
+}
+
 std::string IniFile::readString(std::string_view section, std::string_view key, const std::string& defaultValue) const
 {
     return value(section, key).value_or(defaultValue);

@@ -36,6 +36,8 @@ public:
     // The keys of the section as the file spells them, in file order (the first of repeated
     // sections only, as reads see it).
     std::vector<std::string> keys(std::string_view section) const;
+    // The sections as the file spells them, in file order, each once.
+    std::vector<std::string> sections() const;
 
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int value);

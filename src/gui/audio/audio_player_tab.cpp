@@ -2,6 +2,7 @@
 
 #include "core/app/settings.h"
 #include "core/audio/audio_files.h"
+#include "core/audio/reciter_choice.h"
 #include "core/audio/reciter_layout.h"
 #include "core/reader/navigation.h"
 #include "gui/app/error_handler.h"
@@ -188,6 +189,8 @@ void AudioPlayerTab::connectControls()
 {
     keepTranslated(m_ui.lblAuStatus, [this] { retranslatePlayerWords(); });
     connect(&m_playTimer, &QTimer::timeout, this, guarded([this] { m_player.tmrPlayTimer(); }));
+    // The device runs on into a queued file between ticks; the player moves the focus with it.
+    m_device.setNoticeHandler(guarded([this] { m_player.mediaNotice(); }));
     connect(m_ui.btnPlayPause, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPauseClick(); }));
     connect(m_ui.btnStop, &QToolButton::clicked, this, guarded([this] { m_player.btnStopClick(); }));
     connect(m_ui.btnPlayPrevAya, &QToolButton::clicked, this, guarded([this] { m_player.btnPlayPrevAyaClick(); }));
@@ -215,9 +218,15 @@ void AudioPlayerTab::connectControls()
 
 void AudioPlayerTab::loadReciter()
 {
+    AppSet.Reciter = reciterToUse(AppSet.Reciter);
     if (const std::string problem = InitAudio(); !problem.empty())
         reportError(toQString(problem));
-    m_ui.lblReciter->setText(toQString(AppSet.Reciter));
+    showReciter();
+}
+
+void AudioPlayerTab::showReciter()
+{
+    showReciterName();
     m_ui.panReciter->refresh();
 }
 
@@ -245,12 +254,12 @@ void AudioPlayerTab::cbReciterChange(const QString& name)
     if (m_player.isActive())
         m_player.PlayerCommand(pcStop);
     AppSet.Reciter = name.toStdString();
+    saveReciterChoice(AppSet.Reciter);
     if (const std::string problem = InitAudio(); !problem.empty())
         reportError(toQString(problem));
-    m_ui.lblReciter->setText(name);
     if (m_navigator.FCurPos.Sura != 0)
         showAya(m_navigator.FCurPos);
-    m_ui.panReciter->refresh();
+    showReciter();
 }
 
 void AudioPlayerTab::btnInstallReciterClick()
@@ -278,7 +287,7 @@ void AudioPlayerTab::reciterListChanged()
 {
     if (!isReciterInstalled(AppSet.Reciter) && m_player.isActive())
         m_player.PlayerCommand(pcStop);
-    m_ui.panReciter->refresh();
+    showReciter();
 }
 
 // A new user's first reciter becomes the one played; with one in use already the new one
@@ -320,6 +329,16 @@ void AudioPlayerTab::processPendingEvents()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void AudioPlayerTab::reportMissingAya(const MissingAya& missing)
+{
+    const auto place = [](const TQuranPos& aya) { return QStringLiteral("%1:%2").arg(aya.Sura).arg(aya.Aya); };
+    QString text = tr("The recitation of %1 is missing (%2).").arg(place(missing.aya), toQString(missing.file));
+    if (missing.playingOnFrom)
+        text += " " + tr("Playing on from %1.").arg(place(*missing.playingOnFrom));
+    QStatusTipEvent tip(text);
+    QCoreApplication::sendEvent(window(), &tip);
+}
+
 void AudioPlayerTab::setStatusText(const std::string& text)
 {
     m_playerWords.status = text;
@@ -334,9 +353,16 @@ void AudioPlayerTab::setPlayPauseButton(PlayerImage image, const std::string& hi
     showHintOfHoveredButton(m_ui.btnPlayPause);
 }
 
+void AudioPlayerTab::showReciterName()
+{
+    const bool installed = reciterState(AppSet.Reciter) == ReciterState::Installed;
+    m_ui.lblReciter->setText(installed ? toQString(AppSet.Reciter) : tr("(none)"));
+}
+
 // The player's last words, again in the new language.
 void AudioPlayerTab::retranslatePlayerWords()
 {
+    showReciterName();
     m_ui.lblAuStatus->setText(playerText(m_playerWords.status));
     applyHint(m_ui.btnPlayPause, playerText(m_playerWords.playPauseHint));
     applyHint(m_ui.btnSpeaker, playerText(m_playerWords.speakerHint));

@@ -2,7 +2,7 @@
 
 #include "core/audio/player.h"
 #include "core/audio/player_host.h"
-#include "gui/audio/qt_media_device.h"
+#include "gui/audio/gst_media_device.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -69,7 +69,7 @@ public:
 
     // Playing or paused.
     bool isActive() const { return m_player.isActive(); }
-    const QtMediaDevice& mediaDevice() const { return m_device; }
+    const GstMediaDevice& mediaDevice() const { return m_device; }
     // The install dialog once it has been opened; it stays, so an install runs on while the
     // user reads.
     ReciterInstallDialog* installDialog() const { return m_installDialog; }
@@ -84,6 +84,8 @@ private:
     void cbReciterChange(const QString& name);
     void btnInstallReciterClick();
     void reciterInstalled(const QString& name);
+    void showReciter();
+    void showReciterName();
     void reciterListChanged();
     void showHintOfHoveredButton(QWidget* button);
     void retranslatePlayerWords();
@@ -95,6 +97,7 @@ private:
     void gotoAya(const TQuranPos& pos) override;
     void processPendingEvents() override;
     void setStatusText(const std::string& text) override;
+    void reportMissingAya(const MissingAya& missing) override;
     void setPlayPauseButton(PlayerImage image, const std::string& hint) override;
     void setPlayPauseEnabled(bool enabled) override;
     void setProgressMaximum(int maximum) override;
@@ -107,7 +110,7 @@ private:
     AudioPlayerControls m_ui;
     Navigator& m_navigator;
     // The one place the recitation's sound device is made.
-    QtMediaDevice m_device;
+    GstMediaDevice m_device;
     RecitationPlayer m_player{m_device, *this};
     QTimer m_playTimer;
     ReciterInstallDialog* m_installDialog = nullptr;

@@ -1,12 +1,19 @@
 #include "gui/audio/reciter_install_dialog.h"
 
 #include "core/base/errors.h"
+#include "core/audio/install_result.h"
 #include "core/audio/reciter_layout.h"
-#include "core/audio/sura_selection.h"
-#include "gui/app/qt_text.h"
-#include "gui/i18n/live_text.h"
+#include "core/audio/install_selection.h"
+#include "core/audio/recitation_size.h"
+#include "core/audio/reciter_source.h"
 #include "download/reciter_install_job.h"
+#include "download/source_probe.h"
+#include "gui/app/qt_text.h"
+#include "gui/audio/byte_size_text.h"
+#include "gui/audio/reciter_catalogue_list.h"
+#include "gui/i18n/live_text.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -15,12 +22,32 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace tilvane {
 
 namespace {
+
+constexpr std::size_t kFailuresListed = 5;
+
+QString megabytes(double bytes);
+
+// "N of M files installed; K failed", with the first failures named on lines of their own.
+QString resultText(const InstallResult& result)
+{
+    QString text = result.cancelled ? ReciterInstallDialog::tr("Cancelled: ") : QString();
+    text += ReciterInstallDialog::tr("%1 of %2 files installed; %3 failed.")
+                .arg(result.inPlace)
+                .arg(result.requested)
+                .arg(result.failures.size());
+    for (std::size_t index = 0; index < std::min(result.failures.size(), kFailuresListed); ++index)
+        text += "\n" + toQString(result.failures[index]);
+    if (result.failures.size() > kFailuresListed)
+        text += "\n" + ReciterInstallDialog::tr("and %1 more").arg(result.failures.size() - kFailuresListed);
+    return text;
+}
 
 QString megabytes(double bytes)
 {
@@ -31,10 +58,18 @@ QString megabytes(double bytes)
 
 ReciterInstallDialog::ReciterInstallDialog(QWidget* parent)
     : QDialog(parent)
+    , m_probe(new SourceProbe(this))
 {
     setObjectName("DlgInstallReciter");
     keepTranslated(this, [this] { setWindowTitle(tr("Install Recitation")); });
     auto* layout = new QVBoxLayout(this);
+    auto* catalogueLabel = new QLabel(this);
+    keepTranslatedText(catalogueLabel, [] { return tr("&Recitations to choose from:"); });
+    lstCatalogue = new ReciterCatalogueList(this);
+    catalogueLabel->setBuddy(lstCatalogue);
+    layout->addWidget(catalogueLabel);
+    layout->addWidget(lstCatalogue, 1);
+
     auto* form = new QFormLayout;
     edtSource = new QLineEdit(this);
     edtSource->setObjectName("edtSource");
@@ -53,9 +88,26 @@ ReciterInstallDialog::ReciterInstallDialog(QWidget* parent)
     edtName = new QLineEdit(this);
     edtName->setObjectName("edtName");
     keepTranslated(edtName, [this] { edtName->setPlaceholderText(tr("a folder name, e.g. my_reciter_64kbps")); });
-    edtSuras = new QLineEdit("1-114", this);
+    cbScope = new QComboBox(this);
+    cbScope->setObjectName("cbScope");
+    keepTranslated(cbScope, [this] {
+        const QSignalBlocker blocker(cbScope);
+        const int current = std::max(0, cbScope->currentIndex());
+        cbScope->clear();
+        cbScope->addItem(tr("Whole Quran"), static_cast<int>(Scope::WholeQuran));
+        cbScope->addItem(tr("Suras"), static_cast<int>(Scope::Suras));
+        cbScope->addItem(tr("Juz"), static_cast<int>(Scope::Juz));
+        cbScope->setCurrentIndex(current);
+    });
+    edtSuras = new QLineEdit(this);
     edtSuras->setObjectName("edtSuras");
-    keepTranslated(edtSuras, [this] { edtSuras->setToolTip(tr("Suras to install, e.g. 1,78-114")); });
+    edtSuras->setEnabled(false);
+    keepTranslated(edtSuras, [this] { edtSuras->setPlaceholderText(tr("e.g. 1,78-114")); });
+    auto* scopeRow = new QHBoxLayout;
+    scopeRow->addWidget(cbScope);
+    scopeRow->addWidget(edtSuras, 1);
+    lblSize = new QLabel(this);
+    lblSize->setObjectName("lblSize");
     const auto rowLabel = [this](const char* text, QWidget* buddy) {
         auto* label = new QLabel(this);
         keepTranslatedText(label, [text] { return tr(text); });
@@ -64,7 +116,8 @@ ReciterInstallDialog::ReciterInstallDialog(QWidget* parent)
     };
     form->addRow(rowLabel(QT_TR_NOOP("&Source:"), edtSource), source);
     form->addRow(rowLabel(QT_TR_NOOP("&Name:"), edtName), edtName);
-    form->addRow(rowLabel(QT_TR_NOOP("S&uras:"), edtSuras), edtSuras);
+    form->addRow(rowLabel(QT_TR_NOOP("&Install:"), cbScope), scopeRow);
+    form->addRow(QString(), lblSize);
     layout->addLayout(form);
 
     progInstall = new QProgressBar(this);
@@ -88,11 +141,20 @@ ReciterInstallDialog::ReciterInstallDialog(QWidget* parent)
     buttons->addWidget(btnInstall);
     buttons->addWidget(btnClose);
     layout->addLayout(buttons);
+    keepTranslated(lblSize, [this] { showSize(); });
 
+    connect(lstCatalogue, &ReciterCatalogueList::entryChosen, this, &ReciterInstallDialog::catalogueEntryChosen);
+    connect(edtSource, &QLineEdit::textChanged, this, &ReciterInstallDialog::sourceEdited);
+    connect(cbScope, &QComboBox::currentIndexChanged, this, [this] {
+        edtSuras->setEnabled(scope() != Scope::WholeQuran);
+        showSize();
+    });
+    connect(edtSuras, &QLineEdit::textChanged, this, &ReciterInstallDialog::showSize);
     connect(btnInstall, &QPushButton::clicked, this, &ReciterInstallDialog::btnInstallClick);
     connect(btnClose, &QPushButton::clicked, this, &ReciterInstallDialog::btnCloseClick);
     connect(btnSourceFolder, &QPushButton::clicked, this, &ReciterInstallDialog::chooseFolder);
     connect(btnSourceFile, &QPushButton::clicked, this, &ReciterInstallDialog::chooseFile);
+    connect(m_probe, &SourceProbe::finished, this, &ReciterInstallDialog::sourceChecked);
 }
 
 ReciterInstallDialog::~ReciterInstallDialog() = default;
@@ -126,12 +188,68 @@ QString ReciterInstallDialog::reciterName() const
     return QFileInfo(last).completeBaseName();
 }
 
+// The address stays editable: a mirror of the same files keeps the entry's size.
+void ReciterInstallDialog::catalogueEntryChosen(const CatalogueEntry& entry)
+{
+    m_catalogueUrl = toQString(entry.url);
+    edtSource->setText(m_catalogueUrl);
+    edtName->setText(toQString(entry.name));
+    m_wholeQuranBytes = entry.approximateBytes;
+    showSize();
+}
+
+// A source typed by hand or chosen on the disk is not the catalogue's: its size is unknown.
+void ReciterInstallDialog::sourceEdited()
+{
+    if (!m_catalogueUrl.isEmpty() && edtSource->text().trimmed() != m_catalogueUrl) {
+        m_catalogueUrl.clear();
+        m_wholeQuranBytes = 0;
+        showSize();
+    }
+}
+
+ReciterInstallDialog::Scope ReciterInstallDialog::scope() const
+{
+    return static_cast<Scope>(cbScope->currentData().toInt());
+}
+
+std::vector<TQuranPos> ReciterInstallDialog::chosenAyat() const
+{
+    const std::string range = edtSuras->text().toStdString();
+    switch (scope()) {
+    case Scope::Suras:
+        return ayatOfSuras(parseSuraSelection(range));
+    case Scope::Juz:
+        return ayatOfJuzs(parseJuzSelection(range));
+    case Scope::WholeQuran:
+        break;
+    }
+    return ayatOfSuras(parseSuraSelection("1-114"));
+}
+
+void ReciterInstallDialog::showSize()
+{
+    std::vector<TQuranPos> ayat;
+    try {
+        ayat = chosenAyat();
+    } catch (const TilvaneError&) {
+        lblSize->setText(scope() == Scope::Juz ? tr("Type juz numbers (1-30), e.g. 30 or 1-3.")
+                                               : tr("Type sura numbers (1-114), e.g. 1,78-114."));
+        return;
+    }
+    const QString count = tr("%n ayat", nullptr, static_cast<int>(ayat.size()));
+    if (m_wholeQuranBytes == 0)
+        lblSize->setText(tr("%1; the size is known once installed.").arg(count));
+    else
+        lblSize->setText(tr("%1, %2.").arg(count, approximateSizeText(estimatedRecitationBytes(m_wholeQuranBytes, ayat))));
+}
+
 void ReciterInstallDialog::btnInstallClick()
 {
     const QString name = reciterName();
     try {
-        const std::vector<int> suras = parseSuraSelection(edtSuras->text().toStdString());
-        m_job = std::make_unique<ReciterInstallJob>(name, edtSource->text().trimmed(), suras);
+        m_ayat = chosenAyat();
+        m_job = std::make_unique<ReciterInstallJob>(name, edtSource->text().trimmed(), m_ayat);
     } catch (const TilvaneError& error) {
         lblInstallStatus->setText(toQString(error.what()));
         return;
@@ -139,6 +257,42 @@ void ReciterInstallDialog::btnInstallClick()
     edtName->setText(name);
     setInputsEnabled(false);
     btnClose->setText(tr("Cancel"));
+    progInstall->setRange(0, 1);
+    progInstall->setValue(0);
+    if (classifyReciterSource(edtSource->text().trimmed().toStdString()) != ReciterSourceKind::Web) {
+        startInstall();
+        return;
+    }
+    const QUrl folder(edtSource->text().trimmed());
+    lblInstallStatus->setText(tr("Asking %1 for the first aya\u2026").arg(SourceProbe::firstAyaUrl(folder).toString()));
+    m_probe->start(folder);
+}
+
+void ReciterInstallDialog::sourceChecked(const QString& problem)
+{
+    if (!m_job)
+        return;
+    if (problem.isEmpty()) {
+        startInstall();
+        return;
+    }
+    const QUrl first = SourceProbe::firstAyaUrl(QUrl(edtSource->text().trimmed()));
+    stopSourceCheck(tr("The source does not answer with a recitation: %1 gave \"%2\". Nothing was "
+                       "installed. Check the address, or choose another source.")
+                        .arg(first.toString(), problem));
+}
+
+void ReciterInstallDialog::stopSourceCheck(const QString& status)
+{
+    m_probe->cancel();
+    m_job.reset();
+    lblInstallStatus->setText(status);
+    setInputsEnabled(true);
+    btnClose->setText(tr("Close"));
+}
+
+void ReciterInstallDialog::startInstall()
+{
     connect(m_job.get(), &ReciterInstallJob::unpackingStarted, this,
             [this] { lblInstallStatus->setText(tr("Unpacking the archive\u2026")); });
     connect(m_job.get(), &ReciterInstallJob::progressChanged, this, &ReciterInstallDialog::showProgress);
@@ -149,8 +303,9 @@ void ReciterInstallDialog::btnInstallClick()
 void ReciterInstallDialog::showProgress()
 {
     const InstallProgress& progress = m_job->progress();
+    // Failed files never fill the bar: it is full only when every file arrived.
     progInstall->setRange(0, std::max(1, progress.total));
-    progInstall->setValue(progress.done);
+    progInstall->setValue(progress.done - progress.failed);
     lblInstallStatus->setText(tr("%1/%2 files, %3, %4/s")
                                   .arg(progress.done)
                                   .arg(progress.total)
@@ -164,17 +319,10 @@ void ReciterInstallDialog::installFinished()
     // The job is still emitting: it goes once the event loop is back.
     ReciterInstallJob* job = m_job.release();
     job->deleteLater();
-    const InstallSummary& summary = job->summary();
-    QString text = summary.cancelled ? tr("Cancelled. ") : QString();
-    text += tr("%1 files installed, %2 were already there.").arg(summary.installed).arg(summary.present);
-    if (!summary.failures.empty()) {
-        text += tr(" %1 not installed:").arg(summary.failures.size());
-        for (std::size_t i = 0; i < std::min<std::size_t>(summary.failures.size(), 5); ++i)
-            text += "\n" + toQString(summary.failures[i]);
-        if (summary.failures.size() > 5)
-            text += "\n\u2026";
-    }
-    lblInstallStatus->setText(text);
+    const InstallResult result = installResult(job->folder().toStdString(), m_ayat, job->summary());
+    progInstall->setRange(0, std::max(1, result.requested));
+    progInstall->setValue(result.inPlace);
+    lblInstallStatus->setText(resultText(result));
     setInputsEnabled(true);
     btnClose->setText(tr("Close"));
     const QString name = edtName->text();
@@ -184,7 +332,9 @@ void ReciterInstallDialog::installFinished()
 
 void ReciterInstallDialog::btnCloseClick()
 {
-    if (m_job)
+    if (m_probe->running())
+        stopSourceCheck(tr("Cancelled; nothing was installed."));
+    else if (m_job)
         m_job->cancel();
     else
         accept();
@@ -192,16 +342,20 @@ void ReciterInstallDialog::btnCloseClick()
 
 void ReciterInstallDialog::reject()
 {
-    if (m_job)
+    if (m_probe->running()) {
+        stopSourceCheck(QString());
+    } else if (m_job) {
         m_job->cancel();
+    }
     QDialog::reject();
 }
 
 void ReciterInstallDialog::setInputsEnabled(bool enabled)
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{edtSource, btnSourceFolder, btnSourceFile, edtName,
-                                                           edtSuras, btnInstall})
+    for (QWidget* widget : std::initializer_list<QWidget*>{lstCatalogue, edtSource, btnSourceFolder, btnSourceFile,
+                                                           edtName, cbScope, btnInstall})
         widget->setEnabled(enabled);
+    edtSuras->setEnabled(enabled && scope() != Scope::WholeQuran);
 }
 
 } // namespace tilvane

@@ -1,6 +1,7 @@
 #include "gui/audio/reciter_panel.h"
 
 #include "core/app/settings.h"
+#include "core/audio/reciter_choice.h"
 #include "core/audio/reciter_layout.h"
 #include "gui/app/qt_text.h"
 #include "gui/audio/reciter_list_model.h"
@@ -22,7 +23,7 @@ ReciterPanel::ReciterPanel(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     lblNoRecitation = new QLabel(this);
-    keepTranslatedText(lblNoRecitation, [] { return tr("No recitation installed"); });
+    keepTranslated(lblNoRecitation, [this] { showReciterState(); });
     lblNoRecitation->setObjectName("lblNoRecitation");
     lblNoRecitation->setWordWrap(true);
     cbReciter = new QComboBox(this);
@@ -48,7 +49,18 @@ void ReciterPanel::refresh()
     const bool installed = isReciterInstalled(AppSet.Reciter);
     cbReciter->setCurrentIndex(installed ? m_reciters->rowOf(toQString(AppSet.Reciter)) : -1);
     cbReciter->setVisible(cbReciter->count() > 0);
-    lblNoRecitation->setVisible(!installed);
+    showReciterState();
+}
+
+void ReciterPanel::showReciterState()
+{
+    const ReciterState state = reciterState(AppSet.Reciter);
+    if (state == ReciterState::NoneInstalled)
+        lblNoRecitation->setText(tr("No recitation installed"));
+    else if (state == ReciterState::NotInstalled)
+        lblNoRecitation->setText(tr("The recitation \"%1\" is not installed; choose one below.")
+                                     .arg(toQString(AppSet.Reciter)));
+    lblNoRecitation->setVisible(state != ReciterState::Installed);
 }
 
 } // namespace tilvane

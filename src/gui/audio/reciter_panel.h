@@ -33,6 +33,8 @@ signals:
     void installRequested();
 
 private:
+    void showReciterState();
+
     ReciterListModel* m_reciters;
 };
 

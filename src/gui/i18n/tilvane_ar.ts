@@ -45,6 +45,17 @@
     </message>
 </context>
 <context>
+    <name>ByteSizeText</name>
+    <message>
+        <source>about %1 GB</source>
+        <translation>نحو %1 غيغابايت</translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation>نحو %1 ميغابايت</translation>
+    </message>
+</context>
+<context>
     <name>ColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -176,10 +187,6 @@
         <translation>لا تأتي مع البرنامج أي تلاوة. التلاوة مجموعة ملفات MP3، ملف لكل آية، يُسمّى برقم السورة ورقم الآية في ثلاث خانات لكل منهما: ⁦001001.mp3⁩ هو الآية الأولى من السورة 1، و⁦002255.mp3⁩ هو الآية 255 من السورة 2. وينشر كثير من القراء مجموعات كهذه على الويب.</translation>
     </message>
     <message>
-        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
-        <translation>لتثبيت تلاوة اضغط «تثبيت تلاوة…» في تبويب مشغل الصوت، أو «تثبيت…» في الإعدادات › الصوت، وحدّد المصدر: مجلدًا على الويب (عنوانًا مثل ⁦https://example.org/reciter/⁩ يضم ⁦001001.mp3⁩ وبقية الملفات)، أو مجلدًا على هذا الحاسوب يضم الملفات مباشرة أو في مجلد لكل سورة (001، 002، …)، أو أرشيف ZIP أو 7z لمجلد كهذا. سمِّ القارئ واختر السور، مثل ⁦1,78-114⁩ أو كلها ⁦1-114⁩. والتثبيت الذي يتوقف في منتصفه يحتفظ بما أنجزه؛ شغّله مرة أخرى لجلب الناقص فقط.</translation>
-    </message>
-    <message>
         <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with &quot;Play Continuously&quot; the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
         <translation>تعرض الإعدادات › الصوت القراءَ المثبتين مع حجم كل منهم وعدد الآيات لديه، وتتيح إزالتهم واختيار القارئ الذي يُشغَّل. اضغط «تشغيل» في تبويب مشغل الصوت لتسمع الآية المعروضة؛ ومع «تشغيل متواصل» تستمر التلاوة آيةً بعد آية، والخيارات أسفله تكرر الآيات أو نطاقًا منها وتضبط السرعة.</translation>
     </message>
@@ -202,6 +209,10 @@
     <message>
         <source>%1 is free software under the GNU General Public License, version 3 or later. The Arabic text, the Arabic sura names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian translation, transliteration and sura meanings from the quran-pack package (ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT licence); the Arabic font is SIL Scheherazade (SIL Open Font License). Recitations you install keep the terms of their publishers.</source>
         <translation>%1 برنامج حر يخضع لرخصة جنو العمومية (GNU General Public License)، الإصدار 3 أو أي إصدار لاحق. النص العربي وأسماء السور بالعربية والترجمات الأخرى من حزمة quran-json (رخصة CC BY-SA 4.0)؛ والترجمة الإندونيسية والنص اللاتيني ومعاني أسماء السور من حزمة quran-pack (رخصة ISC)؛ وفهرس الأجزاء والأحزاب والصفحات والسجدات من حزمة quran-meta (رخصة MIT)؛ والخط العربي هو SIL Scheherazade (رخصة SIL Open Font License). وتبقى التلاوات التي تثبّتها خاضعة لشروط ناشريها.</translation>
+    </message>
+    <message>
+        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and pick a reciter from the list of public recitations. Any other source works too: a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Install the whole Quran, some suras (for example 1,78-114) or some juz (for example 30); the dialog shows about how much that is before you start. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
+        <translation>لتثبيت تلاوة اضغط «تثبيت تلاوة…» في تبويب مشغل الصوت، أو «تثبيت…» في الإعدادات › الصوت، واختر قارئًا من قائمة التلاوات العامة. وتصلح مصادر أخرى أيضًا: مجلد على الويب (عنوان مثل ⁦https://example.org/reciter/⁩ يضم ⁦001001.mp3⁩ وبقية الملفات)، أو مجلد على هذا الحاسوب يضم الملفات مباشرة أو في مجلد لكل سورة (001، 002، …)، أو أرشيف ZIP أو 7z لمثل هذا المجلد. ثبّت القرآن كاملًا أو بعض السور (مثلًا 1,78-114) أو بعض الأجزاء (مثلًا 30)؛ ويعرض مربع الحوار مقدار ذلك تقريبًا قبل أن تبدأ. التثبيت الذي يتوقف في منتصفه يحتفظ بما اكتمل؛ شغّله مرة أخرى لجلب الناقص فقط.</translation>
     </message>
 </context>
 <context>
@@ -583,6 +594,18 @@
         <source>Previous Aya</source>
         <translation>الآية السابقة</translation>
     </message>
+    <message>
+        <source>The recitation of %1 is missing (%2).</source>
+        <translation>تلاوة %1 غير موجودة (%2).</translation>
+    </message>
+    <message>
+        <source>Playing on from %1.</source>
+        <translation>يستمر التشغيل من %1.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(لا شيء)</translation>
+    </message>
 </context>
 <context>
     <name>tilvane::AyaContextMenu</name>
@@ -748,6 +771,29 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterCatalogueList</name>
+    <message>
+        <source>Reciter</source>
+        <translation>القارئ</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>الأسلوب</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>الجودة</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>القرآن كله</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 ك.ب/ث</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::ReciterInstallDialog</name>
     <message>
         <source>%1 MB</source>
@@ -774,20 +820,12 @@
         <translation>اسم مجلد، مثل my_reciter_64kbps</translation>
     </message>
     <message>
-        <source>Suras to install, e.g. 1,78-114</source>
-        <translation>السور المراد تثبيتها، مثل ⁦1,78-114⁩</translation>
-    </message>
-    <message>
         <source>&amp;Source:</source>
         <translation>المصدر:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <translation>الاسم:</translation>
-    </message>
-    <message>
-        <source>S&amp;uras:</source>
-        <translation>السور:</translation>
     </message>
     <message>
         <source>&amp;Install</source>
@@ -822,16 +860,79 @@
         <translation>%1/%2 ملف، %3، %4/ث</translation>
     </message>
     <message>
-        <source>Cancelled. </source>
-        <translation>أُلغي. </translation>
+        <source>Cancelled: </source>
+        <translation>أُلغي: </translation>
     </message>
     <message>
-        <source>%1 files installed, %2 were already there.</source>
-        <translation>ثُبّت %1 ملف، و%2 كانت موجودة من قبل.</translation>
+        <source>%1 of %2 files installed; %3 failed.</source>
+        <translation>ثُبّت %1 من %2 ملفًا؛ فشل %3.</translation>
     </message>
     <message>
-        <source> %1 not installed:</source>
-        <translation> %1 لم تُثبَّت:</translation>
+        <source>and %1 more</source>
+        <translation>و%1 غيرها</translation>
+    </message>
+    <message>
+        <source>&amp;Recitations to choose from:</source>
+        <translation>التلاوات المتاحة للاختيار:</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>القرآن كله</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>سور</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>e.g. 1,78-114</source>
+        <translation>مثلًا 1,78-114</translation>
+    </message>
+    <message>
+        <source>&amp;Install:</source>
+        <translation>تثبيت:</translation>
+    </message>
+    <message>
+        <source>Type juz numbers (1-30), e.g. 30 or 1-3.</source>
+        <translation>اكتب أرقام الأجزاء (1-30)، مثلًا 30 أو 1-3.</translation>
+    </message>
+    <message>
+        <source>Type sura numbers (1-114), e.g. 1,78-114.</source>
+        <translation>اكتب أرقام السور (1-114)، مثلًا 1,78-114.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ayat</source>
+        <translation>
+            <numerusform>%n آية</numerusform>
+            <numerusform>آية واحدة</numerusform>
+            <numerusform>آيتان</numerusform>
+            <numerusform>%n آيات</numerusform>
+            <numerusform>%n آية</numerusform>
+            <numerusform>%n آية</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the size is known once installed.</source>
+        <translation>%1؛ يُعرف الحجم بعد التثبيت.</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1، %2.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for the first aya…</source>
+        <translation>جارٍ طلب الآية الأولى من %1…</translation>
+    </message>
+    <message>
+        <source>The source does not answer with a recitation: %1 gave &quot;%2&quot;. Nothing was installed. Check the address, or choose another source.</source>
+        <translation>المصدر لا يجيب بتلاوة: أعاد %1 &quot;%2&quot;. لم يُثبَّت شيء. تحقق من العنوان أو اختر مصدرًا آخر.</translation>
+    </message>
+    <message>
+        <source>Cancelled; nothing was installed.</source>
+        <translation>أُلغي؛ لم يُثبَّت شيء.</translation>
     </message>
 </context>
 <context>
@@ -901,6 +1002,10 @@
     <message>
         <source>Install recitation…</source>
         <translation>تثبيت تلاوة…</translation>
+    </message>
+    <message>
+        <source>The recitation &quot;%1&quot; is not installed; choose one below.</source>
+        <translation>التلاوة &quot;%1&quot; غير مثبتة؛ اختر واحدة أدناه.</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,17 @@
     </message>
 </context>
 <context>
+    <name>ByteSizeText</name>
+    <message>
+        <source>about %1 GB</source>
+        <translation>sekitar %1 GB</translation>
+    </message>
+    <message>
+        <source>about %1 MB</source>
+        <translation>sekitar %1 MB</translation>
+    </message>
+</context>
+<context>
     <name>ColorPicker</name>
     <message>
         <source>Choose a colour</source>
@@ -176,10 +187,6 @@
         <translation>Program ini tidak menyertakan murotal. Murotal adalah kumpulan berkas MP3, satu per ayat, yang dinamai dengan nomor surat dan ayat masing-masing tiga angka: 001001.mp3 adalah ayat pertama surat 1, 002255.mp3 adalah ayat 255 surat 2. Banyak qari menerbitkan kumpulan seperti ini di web.</translation>
     </message>
     <message>
-        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and give as the source either a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Name the reciter and choose the suras, for example 1,78-114 or all of 1-114. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
-        <translation>Untuk memasangnya, tekan &quot;Pasang murotal…&quot; di tab Pemutar Audio, atau Pasang… di Pengaturan › Audio, lalu berikan sumbernya: folder web (alamat seperti https://example.org/reciter/ yang memuat 001001.mp3 dan berkas lainnya), folder di komputer ini yang memuat berkas-berkas itu langsung atau dalam satu folder per surat (001, 002, …), atau arsip ZIP atau 7z dari folder seperti itu. Beri nama qari dan pilih suratnya, misalnya 1,78-114 atau semuanya 1-114. Pemasangan yang terhenti di tengah jalan menyimpan apa yang sudah ada; jalankan lagi untuk mengambil yang belum ada saja.</translation>
-    </message>
-    <message>
         <source>Settings › Audio lists the installed reciters with their size and how many ayat they hold, removes them, and chooses the one that plays. Press Play in the Audio Player tab to hear the shown aya; with &quot;Play Continuously&quot; the recitation goes on aya after aya, and the options below it repeat ayat or a range and set the speed.</source>
         <translation>Pengaturan › Audio menampilkan qari yang terpasang beserta ukurannya dan jumlah ayat yang dimuatnya, dapat menghapusnya, dan memilih qari yang diputar. Tekan Putar di tab Pemutar Audio untuk mendengarkan ayat yang ditampilkan; dengan &quot;Putar Terus&quot; bacaan berlanjut ayat demi ayat, dan pilihan di bawahnya mengulang ayat atau rentang ayat serta mengatur kecepatan.</translation>
     </message>
@@ -202,6 +209,10 @@
     <message>
         <source>%1 is free software under the GNU General Public License, version 3 or later. The Arabic text, the Arabic sura names and the other translations come from the quran-json package (CC BY-SA 4.0 licence); the Indonesian translation, transliteration and sura meanings from the quran-pack package (ISC licence); the index of juz, hizb, pages and sajda from the quran-meta package (MIT licence); the Arabic font is SIL Scheherazade (SIL Open Font License). Recitations you install keep the terms of their publishers.</source>
         <translation>%1 adalah perangkat lunak bebas di bawah GNU General Public License, versi 3 atau yang lebih baru. Teks Arab, nama surat berbahasa Arab, dan terjemahan lainnya berasal dari paket quran-json (lisensi CC BY-SA 4.0); terjemahan bahasa Indonesia, transliterasi, dan arti nama surat dari paket quran-pack (lisensi ISC); indeks juz, hizb, halaman, dan sajdah dari paket quran-meta (lisensi MIT); huruf Arabnya adalah SIL Scheherazade (SIL Open Font License). Murotal yang Anda pasang tetap mengikuti ketentuan penerbitnya.</translation>
+    </message>
+    <message>
+        <source>To install one, press &quot;Install recitation…&quot; in the Audio Player tab, or Install… in Settings › Audio, and pick a reciter from the list of public recitations. Any other source works too: a web folder (an address such as https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on this computer holding the files directly or in one folder per sura (001, 002, …), or a ZIP or 7z archive of such a folder. Install the whole Quran, some suras (for example 1,78-114) or some juz (for example 30); the dialog shows about how much that is before you start. An install that stops half-way keeps what it has; run it again to fetch only what is missing.</source>
+        <translation>Untuk memasangnya, tekan &quot;Pasang murotal…&quot; di tab Pemutar Audio, atau Pasang… di Pengaturan › Audio, lalu pilih qari dari daftar murotal publik. Sumber lain juga bisa: folder web (alamat seperti https://example.org/reciter/ yang memuat 001001.mp3 dan berkas lainnya), folder di komputer ini yang memuat berkas-berkas itu langsung atau dalam satu folder per surat (001, 002, …), atau arsip ZIP atau 7z dari folder seperti itu. Pasang seluruh Al-Qur&apos;an, beberapa surat (misalnya 1,78-114) atau beberapa juz (misalnya 30); dialog menunjukkan kira-kira besarnya sebelum Anda mulai. Pemasangan yang terhenti di tengah jalan menyimpan apa yang sudah ada; jalankan lagi untuk mengambil yang belum ada saja.</translation>
     </message>
 </context>
 <context>
@@ -583,6 +594,18 @@
         <source>Previous Aya</source>
         <translation>Ayat Sebelumnya</translation>
     </message>
+    <message>
+        <source>The recitation of %1 is missing (%2).</source>
+        <translation>Rekaman bacaan %1 tidak ada (%2).</translation>
+    </message>
+    <message>
+        <source>Playing on from %1.</source>
+        <translation>Diputar lanjut dari %1.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(tidak ada)</translation>
+    </message>
 </context>
 <context>
     <name>tilvane::AyaContextMenu</name>
@@ -748,6 +771,29 @@
     </message>
 </context>
 <context>
+    <name>tilvane::ReciterCatalogueList</name>
+    <message>
+        <source>Reciter</source>
+        <translation>Qari</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Gaya</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Kualitas</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Seluruh Al-Qur&apos;an</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+</context>
+<context>
     <name>tilvane::ReciterInstallDialog</name>
     <message>
         <source>%1 MB</source>
@@ -774,20 +820,12 @@
         <translation>nama folder, mis. qari_saya_64kbps</translation>
     </message>
     <message>
-        <source>Suras to install, e.g. 1,78-114</source>
-        <translation>Surat yang dipasang, mis. 1,78-114</translation>
-    </message>
-    <message>
         <source>&amp;Source:</source>
         <translation>&amp;Sumber:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <translation>&amp;Nama:</translation>
-    </message>
-    <message>
-        <source>S&amp;uras:</source>
-        <translation>S&amp;urat:</translation>
     </message>
     <message>
         <source>&amp;Install</source>
@@ -822,16 +860,74 @@
         <translation>%1/%2 berkas, %3, %4/dtk</translation>
     </message>
     <message>
-        <source>Cancelled. </source>
-        <translation>Dibatalkan. </translation>
+        <source>Cancelled: </source>
+        <translation>Dibatalkan: </translation>
     </message>
     <message>
-        <source>%1 files installed, %2 were already there.</source>
-        <translation>%1 berkas terpasang, %2 sudah ada sebelumnya.</translation>
+        <source>%1 of %2 files installed; %3 failed.</source>
+        <translation>%1 dari %2 berkas terpasang; %3 gagal.</translation>
     </message>
     <message>
-        <source> %1 not installed:</source>
-        <translation> %1 tidak terpasang:</translation>
+        <source>and %1 more</source>
+        <translation>dan %1 lainnya</translation>
+    </message>
+    <message>
+        <source>&amp;Recitations to choose from:</source>
+        <translation>&amp;Bacaan yang dapat dipilih:</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Seluruh Al-Qur&apos;an</translation>
+    </message>
+    <message>
+        <source>Suras</source>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source>Juz</source>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>e.g. 1,78-114</source>
+        <translation>mis. 1,78-114</translation>
+    </message>
+    <message>
+        <source>&amp;Install:</source>
+        <translation>&amp;Pasang:</translation>
+    </message>
+    <message>
+        <source>Type juz numbers (1-30), e.g. 30 or 1-3.</source>
+        <translation>Ketik nomor juz (1-30), mis. 30 atau 1-3.</translation>
+    </message>
+    <message>
+        <source>Type sura numbers (1-114), e.g. 1,78-114.</source>
+        <translation>Ketik nomor surah (1-114), mis. 1,78-114.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ayat</source>
+        <translation>
+            <numerusform>%n ayat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the size is known once installed.</source>
+        <translation>%1; ukurannya diketahui setelah terpasang.</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for the first aya…</source>
+        <translation>Meminta ayat pertama dari %1…</translation>
+    </message>
+    <message>
+        <source>The source does not answer with a recitation: %1 gave &quot;%2&quot;. Nothing was installed. Check the address, or choose another source.</source>
+        <translation>Sumber tidak menjawab dengan rekaman bacaan: %1 memberi &quot;%2&quot;. Tidak ada yang dipasang. Periksa alamatnya, atau pilih sumber lain.</translation>
+    </message>
+    <message>
+        <source>Cancelled; nothing was installed.</source>
+        <translation>Dibatalkan; tidak ada yang dipasang.</translation>
     </message>
 </context>
 <context>
@@ -901,6 +997,10 @@
     <message>
         <source>Install recitation…</source>
         <translation>Pasang murotal…</translation>
+    </message>
+    <message>
+        <source>The recitation &quot;%1&quot; is not installed; choose one below.</source>
+        <translation>Bacaan &quot;%1&quot; tidak terpasang; pilih salah satu di bawah.</translation>
     </message>
 </context>
 <context>

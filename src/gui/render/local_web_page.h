@@ -2,6 +2,8 @@
 
 #include <QWebEnginePage>
 
+#include <memory>
+
 class QWebEngineProfile;
 
 namespace tilvane {
@@ -17,9 +19,17 @@ class LocalWebPage : public QWebEnginePage {
 public:
     explicit LocalWebPage(QObject* parent = nullptr);
 
+    // Expires as the page starts to go, before the engine cancels the scripts still running
+    // in it by answering them empty: such answers can be told from real ones.
+    std::weak_ptr<const bool> lifetime() const { return m_alive; }
+
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     QWebEnginePage* createWindow(WebWindowType type) override;
+
+private:
+    // A member goes before the base class's destructor runs.
+    std::shared_ptr<const bool> m_alive = std::make_shared<const bool>(true);
 };
 
 } // namespace tilvane

@@ -27,6 +27,7 @@ void TNulWBContainer::Navigate(const std::string& path)
     if (!m_browser)
         return;
     beforeNavigate();
+    ++m_navigations;
     m_requestedUrl = QUrl(QString::fromStdString(PathToFileUrl(path)), QUrl::StrictMode);
     m_loadWatch->expect(m_requestedUrl);
     m_browser->load(m_requestedUrl);
@@ -34,12 +35,17 @@ void TNulWBContainer::Navigate(const std::string& path)
 
 void TNulWBContainer::runScriptChecked(const QString& script, std::function<void(bool)> done)
 {
-    if (!m_browser) {
+    auto* page = m_browser ? qobject_cast<LocalWebPage*>(m_browser->page()) : nullptr;
+    if (page == nullptr) {
         done(false);
         return;
     }
     const QString wrapped = QStringLiteral("(function(){ %1; return true; })()").arg(script);
-    m_browser->page()->runJavaScript(wrapped, [done = std::move(done)](const QVariant& result) {
+    page->runJavaScript(wrapped, [done = std::move(done), pageAlive = page->lifetime(), host = QPointer(this),
+                                  navigation = m_navigations](const QVariant& result) {
+        // The engine answers every script, also while the page and the window go.
+        if (pageAlive.expired() || !host || host->m_navigations != navigation)
+            return;
         done(result.typeId() == QMetaType::Bool && result.toBool());
     });
 }

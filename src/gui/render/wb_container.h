@@ -33,7 +33,8 @@ public:
 
     // Runs script in the loaded page. done(true) only when the script completed: the engine
     // reports a script that throws exactly like one that returns nothing, so the call is
-    // wrapped to return true at its end.
+    // wrapped to return true at its end. A script whose page was replaced or closed before it
+    // answered calls nothing: its answer is about a page no longer shown.
     void runScriptChecked(const QString& script, std::function<void(bool completed)> done);
 
 protected:
@@ -43,6 +44,7 @@ protected:
 private:
     QPointer<QWebEngineView> m_browser;
     QUrl m_requestedUrl;
+    int m_navigations = 0;
     PageLoadWatch* m_loadWatch = nullptr;
 };
 

@@ -124,12 +124,14 @@ QString HelpText::html(const QList<QAction*>& actions)
                          "named by sura and aya in three digits each: 001001.mp3 is the first aya of sura 1, "
                          "002255.mp3 is aya 255 of sura 2. Many reciters publish such sets on the web."));
     html += paragraph(tr("To install one, press \"Install recitation\u2026\" in the Audio Player tab, or "
-                         "Install\u2026 in Settings \u203A Audio, and give as the source either a web folder "
-                         "(an address such as https://example.org/reciter/ that holds 001001.mp3 and the other "
-                         "files), a folder on this computer holding the files directly or in one folder per "
-                         "sura (001, 002, \u2026), or a ZIP or 7z archive of such a folder. Name the reciter "
-                         "and choose the suras, for example 1,78-114 or all of 1-114. An install that stops "
-                         "half-way keeps what it has; run it again to fetch only what is missing."));
+                         "Install\u2026 in Settings \u203A Audio, and pick a reciter from the list of public "
+                         "recitations. Any other source works too: a web folder (an address such as "
+                         "https://example.org/reciter/ that holds 001001.mp3 and the other files), a folder on "
+                         "this computer holding the files directly or in one folder per sura (001, 002, "
+                         "\u2026), or a ZIP or 7z archive of such a folder. Install the whole Quran, some suras "
+                         "(for example 1,78-114) or some juz (for example 30); the dialog shows about how much "
+                         "that is before you start. An install that stops half-way keeps what it has; run it "
+                         "again to fetch only what is missing."));
     html += paragraph(tr("Settings \u203A Audio lists the installed reciters with their size and how many ayat "
                          "they hold, removes them, and chooses the one that plays. Press Play in the Audio "
                          "Player tab to hear the shown aya; with \"Play Continuously\" the recitation goes on "

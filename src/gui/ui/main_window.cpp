@@ -407,7 +407,7 @@ bool TfmMain::FAudioActive() const
     return audioTab().isActive();
 }
 
-const QtMediaDevice& TfmMain::mediaDevice() const
+const GstMediaDevice& TfmMain::mediaDevice() const
 {
     return audioTab().mediaDevice();
 }

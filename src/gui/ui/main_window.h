@@ -20,8 +20,8 @@ class AudioPlayerTab;
 class AyaContextMenu;
 class AyaPlaceLabel;
 class BookmarkStars;
+class GstMediaDevice;
 class PageLook;
-class QtMediaDevice;
 class ReciterInstallDialog;
 class TDlgSrchSura;
 class PagePrinter;
@@ -53,7 +53,7 @@ public:
     AudioPlayerTab& audioTab() const;
     // The player is playing or paused.
     bool FAudioActive() const;
-    const QtMediaDevice& mediaDevice() const;
+    const GstMediaDevice& mediaDevice() const;
     const ReaderTimings& timings() const { return m_timings; }
 
     // The first node, depth first over all levels, whose text equals text without regard to

@@ -1,5 +1,5 @@
 #include "core/base/errors.h"
-#include "gui/audio/qt_media_device.h"
+#include "gui/audio/gst_media_device.h"
 #include "gui/support/spoken_mp3.h"
 #include "gui/support/gui_app.h"
 #include "support/temp_folder.h"
@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kPlaybackDeadlineMs = 30000;
 
-class QtMediaDeviceTest : public ::testing::Test {
+class GstMediaDeviceTest : public ::testing::Test {
 protected:
     // Before the fixture's device exists: Qt objects need the application first.
     static void SetUpTestSuite() { guiApp(); }
@@ -49,10 +49,10 @@ protected:
 
     TempFolder folder;
     std::string mp3;
-    QtMediaDevice device;
+    GstMediaDevice device;
 };
 
-TEST_F(QtMediaDeviceTest, PlaysAnMp3ToTheEndAndLearnsItsLengthOnTheWay)
+TEST_F(GstMediaDeviceTest, PlaysAnMp3ToTheEndAndLearnsItsLength)
 {
     device.open(mp3);
     EXPECT_TRUE(device.isOpen());
@@ -62,12 +62,13 @@ TEST_F(QtMediaDeviceTest, PlaysAnMp3ToTheEndAndLearnsItsLengthOnTheWay)
     device.play();
     ASSERT_TRUE(waitFor([&] { return device.reachedEnd(); }));
 
-    // The phrase lasts some seconds; the length is known by now.
+    // The phrase lasts some seconds.
     EXPECT_GT(device.length(), 1000);
     EXPECT_LT(device.length(), 10000);
+    EXPECT_EQ(device.position(), device.length());
 }
 
-TEST_F(QtMediaDeviceTest, PauseAndResumeKeepThePosition)
+TEST_F(GstMediaDeviceTest, PauseAndResumeKeepThePosition)
 {
     device.open(mp3);
     device.play();
@@ -84,7 +85,7 @@ TEST_F(QtMediaDeviceTest, PauseAndResumeKeepThePosition)
     ASSERT_TRUE(waitFor([&] { return device.reachedEnd(); }));
 }
 
-TEST_F(QtMediaDeviceTest, StopRewindsAndReopeningPlaysAgain)
+TEST_F(GstMediaDeviceTest, StopRewindsAndReopeningPlaysAgain)
 {
     device.open(mp3);
     device.play();
@@ -100,7 +101,7 @@ TEST_F(QtMediaDeviceTest, StopRewindsAndReopeningPlaysAgain)
     EXPECT_TRUE(device.isOpen());
 }
 
-TEST_F(QtMediaDeviceTest, FilesThatCannotPlayRaiseAnErrorNamingThem)
+TEST_F(GstMediaDeviceTest, FilesThatCannotPlayRaiseAnErrorNamingThem)
 {
     const std::string text = (folder / "not audio.mp3").string();
     writeFile(text, "This is a text file, not a recording.\n");
