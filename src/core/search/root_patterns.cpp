@@ -47,7 +47,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         std::vector<Unit> before(units.begin(), units.end() - 2);
         const auto radicals = std::count_if(before.begin(), before.end(), [](const Unit& u) { return !u.longVowel; });
         // After an imperfect's prefix the hamza is the radical of a hollow verb (يَشَآءُ).
-        const bool prefixed = isImperfectPrefix(before[0]);
+        const bool prefixed = isImperfectPrefix(before[0]) && !before[1].longVowel;
         if (radicals >= 3) {
             addCoreReadings(out, before, wasla, stripped, verbal, noun, penalty);
         } else if (radicals == 2 && !prefixed) {
@@ -81,7 +81,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     if (units.size() != kept.size()) {
         // The letter taken for a prefix may be a radical (أَلِيم، مَرِيض).
         addRadicalReadings(out, kept, stripped, verbal, penalty + kKeptPrefix);
-    } else if (!noun && kept.size() > 2 && !kept[0].longVowel && !kept[0].shadda && !kept[1].longVowel
+    } else if ((!noun || isLetter(kept[0], kMim)) && kept.size() > 2 && !kept[0].longVowel && !kept[0].shadda && !kept[1].longVowel
                && (kept[0].vowel == 'a' || kept[0].vowel == 'u')
                && (isLetter(kept[0], kYa) || isLetter(kept[0], kTa) || isLetter(kept[0], kNun)
                    || isLetter(kept[0], kHamza) || isLetter(kept[0], kMim))) {

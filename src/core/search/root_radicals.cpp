@@ -63,6 +63,10 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         // يَكُنۡ، تَكُنۡ: a jussive's prefix before two letters.
         if (strong[0] == 0 && units.size() == 3 && isImperfectPrefix(units[0]) && (units[2].sukun || units[2].vowel == 0))
             rare = std::max(rare, kRareFirstTa);
+        // A prefix before a doubled ت: form VIII of a root whose first radical merged into it (يَتَّقُونَ).
+        if (strong[0] == 0 && (isImperfectPrefix(units[0]) || isLetter(units[0], kMim)) && units.size() > 1
+            && isLetter(units[1], kTa) && units[1].shadda)
+            rare = std::max(rare, kRareFirstYa);
         return {rootOfLetters(letters), result.penalty + rare, guessed};
     }
     if (letters.size() == 4 && (letters[1] == kYa || letters[1] == kWaw) && units[strong[1]].sukun
@@ -116,7 +120,10 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     const bool defectiveAfter = std::any_of(units.begin() + static_cast<std::ptrdiff_t>(strong[1]) + 1, units.end(),
                                             [](const Unit& u) { return u.longVowel; });
     const bool formFour = strong[0] == 0 && isLetter(units[0], kHamza) && (units[0].vowel == 'u' || defectiveAfter);
-    for (std::size_t k = strong[0] + 1 + (formFour ? 1 : 0); k < strong[1]; ++k) {
+    // فَاعَلَ of a defective root: ā after the first radical, the weak one last (نَادَىٰ); a hollow
+    // verb never ends in ى.
+    const bool formThree = defectiveAfter && isLetter(units.back(), kAlifMaqsura);
+    for (std::size_t k = strong[0] + 1 + (formFour ? 1 : 0); k < strong[1] && !formThree; ++k) {
         if (units[k].longVowel) {
             const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
             const char32_t middle = yaLast && units[k].letter == kAlif ? kYa : weakOf(units[k], kWaw);
