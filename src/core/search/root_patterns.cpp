@@ -89,6 +89,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         // (يَجِدُ، يَلۡقَ، تَرَ), or the verb's form shows behind it (يَتَّقُونَ، مُّتَّقِينَ، يَهۡتَدُونَ).
         // yafʿ-, yafi- and yafu- before a last silent letter: a prefix surely (يَأۡتِ، تَجِدُ، يَكُنۡ).
         const bool sure = kept[1].sukun || (kept[1].vowel == 'i' && kept[0].vowel == 'a')
+            || (isLetter(kept[1], kTa) && kept[1].shadda)
             || (kept.size() == 3 && (kept[2].sukun || kept[2].vowel == 0));
         const double prefix = sure ? kSurePrefix : kKeptPrefix;
         kept.erase(kept.begin());
