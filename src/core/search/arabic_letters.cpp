@@ -20,7 +20,10 @@ Units readUnits(std::string_view written)
         const char32_t c = nextCodePoint(written, i);
         Unit* last = units.empty() ? nullptr : &units.back();
         if (c == U'\u064E' || c == U'\u064B' || c == U'\u08F0') {
-            if (last) last->vowel = 'a';
+            if (last) {
+                last->vowel = 'a';
+                last->tanween = c != U'\u064E';
+            }
         } else if (c == U'\u064F' || c == U'\u064C' || c == U'\u08F1') {
             if (last) last->vowel = 'u';
         } else if (c == U'\u0650' || c == U'\u064D' || c == U'\u08F2') {
@@ -78,6 +81,9 @@ Units readUnits(std::string_view written)
         else if (bare && k + 1 < units.size())
             unit.sukun = true;
     }
+    // The ا after an accusative's tanween is written, never read (أَبَدࣰا، صَفࣰّا).
+    if (units.size() > 2 && isLetter(units.back(), kAlif) && units[units.size() - 2].tanween)
+        units.pop_back();
     return units;
 }
 

@@ -26,6 +26,24 @@ bool isParticle(std::string_view folded)
     return std::find(kParticles.begin(), kParticles.end(), folded) != kParticles.end();
 }
 
+// ٱللَّه with the particles in front of it (لِلَّهِ، وَٱللَّهِ، تَٱللَّهِ) and ٱللَّهُمَّ.
+bool isAllah(std::string_view folded)
+{
+    static constexpr std::string_view kLillah = "\u0644\u0644\u0647";
+    std::string_view front = folded;
+    if (front.ends_with("\u0645"))
+        front.remove_suffix(std::string_view("\u0645").size());
+    if (!front.ends_with(kLillah))
+        return false;
+    front.remove_suffix(kLillah.size());
+    for (std::size_t i = 0; i < front.size();) {
+        const char32_t c = nextCodePoint(front, i);
+        if (c != kWaw && c != kFa && c != kBa && c != kTa && c != kAlif && c != kHamza)
+            return false;
+    }
+    return true;
+}
+
 // Nouns whose root their letters do not show, without prefixes and pronouns, in modern spelling.
 std::string_view rootOfIrregular(std::string_view stem)
 {
@@ -112,8 +130,7 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     std::string folded;
     for (const FoldedWord& part : foldedWords(uthmaniWord))
         folded += part.folded;
-    static const std::string kAllah = "\u0627\u0644\u0644\u0647";
-    if (folded.find("\u0644\u0644\u0647") != std::string::npos && folded.size() <= kAllah.size() + 6)
+    if (isAllah(folded))
         return {{"\u0627\u0644\u0647", 0}};
     if (const std::string root = irregularRoot(uthmaniWord, folded); !root.empty())
         return {{root, 0}};

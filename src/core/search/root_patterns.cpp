@@ -191,7 +191,10 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
         // A plural's ending leaves two radicals after an imperfect's prefix (يَكُونَ is يكون).
         const bool plural = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u064A\u0646";
         const bool tooShort = plural && end == 4 && isImperfectPrefix(units[0]) && !isLetter(units[1], kRa);
-        if (endsWith(units, end, suffix.letters) && left + (merged || person ? 1 : 0) >= suffix.minimumLeft
+        // فَعَتۡ: the perfect's feminine ت after a defective root's two letters (بَكَتۡ، خَلَتۡ).
+        const bool feminine = suffix.letters == U"\u062A" && end == 3 && units[2].sukun && units[1].vowel == 'a'
+            && units[0].vowel == 'a';
+        if (endsWith(units, end, suffix.letters) && left + (merged || person || feminine ? 1 : 0) >= suffix.minimumLeft
             && endingVowelFits(suffix.letters, units[end - 1]) && !tooShort) {
             const double tail = suffix.letters.size() < longest ? 0.2 : 0.0;
             longest = std::max(longest, suffix.letters.size());
