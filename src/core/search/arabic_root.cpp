@@ -18,12 +18,30 @@ namespace {
 // Particles and pronouns have no root; as written without marks.
 bool isParticle(std::string_view folded)
 {
-    static constexpr std::array<std::string_view, 59> kParticles = {
+    static constexpr std::array<std::string_view, 64> kParticles = {
         "من", "في", "علي", "الي", "عن", "ما", "لا", "ان", "او", "ام", "هو", "هي", "هم", "هما", "هن", "انا", "نحن",
         "انت", "انتم", "انتما", "انتن", "الذي", "التي", "الذين", "اللذان", "اللاتي", "اللاي", "ذلك", "ذلكم", "تلك",
         "هذا", "هذه", "هذان", "هولا", "اولا", "اوليك", "ثم", "قد", "لم", "لن", "اذا", "اذ", "حتي", "بل", "لو",
-        "لولا", "لكن", "الا", "اما", "اي", "يا", "ايها", "ايه", "كي", "مع", "منه", "منها", "منهم", "فيه"};
+        "لولا", "لكن", "الا", "اما", "اي", "يا", "ايها", "ايه", "كي", "مع", "منه", "منها", "منهم", "فيه", "عما", "مما", "الم", "افلم", "اولم"};
     return std::find(kParticles.begin(), kParticles.end(), folded) != kParticles.end();
+}
+
+// A particle with an attached pronoun (عَنۡهُمۡ، عَلَيۡكُمۡ، إِنَّهُۥ).
+bool isParticleWithPronoun(std::string_view folded)
+{
+    static constexpr std::string_view kPronouns[] = {"هما", "كما", "هم", "هن", "كم", "كن", "ها", "ه", "ك"};
+    // These followed by such letters are nouns and verbs more often (أُمُّهُۥ، إِلَٰهَ، ثُمَّ).
+    static constexpr std::string_view kNouns[] = {"ام", "الا", "ثم", "ما", "لا", "من"};
+    if (isParticle(folded))
+        return true;
+    for (std::string_view pronoun : kPronouns) {
+        if (folded.size() > pronoun.size() && folded.ends_with(pronoun)) {
+            const std::string_view particle = folded.substr(0, folded.size() - pronoun.size());
+            if (std::find(std::begin(kNouns), std::end(kNouns), particle) == std::end(kNouns) && isParticle(particle))
+                return true;
+        }
+    }
+    return false;
 }
 
 // ٱللَّه with the particles in front of it (لِلَّهِ، وَٱللَّهِ، تَٱللَّهِ) and ٱللَّهُمَّ.
@@ -69,16 +87,25 @@ std::string_view rootOfIrregular(std::string_view stem)
     return {};
 }
 
-std::string irregularRoot(std::string_view written, const std::string& folded)
+std::string irregularRoot(std::string_view written, const std::string& folded, const Units& units)
 {
     std::vector<std::string> spellings{folded};
     if (const std::vector<FoldedWord> words = foldedWords(written); words.size() == 1) {
         const std::vector<std::string> others = alternativeSpellings(written, words.front());
         spellings.insert(spellings.end(), others.begin(), others.end());
     }
+    // أُولِي "those of" has a u where أَوۡلَىٰ "worthier" has an a.
+    const auto hamza = std::find_if(units.begin(), units.end(), [](const Unit& u) { return isLetter(u, kHamza); });
+    const bool possessors = hamza != units.end() && hamza->vowel == 'u';
     for (const std::string& spelling : spellings) {
+        std::string_view bare = spelling;
+        if (bare.starts_with("\u0648") || bare.starts_with("\u0641"))
+            bare.remove_prefix(std::string_view("\u0648").size());
+        if (isParticleWithPronoun(bare)) // وَأُوْلَـٰٓئِكَ is no أُولِي with a pronoun
+            return {};
         for (const std::string& stem : {spelling, arabicStem(spelling)}) {
-            if (const std::string_view root = rootOfIrregular(stem); !root.empty())
+            const std::string_view root = rootOfIrregular(stem);
+            if (!root.empty() && (root != "\u0627\u0648\u0644" || possessors))
                 return std::string(root);
         }
     }
@@ -132,7 +159,9 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         folded += part.folded;
     if (isAllah(folded))
         return {{"\u0627\u0644\u0647", 0}};
-    if (const std::string root = irregularRoot(uthmaniWord, folded); !root.empty())
+    if (isParticleWithPronoun(folded))
+        return {};
+    if (const std::string root = irregularRoot(uthmaniWord, folded, units); !root.empty())
         return {{root, 0}};
     std::vector<RootCandidate> candidates;
     if (units.size() < 2)
@@ -144,7 +173,7 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         std::string restFolded;
         for (const Unit& unit : rest)
             appendUtf8(restFolded, unit.letter == kHamza ? kAlif : unit.letter == kAlifMaqsura ? kYa : unit.letter);
-        if (isParticle(restFolded))
+        if (isParticleWithPronoun(restFolded))
             return;
         addRootReadings(candidates, rest, wasla, stripped, noun, penalty);
     };
