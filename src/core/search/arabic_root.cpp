@@ -191,8 +191,9 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     // A shadda on the first letter comes from the word before (مِّنۡ، وَّكَانُواْ): the particle
     // is one still. Before two letters only when the second is doubled (وَكُلَّ).
     const std::size_t left = units.size() - at;
+    // A long a after it makes the letter a radical (فَٰسِقُونَ، فَاتَكُمۡ).
     if ((left > 3 || (left == 3 && units[at + 2].shadda)) && (isLetter(units[at], kWaw) || isLetter(units[at], kFa))
-        && units[at].vowel == 'a') {
+        && units[at].vowel == 'a' && !units[at + 1].longVowel) {
         ++at;
         starts.push_back({at, units[at].afterWasla});
     }
@@ -207,7 +208,9 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         ++at;
         starts.push_back({at, units[at].afterWasla});
     }
-    const bool article = units.size() > at + 2 && isLetter(units[at], kLam) && (units[at].afterWasla || at > 0)
+    // Only لِ drops the article's alif (لِلۡ); after بِ and كَ it stays as ٱ.
+    const bool article = units.size() > at + 2 && isLetter(units[at], kLam)
+        && (units[at].afterWasla || (at > 0 && isLetter(units[at - 1], kLam)))
         && (units[at].sukun || units[at + 1].shadda || units[at].vowel == 0);
     if (article) {
         starts.push_back({at + 1, false});

@@ -48,6 +48,8 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         // ـَوۡا، ـَوۡنَ at the end: the plural of a verb whose weak radical fell (أَلۡقَوۡاْ، تَلۡقَوۡهُ).
         const Unit& last = units[strong[2]];
         guessed = guessed || (isLetter(last, kWaw) && last.sukun && strong[2] + 2 >= units.size());
+        // يۡ before a person's ending: forms II and IV write ي for either (نَجَّيۡنَا، أَنجَيۡنَا).
+        guessed = guessed || (isLetter(last, kYa) && last.sukun);
         // Roots begin with ي rarely, with ت seldom: before a silent letter they are a prefix.
         double rare = 0;
         if (strong[0] == 0 && units.size() > 1 && (units[0].vowel == 'a' || units[0].vowel == 'u'))
@@ -73,6 +75,11 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         && units[strong[0]].vowel == 'a') {
         letters.erase(letters.begin() + 1); // fay`al, faw`al: شيطان
         return {rootOfLetters(letters), result.penalty + 1.0};
+    }
+    // فَعَائِل: the hamza after ā is the plural's (شَمَآئِل، خَزَآئِن، بَصَآئِر).
+    if (letters.size() == 4 && letters[2] == kHamza && strong[2] > 0 && isLetter(units[strong[2] - 1], kAlif)) {
+        letters.erase(letters.begin() + 2);
+        return {rootOfLetters(letters), result.penalty + 0.3};
     }
     // فَوَاعِل: the و before ā is the plural's (ٱلۡفَوَٰحِشَ، قَوَاعِد).
     if (letters.size() == 4 && letters[1] == kWaw && strong[1] + 1 < units.size() && isLetter(units[strong[1] + 1], kAlif)) {
@@ -122,7 +129,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     const bool formFour = strong[0] == 0 && isLetter(units[0], kHamza) && (units[0].vowel == 'u' || defectiveAfter);
     // فَاعَلَ of a defective root: ā after the first radical, the weak one last (نَادَىٰ); a hollow
     // verb never ends in ى.
-    const bool formThree = defectiveAfter && isLetter(units.back(), kAlifMaqsura);
+    // فَاعٍ: a defective فَاعِل lost its ي before the tanween (بَاغࣲ، هَادࣲ).
+    const bool lostLast = strong[1] + 1 == units.size() && units[strong[1]].tanween && units[strong[1]].vowel == 'i';
+    const bool formThree = (defectiveAfter && isLetter(units.back(), kAlifMaqsura)) || lostLast;
     for (std::size_t k = strong[0] + 1 + (formFour ? 1 : 0); k < strong[1] && !formThree; ++k) {
         if (units[k].longVowel) {
             const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
@@ -130,6 +139,8 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             return {rootOfLetters({letters[0], middle, letters[1]}), result.penalty + 0.6, units[k].letter == kAlif};
         }
     }
+    if (lostLast)
+        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.6, true};
     for (std::size_t k = strong[1] + 1; k < units.size(); ++k) {
         if (units[k].longVowel) {
             // After a weak middle radical the last is ي (لوي، سوي، حيي: حَيَوٰة).
