@@ -48,6 +48,14 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         const auto radicals = std::count_if(before.begin(), before.end(), [](const Unit& u) { return !u.longVowel; });
         // After an imperfect's prefix the hamza is the radical of a hollow verb (يَشَآءُ).
         const bool prefixed = isImperfectPrefix(before[0]) && !before[1].longVowel;
+        // أَفۡعَاء: the plural أَفۡعَال of a root whose last radical is weak or a hamza (أَهۡوَآء، أَنۢبَآء).
+        if (radicals == 3 && isLetter(before[0], kHamza) && before[0].vowel == 'a' && before[1].sukun) {
+            const char32_t c1 = before[1].letter;
+            const char32_t c2 = before[2].letter;
+            const bool weakMiddle = c2 == kWaw || c2 == kYa;
+            out.push_back({rootOfLetters({c1, c2, weakMiddle ? kYa : kWaw}), penalty, true});
+            out.push_back({rootOfLetters({c1, c2, kHamza}), penalty + kWrittenHamza, false});
+        }
         if (radicals >= 3) {
             addCoreReadings(out, before, wasla, stripped, verbal, noun, penalty);
         } else if (radicals == 2 && !prefixed) {
@@ -217,7 +225,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             // هُۥ، هِۦ: the pronoun's vowel written long.
             if (suffix.letters == U"\u0647" && units[end - 1].lengthened)
                 evidence = -0.5;
-            if (person)
+            if (person || feminine)
                 evidence = kPersonEnding;
             // After yafʿ- a last ي is the radical, no pronoun: verbs take ني (يَأۡتِي، تَجۡرِي).
             const bool imperfectShape = units.size() > 2 && units[0].vowel != 0 && units[1].sukun
@@ -228,7 +236,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             // After the endings of a verb's persons the word is a verb: its first letter may be
             // the imperfect's prefix even before only two radicals (تتلون).
             const bool verbal = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u0648\u0627"
-                || suffix.letters == U"\u062A\u0645";
+                || suffix.letters == U"\u062A\u0645" || feminine;
             add(core, (suffix.letters.size() == 1 ? 0.3 : 0.1) + tail + evidence, verbal);
             // Before a pronoun the feminine ة is written ت, and the perfect's feminine ت stands
             // alike (زِينَتَهُنَّ، زَادَتۡهُمۡ، كَانَتَا).

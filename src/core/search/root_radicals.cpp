@@ -148,8 +148,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             const char32_t last = units[k].letter == kAlifMaqsura || weakMiddle ? kYa : weakOf(units[k], kWaw);
             // فَعَا and فَعَى: the simple verb writes its last و as ا and its ي as ى (دَعَا، تَلَا،
             // رَمَىٰ، هَدَىٰ); longer forms write ى for both.
+            // After a hamza the ي is written ا as well (رَءَا).
             const bool simple = units.size() == 3 && strong[0] == 0 && units[0].vowel == 'a' && units[1].vowel == 'a'
-                && !units[1].shadda && (units[k].letter == kAlif || units[k].letter == kAlifMaqsura);
+                && !units[1].shadda && !isLetter(units[1], kHamza) && (units[k].letter == kAlif || units[k].letter == kAlifMaqsura);
             // ـُونَ، ـُوا: the plural's own long u, after a weak radical that fell (يُلۡقُونَ).
             const bool plural = k + 2 == units.size() && (isLetter(units[k + 1], kNun) || isLetter(units[k + 1], kAlif));
             return {rootOfLetters({letters[0], letters[1], last}), result.penalty + 0.6,
