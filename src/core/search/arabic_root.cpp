@@ -190,10 +190,12 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         starts.push_back({at, false});
     }
     // A shadda on the first letter comes from the word before (مِّنۡ، وَّكَانُواْ): the particle
-    // is one still. Before two letters only when the second is doubled (وَكُلَّ).
+    // is one still. Before two letters only when they look like a word of their own: a doubled
+    // or silent second (وَكُلَّ، وَقُلۡ) or an imperative's u (فَقُلِ).
     const std::size_t left = units.size() - at;
     // A long a after it makes the letter a radical (فَٰسِقُونَ، فَاتَكُمۡ).
-    if ((left > 3 || (left == 3 && units[at + 2].shadda)) && (isLetter(units[at], kWaw) || isLetter(units[at], kFa))
+    if ((left > 3 || (left == 3 && (units[at + 2].shadda || units[at + 2].sukun || units[at + 1].vowel == 'u')))
+        && (isLetter(units[at], kWaw) || isLetter(units[at], kFa))
         && units[at].vowel == 'a' && !units[at + 1].longVowel) {
         ++at;
         starts.push_back({at, units[at].afterWasla});

@@ -126,7 +126,8 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     // (ءَاتَىٰ، أُوتُواْ).
     const bool defectiveAfter = std::any_of(units.begin() + static_cast<std::ptrdiff_t>(strong[1]) + 1, units.end(),
                                             [](const Unit& u) { return u.longVowel; });
-    const bool formFour = strong[0] == 0 && isLetter(units[0], kHamza) && (units[0].vowel == 'u' || defectiveAfter);
+    const bool formFour = strong[0] == 0 && isLetter(units[0], kHamza)
+        && (units[0].vowel == 'u' || units[0].vowel == 'a' || defectiveAfter);
     // فَاعَلَ of a defective root: ā after the first radical, the weak one last (نَادَىٰ); a hollow
     // verb never ends in ى.
     // فَاعٍ: a defective فَاعِل lost its ي before the tanween (بَاغࣲ، هَادࣲ).
@@ -152,7 +153,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             const bool simple = units.size() == 3 && strong[0] == 0 && units[0].vowel == 'a' && units[1].vowel == 'a'
                 && !units[1].shadda && !isLetter(units[1], kHamza) && (units[k].letter == kAlif || units[k].letter == kAlifMaqsura);
             // ـُونَ، ـُوا: the plural's own long u, after a weak radical that fell (يُلۡقُونَ).
-            const bool plural = k + 2 == units.size() && (isLetter(units[k + 1], kNun) || isLetter(units[k + 1], kAlif));
+            // A last ū before a pronoun is the plural's as often (أُوتُوهُ).
+            const bool plural = (k + 2 == units.size() && (isLetter(units[k + 1], kNun) || isLetter(units[k + 1], kAlif)))
+                || (k + 1 == units.size() && k > 0 && units[k - 1].vowel == 'u');
             return {rootOfLetters({letters[0], letters[1], last}), result.penalty + 0.6,
                     (units[k].letter != kWaw || plural) && !simple};
         }
@@ -247,7 +250,8 @@ void stripPatternPrefixes(Units& units, bool wasla, bool verbal, bool noun, doub
     if (isLetter(units[0], kSin) && units[0].sukun && isLetter(units[1], kTa) && strong() >= 4) {
         units.erase(units.begin(), units.begin() + 2);
         readMiddleLongIAsA(units); // يَسۡتَطِيعُ، ٱسۡتَجَابَ
-    } else if (isLetter(units[0], kNun) && units[0].sukun && strong() >= 4) {
+    } else if (isLetter(units[0], kNun) && units[0].sukun && !isFormEightInfix(units[0], units[1]) && strong() >= 4) {
+        // (نۡتَ is form VIII of a root beginning with ن: ٱنتَشَرَ)
         units.erase(units.begin());
     } else if (units.size() > 3 && isLetter(units[1], kTa) && units[0].sukun && strong() >= 4) {
         units.erase(units.begin() + 1);
