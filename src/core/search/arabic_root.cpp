@@ -79,7 +79,7 @@ std::string_view rootOfIrregular(std::string_view stem)
         {"ابوا", "ابو"},   {"اخ", "اخو"},    {"اخو", "اخو"},    {"اخا", "اخو"},    {"اخي", "اخو"},
         // Hamzas the text no longer writes, a fayʿāl, and the passive of قال.
         {"نبي", "نبا"},    {"نبيين", "نبا"}, {"نبيون", "نبا"},  {"انبياء", "نبا"}, {"شيطان", "شطن"},
-        {"شياطين", "شطن"}, {"قيل", "قول"},
+        {"شياطين", "شطن"}, {"قيل", "قول"},    {"تقوي", "وقي"},   {"تقاه", "وقي"},   {"ابت", "ابو"},
     };
     for (const Irregular& irregular : kIrregulars) {
         if (irregular.stem == stem)
@@ -183,6 +183,11 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     // Conjunction, preposition or future particle, and the article, each tried with and without.
     std::vector<std::pair<std::size_t, bool>> starts{{0, !units.empty() && units[0].afterWasla}};
     std::size_t at = 0;
+    // يَٰ: the vocative written with its noun and a small alif (يَٰقَوۡمِ، يَـٰٓأَبَتِ; يَابِس has a full one).
+    if (units.size() > 4 && isLetter(units[0], kYa) && units[0].dagger && isLetter(units[1], kAlif)) {
+        at = 2;
+        starts.push_back({at, false});
+    }
     // أَفَ، أَوَ: the question's hamza before the conjunction.
     if (units.size() > 4 && isLetter(units[0], kHamza) && units[0].vowel == 'a'
         && (isLetter(units[1], kWaw) || isLetter(units[1], kFa)) && units[1].vowel == 'a') {

@@ -178,10 +178,12 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
         endsInflected = true; // كُنتَ، جِئۡتُ
     if (end > 2 && (units[end - 1].letter == kHa || units[end - 1].letter == kKaf) && units[end - 2].longVowel)
         endsInflected = true; // أَلۡقَىٰهُ: a pronoun after a long vowel
+    const bool energetic = end > 3 && isLetter(units[end - 1], kNun) && units[end - 1].shadda && end == units.size()
+        && !isLetter(units[end - 2], kHa) && !isLetter(units[end - 2], kKaf); // هُنَّ، كُنَّ are pronouns
+    endsInflected = endsInflected || energetic;
     add(units, 0, false);
     // The energetic ending نَّ (لَنَكُونَنَّ، لَأَتَّخِذَنَّ).
-    if (end > 3 && isLetter(units[end - 1], kNun) && units[end - 1].shadda && end == units.size()
-        && !isLetter(units[end - 2], kHa) && !isLetter(units[end - 2], kKaf)) // هُنَّ، كُنَّ are pronouns
+    if (energetic)
         add(std::vector<Unit>(units.begin(), units.end() - 1), 0.1, true);
     std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
     for (const Suffix& suffix : suffixes()) {
