@@ -80,6 +80,8 @@ std::string_view rootOfIrregular(std::string_view stem)
         // Hamzas the text no longer writes, a fayʿāl, and the passive of قال.
         {"نبي", "نبا"},    {"نبيين", "نبا"}, {"نبيون", "نبا"},  {"انبياء", "نبا"}, {"شيطان", "شطن"},
         {"شياطين", "شطن"}, {"قيل", "قول"},    {"تقوي", "وقي"},   {"تقاه", "وقي"},   {"ابت", "ابو"},
+        // The imperatives of أكل and أخذ without their hamza.
+        {"كلوا", "اكل"},   {"كلي", "اكل"},   {"خذ", "اخذ"},     {"خذوا", "اخذ"},
     };
     for (const Irregular& irregular : kIrregulars) {
         if (irregular.stem == stem)
@@ -209,6 +211,9 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     const bool preposition = (isLetter(particle, U'\u0628') && particle.vowel == 'i')
         || (isLetter(particle, kKaf) && particle.vowel == 'a')
         || (isLetter(particle, kLam) && (particle.vowel == 'i' || particle.vowel == 'a'))
+        // فَلۡيَ، وَلۡتَ: the command's ل before an imperfect.
+        || (isLetter(particle, kLam) && particle.sukun && at > 0 && units.size() > at + 1
+            && (isLetter(units[at + 1], kYa) || isLetter(units[at + 1], kTa)))
         || (isLetter(particle, kSin) && particle.vowel == 'a' && units.size() > at + 1
             && (isLetter(units[at + 1], kYa) || isLetter(units[at + 1], kTa) || isLetter(units[at + 1], kNun)
                 || isLetter(units[at + 1], kHamza)));

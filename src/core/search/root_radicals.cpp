@@ -228,6 +228,13 @@ void stripPatternPrefixes(Units& units, bool wasla, bool verbal, bool noun, doub
         && (units[radicals[1]].shadda || (verbal && units[1].sukun)
             || std::any_of(units.begin() + static_cast<std::ptrdiff_t>(radicals[0]) + 1, units.end(),
                            [](const Unit& u) { return u.longVowel; }));
+    // إِفۡعَال: the verbal noun of form IV (إِحۡسَان، إِقَام).
+    if (units.size() > 3 && isLetter(units[0], kHamza) && units[0].vowel == 'i' && units[1].sukun
+        && (strong() >= 4 || (strong() == 3 && weakAfter))) {
+        units.erase(units.begin());
+        penalty += 0.2;
+        return;
+    }
     if (units.size() > 2 && !units[0].longVowel && units[0].vowel != 0 && (strong() >= 4 || (strong() == 3 && weakAfter))) {
         const char32_t first = units[0].letter;
         // أَفِيل is faʿīl, no imperfect (أَلِيم، أَثِيم).
