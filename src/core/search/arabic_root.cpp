@@ -29,7 +29,7 @@ bool isParticle(std::string_view folded)
 // A particle with an attached pronoun (عَنۡهُمۡ، عَلَيۡكُمۡ، إِنَّهُۥ).
 bool isParticleWithPronoun(std::string_view folded)
 {
-    static constexpr std::string_view kPronouns[] = {"هما", "كما", "هم", "هن", "كم", "كن", "ها", "ه", "ك"};
+    static constexpr std::string_view kPronouns[] = {"هما", "كما", "هم", "هن", "كم", "كن", "نا", "ها", "ه", "ك"};
     // These followed by such letters are nouns and verbs more often (أُمُّهُۥ، إِلَٰهَ، ثُمَّ).
     static constexpr std::string_view kNouns[] = {"ام", "الا", "ثم", "ما", "لا", "من"};
     if (isParticle(folded))
@@ -79,7 +79,7 @@ std::string_view rootOfIrregular(std::string_view stem)
         {"ابوا", "ابو"},   {"اخ", "اخو"},    {"اخو", "اخو"},    {"اخا", "اخو"},    {"اخي", "اخو"},
         // Hamzas the text no longer writes, a fayʿāl, and the passive of قال.
         {"نبي", "نبا"},    {"نبيين", "نبا"}, {"نبيون", "نبا"},  {"انبياء", "نبا"}, {"شيطان", "شطن"},
-        {"شياطين", "شطن"}, {"قيل", "قول"},    {"تقوي", "وقي"},   {"تقاه", "وقي"},   {"ابت", "ابو"},
+        {"شياطين", "شطن"}, {"قيل", "قول"},    {"انسان", "انس"},   {"ءال", "اول"},    {"تقوي", "وقي"},   {"تقاه", "وقي"},   {"ابت", "ابو"},
         // The imperatives of أكل and أخذ without their hamza.
         {"كلوا", "اكل"},   {"كلي", "اكل"},   {"خذ", "اخذ"},     {"خذوا", "اخذ"},
     };
@@ -108,7 +108,7 @@ std::string irregularRoot(std::string_view written, const std::string& folded, c
             return {};
         for (const std::string& stem : {spelling, arabicStem(spelling)}) {
             const std::string_view root = rootOfIrregular(stem);
-            if (!root.empty() && (root != "\u0627\u0648\u0644" || possessors))
+            if (!root.empty() && (!stem.starts_with("\u0627\u0648\u0644") || possessors))
                 return std::string(root);
         }
     }
