@@ -215,8 +215,9 @@ void stripPatternPrefixes(Units& units, bool wasla, bool verbal, bool noun, doub
         units[1].longVowel = false;
     }
     // يُو: after the prefix of form IV a first radical و is read as ū (يُوحِي، يُوقِنُونَ).
-    if (units.size() > 2 && units[0].vowel == 'u' && isImperfectPrefix(units[0]) && isLetter(units[1], kWaw)
-        && units[1].longVowel)
+    // (أُو is a hamza of the root made long: أُوتِيَ.)
+    if (units.size() > 2 && units[0].vowel == 'u' && isImperfectPrefix(units[0]) && !isLetter(units[0], kHamza)
+        && isLetter(units[1], kWaw) && units[1].longVowel)
         units[1].longVowel = false;
     std::vector<std::size_t> radicals;
     for (std::size_t k = 1; k < units.size(); ++k) {
