@@ -116,6 +116,9 @@ const Derivation kDerivations[] = {
     {"لَأٓيَٰتࣲ", "ايي"},        {"تَرَىٰ", "راي"},        {"أَلِيمُۢ", "الم"},       {"ٱلۡفَوَٰحِشَ", "فحش"},
     {"ٱلدُّنۡيَا", "دنو"},
     {"\u062C\u064E\u0627\u0653\u0621\u064E", "جيا"}, // جَآءَ with its maddah apart, as the text writes it
+    // Particles, patterns and endings around the radicals.
+    {"أَبَدࣰا", "ابد"},         {"يَٰقَوۡمِ", "قوم"},     {"فَلۡيَعۡبُدُواْ", "عبد"}, {"ٱنتَشِرُواْ", "نشر"},
+    {"شَمَآئِلِهِمۡ", "شمل"},   {"بَكَتۡ", "بكي"},        {"يُوحَىٰٓ", "وحي"},      {"لَيَقُولُنَّ", "قول"},
 };
 
 TEST(ArabicRoot, WordsOfTheTextGiveTheirRootsAndStems)
@@ -124,7 +127,7 @@ TEST(ArabicRoot, WordsOfTheTextGiveTheirRootsAndStems)
         SCOPED_TRACE(d.word);
         EXPECT_EQ(arabicRoot(d.word), d.root);
     }
-    for (const char* nothing : {"", "x", "ـ", "بِ"})
+    for (const char* nothing : {"", "x", "ـ", "بِ", "عَنۡهُمۡ", "أَلَمۡ"})
         EXPECT_EQ(arabicRoot(nothing), "") << nothing;
     EXPECT_EQ(rootOfTypedLetters("صبر"), "صبر");
     EXPECT_EQ(rootOfTypedLetters("مد"), "مدد");

@@ -25,9 +25,15 @@ Units readUnits(std::string_view written)
                 last->tanween = c != U'\u064E';
             }
         } else if (c == U'\u064F' || c == U'\u064C' || c == U'\u08F1') {
-            if (last) last->vowel = 'u';
+            if (last) {
+                last->vowel = 'u';
+                last->tanween = c != U'\u064F';
+            }
         } else if (c == U'\u0650' || c == U'\u064D' || c == U'\u08F2') {
-            if (last) last->vowel = 'i';
+            if (last) {
+                last->vowel = 'i';
+                last->tanween = c != U'\u0650';
+            }
         } else if (c == U'\u0651') {
             if (last) last->shadda = true;
         } else if (c == U'\u0652' || c == U'\u06E1') {

@@ -36,7 +36,7 @@ struct Unit {
     bool dagger = false;     // a small alif written after it: a long a
     bool afterWasla = false; // written after ٱ: the article or a verb form that takes one
     bool lengthened = false; // a small waw or ya after it: the long vowel of the pronoun هُۥ، هِۦ
-    bool tanween = false;    // the an of the indefinite accusative (صَفࣰّا: its ا is silent)
+    bool tanween = false;    // the indefinite ending an, un, in (صَفࣰّا: the ا after an is silent)
 };
 
 using Units = std::vector<Unit>;

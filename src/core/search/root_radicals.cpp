@@ -130,9 +130,7 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         && (units[0].vowel == 'u' || units[0].vowel == 'a' || defectiveAfter);
     // فَاعَلَ of a defective root: ā after the first radical, the weak one last (نَادَىٰ); a hollow
     // verb never ends in ى.
-    // فَاعٍ: a defective فَاعِل lost its ي before the tanween (بَاغࣲ، هَادࣲ).
-    const bool lostLast = strong[1] + 1 == units.size() && units[strong[1]].tanween && units[strong[1]].vowel == 'i';
-    const bool formThree = (defectiveAfter && isLetter(units.back(), kAlifMaqsura)) || lostLast;
+    const bool formThree = defectiveAfter && isLetter(units.back(), kAlifMaqsura);
     for (std::size_t k = strong[0] + 1 + (formFour ? 1 : 0); k < strong[1] && !formThree; ++k) {
         if (units[k].longVowel) {
             const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
@@ -140,8 +138,6 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             return {rootOfLetters({letters[0], middle, letters[1]}), result.penalty + 0.6, units[k].letter == kAlif};
         }
     }
-    if (lostLast)
-        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.6, true};
     for (std::size_t k = strong[1] + 1; k < units.size(); ++k) {
         if (units[k].longVowel) {
             // After a weak middle radical the last is ي (لوي، سوي، حيي: حَيَوٰة).
