@@ -20,6 +20,8 @@ constexpr double kBegunForm = 0.1;
 constexpr double kSurePrefix = 0.4;
 // A hollow jussive read from its two letters.
 constexpr double kJussive = 0.2;
+// Form V's ت read as a radical.
+constexpr double kFormFiveKept = 0.6;
 // Form VIII's ت read as a radical.
 constexpr double kFormEightKept = 1.2;
 // The ending of a perfect's person after a silent letter (كُنتُ، جِئۡنَا): it is one.
@@ -84,7 +86,11 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     // ٱفۡتَعَلَ: after ٱ or a prefix, a silent letter and ت with a or i is form VIII's.
     const bool formEight = begun && units.size() > 2 && units[0].sukun && isFormEightInfix(units[0], units[1])
         && (units[1].vowel == 'a' || units[1].vowel == 'i');
-    addRadicalReadings(out, units, stripped, verbal, penalty + prefixPenalty + (formEight ? kFormEightKept : 0.0));
+    // تَفَعَّلَ: a ت before a letter and a doubled one is form V's (يَتَوَفَّىٰ، تَوَفَّنَا).
+    const bool formFive = units.size() > 2 && isLetter(units[0], kTa) && units[0].vowel == 'a' && units[2].shadda
+        && !units[1].shadda;
+    const double formKept = formEight ? kFormEightKept : formFive ? kFormFiveKept : 0.0;
+    addRadicalReadings(out, units, stripped, verbal, penalty + prefixPenalty + formKept);
     addDerivedFormReadings(out, units, stripped, verbal, penalty + prefixPenalty + (begun ? kBegunForm : kDerivedForm));
     if (units.size() != kept.size()) {
         // The letter taken for a prefix may be a radical (أَلِيم، مَرِيض).
@@ -98,11 +104,11 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         // yafʿ-, yafi- and yafu- before a last silent letter: a prefix surely (يَأۡتِ، تَجِدُ، يَكُنۡ).
         const bool sure = kept[1].sukun || (kept[1].vowel == 'i' && kept[0].vowel == 'a')
             || (isLetter(kept[1], kTa) && kept[1].shadda)
-            || (kept.size() == 3 && (kept[2].sukun || kept[2].vowel == 0));
+            || (kept.size() == 3 && (kept[2].sukun || kept[2].vowel == 0 || (kept[2].vowel == 'i' && kept[1].vowel == 'u')));
         const double prefix = sure ? kSurePrefix : kKeptPrefix;
         kept.erase(kept.begin());
         // The jussive of a hollow verb keeps two letters, the last silent (تَخَفۡ، يَكُنۡ).
-        if (kept.size() == 2 && (kept[1].sukun || kept[1].vowel == 0))
+        if (kept.size() == 2 && (kept[1].sukun || kept[1].vowel == 0 || (kept[1].vowel == 'i' && kept[0].vowel == 'u')))
             out.push_back({rootOfLetters({kept[0].letter, kWaw, kept[1].letter}), penalty + prefix + kJussive, true});
         addRadicalReadings(out, kept, 'i', true, penalty + prefix, kFallenWeak);
         addDerivedFormReadings(out, kept, stripped, true, penalty + kBegunForm);
@@ -133,7 +139,10 @@ const std::vector<Suffix>& suffixes()
 // The ن of a plural ending takes a, that of a dual i (يَكُونُ is no plural).
 bool endingVowelFits(const std::u32string& ending, const Unit& last)
 {
-    if (ending == U"\u0648\u0646" || ending == U"\u064A\u0646")
+    // (ـُونِ: a plural before the ي of "me" it drops, كَذَّبُونِ.)
+    if (ending == U"\u0648\u0646")
+        return last.vowel == 'a' || last.vowel == 'i' || last.vowel == 0;
+    if (ending == U"\u064A\u0646")
         return last.vowel == 'a' || last.vowel == 0;
     if (ending == U"\u0627\u0646")
         return last.vowel == 'i' || last.vowel == 0;
@@ -245,7 +254,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             // alike (زِينَتَهُنَّ، زَادَتۡهُمۡ، كَانَتَا).
             const std::size_t size = core.size();
             const bool pronounAfter = pronoun || suffix.letters == U"\u0627";
-            if (pronounAfter && size > 3 && isLetter(core[size - 1], kTa)
+            if (pronounAfter && size > 2 && isLetter(core[size - 1], kTa)
                 && (core[size - 2].vowel == 'a' || isLetter(core[size - 2], kAlif)))
                 add(std::vector<Unit>(core.begin(), core.end() - 1), 0.2 + tail + kPersonEnding, false);
             // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم.
