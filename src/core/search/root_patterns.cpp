@@ -210,7 +210,9 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
                 || suffix.letters == U"\u062A\u0645\u0627");
         // A plural's ending leaves two radicals after an imperfect's prefix (يَكُونَ is يكون).
         const bool plural = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u064A\u0646";
-        const bool tooShort = plural && end == 4 && isImperfectPrefix(units[0]) && !isLetter(units[1], kRa);
+        // A plural's ending leaves no word of two letters behind (مُّبِينࣰا is no plural of مب).
+        const bool tooShort = plural && ((end == 4 && isImperfectPrefix(units[0]) && !isLetter(units[1], kRa))
+                                         || (end == 4 && !units[0].longVowel && !units[1].longVowel && suffix.letters[0] == kYa));
         // فَعَتۡ: the perfect's feminine ت after a defective root's two letters (بَكَتۡ، خَلَتۡ).
         const bool feminine = suffix.letters == U"\u062A" && end == 3 && units[2].sukun && units[1].vowel == 'a'
             && units[0].vowel == 'a';

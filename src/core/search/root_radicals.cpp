@@ -286,7 +286,8 @@ void addRadicalReadings(std::vector<RootCandidate>& out, const std::vector<Unit>
         }
     }
     // فَاعِل of a hollow root writes its middle as a hamza after ā (قَآئِم، خَآئِف، طَآئِفَة).
-    if (letters.size() == 3 && letters[1] == kHamza && strong[1] == strong[0] + 2 && isLetter(units[strong[0] + 1], kAlif))
+    if (letters.size() == 3 && letters[1] == kHamza && units[strong[1]].vowel == 'i' && strong[1] == strong[0] + 2
+        && isLetter(units[strong[0] + 1], kAlif))
     {
         // Most roots of these are hollow; سَآئِل is one of the few with a hamza.
         out.back().penalty += kHollowHamza;
