@@ -29,7 +29,7 @@ constexpr double kPersonEnding = -0.6;
 // The hamzaless forms of رأى, read from their one visible radical.
 constexpr double kSeeing = 0.3;
 // A hamza after ā read as a radical of its own (إِنشَآء).
-constexpr double kWrittenHamza = 0.5;
+constexpr double kWrittenHamza = 1.2;
 
 // The radicals of a word reduced to its pattern's letters, read with its prefix taken as the
 // rules say (first) and, where the rules could be wrong, the other way.
