@@ -168,6 +168,10 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         return {{"\u0627\u0644\u0647", 0}};
     if (isParticleWithPronoun(folded))
         return {};
+    // A conjunction before a particle (وَلَوۡ، فَلَوۡلَا، وَلَٰكِن).
+    if (units.size() > 2 && (isLetter(units[0], kWaw) || isLetter(units[0], kFa)) && units[0].vowel == 'a'
+        && isParticleWithPronoun(std::string_view(folded).substr(std::string_view("\u0648").size())))
+        return {};
     if (const std::string root = irregularRoot(uthmaniWord, folded, units); !root.empty())
         return {{root, 0}};
     std::vector<RootCandidate> candidates;
