@@ -71,6 +71,7 @@ std::string_view rootOfIrregular(std::string_view stem)
     };
     static constexpr Irregular kIrregulars[] = {
         {"دنيا", "دنو"},   {"ماء", "موه"},   {"نساء", "نسو"},   {"ملايكه", "ملك"}, {"بسم", "سمو"},
+        {"ذريه", "ذرر"},   {"ذريات", "ذرر"},
         {"اسم", "سمو"},    {"انسان", "انس"}, {"اثنان", "ثني"},  {"اثنين", "ثني"},  {"اثنتا", "ثني"},
         {"اثنتين", "ثني"}, {"اثنا", "ثني"}, {"الاء", "الو"},   {"ءال", "اول"},    {"كلما", "كلل"},
         {"اولي", "اول"},   {"اولوا", "اول"}, {"اولات", "اول"},  {"اول", "اول"},
@@ -139,7 +140,9 @@ void addWeakAlternatives(std::vector<RootCandidate>& candidates)
                 continue;
             std::u32string other = letters;
             other[position] = letters[position] == kWaw ? kYa : kWaw;
-            const double cost = candidates[k].guessed ? kGuessedSwap : kWrittenSwap;
+            // With two weak radicals the middle one is written (أوي، حيي): only the last is guessed.
+            const bool writtenMiddle = position == 1 && (letters[2] == kWaw || letters[2] == kYa);
+            const double cost = candidates[k].guessed && !writtenMiddle ? kGuessedSwap : kWrittenSwap;
             candidates.push_back({rootText(other), candidates[k].penalty + cost, true});
         }
     }
