@@ -1,8 +1,9 @@
-// tilvane-root-accuracy [--app-dir DIR] [--reference DIR] [--misses N] [--alone]: compares the root derived for every
-// word of the Arabic text with an annotated corpus (root_lemma.tsv: sura:aya:word, root) and
-// prints the share of words whose root is right, the aya-level recall and precision of root
-// search over the most frequent roots, and the worst roots with words derived otherwise.
-// Exits 0 with a message when the reference is absent.
+// tilvane-root-accuracy [--app-dir DIR] [--reference DIR] [--misses N] [--alone]: compares the
+// root derived for every word of the Arabic text (as search reads it, the whole text weighing
+// each word's reading; with --alone each word read by itself) with an annotated corpus
+// (root_lemma.tsv: sura:aya:word, root) and prints the share of words whose root is right, the
+// aya-level recall and precision of root search over the most frequent roots, and the worst
+// roots with words derived otherwise. Exits 0 with a message when the reference is absent.
 #include "core/app/app_dirs.h"
 #include "core/quran/sura_table.h"
 #include "core/search/arabic_root.h"
@@ -72,21 +73,16 @@ int main(int argc, char** argv)
     std::filesystem::path reference = defaultReference();
     bool alone = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--alone")
-            alone = true;
-    }
-    for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
-        if (option == "--alone") {
-            --i;
-            continue;
-        }
-        if (option == "--app-dir")
-            appDir = argv[i + 1];
-        else if (option == "--reference")
-            reference = argv[i + 1];
-        else if (option == "--misses")
-            missesShown = std::stoul(argv[i + 1]);
+        const bool valued = i + 1 < argc;
+        if (option == "--alone")
+            alone = true;
+        else if (option == "--app-dir" && valued)
+            appDir = argv[++i];
+        else if (option == "--reference" && valued)
+            reference = argv[++i];
+        else if (option == "--misses" && valued)
+            missesShown = std::stoul(argv[++i]);
     }
     const std::filesystem::path table = reference / "root_lemma.tsv";
     std::ifstream in(table);
