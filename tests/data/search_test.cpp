@@ -7,6 +7,7 @@
 #include "core/quran/juz_starts.h"
 #include "core/quran/sura_table.h"
 #include "core/quran/translations.h"
+#include "core/search/root_lexicon.h"
 #include "core/search/search_sources.h"
 #include "support/temp_folder.h"
 
@@ -195,6 +196,17 @@ TEST_F(SearchOnBuiltData, RootsAndStemsFindTheWordsDerivedFromThem)
         }
         EXPECT_EQ(held.size(), results.hits.size());
     }
+    // The roots read when the text was indexed are kept with it: another process reads them
+    // from the file and finds the same ayat.
+    SearchOptions options;
+    options.mode = SearchMode::Root;
+    const SearchResults here = index->find("قول", options);
+    ASSERT_NE(here.roots, nullptr);
+    SearchIndex reopened(index->path());
+    const SearchResults there = reopened.find("قول", options);
+    ASSERT_NE(there.roots, nullptr);
+    EXPECT_EQ(ayatOf(there), ayatOf(here));
+    EXPECT_EQ(there.roots->roots().size(), here.roots->roots().size());
 }
 
 // Relevance puts a word that begins with the query above one holding it inside; the texts
