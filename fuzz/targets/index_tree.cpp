@@ -11,12 +11,12 @@ using tilvane::fuzz::require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const LineList lines = LineList::fromText(fuzz::asText(data, size));
-    std::vector<TIndexNode> nodes = parseIndexTree(lines);
+    std::vector<IndexNode> nodes = parseIndexTree(lines);
     // The same text read as the targets beside the tree.
     attachIndexTargets(nodes, lines);
     require(nodes.size() == lines.size(), "one node per line");
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        const TIndexNode& node = nodes[i];
+        const IndexNode& node = nodes[i];
         require(node.parent >= -1 && node.parent < static_cast<int>(i), "a parent stands before its child");
         const int expectedDepth = node.parent < 0 ? 0 : nodes[static_cast<std::size_t>(node.parent)].depth + 1;
         require(node.depth == expectedDepth, "a node lies one level below its parent");

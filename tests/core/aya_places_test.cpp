@@ -10,7 +10,7 @@ TEST(AyaPlaces, AnAyaLiesInTheLastDivisionsStartingAtOrBeforeIt)
 {
     const LineList index = LineList::fromText("Juz 1\r\tAl-Fatihah 1:1 - 1:7\r\tHizb 1\r\tHizb 1 \xC2\xBC\r"
                                               "Juz 2\r\tHizb 5\rHalaman\r\tJuz 7\r\t\tHalaman 1\r\t\tHalaman 2\r");
-    std::vector<TIndexNode> nodes = parseIndexTree(index);
+    std::vector<IndexNode> nodes = parseIndexTree(index);
     attachIndexTargets(nodes, LineList::fromText("1:1\r1:1\r1:1\r2:26\r2:142\r2:142\r\r2:142\r1:1\r2:1\r"));
     const AyaPlaces places(nodes);
     const struct {

@@ -77,7 +77,7 @@ TEST(IndexTree, DepthComesFromLeadingBlanksOrTabsAndDeepJumpsGoOneLevelOnly)
          {{"A", 0, -1}, {"B", 1, 0}, {"C", 2, 1}, {"D", 1, 0}, {"E", 2, 3}}},
     };
     for (const IndexCase& c : cases) {
-        const std::vector<TIndexNode> nodes = parseIndexTree(LineList(c.lines));
+        const std::vector<IndexNode> nodes = parseIndexTree(LineList(c.lines));
         ASSERT_EQ(nodes.size(), c.expected.size()) << c.name;
         for (std::size_t i = 0; i < nodes.size(); ++i) {
             EXPECT_EQ(nodes[i].text, c.expected[i].text) << c.name << " line " << i;
@@ -109,7 +109,7 @@ TEST(IndexTree, TargetsLeadToExistingAyatOnlyAndShowWhereTheyLie)
         targets.push_back(c.line);
     }
     lines.push_back("a node past the end of the targets");
-    std::vector<TIndexNode> nodes = parseIndexTree(LineList(lines));
+    std::vector<IndexNode> nodes = parseIndexTree(LineList(lines));
     attachIndexTargets(nodes, LineList(targets));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(nodes[i].target, cases[i].target) << '"' << cases[i].line << '"';

@@ -20,7 +20,7 @@ namespace {
 class QuietHost : public IQuranLoadHost {
 public:
     void createBrowserHosts() override {}
-    void loadIndexTree(const std::vector<TIndexNode>& nodes) override { indexNodes = nodes.size(); }
+    void loadIndexTree(const std::vector<IndexNode>& nodes) override { indexNodes = nodes.size(); }
     void fillContents(const std::vector<TContentsSura>&) override {}
     void writeStylesheets() override {}
     void showInitialPosition(int, int) override { shown = true; }
@@ -62,7 +62,7 @@ TEST(DefaultData, EveryPerAyaListHoldsAllAyatAndEveryPackageIsComplete)
     applyTranslationSelection(lines);
     LoadActiveTranslations();
     EXPECT_TRUE(takeTranslationProblems().empty());
-    for (const TActiveTranslation& active : activeTranslationIndexes()) {
+    for (const ActiveTranslation& active : activeTranslationIndexes()) {
         if (active.catalogueIndex < kFirstPackage)
             continue;
         EXPECT_EQ(TransAyaLists[static_cast<std::size_t>(active.slot)].size(), 6236u)

@@ -66,9 +66,9 @@ TEST(InstallLayout, DependsOnWhatLiesBesideAndAboveTheExecutable)
             fs::create_directories(exeDir + "res");
         if (c.sharedData)
             fs::create_directories(root.dir() + "share/tilvane");
-        const TUserFolders user{"/home/u/cfg/", "/home/u/data"};
+        const UserFolders user{"/home/u/cfg/", "/home/u/data"};
 
-        const TInstallLayout layout = DetectInstallLayout(exeDir, user);
+        const InstallLayout layout = DetectInstallLayout(exeDir, user);
         EXPECT_EQ(layout.Installed, c.installed) << c.name;
         if (c.installed) {
             EXPECT_EQ(layout.AppDir, root.dir() + "share/tilvane/") << c.name;
@@ -101,7 +101,7 @@ TEST(InstallLayout, UserFoldersFollowTheXdgVariablesOrHome)
     for (const auto& c : cases) {
         const ScopedEnv config("XDG_CONFIG_HOME", c.config);
         const ScopedEnv data("XDG_DATA_HOME", c.data);
-        const TUserFolders user = userFoldersFromEnvironment();
+        const UserFolders user = userFoldersFromEnvironment();
         EXPECT_EQ(user.ConfigHome, c.wantConfig);
         EXPECT_EQ(user.DataHome, c.wantData);
     }
@@ -121,7 +121,7 @@ TEST(InstallLayout, InstalledStartUsesTheUsersFolders)
                                        std::pair{home.dir() + "data/tilvane/trans/both/", "NewCopy"},
                                        std::pair{home.dir() + "data/tilvane/trans/mine/", "Mine"}})
         writeFile(folder + "_transinit.ini", std::string("[translation]\r\nTransName=") + name + "\r\n");
-    const TInstallLayout layout = DetectInstallLayout(prefix.dir() + "bin/", {home.dir() + "config/", home.dir() + "data/"});
+    const InstallLayout layout = DetectInstallLayout(prefix.dir() + "bin/", {home.dir() + "config/", home.dir() + "data/"});
 
     for (const char* userText : {"", "[quran]\r\nLastOpenedSura=5\r\n"}) {
         ResetAppDirsForTesting();

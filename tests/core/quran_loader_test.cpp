@@ -28,7 +28,7 @@ namespace {
 class RecordingHost : public IQuranLoadHost {
 public:
     void createBrowserHosts() override { calls.push_back("createBrowserHosts"); }
-    void loadIndexTree(const std::vector<TIndexNode>& nodes) override
+    void loadIndexTree(const std::vector<IndexNode>& nodes) override
     {
         calls.push_back("loadIndexTree");
         indexNodes = nodes;
@@ -50,7 +50,7 @@ public:
     }
 
     std::vector<std::string> calls;
-    std::vector<TIndexNode> indexNodes;
+    std::vector<IndexNode> indexNodes;
     std::size_t suraEntries = 0;
     std::size_t catalogueSizeAtStylesheets = 0;
     std::size_t arabicAtShow = 0;

@@ -30,7 +30,7 @@ std::vector<std::string> transNames()
 std::vector<std::pair<int, int>> activePairs()
 {
     std::vector<std::pair<int, int>> pairs;
-    for (const TActiveTranslation& active : activeTranslationIndexes())
+    for (const ActiveTranslation& active : activeTranslationIndexes())
         pairs.emplace_back(active.slot, active.catalogueIndex);
     return pairs;
 }

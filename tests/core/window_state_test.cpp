@@ -11,9 +11,9 @@ using tilvane::test::writeFile;
 
 TEST(WindowState, ClampingKeepsTheWindowWhollyOnTheScreenItOverlapsMost)
 {
-    const std::vector<TRect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1024}};
+    const std::vector<WindowRect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1024}};
     const struct {
-        TRect frame, expected;
+        WindowRect frame, expected;
         const char* why;
     } cases[] = {
         {{100, 100, 915, 614}, {100, 100, 915, 614}, "already inside"},
@@ -33,7 +33,7 @@ TEST(WindowState, WindowAndPositionSavesKeepTheRestOfTheFile)
     writeFile(IniFileName, "[fonts]\r\nArabicFontSize=20\r\n[quran]\r\nViewStyle=2\r\nLastOpenedSura=1\r\n");
     EXPECT_FALSE(LoadWindowState());
 
-    const TWindowState state{{10, 20, 700, 500}, true, {480, 220}};
+    const WindowState state{{10, 20, 700, 500}, true, {480, 220}};
     SaveWindowState(state);
     SaveReadingPosition({2, 255});
     EXPECT_EQ(LoadWindowState(), state);

@@ -476,7 +476,7 @@ TEST_F(SettingsDialog, StoredViewStyleOutsideTheListIsKeptUnlessOneIsChosen)
 TEST(ColourValues, ConvertBetweenWindowsAndQtColours)
 {
     const struct {
-        TColor value;
+        ColorRef value;
         QColor colour;
     } cases[] = {
         {0x0013A852, QColor(82, 168, 19)},
@@ -497,8 +497,8 @@ TEST(ColourPicker, NonePutsBackTheDefaultAndTheDialogSetsTheChosenColour)
     ColorPicker picker(rgbColor(0, 128, 0));
     picker.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
-    std::vector<TColor> raised;
-    QObject::connect(&picker, &ColorPicker::colorChanged, [&](TColor colour) { raised.push_back(colour); });
+    std::vector<ColorRef> raised;
+    QObject::connect(&picker, &ColorPicker::colorChanged, [&](ColorRef colour) { raised.push_back(colour); });
 
     picker.setColor(rgbColor(1, 2, 3));
     EXPECT_EQ(picker.preview()->palette().color(QPalette::Window), QColor(1, 2, 3));
@@ -516,6 +516,6 @@ TEST(ColourPicker, NonePutsBackTheDefaultAndTheDialogSetsTheChosenColour)
     picker.chooseButton()->click();
     EXPECT_EQ(picker.color(), rgbColor(200, 100, 50));
     EXPECT_EQ(picker.preview()->palette().color(QPalette::Window), QColor(200, 100, 50));
-    EXPECT_EQ(raised, (std::vector<TColor>{rgbColor(1, 2, 3), rgbColor(0, 128, 0), rgbColor(200, 100, 50)}))
+    EXPECT_EQ(raised, (std::vector<ColorRef>{rgbColor(1, 2, 3), rgbColor(0, 128, 0), rgbColor(200, 100, 50)}))
         << "a second None changes nothing";
 }

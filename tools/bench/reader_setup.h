@@ -26,7 +26,7 @@ private:
 class BenchLoadHost : public IQuranLoadHost {
 public:
     void createBrowserHosts() override {}
-    void loadIndexTree(const std::vector<TIndexNode>&) override {}
+    void loadIndexTree(const std::vector<IndexNode>&) override {}
     void fillContents(const std::vector<TContentsSura>&) override {}
     void writeStylesheets() override;
     void showInitialPosition(int, int) override {}

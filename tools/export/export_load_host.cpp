@@ -15,7 +15,7 @@ std::string ExportLoadHost::pageFileOf(int sura, std::uint8_t kind) const
     for (const TContentsSura& entry : m_contents) {
         if (entry.item.node.Sura != sura)
             continue;
-        for (const TContentsItem& child : entry.children) {
+        for (const ContentsItem& child : entry.children) {
             if (child.node.Kind == kind)
                 return child.node.PageFile;
         }

@@ -12,7 +12,7 @@ namespace tilvane::exporter {
 class ExportLoadHost : public IQuranLoadHost {
 public:
     void createBrowserHosts() override {}
-    void loadIndexTree(const std::vector<TIndexNode>&) override {}
+    void loadIndexTree(const std::vector<IndexNode>&) override {}
     void fillContents(const std::vector<TContentsSura>& suras) override { m_contents = suras; }
     void writeStylesheets() override;
     void showInitialPosition(int, int) override {}

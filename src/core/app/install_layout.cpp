@@ -48,14 +48,14 @@ std::string parentFolder(const std::string& folder)
 
 } // namespace
 
-TUserFolders userFoldersFromEnvironment()
+UserFolders userFoldersFromEnvironment()
 {
-    return TUserFolders{xdgFolder("XDG_CONFIG_HOME", ".config/"), xdgFolder("XDG_DATA_HOME", ".local/share/")};
+    return UserFolders{xdgFolder("XDG_CONFIG_HOME", ".config/"), xdgFolder("XDG_DATA_HOME", ".local/share/")};
 }
 
-TInstallLayout DetectInstallLayout(const std::string& executableDir, const TUserFolders& user)
+InstallLayout DetectInstallLayout(const std::string& executableDir, const UserFolders& user)
 {
-    TInstallLayout layout;
+    InstallLayout layout;
     const std::string exeDir = withTrailingSeparator(executableDir);
     const std::string shareDir = parentFolder(exeDir) + "share/" + kProgramFolder;
     // A folder without res/ and without installed data is treated as portable, so that the
@@ -76,7 +76,7 @@ TInstallLayout DetectInstallLayout(const std::string& executableDir, const TUser
     return layout;
 }
 
-void InitAppDirs(const TInstallLayout& layout)
+void InitAppDirs(const InstallLayout& layout)
 {
     InitAppDirs(layout.AppDir);
     if (!layout.Installed)

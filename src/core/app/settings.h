@@ -6,21 +6,21 @@
 namespace tilvane {
 
 // Colours are Windows colour values: 0x00BBGGRR, red in the low byte.
-using TColor = std::int32_t;
+using ColorRef = std::int32_t;
 
-constexpr TColor rgbColor(int red, int green, int blue)
+constexpr ColorRef rgbColor(int red, int green, int blue)
 {
-    return static_cast<TColor>(red | (green << 8) | (blue << 16));
+    return static_cast<ColorRef>(red | (green << 8) | (blue << 16));
 }
 
 // The user's settings, read at the first show of the main window and saved at its close.
 struct TAppSet {
     int ArabicFontSize = 16;
-    TColor ArabicFontColor = rgbColor(82, 168, 19);
-    TColor ArabicLatinFontColor = rgbColor(82, 168, 19);
+    ColorRef ArabicFontColor = rgbColor(82, 168, 19);
+    ColorRef ArabicLatinFontColor = rgbColor(82, 168, 19);
     std::string TransFontName = "Tahoma";
     int TransFontSize = 8;
-    TColor TransFontColor = 0;
+    ColorRef TransFontColor = 0;
     std::uint8_t ViewStyle = 0;
     int LastOpenedSura = 1;
     int LastOpenedAya = 1;

@@ -32,7 +32,7 @@ std::vector<int> parseSizes(const std::string& text)
     return sizes;
 }
 
-int overlap(const TRect& a, const TRect& b)
+int overlap(const WindowRect& a, const WindowRect& b)
 {
     const int width = std::min(a.x + a.width, b.x + b.width) - std::max(a.x, b.x);
     const int height = std::min(a.y + a.height, b.y + b.height) - std::max(a.y, b.y);
@@ -41,10 +41,10 @@ int overlap(const TRect& a, const TRect& b)
 
 } // namespace
 
-std::optional<TWindowState> LoadWindowState()
+std::optional<WindowState> LoadWindowState()
 {
     const IniFile ini = IniFile::load(IniFileName);
-    TWindowState state;
+    WindowState state;
     state.frame = {ini.readInteger(kWindow, "Left", kMissing), ini.readInteger(kWindow, "Top", kMissing),
                    ini.readInteger(kWindow, "Width", kMissing), ini.readInteger(kWindow, "Height", kMissing)};
     if (state.frame.width <= 0 || state.frame.height <= 0 || !ini.value(kWindow, "Left") || !ini.value(kWindow, "Top"))
@@ -54,7 +54,7 @@ std::optional<TWindowState> LoadWindowState()
     return state;
 }
 
-void SaveWindowState(const TWindowState& state)
+void SaveWindowState(const WindowState& state)
 {
     IniFile ini = IniFile::load(IniFileName);
     ini.writeInteger(kWindow, "Left", state.frame.x);
@@ -80,19 +80,19 @@ void SaveReadingPosition(TQuranPos pos)
     ini.save(IniFileName);
 }
 
-TRect clampToScreens(const TRect& frame, const std::vector<TRect>& screens)
+WindowRect clampToScreens(const WindowRect& frame, const std::vector<WindowRect>& screens)
 {
     if (screens.empty())
         return frame;
-    const TRect* screen = &screens.front();
+    const WindowRect* screen = &screens.front();
     int best = 0;
-    for (const TRect& candidate : screens) {
+    for (const WindowRect& candidate : screens) {
         if (const int area = overlap(frame, candidate); area > best) {
             best = area;
             screen = &candidate;
         }
     }
-    TRect result = frame;
+    WindowRect result = frame;
     result.width = std::min(frame.width, screen->width);
     result.height = std::min(frame.height, screen->height);
     result.x = std::clamp(frame.x, screen->x, screen->x + screen->width - result.width);

@@ -23,10 +23,10 @@ int numberAfter(std::string_view text, std::string_view prefix)
 
 } // namespace
 
-AyaPlaces::AyaPlaces(const std::vector<TIndexNode>& nodes)
+AyaPlaces::AyaPlaces(const std::vector<IndexNode>& nodes)
 {
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        const TIndexNode& node = nodes[i];
+        const IndexNode& node = nodes[i];
         const int global = globalAyaIndex(node.target.Sura, node.target.Aya);
         if (global == 0)
             continue;

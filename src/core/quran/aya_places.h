@@ -20,7 +20,7 @@ public:
     };
 
     AyaPlaces() = default;
-    explicit AyaPlaces(const std::vector<TIndexNode>& nodes);
+    explicit AyaPlaces(const std::vector<IndexNode>& nodes);
 
     Place placeOf(TQuranPos pos) const;
     bool empty() const { return m_juz.empty() && m_pages.empty(); }

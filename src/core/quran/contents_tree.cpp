@@ -9,10 +9,10 @@ namespace tilvane {
 namespace {
 
 
-TContentsItem makeItem(std::string text, int sura, std::uint8_t kind, std::string pageFile, ContentsImage image,
+ContentsItem makeItem(std::string text, int sura, std::uint8_t kind, std::string pageFile, ContentsImage image,
                        ContentsImage selectedImage)
 {
-    return TContentsItem{std::move(text), TContentNode{sura, kind, shortString(pageFile, kShortNameLength)},
+    return ContentsItem{std::move(text), TContentNode{sura, kind, shortString(pageFile, kShortNameLength)},
                          image, selectedImage};
 }
 

@@ -27,7 +27,7 @@ enum ContentsImage : std::uint8_t {
     kSuraTextImage = 4,     // the sura text
 };
 
-struct TContentsItem {
+struct ContentsItem {
     std::string text;
     TContentNode node;
     ContentsImage stateImage = kNoImage;
@@ -36,8 +36,8 @@ struct TContentsItem {
 
 // One sura's top-level node with its three children.
 struct TContentsSura {
-    TContentsItem item; // its text is also the sura selector's entry
-    std::vector<TContentsItem> children;
+    ContentsItem item; // its text is also the sura selector's entry
+    std::vector<ContentsItem> children;
 };
 
 // The 114 sura entries of the contents tree and the sura selector, in sura order.

@@ -8,13 +8,13 @@
 
 namespace tilvane {
 
-std::vector<TIndexNode> parseIndexTree(const LineList& lines)
+std::vector<IndexNode> parseIndexTree(const LineList& lines)
 {
     struct Open {
         std::size_t indent;
         int node;
     };
-    std::vector<TIndexNode> nodes;
+    std::vector<IndexNode> nodes;
     nodes.reserve(lines.size());
     // The chain of nodes the next line may be attached to, shallowest first.
     std::vector<Open> ancestors;
@@ -23,7 +23,7 @@ std::vector<TIndexNode> parseIndexTree(const LineList& lines)
         while (!ancestors.empty() && ancestors.back().indent >= indent)
             ancestors.pop_back();
         const int parent = ancestors.empty() ? -1 : ancestors.back().node;
-        nodes.push_back(TIndexNode{line.substr(indent), static_cast<int>(ancestors.size()), parent, {}});
+        nodes.push_back(IndexNode{line.substr(indent), static_cast<int>(ancestors.size()), parent, {}});
         ancestors.push_back(Open{indent, static_cast<int>(nodes.size()) - 1});
     }
     return nodes;
@@ -51,16 +51,16 @@ TQuranPos targetOf(std::string_view line)
 
 } // namespace
 
-void attachIndexTargets(std::vector<TIndexNode>& nodes, const LineList& targets)
+void attachIndexTargets(std::vector<IndexNode>& nodes, const LineList& targets)
 {
     const std::size_t count = std::min(nodes.size(), targets.size());
     for (std::size_t i = 0; i < count; ++i)
         nodes[i].target = targetOf(targets.lines()[i]);
 }
 
-std::vector<TIndexNode> loadIndexTree(const std::string& folder)
+std::vector<IndexNode> loadIndexTree(const std::string& folder)
 {
-    std::vector<TIndexNode> nodes = parseIndexTree(LineList::loadFromFile(folder + "ina_idx.txt"));
+    std::vector<IndexNode> nodes = parseIndexTree(LineList::loadFromFile(folder + "ina_idx.txt"));
     // An archive made before the index led anywhere has no targets; its nodes stay inert.
     const std::string targets = folder + "ina_idx_pos.txt";
     if (std::filesystem::is_regular_file(targets))

@@ -8,7 +8,7 @@
 
 namespace tilvane {
 
-struct TIndexNode {
+struct IndexNode {
     std::string text; // the line without its indentation
     int depth = 0;    // 0 = top level
     int parent = -1;  // index of the parent node in the list; -1 at the top level
@@ -19,15 +19,15 @@ struct TIndexNode {
 // Each leading blank or tab is one level: a line indented more than the line before is that
 // line's child, one level deeper however large the jump; a line indented less returns to the
 // nearest earlier line indented less than itself, whose child it becomes.
-std::vector<TIndexNode> parseIndexTree(const LineList& lines);
+std::vector<IndexNode> parseIndexTree(const LineList& lines);
 
 // Gives node i the target on line i of `targets`, "sura:aya" ("78:1"). A line that is empty,
 // malformed or names an aya that does not exist leaves its node without a target.
-void attachIndexTargets(std::vector<TIndexNode>& nodes, const LineList& targets);
+void attachIndexTargets(std::vector<IndexNode>& nodes, const LineList& targets);
 
 // The tree of "ina_idx.txt" in `folder` with the targets of "ina_idx_pos.txt" beside it.
 // Throws FileOpenError when the tree file cannot be opened.
-std::vector<TIndexNode> loadIndexTree(const std::string& folder);
+std::vector<IndexNode> loadIndexTree(const std::string& folder);
 
 // Where a target lies, as the Index tab shows it beside the node: "An-Naba' 78:1".
 std::string indexTargetText(const TQuranPos& target);

@@ -16,7 +16,7 @@ public:
     // Creates the two browser hosts and the two page-line buffers; the window frees them.
     virtual void createBrowserHosts() = 0;
     // Replaces the Index tab's tree by these nodes (parents stand before their children).
-    virtual void loadIndexTree(const std::vector<TIndexNode>& nodes) = 0;
+    virtual void loadIndexTree(const std::vector<IndexNode>& nodes) = 0;
     // Clears the sura selector and the contents tree and fills both with these suras.
     virtual void fillContents(const std::vector<TContentsSura>& suras) = 0;
     // Writes CommonCssFile, ScreenCssFile (variant 1) and Screen2CssFile (variant 2).

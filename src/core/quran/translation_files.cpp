@@ -153,7 +153,7 @@ void LoadActiveTranslations()
     TransAyaLists.assign(TransSlots.size(), LineFile{});
     g_suraStamps.assign(TransSlots.size(), std::nullopt);
     g_ayaStamps.assign(TransSlots.size(), std::nullopt);
-    for (const TActiveTranslation& active : activeTranslationIndexes()) {
+    for (const ActiveTranslation& active : activeTranslationIndexes()) {
         if (active.catalogueIndex < kFirstPackage)
             continue;
         const TTranslation& entry = Translations[static_cast<std::size_t>(active.catalogueIndex)];

@@ -18,7 +18,7 @@ std::vector<TransListLine> listTranslationSelection()
     // A hand-edited file may name an entry in several slots: its line is checked when any of
     // them is active, or Apply would drop a translation the page shows.
     std::vector<bool> active(Translations.size(), false);
-    for (const TActiveTranslation& shown : activeTranslationIndexes())
+    for (const ActiveTranslation& shown : activeTranslationIndexes())
         active[static_cast<std::size_t>(shown.catalogueIndex)] = true;
     for (const TTransSlot& slot : TransSlots) {
         const int index = FindTranslation(slot.TransName);

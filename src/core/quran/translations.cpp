@@ -232,15 +232,15 @@ int FindTranslationByFullName(const std::string& name)
     return findBy(&TTranslation::FullName, name);
 }
 
-std::vector<TActiveTranslation> activeTranslationIndexes()
+std::vector<ActiveTranslation> activeTranslationIndexes()
 {
-    std::vector<TActiveTranslation> active;
+    std::vector<ActiveTranslation> active;
     for (std::size_t k = 0; k < TransSlots.size(); ++k) {
         if (!TransSlots[k].Active)
             continue;
         const int index = FindTranslation(TransSlots[k].TransName);
         if (index >= 0)
-            active.push_back(TActiveTranslation{static_cast<int>(k), index});
+            active.push_back(ActiveTranslation{static_cast<int>(k), index});
     }
     return active;
 }

@@ -60,13 +60,13 @@ int FindTranslation(const std::string& name);
 int FindTranslationByFullName(const std::string& name);
 
 // A translation the page shows: the slot it stands in and its catalogue entry.
-struct TActiveTranslation {
+struct ActiveTranslation {
     int slot = 0;           // index into TransSlots, TransSuraLists and TransAyaLists
     int catalogueIndex = 0; // index into Translations
 };
 // The translations a page shows, in slot order: every active slot whose TransName names a
 // catalogue entry. Inactive slots are left out wherever they stand (a hand-edited file may
 // put one among the active ones), and so are slots naming a package no longer installed.
-std::vector<TActiveTranslation> activeTranslationIndexes();
+std::vector<ActiveTranslation> activeTranslationIndexes();
 
 } // namespace tilvane

@@ -56,7 +56,7 @@ std::vector<std::string> translationsOf(TQuranPos pos)
 {
     const int global = globalAyaIndex(pos.Sura, pos.Aya);
     std::vector<std::string> texts;
-    for (const TActiveTranslation& active : activeTranslationIndexes()) {
+    for (const ActiveTranslation& active : activeTranslationIndexes()) {
         std::string line;
         if (active.catalogueIndex == kBuiltInLatin)
             line = ayaLine(InaLatn, global);

@@ -11,7 +11,7 @@
 
 namespace tilvane {
 
-std::string RgbText(TColor colour)
+std::string RgbText(ColorRef colour)
 {
     const auto component = [colour](int shift) { return std::to_string((colour >> shift) & 0xFF); };
     return "rgb(" + component(0) + ", " + component(8) + ", " + component(16) + ")";

@@ -7,7 +7,7 @@
 namespace tilvane {
 
 // "rgb(r, g, b)" of a colour value, each component in plain decimal.
-std::string RgbText(TColor colour);
+std::string RgbText(ColorRef colour);
 
 // A font list names a family that two foundries make with the foundry's tag ("Nimbus Sans
 // [urw]"); the family a page can name is the part before it ("Nimbus Sans").

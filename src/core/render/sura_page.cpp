@@ -132,7 +132,7 @@ private:
 
     void appendTranslations(int g, const std::string& id)
     {
-        for (const TActiveTranslation& translation : m_translations) {
+        for (const ActiveTranslation& translation : m_translations) {
             m_page.add(kSlotSeparator);
             if (translation.catalogueIndex == kBuiltInLatin) {
                 m_page.add(latinBlock(id, ayaLine(InaLatn, g)));
@@ -165,7 +165,7 @@ private:
         const auto first = static_cast<std::size_t>(m_info.FirstAya - 1);
         const auto count = static_cast<std::size_t>(m_info.LastAya - m_info.FirstAya + 1);
         m_packageAyat.assign(TransSlots.size(), std::vector<std::string>(count));
-        for (const TActiveTranslation& translation : m_translations) {
+        for (const ActiveTranslation& translation : m_translations) {
             const auto slot = static_cast<std::size_t>(translation.slot);
             if (translation.catalogueIndex >= kFirstPackage && slot < TransAyaLists.size())
                 m_packageAyat[slot] = TransAyaLists[slot].lines(first, count);
@@ -180,7 +180,7 @@ private:
     const bool m_tajweed;           // tajweed colours on a page that shows the Arabic text
     std::string m_firstAyaText;
     std::string m_bismillahBlock;
-    std::vector<TActiveTranslation> m_translations;
+    std::vector<ActiveTranslation> m_translations;
     std::vector<std::vector<std::string>> m_packageAyat; // per slot, the sura's ayat
     LineList m_page;
 };

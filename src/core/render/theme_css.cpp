@@ -146,7 +146,7 @@ std::string themeName(PageTheme theme)
     return "light";
 }
 
-Rgb rgbOf(TColor colour)
+Rgb rgbOf(ColorRef colour)
 {
     return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
 }

@@ -20,7 +20,7 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-Rgb rgbOf(TColor colour);
+Rgb rgbOf(ColorRef colour);
 // WCAG's contrast ratio of two colours, 1..21.
 double contrastRatio(Rgb first, Rgb second);
 

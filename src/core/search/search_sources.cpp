@@ -133,7 +133,7 @@ std::vector<SearchSource> searchSources(const BuiltInTexts& builtIn)
 std::vector<std::string> activeSourceNames()
 {
     std::vector<std::string> names{kArabicSource};
-    for (const TActiveTranslation& active : activeTranslationIndexes())
+    for (const ActiveTranslation& active : activeTranslationIndexes())
         names.push_back(sourceNameOf(static_cast<std::size_t>(active.catalogueIndex)));
     return names;
 }

@@ -11,15 +11,15 @@ namespace tilvane {
 
 namespace {
 
-TRect toRect(const QRect& rect)
+WindowRect toRect(const QRect& rect)
 {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 // The primary screen first: a window that is on no screen now goes there.
-std::vector<TRect> availableScreens()
+std::vector<WindowRect> availableScreens()
 {
-    std::vector<TRect> screens;
+    std::vector<WindowRect> screens;
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         screens.push_back(toRect(primary->availableGeometry()));
     for (const QScreen* screen : QGuiApplication::screens())
@@ -32,10 +32,10 @@ std::vector<TRect> availableScreens()
 
 void restoreWindowState(QWidget& window, QSplitter& splitter)
 {
-    const std::optional<TWindowState> state = LoadWindowState();
+    const std::optional<WindowState> state = LoadWindowState();
     if (!state)
         return;
-    const TRect frame = clampToScreens(state->frame, availableScreens());
+    const WindowRect frame = clampToScreens(state->frame, availableScreens());
     window.setGeometry(frame.x, frame.y, frame.width, frame.height);
     if (state->maximized)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
@@ -45,7 +45,7 @@ void restoreWindowState(QWidget& window, QSplitter& splitter)
 
 void saveWindowState(const QWidget& window, const QSplitter& splitter)
 {
-    TWindowState state;
+    WindowState state;
     state.maximized = window.isMaximized();
     state.frame = toRect(state.maximized ? window.normalGeometry() : window.geometry());
     const QList<int> sizes = splitter.sizes();

@@ -117,12 +117,11 @@ void ReciterManager::installClick()
     dialog.exec();
 }
 
-// As in the Audio Player tab: the first reciter installed becomes the one to play.
+// As in the Audio Player tab: the reciter just installed becomes the one to play.
 void ReciterManager::reciterInstalled(const QString& name)
 {
     m_model->refresh();
-    if (m_model->rowOf(m_chosen) < 0)
-        m_chosen = name;
+    m_chosen = name;
     m_model->setPlayingReciter(m_chosen);
     lvReciters->setCurrentIndex(m_model->index(m_model->rowOf(name), 0));
     updateButtons();

@@ -15,7 +15,7 @@ AyaPlaceLabel::AyaPlaceLabel(QWidget* parent)
     keepTranslated(this, [this] { showPlace(m_shown); });
 }
 
-void AyaPlaceLabel::setIndex(const std::vector<TIndexNode>& nodes)
+void AyaPlaceLabel::setIndex(const std::vector<IndexNode>& nodes)
 {
     m_places = AyaPlaces(nodes);
     showPlace(m_shown);

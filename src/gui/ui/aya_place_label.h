@@ -13,7 +13,7 @@ public:
     explicit AyaPlaceLabel(QWidget* parent = nullptr);
 
     // The divisions, from the Index tab's tree.
-    void setIndex(const std::vector<TIndexNode>& nodes);
+    void setIndex(const std::vector<IndexNode>& nodes);
     void showPlace(TQuranPos pos);
 
 private:

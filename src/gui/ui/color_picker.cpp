@@ -10,17 +10,17 @@
 
 namespace tilvane {
 
-QColor toQColor(TColor colour)
+QColor toQColor(ColorRef colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-TColor fromQColor(const QColor& colour)
+ColorRef fromQColor(const QColor& colour)
 {
     return rgbColor(colour.red(), colour.green(), colour.blue());
 }
 
-ColorPicker::ColorPicker(TColor defaultColour, QWidget* parent)
+ColorPicker::ColorPicker(ColorRef defaultColour, QWidget* parent)
     : QWidget(parent)
     , m_colour(defaultColour)
     , m_default(defaultColour)
@@ -52,7 +52,7 @@ ColorPicker::ColorPicker(TColor defaultColour, QWidget* parent)
     showColor();
 }
 
-void ColorPicker::setColor(TColor colour)
+void ColorPicker::setColor(ColorRef colour)
 {
     if (colour == m_colour)
         return;

@@ -11,21 +11,21 @@ class QPushButton;
 namespace tilvane {
 
 // Windows colour values (0x00BBGGRR) to and from Qt's colours.
-QColor toQColor(TColor colour);
-TColor fromQColor(const QColor& colour);
+QColor toQColor(ColorRef colour);
+ColorRef fromQColor(const QColor& colour);
 
 // A colour field: a preview of the colour, a button that opens the colour dialog and a
 // "None" button that puts back the field's default colour.
 class ColorPicker : public QWidget {
     Q_OBJECT
 public:
-    ColorPicker(TColor defaultColour, QWidget* parent = nullptr);
+    ColorPicker(ColorRef defaultColour, QWidget* parent = nullptr);
 
     // The value as it was set: a stored value is kept unchanged, bits above the 24-bit
     // colour included, until the user picks another.
-    TColor color() const { return m_colour; }
-    void setColor(TColor colour);
-    TColor defaultColor() const { return m_default; }
+    ColorRef color() const { return m_colour; }
+    void setColor(ColorRef colour);
+    ColorRef defaultColor() const { return m_default; }
 
     QFrame* preview() const { return m_preview; }
     QPushButton* chooseButton() const { return m_choose; }
@@ -33,14 +33,14 @@ public:
 
 signals:
     // Raised whenever the value changes, whether by the user or by setColor().
-    void colorChanged(TColor colour);
+    void colorChanged(ColorRef colour);
 
 private:
     void chooseColor();
     void showColor();
 
-    TColor m_colour;
-    TColor m_default;
+    ColorRef m_colour;
+    ColorRef m_default;
     QFrame* m_preview = nullptr;
     QPushButton* m_choose = nullptr;
     QPushButton* m_none = nullptr;

@@ -29,7 +29,7 @@ QIcon stateIcon(ContentsImage image)
     return image <= kSuraTextImage ? icons[static_cast<std::size_t>(image)] : QIcon();
 }
 
-QTreeWidgetItem* makeItem(const TContentsItem& content)
+QTreeWidgetItem* makeItem(const ContentsItem& content)
 {
     auto* item = new QTreeWidgetItem({toQString(content.text)});
     item->setData(0, SuraRole, content.node.Sura);
@@ -59,7 +59,7 @@ void fillContentsTree(QTreeWidget* tree, const std::vector<TContentsSura>& suras
     top.reserve(static_cast<qsizetype>(suras.size()));
     for (const TContentsSura& sura : suras) {
         QTreeWidgetItem* item = makeItem(sura.item);
-        for (const TContentsItem& child : sura.children)
+        for (const ContentsItem& child : sura.children)
             item->addChild(makeItem(child));
         top.append(item);
     }

@@ -14,14 +14,14 @@ enum Column { TextColumn, TargetColumn };
 
 } // namespace
 
-void fillIndexTree(QTreeWidget* tree, const std::vector<TIndexNode>& nodes)
+void fillIndexTree(QTreeWidget* tree, const std::vector<IndexNode>& nodes)
 {
     tree->clear();
     tree->setColumnCount(2);
     std::vector<QTreeWidgetItem*> items;
     items.reserve(nodes.size());
     QList<QTreeWidgetItem*> top;
-    for (const TIndexNode& node : nodes) {
+    for (const IndexNode& node : nodes) {
         auto* item = new QTreeWidgetItem({toQString(node.text), toQString(indexTargetText(node.target))});
         item->setData(TextColumn, SuraRole, node.target.Sura);
         item->setData(TextColumn, AyaRole, node.target.Aya);

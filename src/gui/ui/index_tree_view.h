@@ -8,7 +8,7 @@ class QTreeWidgetItem;
 namespace tilvane {
 
 // Replaces the Index tab's nodes: the node's text, and beside it where the node leads.
-void fillIndexTree(QTreeWidget* tree, const std::vector<TIndexNode>& nodes);
+void fillIndexTree(QTreeWidget* tree, const std::vector<IndexNode>& nodes);
 
 // Where the node leads; Sura 0 for a node that only groups others.
 TQuranPos indexTargetOf(const QTreeWidgetItem* item);

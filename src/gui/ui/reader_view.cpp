@@ -191,7 +191,7 @@ TWBContainer* ReaderView::newBrowserHost(QWebEngineView* view, const char* engin
     return host;
 }
 
-void ReaderView::loadIndexTree(const std::vector<TIndexNode>& nodes)
+void ReaderView::loadIndexTree(const std::vector<IndexNode>& nodes)
 {
     fillIndexTree(m_ui.tvIndex, nodes);
     m_placeLabel->setIndex(nodes);

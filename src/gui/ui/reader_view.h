@@ -91,7 +91,7 @@ private:
 
     // IQuranLoadHost
     void createBrowserHosts() override;
-    void loadIndexTree(const std::vector<TIndexNode>& nodes) override;
+    void loadIndexTree(const std::vector<IndexNode>& nodes) override;
     void fillContents(const std::vector<TContentsSura>& suras) override;
     void writeStylesheets() override;
     void showInitialPosition(int sura, int aya) override;

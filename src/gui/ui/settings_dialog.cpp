@@ -43,11 +43,11 @@ constexpr int kMaxFontSize = 999;
 // from the settings' own default on purpose.
 constexpr int kDefaultViewStyle = 0;
 constexpr int kDefaultArabicFontSize = 16;
-constexpr TColor kDefaultArabicFontColor = rgbColor(82, 168, 19);
-constexpr TColor kDefaultArabicLatinFontColor = rgbColor(0, 128, 0);
+constexpr ColorRef kDefaultArabicFontColor = rgbColor(82, 168, 19);
+constexpr ColorRef kDefaultArabicLatinFontColor = rgbColor(0, 128, 0);
 constexpr char kDefaultTransFontName[] = "Tahoma";
 constexpr int kDefaultTransFontSize = 8;
-constexpr TColor kDefaultTransFontColor = 0;
+constexpr ColorRef kDefaultTransFontColor = 0;
 
 QSpinBox* fontSizeBox(QWidget* parent, const char* name)
 {
@@ -70,7 +70,7 @@ QGridLayout* groupGrid(QGroupBox* group, int labelWidth)
     return grid;
 }
 
-ColorPicker* colourPicker(QWidget* parent, const char* name, TColor defaultColour)
+ColorPicker* colourPicker(QWidget* parent, const char* name, ColorRef defaultColour)
 {
     auto* picker = new ColorPicker(defaultColour, parent);
     picker->setObjectName(name);
@@ -89,7 +89,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 std::vector<std::string> shownTranslationNames()
 {
     std::vector<std::string> names;
-    for (const TActiveTranslation& active : activeTranslationIndexes())
+    for (const ActiveTranslation& active : activeTranslationIndexes())
         names.push_back(Translations[static_cast<std::size_t>(active.catalogueIndex)].TransName);
     return names;
 }
