@@ -87,6 +87,10 @@ Units readUnits(std::string_view written)
         else if (bare && k + 1 < units.size())
             unit.sukun = true;
     }
+    // A shadda on the first letter is the last word's letter merged into it (نَّكُونَ، رَّبِّ); after
+    // ٱ it is the word's own (ٱتَّقَوۡاْ).
+    if (!units.empty() && !units.front().afterWasla)
+        units.front().shadda = false;
     // The ا after an accusative's tanween is written, never read (أَبَدࣰا، صَفࣰّا).
     if (units.size() > 2 && isLetter(units.back(), kAlif) && units[units.size() - 2].tanween)
         units.pop_back();

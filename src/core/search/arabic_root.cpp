@@ -241,6 +241,9 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     }
     for (std::size_t k = 0; k < starts.size(); ++k) {
         const std::size_t start = starts[k].first;
+        // Letters in front of a ٱ are particles: no radical stands before it (وَٱتَّقِينَ).
+        if (k + 1 < starts.size() && starts[k + 1].second)
+            continue;
         const char stripped = start > 0 ? units[start - 1].vowel : 0;
         const bool afterArticle = article && k + 1 == starts.size();
         // The article once recognised is never a radical; a lone letter in front may be.

@@ -136,6 +136,24 @@ const std::vector<Suffix>& suffixes()
     return list;
 }
 
+// The letters left before a plural's ending once a conjunction and an imperfect's prefix are off:
+// a verb keeps two at least (يَكُونَ، وَيَكُونَ are no plurals), the forms of رأى one.
+std::size_t lettersBeforePlural(const Units& units, std::size_t end)
+{
+    std::size_t k = 0;
+    if (k + 1 < end && (isLetter(units[k], kWaw) || isLetter(units[k], kFa)) && units[k].vowel == 'a')
+        ++k;
+    if (k + 1 < end && isImperfectPrefix(units[k])) {
+        if (isLetter(units[k + 1], kRa))
+            return 2;
+        ++k;
+    }
+    std::size_t letters = 0;
+    for (; k < end && k < units.size(); ++k)
+        letters += units[k].longVowel ? 0 : 1;
+    return letters;
+}
+
 // The ن of a plural ending takes a, that of a dual i (يَكُونُ is no plural).
 bool endingVowelFits(const std::u32string& ending, const Unit& last)
 {
@@ -211,8 +229,9 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
         // A plural's ending leaves two radicals after an imperfect's prefix (يَكُونَ is يكون).
         const bool plural = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u064A\u0646";
         // A plural's ending leaves no word of two letters behind (مُّبِينࣰا is no plural of مب).
-        const bool tooShort = plural && ((end == 4 && isImperfectPrefix(units[0]) && !isLetter(units[1], kRa))
-                                         || (end == 4 && !units[0].longVowel && !units[1].longVowel && suffix.letters[0] == kYa));
+        const bool tooShort = plural && end > 2 && (lettersBeforePlural(units, end - 2) < 2 || (end == 4 && !units[0].longVowel
+                                                                                     && !units[1].longVowel
+                                                                                     && suffix.letters[0] == kYa));
         // فَعَتۡ: the perfect's feminine ت after a defective root's two letters (بَكَتۡ، خَلَتۡ).
         const bool feminine = suffix.letters == U"\u062A" && end == 3 && units[2].sukun && units[1].vowel == 'a'
             && units[0].vowel == 'a';
