@@ -222,7 +222,9 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             && units[end - suffix.letters.size()].shadda
             && (suffix.letters[0] == kNun || suffix.letters[0] == kTa);
         // A ت after a silent letter is the perfect's person: the hollow verb keeps two letters (كُنتَ).
-        const bool imperfect = units.size() > 2 && isImperfectPrefix(units[0]) && units[1].sukun;
+        // yafʿ- and one letter more is a verb without a person's ending (يَأۡتِ); أَفۡعَلۡنَا has one.
+        const bool imperfect = units.size() > 2 && isImperfectPrefix(units[0]) && units[1].sukun
+            && end <= suffix.letters.size() + 2;
         const bool person = !imperfect && end > suffix.letters.size() && units[end - suffix.letters.size() - 1].sukun
             && (suffix.letters == U"\u062A" || suffix.letters == U"\u062A\u0645" || suffix.letters == U"\u0646\u0627"
                 || suffix.letters == U"\u062A\u0645\u0627");

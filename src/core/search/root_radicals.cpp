@@ -241,7 +241,7 @@ void stripPatternPrefixes(Units& units, bool wasla, bool verbal, bool noun, doub
         const bool imperfect = (first == kHamza || ((first == kYa || first == kTa || first == kNun) && !noun)) && !faeel;
         if ((imperfect && (units[0].vowel == 'a' || units[0].vowel == 'u')) || first == kMim) {
             // After the prefix of forms II–IV, ī stands for a middle و as often as ي (يُرِيدُ، مُصِيبَة).
-            if (units[0].vowel == 'u')
+            if (units[0].vowel == 'u' || first == kHamza) // and the imperative أَفِيعُوا
                 readMiddleLongIAsA(units);
             units.erase(units.begin());
             prefixed = true;
