@@ -223,8 +223,8 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             && (suffix.letters[0] == kNun || suffix.letters[0] == kTa);
         // A ت after a silent letter is the perfect's person: the hollow verb keeps two letters (كُنتَ).
         // yafʿ- and one letter more is a verb without a person's ending (يَأۡتِ); أَفۡعَلۡنَا has one.
-        const bool imperfect = units.size() > 2 && isImperfectPrefix(units[0]) && units[1].sukun
-            && end <= suffix.letters.size() + 2;
+        const bool yafa = units.size() > 2 && isImperfectPrefix(units[0]) && units[1].sukun;
+        const bool imperfect = yafa && end <= suffix.letters.size() + 2;
         const bool person = !imperfect && end > suffix.letters.size() && units[end - suffix.letters.size() - 1].sukun
             && (suffix.letters == U"\u062A" || suffix.letters == U"\u062A\u0645" || suffix.letters == U"\u0646\u0627"
                 || suffix.letters == U"\u062A\u0645\u0627");
@@ -286,7 +286,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
                 const std::size_t size = inner.letters.size();
                 // فَعَلۡتُهَا: a person's ت after a silent letter, never after yafʿ-.
                 const bool person = size == 2
-                    || (inner.letters == U"\u062A" && !imperfect && left > 1 && core[left - 2].sukun);
+                    || (inner.letters == U"\u062A" && !(yafa && left <= 3) && left > 1 && core[left - 2].sukun);
                 if (person && endsWith(core, left, inner.letters) && left - size >= 2) {
                     const bool afterSilent = core[left - size - 1].sukun && inner.letters != U"\u0648\u0646";
                     add(std::vector<Unit>(core.begin(), core.end() - static_cast<std::ptrdiff_t>(size)),
