@@ -227,7 +227,9 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
             && (isLetter(units[at + 1], kYa) || isLetter(units[at + 1], kTa)))
         || (isLetter(particle, kSin) && particle.vowel == 'a' && units.size() > at + 1
             && (isLetter(units[at + 1], kYa) || isLetter(units[at + 1], kTa) || isLetter(units[at + 1], kNun)
-                || isLetter(units[at + 1], kHamza)));
+                // سَأُ، سَأَصۡ: the future's I, not the hamza of سَأَلَ
+                || (isLetter(units[at + 1], kHamza) && units.size() > at + 2
+                    && (units[at + 1].vowel == 'u' || units[at + 2].sukun))));
     if (units.size() > at + 2 && !particle.afterWasla && preposition) {
         ++at;
         starts.push_back({at, units[at].afterWasla});
@@ -247,7 +249,8 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         const char stripped = start > 0 ? units[start - 1].vowel : 0;
         const bool afterArticle = article && k + 1 == starts.size();
         // The article once recognised is never a radical; a lone letter in front may be.
-        const double keptArticle = article && !afterArticle ? 1.0 : 0.0;
+        // (Only form VIII of a root beginning with ل keeps it after ٱ: ٱلۡتَقَى.)
+        const double keptArticle = !article || afterArticle ? 0.0 : isLetter(units[at + 1], kTa) ? 1.0 : 2.0;
         // A letter that can be a conjunction or preposition mostly is one.
         // ك begins many words (كثير، كبير): as a preposition it is less sure.
         const double sure = isLetter(units[std::max<std::size_t>(at, 1) - 1], kKaf) ? 0.3 : 0.8;

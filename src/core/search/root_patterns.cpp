@@ -103,12 +103,13 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         // (يَجِدُ، يَلۡقَ، تَرَ), or the verb's form shows behind it (يَتَّقُونَ، مُّتَّقِينَ، يَهۡتَدُونَ).
         // yafʿ-, yafi- and yafu- before a last silent letter: a prefix surely (يَأۡتِ، تَجِدُ، يَكُنۡ).
         const bool sure = kept[1].sukun || (kept[1].vowel == 'i' && kept[0].vowel == 'a')
+            || (kept.size() == 3 && kept[0].vowel == 'u' && kept[1].vowel == 'i') // يُطِعۡ، يُرِدۡ
             || (isLetter(kept[1], kTa) && kept[1].shadda)
             || (kept.size() == 3 && (kept[2].sukun || kept[2].vowel == 0 || (kept[2].vowel == 'i' && kept[1].vowel == 'u')));
         const double prefix = sure ? kSurePrefix : kKeptPrefix;
         kept.erase(kept.begin());
         // The jussive of a hollow verb keeps two letters, the last silent (تَخَفۡ، يَكُنۡ).
-        if (kept.size() == 2 && (kept[1].sukun || kept[1].vowel == 0 || (kept[1].vowel == 'i' && kept[0].vowel == 'u')))
+        if (kept.size() == 2 && (kept[1].sukun || kept[1].vowel == 0 || (kept[1].vowel == 'i' && kept[0].vowel != 'a')))
             out.push_back({rootOfLetters({kept[0].letter, kWaw, kept[1].letter}), penalty + prefix + kJussive, true});
         addRadicalReadings(out, kept, 'i', true, penalty + prefix, kFallenWeak);
         addDerivedFormReadings(out, kept, stripped, true, penalty + kBegunForm);
