@@ -20,6 +20,8 @@ constexpr double kBegunForm = 0.1;
 constexpr double kSurePrefix = 0.4;
 // A hollow jussive read from its two letters.
 constexpr double kJussive = 0.2;
+// An ending read as radicals.
+constexpr double kInflected = 1.0;
 // Form V's ت read as a radical.
 constexpr double kFormFiveKept = 0.6;
 // Form VIII's ت read as a radical.
@@ -187,7 +189,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
     bool endsInflected = false;
     auto add = [&](std::vector<Unit> core, double extra, bool verbal) {
         // The ending read as radicals.
-        const double inflected = extra == 0 && endsInflected ? 1.0 : 0.0;
+        const double inflected = extra == 0 && endsInflected ? kInflected : 0.0;
         addCoreReadings(out, std::move(core), wasla, stripped, verbal && !noun, noun, penalty + extra + inflected);
     };
     std::size_t end = units.size();
