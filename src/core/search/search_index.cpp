@@ -16,7 +16,8 @@ namespace tilvane {
 
 namespace {
 
-// Bump when the tokenizer or the tables change: an index of another format is rebuilt.
+// Bump when the tokenizer, the tables or the reading of roots change: an index of another
+// format is rebuilt (its roots table holds the roots as the reader of its day read them).
 constexpr char kFormat[] = "3";
 
 constexpr char kSchema[] = R"(
