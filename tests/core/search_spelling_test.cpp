@@ -119,6 +119,12 @@ const Derivation kDerivations[] = {
     // Particles, patterns and endings around the radicals.
     {"أَبَدࣰا", "ابد"},         {"يَٰقَوۡمِ", "قوم"},     {"فَلۡيَعۡبُدُواْ", "عبد"}, {"ٱنتَشِرُواْ", "نشر"},
     {"شَمَآئِلِهِمۡ", "شمل"},   {"بَكَتۡ", "بكي"},        {"يُوحَىٰٓ", "وحي"},      {"لَيَقُولُنَّ", "قول"},
+    {"إِحۡسَٰنࣰا", "حسن"},      {"أَهۡوَآءَ", "هوي"},      {"سَأَلَهَا", "سال"},     {"ٱلۡقُوَّةَ", "قوي"},
+    {"نَّكُونَ", "كون"},       {"يَكُنِ", "كون"},        {"كُنَّا", "كون"},        {"قَآئِمࣱ", "قوم"},
+    {"ءَاتَيۡنَٰهُ", "اتي"},
+    // Words whose letters hide their root, from the short list of such words.
+    {"أَبِيهِ", "ابو"},         {"قِيلَ", "قول"},         {"ٱلتَّقۡوَىٰ", "وقي"},   {"ٱثۡنَتَا", "ثني"},
+    {"كُلُواْ", "اكل"},        {"ٱلۡأُولَىٰ", "اول"},     {"أُمَّهَٰتِكُمۡ", "امم"},
 };
 
 TEST(ArabicRoot, WordsOfTheTextGiveTheirRootsAndStems)
@@ -127,7 +133,7 @@ TEST(ArabicRoot, WordsOfTheTextGiveTheirRootsAndStems)
         SCOPED_TRACE(d.word);
         EXPECT_EQ(arabicRoot(d.word), d.root);
     }
-    for (const char* nothing : {"", "x", "ـ", "بِ", "عَنۡهُمۡ", "أَلَمۡ"})
+    for (const char* nothing : {"", "x", "ـ", "بِ", "عَنۡهُمۡ", "أَلَمۡ", "عَلَيۡكُمۡ", "وَلَوۡ"})
         EXPECT_EQ(arabicRoot(nothing), "") << nothing;
     EXPECT_EQ(rootOfTypedLetters("صبر"), "صبر");
     EXPECT_EQ(rootOfTypedLetters("مد"), "مدد");
@@ -146,10 +152,13 @@ TEST(RootLexicon, OtherWordsOfTheTextChooseAWordsReading)
         "أَخَذَ يَأۡخُذُ أَخۡذَ ٱتَّخَذُواْ",
         "يَزِيدُ زَادَهُمۡ زَادَتۡهُمۡ",
         "أَتَىٰٓ أَتَيۡنَا يَأۡتِيَ",
+        "وِقَايَةࣰ ٱلۡمُتَّقِينَ تَتَّقُونَ",
+        "زِينَةࣰ زِينَتَهُنَّ",
     };
     const RootLexicon lexicon = RootLexicon::derive(text);
     const Derivation kChosen[] = {
-        {"تَجِدُ", "وجد"}, {"ٱتَّخَذُواْ", "اخذ"}, {"زَادَتۡهُمۡ", "زيد"}, {"يَأۡتِيَ", "اتي"}, {"قَالَ", "قول"},
+        {"تَجِدُ", "وجد"},         {"ٱتَّخَذُواْ", "اخذ"},  {"زَادَتۡهُمۡ", "زيد"}, {"يَأۡتِيَ", "اتي"},
+        {"ٱلۡمُتَّقِينَ", "وقي"},  {"تَتَّقُونَ", "وقي"},   {"زِينَتَهُنَّ", "زين"}, {"قَالَ", "قول"},
     };
     for (const Derivation& d : kChosen) {
         SCOPED_TRACE(d.word);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 
@@ -104,6 +105,32 @@ TEST(SearchTab, EnterAfterTypingOpensTheNewQuerysFirstHitOrTheNamedSura)
     QTest::keyClick(searchBox(tab), Qt::Key_Return);
     EXPECT_TRUE(waitFor([&] { return showsAya(*window, 18, 1); }));
     EXPECT_TRUE(hitList(tab)->model()->index(0, 0).data(SearchResultModel::GoToRole).toBool());
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
+}
+
+// A root's concordance: each form counts the hits that hold it, and choosing it shows exactly
+// those; the first entry shows them all again.
+TEST(SearchTab, ChoosingAFormOfARootShowsAsManyHitsAsItCounts)
+{
+    TestAppFolder app;
+    ErrorCapture errors;
+    std::unique_ptr<TfmMain> window = showReaderAt(app, 1, 1);
+    ASSERT_NE(window, nullptr);
+    SearchTab* tab = window->ui().tabSearch;
+    window->ui().actFind->trigger();
+    auto* forms = tab->findChild<QListWidget*>("lwForms");
+    tab->findChild<QComboBox*>("cbMode")->setCurrentIndex(1); // Root
+    typeText(searchBox(tab), "صبر");
+    ASSERT_TRUE(waitFor([&] { return forms->count() > 2; }));
+    const int all = hitList(tab)->model()->rowCount();
+    for (int row = 1; row < std::min(forms->count(), 4); ++row) {
+        const QString text = forms->item(row)->text();
+        const int counted = text.section('(', -1).chopped(1).toInt();
+        forms->setCurrentRow(row);
+        EXPECT_EQ(hitList(tab)->model()->rowCount(), counted) << text.toStdString();
+    }
+    forms->setCurrentRow(0);
+    EXPECT_EQ(hitList(tab)->model()->rowCount(), all);
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
 }
 
