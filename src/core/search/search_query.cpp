@@ -199,54 +199,55 @@ std::size_t termMatchAt(const QueryTerm& term, const std::string& wordForm, bool
 namespace {
 
 // Every token each word of text is indexed under, the folded one first.
-std::vector<std::vector<std::string>> indexedForms(std::string_view text)
+// Every token each word of a text is indexed under, the folded one first, in one list:
+// word k's forms stand from starts[k] to starts[k + 1].
+struct TextForms {
+    std::vector<std::string> forms;
+    std::vector<std::size_t> starts;
+    std::size_t words() const { return starts.size() - 1; }
+};
+
+TextForms indexedForms(std::string_view text)
 {
-    std::vector<std::vector<std::string>> words;
+    TextForms text_forms;
     forEachIndexedWord(text, [&](const FoldedWord& word, const std::vector<std::string>& others) {
-        std::vector<std::string> forms{word.folded};
-        forms.insert(forms.end(), others.begin(), others.end());
-        words.push_back(std::move(forms));
+        text_forms.starts.push_back(text_forms.forms.size());
+        text_forms.forms.push_back(word.folded);
+        text_forms.forms.insert(text_forms.forms.end(), others.begin(), others.end());
     });
-    return words;
+    text_forms.starts.push_back(text_forms.forms.size());
+    return text_forms;
 }
-
-template <typename Test>
-bool anyForm(const std::vector<std::string>& forms, const Test& test)
-{
-    return std::any_of(forms.begin(), forms.end(), test);
-}
-
 } // namespace
 
 namespace {
 
-bool wordsHoldTerm(const std::vector<std::vector<std::string>>& words, const QueryTerm& term, bool wholeWord)
+bool wordsHoldTerm(const TextForms& text, const QueryTerm& term, bool wholeWord)
 {
     if (!term.phrase) {
-        return std::any_of(words.begin(), words.end(), [&](const std::vector<std::string>& forms) {
-            return anyForm(forms, [&](const std::string& form) { return termMatchAt(term, form, wholeWord) != std::string::npos; });
-        });
+        return std::any_of(text.forms.begin(), text.forms.end(),
+                           [&](const std::string& form) { return termMatchAt(term, form, wholeWord) != std::string::npos; });
     }
     const std::size_t length = term.tokens.size();
-    for (std::size_t start = 0; start + length <= words.size(); ++start) {
+    for (std::size_t start = 0; start + length <= text.words(); ++start) {
         bool held = true;
         for (std::size_t k = 0; k < length && held; ++k) {
             const std::string& token = term.tokens[k];
             const bool prefix = !wholeWord && k + 1 == length;
-            held = anyForm(words[start + k],
-                           [&](const std::string& form) { return prefix ? form.starts_with(token) : form == token; });
+            const auto first = text.forms.begin() + static_cast<std::ptrdiff_t>(text.starts[start + k]);
+            const auto last = text.forms.begin() + static_cast<std::ptrdiff_t>(text.starts[start + k + 1]);
+            held = std::any_of(first, last, [&](const std::string& form) { return prefix ? form.starts_with(token) : form == token; });
         }
         if (held)
             return true;
     }
     return false;
 }
-
 } // namespace
 
 bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord)
 {
-    const std::vector<std::vector<std::string>> words = indexedForms(text);
+    const TextForms words = indexedForms(text);
     return std::all_of(terms.begin(), terms.end(),
                        [&](const QueryTerm* term) { return wordsHoldTerm(words, *term, wholeWord); });
 }
