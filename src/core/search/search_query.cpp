@@ -209,14 +209,14 @@ struct TextForms {
 
 TextForms indexedForms(std::string_view text)
 {
-    TextForms text_forms;
+    TextForms indexed;
     forEachIndexedWord(text, [&](const FoldedWord& word, const std::vector<std::string>& others) {
-        text_forms.starts.push_back(text_forms.forms.size());
-        text_forms.forms.push_back(word.folded);
-        text_forms.forms.insert(text_forms.forms.end(), others.begin(), others.end());
+        indexed.starts.push_back(indexed.forms.size());
+        indexed.forms.push_back(word.folded);
+        indexed.forms.insert(indexed.forms.end(), others.begin(), others.end());
     });
-    text_forms.starts.push_back(text_forms.forms.size());
-    return text_forms;
+    indexed.starts.push_back(indexed.forms.size());
+    return indexed;
 }
 } // namespace
 
