@@ -198,7 +198,6 @@ std::size_t termMatchAt(const QueryTerm& term, const std::string& wordForm, bool
 
 namespace {
 
-// Every token each word of text is indexed under, the folded one first.
 // Every token each word of a text is indexed under, the folded one first, in one list:
 // word k's forms stand from starts[k] to starts[k + 1].
 struct TextForms {
@@ -218,6 +217,7 @@ TextForms indexedForms(std::string_view text)
     indexed.starts.push_back(indexed.forms.size());
     return indexed;
 }
+
 } // namespace
 
 namespace {
