@@ -142,8 +142,9 @@ void addWeakAlternatives(std::vector<RootCandidate>& candidates)
             other[position] = letters[position] == kWaw ? kYa : kWaw;
             // With two weak radicals the middle one is written (أوي، حيي): only the last is guessed.
             const bool writtenMiddle = position == 1 && (letters[2] == kWaw || letters[2] == kYa);
-            const double cost = candidates[k].guessed && !writtenMiddle ? kGuessedSwap : kWrittenSwap;
-            candidates.push_back({rootText(other), candidates[k].penalty + cost, true});
+            const unsigned bit = 1u << position;
+            const double cost = (candidates[k].guessed & bit) != 0 && !writtenMiddle ? kGuessedSwap : kWrittenSwap;
+            candidates.push_back({rootText(other), candidates[k].penalty + cost, candidates[k].guessed | bit});
         }
     }
 }

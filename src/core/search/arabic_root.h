@@ -12,10 +12,16 @@ namespace tilvane {
 // Uthmani marks for silent letters. A root is written in folded letters with the hamza as ا
 // (صبر، قول، امن، مدد).
 
+// Which radicals of a reading are weak ones not written as such (قال: و or ي), one bit each.
+inline constexpr unsigned kFirstGuessed = 1;
+inline constexpr unsigned kMiddleGuessed = 2;
+inline constexpr unsigned kLastGuessed = 4;
+inline constexpr unsigned kAllGuessed = kFirstGuessed | kMiddleGuessed | kLastGuessed;
+
 struct RootCandidate {
     std::string root;
     double penalty = 0; // how far the reading strays from the likeliest one
-    bool guessed = false; // a weak radical not written as such (قال: و or ي)
+    unsigned guessed = 0; // the radicals only guessed, as above
 };
 
 // Every root a vowelled word may be read as, likeliest first; empty for a particle or a word

@@ -4,6 +4,7 @@
 #include "core/search/indexed_words.h"
 #include "core/search/text_fold.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -22,6 +23,7 @@ constexpr double kSureGap = 0.5;
 
 // A reading whose weak radical is only guessed tells little about which one the root has.
 constexpr double kGuessedEvidence = 0.75;
+constexpr double kGuessedVote = 0.05;
 
 struct WordReadings {
     std::vector<RootCandidate> candidates;
@@ -34,41 +36,79 @@ double evidenceOf(const RootCandidate& reading)
     return reading.guessed ? kGuessedEvidence : 1.0;
 }
 
-// A root with its و and ي (after the first letter) made one: the words of قول and قيل alike.
-std::string weakSkeleton(const std::string& root)
+std::u32string lettersOf(const std::string& root)
 {
-    std::string skeleton;
-    std::size_t position = 0;
-    for (std::size_t i = 0; i < root.size(); ++position) {
-        const char32_t c = nextCodePoint(root, i);
-        appendUtf8(skeleton, position > 0 && (c == U'\u064A' || c == U'\u0648') ? U'\u0648' : c);
-    }
-    return skeleton;
+    std::u32string letters;
+    for (std::size_t i = 0; i < root.size();)
+        letters += nextCodePoint(root, i);
+    return letters;
 }
 
-// Whether a weak radical is و or ي, words that write it tell; those that only guess it (قَالَ،
-// دَعَا، سَمَآء) take what the words of the same letters write most.
+bool isWeak(char32_t c)
+{
+    return c == U'\u064A' || c == U'\u0648';
+}
+
+// A root with its و and ي made one: the words of قول and قيل alike.
+std::u32string weakSkeleton(std::u32string letters)
+{
+    for (char32_t& c : letters) {
+        if (isWeak(c))
+            c = U'\u0648';
+    }
+    return letters;
+}
+
+// Whether a weak radical is و or ي, words that write it tell; where a word only guesses it (قَالَ،
+// دَعَا، نَجَّيۡنَا) it takes what the words of the same letters write most in that place.
 void settleWeakRadicals(std::unordered_map<std::string, WordReadings>& words)
 {
-    std::unordered_map<std::string, std::unordered_map<std::string, double>> votes; // skeleton: root: votes
+    constexpr std::size_t kPlaces = 3;
+    struct Tally {
+        double waw[kPlaces] = {};
+        double ya[kPlaces] = {};
+    };
+    std::unordered_map<std::u32string, Tally> votes; // by skeleton
     for (const auto& [written, readings] : words) {
-        if (readings.chosen != nullptr)
-            votes[weakSkeleton(readings.chosen->root)][readings.chosen->root] += evidenceOf(*readings.chosen);
-    }
-    for (auto& [written, readings] : words) {
-        if (readings.chosen == nullptr || !readings.chosen->guessed)
+        if (readings.chosen == nullptr)
             continue;
-        const auto& tally = votes[weakSkeleton(readings.chosen->root)];
-        const RootCandidate* best = readings.chosen;
-        double most = tally.at(best->root);
+        const std::u32string letters = lettersOf(readings.chosen->root);
+        Tally& tally = votes[weakSkeleton(letters)];
+        for (std::size_t k = 0; k < std::min(kPlaces, letters.size()); ++k) {
+            const double vote = (readings.chosen->guessed & (1u << k)) != 0 ? kGuessedVote : 1.0;
+            (letters[k] == U'\u0648' ? tally.waw : tally.ya)[k] += isWeak(letters[k]) ? vote : 0.0;
+        }
+    }
+    auto support = [&](const std::u32string& letters, unsigned guessed) {
+        const Tally& tally = votes[weakSkeleton(letters)];
+        double sum = 0;
+        for (std::size_t k = 0; k < std::min(kPlaces, letters.size()); ++k) {
+            if ((guessed & (1u << k)) != 0 && isWeak(letters[k]))
+                sum += letters[k] == U'\u0648' ? tally.waw[k] - tally.ya[k] : tally.ya[k] - tally.waw[k];
+        }
+        return sum;
+    };
+    for (auto& [written, readings] : words) {
+        if (readings.chosen == nullptr || readings.chosen->guessed == 0)
+            continue;
+        const std::u32string chosen = lettersOf(readings.chosen->root);
+        const unsigned guessed = readings.chosen->guessed;
+        double most = support(chosen, guessed);
         for (const RootCandidate& candidate : readings.candidates) {
-            const auto found = tally.find(candidate.root);
-            if (found != tally.end() && found->second > most) {
-                most = found->second;
-                best = &candidate;
+            const std::u32string letters = lettersOf(candidate.root);
+            if (letters.size() != chosen.size() || weakSkeleton(letters) != weakSkeleton(chosen))
+                continue;
+            // Only the guessed radicals may change.
+            bool keepsWritten = true;
+            for (std::size_t k = 0; k < letters.size(); ++k)
+                keepsWritten = keepsWritten && (letters[k] == chosen[k] || (k < kPlaces && (guessed & (1u << k)) != 0));
+            if (!keepsWritten)
+                continue;
+            if (const double votes = support(letters, guessed); votes > most) {
+                most = votes;
+                readings.chosen = &candidate;
             }
         }
-        readings.chosen = best;
     }
 }
 

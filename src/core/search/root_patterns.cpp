@@ -57,7 +57,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
             const char32_t c1 = before[1].letter;
             const char32_t c2 = before[2].letter;
             const bool weakMiddle = c2 == kWaw || c2 == kYa;
-            out.push_back({rootOfLetters({c1, c2, weakMiddle ? kYa : kWaw}), penalty, true});
+            out.push_back({rootOfLetters({c1, c2, weakMiddle ? kYa : kWaw}), penalty, kLastGuessed});
             out.push_back({rootOfLetters({c1, c2, kHamza}), penalty + kWrittenHamza, false});
         }
         if (radicals >= 3) {
@@ -70,8 +70,8 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
             }
             // After a weak middle radical the last is ي (سَوَآء).
             const bool weakMiddle = letters[1] == kWaw || letters[1] == kYa;
-            out.push_back({rootOfLetters({letters[0], letters[1], weakMiddle ? kYa : kWaw}), penalty, true});
-            out.push_back({rootOfLetters({letters[0], letters[1], weakMiddle ? kWaw : kYa}), penalty + kGuessedLast, true});
+            out.push_back({rootOfLetters({letters[0], letters[1], weakMiddle ? kYa : kWaw}), penalty, kLastGuessed});
+            out.push_back({rootOfLetters({letters[0], letters[1], weakMiddle ? kWaw : kYa}), penalty + kLessUsualReading, kLastGuessed});
         }
         if (!prefixed)
             penalty += kWrittenHamza;
@@ -80,7 +80,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     if (!noun && units.size() >= 2 && isImperfectPrefix(units[0]) && isLetter(units[1], kRa)
         && std::all_of(units.begin() + 2, units.end(),
                        [](const Unit& u) { return u.longVowel || (isLetter(u, kWaw) && u.sukun); }))
-        out.push_back({rootText({kRa, kHamza, kYa}), penalty + kSeeing, true});
+        out.push_back({rootText({kRa, kHamza, kYa}), penalty + kSeeing, kLastGuessed});
     std::vector<Unit> kept = units;
     double prefixPenalty = 0;
     stripPatternPrefixes(units, wasla, verbal, noun, prefixPenalty);
@@ -112,7 +112,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         kept.erase(kept.begin());
         // The jussive of a hollow verb keeps two letters, the last silent (تَخَفۡ، يَكُنۡ).
         if (kept.size() == 2 && (kept[1].sukun || kept[1].vowel == 0 || (kept[1].vowel == 'i' && kept[0].vowel != 'a')))
-            out.push_back({rootOfLetters({kept[0].letter, kWaw, kept[1].letter}), penalty + prefix + kJussive, true});
+            out.push_back({rootOfLetters({kept[0].letter, kWaw, kept[1].letter}), penalty + prefix + kJussive, kMiddleGuessed});
         addRadicalReadings(out, kept, 'i', true, penalty + prefix, kFallenWeak);
         addDerivedFormReadings(out, kept, stripped, true, penalty + kBegunForm);
     }

@@ -39,17 +39,20 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         letters[1] = kWaw;
     if (letters.size() == 3) {
         // A ي after kasra or a doubled weak letter may stand for either (رَضِيَ from رضو، نبيّ).
-        bool guessed = false;
+        unsigned guessed = 0;
         for (std::size_t k = 1; k < 3; ++k) {
             const Unit& weak = units[strong[k]];
             const char before = units[strong[k - 1]].vowel;
-            guessed = guessed || ((weak.letter == kYa || weak.letter == kWaw) && (weak.shadda || before == 'i'));
+            if ((weak.letter == kYa || weak.letter == kWaw) && (weak.shadda || before == 'i'))
+                guessed |= 1u << k;
         }
         // ـَوۡا، ـَوۡنَ at the end: the plural of a verb whose weak radical fell (أَلۡقَوۡاْ، تَلۡقَوۡهُ).
         const Unit& last = units[strong[2]];
-        guessed = guessed || (isLetter(last, kWaw) && last.sukun && strong[2] + 2 >= units.size());
+        if (isLetter(last, kWaw) && last.sukun && strong[2] + 2 >= units.size())
+            guessed |= kLastGuessed;
         // يۡ before a person's ending: forms II and IV write ي for either (نَجَّيۡنَا، أَنجَيۡنَا).
-        guessed = guessed || (isLetter(last, kYa) && last.sukun);
+        if (isLetter(last, kYa) && last.sukun)
+            guessed |= kLastGuessed;
         // Roots begin with ي rarely, with ت seldom: before a silent letter they are a prefix.
         double rare = 0;
         if (strong[0] == 0 && units.size() > 1 && (units[0].vowel == 'a' || units[0].vowel == 'u'))
@@ -94,7 +97,7 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             letters.erase(letters.begin());
         // A و or ي kept last may be the plural's pronoun after a weak radical (يَخۡشَوۡنَ).
         const bool weakLast = letters.size() == 3 && (letters[2] == kWaw || letters[2] == kYa);
-        return {rootOfLetters(letters), result.penalty + (letters.size() == 4 ? 2.5 : 1.0), weakLast};
+        return {rootOfLetters(letters), result.penalty + (letters.size() == 4 ? 2.5 : 1.0), weakLast ? kLastGuessed : 0u};
     }
     if (letters.size() > 4) {
         letters.resize(3);
@@ -109,11 +112,11 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         return {rootOfLetters({kWaw, letters[1], kYa}), result.penalty + 0.8};
     // A doubled و is و and a weak last radical (قُوَّة، سَوَّىٰ).
     if (second.shadda && letters[1] == kWaw)
-        return {rootOfLetters({letters[0], kWaw, kYa}), result.penalty + 0.5, true};
+        return {rootOfLetters({letters[0], kWaw, kYa}), result.penalty + 0.5, kLastGuessed};
     // فَعَّلَ and تَفَعَّلَ of a defective root: a long vowel after the doubled letter (وَلَّىٰ، يُزَكِّي).
     if (second.shadda && strong[1] + 1 < units.size() && units[strong[1] + 1].longVowel
         && !isLetter(units[strong[1] + 1], kWaw))
-        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.5, true};
+        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.5, kLastGuessed};
     if (second.shadda || (first.shadda && strong[0] > 0))
         return {rootOfLetters({letters[0], letters[1], letters[1]}), result.penalty + 0.5};
     // A long vowel between the two: a hollow root; after them: a defective one. ā shows
@@ -135,7 +138,8 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         if (units[k].longVowel) {
             const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
             const char32_t middle = yaLast && units[k].letter == kAlif ? kYa : weakOf(units[k], kWaw);
-            return {rootOfLetters({letters[0], middle, letters[1]}), result.penalty + 0.6, units[k].letter == kAlif};
+            return {rootOfLetters({letters[0], middle, letters[1]}), result.penalty + 0.6,
+                    units[k].letter == kAlif ? kMiddleGuessed : 0u};
         }
     }
     for (std::size_t k = strong[1] + 1; k < units.size(); ++k) {
@@ -145,28 +149,30 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             const char32_t last = units[k].letter == kAlifMaqsura || weakMiddle ? kYa : weakOf(units[k], kWaw);
             // فَعَا and فَعَى: the simple verb writes its last و as ا and its ي as ى (دَعَا، تَلَا،
             // رَمَىٰ، هَدَىٰ); longer forms write ى for both.
-            // After a hamza the ي is written ا as well (رَءَا).
+            // After a hamza the ي is written ا as well (رَءَا). A root beginning with ي ends in ي:
+            // يَدَا is the dual of يَد.
             const bool simple = units.size() == 3 && strong[0] == 0 && units[0].vowel == 'a' && units[1].vowel == 'a'
+                && !isLetter(units[0], kYa)
                 && !units[1].shadda && !isLetter(units[1], kHamza) && (units[k].letter == kAlif || units[k].letter == kAlifMaqsura);
             // ـُونَ، ـُوا: the plural's own long u, after a weak radical that fell (يُلۡقُونَ).
             // A last ū before a pronoun is the plural's as often (أُوتُوهُ).
             const bool plural = (k + 2 == units.size() && (isLetter(units[k + 1], kNun) || isLetter(units[k + 1], kAlif)))
                 || (k + 1 == units.size() && k > 0 && units[k - 1].vowel == 'u');
             return {rootOfLetters({letters[0], letters[1], last}), result.penalty + 0.6,
-                    (units[k].letter != kWaw || plural) && !simple};
+                    (units[k].letter != kWaw || plural) && !simple ? kLastGuessed : 0u};
         }
     }
     // No long vowel left: a weak radical fell away (يعد، قل، كن، يد).
     if (stripped == 'i' && first.vowel == 'i')
-        return {rootOfLetters({kWaw, letters[0], letters[1]}), result.penalty + 0.5, true};
+        return {rootOfLetters({kWaw, letters[0], letters[1]}), result.penalty + 0.5, kFirstGuessed};
     // A last silent letter, or one with the kasra that links it to the next word (قُلِ ٱلۡحَمۡدُ).
     const bool silentLast = second.sukun || second.vowel == 0 || (second.vowel == 'i' && first.vowel == 'u');
     if (silentLast && strong[1] + 1 == units.size())
-        return {rootOfLetters({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.0, true};
+        return {rootOfLetters({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.0, kMiddleGuessed};
     // Before a plural ending a last weak radical falls away: يبغون، يأتون.
     if (verbal)
-        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.8, true};
-    return {rootOfLetters({letters[0], letters[1], kWaw}), result.penalty + 2, true};
+        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.8, kLastGuessed};
+    return {rootOfLetters({letters[0], letters[1], kWaw}), result.penalty + 2, kLastGuessed};
 }
 
 } // namespace
@@ -291,15 +297,16 @@ void addRadicalReadings(std::vector<RootCandidate>& out, const std::vector<Unit>
     {
         // Most roots of these are hollow; سَآئِل is one of the few with a hamza.
         out.back().penalty += kHollowHamza;
-        out.push_back({rootOfLetters({letters[0], kWaw, letters[2]}), reading.penalty, true});
+        out.push_back({rootOfLetters({letters[0], kWaw, letters[2]}), reading.penalty, kMiddleGuessed});
     }
     if (letters.size() != 2)
         return;
     const char32_t a = letters[0];
     const char32_t b = letters[1];
-    for (const std::vector<char32_t>& other : {std::vector<char32_t>{a, kWaw, b}, std::vector<char32_t>{a, b, kYa},
-                                               std::vector<char32_t>{kWaw, a, b}, std::vector<char32_t>{a, b, b}})
-        out.push_back({rootOfLetters(other), reading.penalty + otherWeak, true});
+    const std::pair<std::vector<char32_t>, unsigned> others[] = {
+        {{a, kWaw, b}, kMiddleGuessed}, {{a, b, kYa}, kLastGuessed}, {{kWaw, a, b}, kFirstGuessed}, {{a, b, b}, kAllGuessed}};
+    for (const auto& [other, guessed] : others)
+        out.push_back({rootOfLetters(other), reading.penalty + otherWeak, guessed});
 }
 
 // The letters the derived verb forms add after the first radical or before it, when the
@@ -329,7 +336,7 @@ void addDerivedFormReadings(std::vector<RootCandidate>& out, const std::vector<U
         for (const char32_t first : {kWaw, kHamza}) {
             std::vector<Unit> rest = units;
             rest[0] = {first};
-            addRadicalReadings(out, rest, stripped, verbal, penalty + (first == kHamza ? kGuessedLast : 0.0));
+            addRadicalReadings(out, rest, stripped, verbal, penalty + (first == kHamza ? kLessUsualReading : 0.0));
         }
     }
 }

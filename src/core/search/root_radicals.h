@@ -14,7 +14,7 @@ namespace tilvane {
 // Two radicals read with a weak third the rules did not choose.
 inline constexpr double kOtherWeakReading = 0.8;
 // The less usual of two weak or hamzated readings.
-inline constexpr double kGuessedLast = 0.1;
+inline constexpr double kLessUsualReading = 0.1;
 
 std::string rootOfLetters(const std::vector<char32_t>& letters);
 
