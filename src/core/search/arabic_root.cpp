@@ -181,6 +181,7 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     std::vector<RootCandidate> candidates;
     if (units.size() < 2)
         return {};
+    const bool indefinite = std::any_of(units.begin(), units.end(), [](const Unit& u) { return u.tanween; });
     auto tryFrom = [&](std::size_t start, bool wasla, char stripped, bool noun, double penalty) {
         if (units.size() - start < 2)
             return;
@@ -188,7 +189,8 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         std::string restFolded;
         for (const Unit& unit : rest)
             appendUtf8(restFolded, unit.letter == kHamza ? kAlif : unit.letter == kAlifMaqsura ? kYa : unit.letter);
-        if (isParticleWithPronoun(restFolded))
+        // No particle takes the article or tanween (ٱلۡعَلِيُّ، عَلِيࣰّا).
+        if (!noun && !indefinite && isParticleWithPronoun(restFolded))
             return;
         addRootReadings(candidates, rest, wasla, stripped, noun, penalty);
     };

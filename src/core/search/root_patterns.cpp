@@ -30,6 +30,8 @@ constexpr double kFormEightKept = 1.2;
 constexpr double kPersonEnding = -0.6;
 // The hamzaless forms of رأى, read from their one visible radical.
 constexpr double kSeeing = 0.3;
+// The ā after an imperfect's u read as form III's rather than a hollow middle.
+constexpr double kFormThree = 0.3;
 // A hamza after ā read as a radical of its own (إِنشَآء).
 constexpr double kWrittenHamza = 1.2;
 
@@ -94,6 +96,16 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     const double formKept = formEight ? kFormEightKept : formFive ? kFormFiveKept : 0.0;
     addRadicalReadings(out, units, stripped, verbal, penalty + prefixPenalty + formKept);
     addDerivedFormReadings(out, units, stripped, verbal, penalty + prefixPenalty + (begun ? kBegunForm : kDerivedForm));
+    // يُفَاعِلُ، مُفَاعِل of a defective root: the ā after the first radical is form III's, the weak
+    // radical the last (يُنَادِي، يُلَٰقُواْ); the passive of a hollow one reads alike (يُقَالُ).
+    const bool formThree = units.size() + 1 == kept.size() && kept[0].vowel == 'u' && units.size() > 2
+        && isLetter(units[1], kAlif) && units[1].longVowel
+        && std::count_if(units.begin(), units.end(), [](const Unit& u) { return !u.longVowel; }) == 2;
+    if (formThree) {
+        std::vector<Unit> radicals = units;
+        radicals.erase(radicals.begin() + 1);
+        addRadicalReadings(out, radicals, stripped, true, penalty + prefixPenalty + kFormThree);
+    }
     if (units.size() != kept.size()) {
         // The letter taken for a prefix may be a radical (أَلِيم، مَرِيض).
         addRadicalReadings(out, kept, stripped, verbal, penalty + kKeptPrefix);

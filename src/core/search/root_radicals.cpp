@@ -38,12 +38,13 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         && (units[strong[1]].dagger || (strong[1] + 1 < units.size() && units[strong[1] + 1].letter == kAlif)))
         letters[1] = kWaw;
     if (letters.size() == 3) {
-        // A ي after kasra or a doubled weak letter may stand for either (رَضِيَ from رضو، نبيّ).
+        // A ي after kasra or doubled may stand for either (رَضِيَ from رضو، نبيّ); a doubled و is
+        // one (عُلُوًّا).
         unsigned guessed = 0;
         for (std::size_t k = 1; k < 3; ++k) {
             const Unit& weak = units[strong[k]];
             const char before = units[strong[k - 1]].vowel;
-            if ((weak.letter == kYa || weak.letter == kWaw) && (weak.shadda || before == 'i'))
+            if ((weak.letter == kYa && (weak.shadda || before == 'i')) || (weak.letter == kWaw && before == 'i'))
                 guessed |= 1u << k;
         }
         // ـَوۡا، ـَوۡنَ at the end: the plural of a verb whose weak radical fell (أَلۡقَوۡاْ، تَلۡقَوۡهُ).
