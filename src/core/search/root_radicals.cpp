@@ -11,6 +11,9 @@ constexpr double kRareFirstYa = 0.8;
 constexpr double kRareFirstTa = 0.4;
 // A hamza after ā read as the hollow middle of فَاعِل.
 constexpr double kHollowHamza = 0.3;
+constexpr double kHamzaBeforePronoun = 0.6;
+// A defective reading of a doubled last letter.
+constexpr double kDoubledDefective = 0.5;
 
 // After the prefixes of forms IV and X a middle ī tells as little of its radical as ā does.
 void readMiddleLongIAsA(std::vector<Unit>& units)
@@ -300,14 +303,25 @@ void addRadicalReadings(std::vector<RootCandidate>& out, const std::vector<Unit>
         out.back().penalty += kHollowHamza;
         out.push_back({rootOfLetters({letters[0], kWaw, letters[2]}), reading.penalty, kMiddleGuessed});
     }
+    // فَآءَ and a last letter: a hollow verb with its hamza and a pronoun more often than form
+    // III of a hamzated root (جَآءَكَ، شَآءَهُ; تَسَآءَلُونَ).
+    if (letters.size() == 3 && letters[1] == kHamza && units[strong[1]].vowel == 'a' && strong[1] == strong[0] + 2
+        && isLetter(units[strong[0] + 1], kAlif) && strong[2] + 1 == units.size())
+        out.back().penalty += kHamzaBeforePronoun;
     if (letters.size() != 2)
         return;
     const char32_t a = letters[0];
     const char32_t b = letters[1];
     const std::pair<std::vector<char32_t>, unsigned> others[] = {
         {{a, kWaw, b}, kMiddleGuessed}, {{a, b, kYa}, kLastGuessed}, {{kWaw, a, b}, kFirstGuessed}, {{a, b, b}, kAllGuessed}};
-    for (const auto& [other, guessed] : others)
-        out.push_back({rootOfLetters(other), reading.penalty + otherWeak, guessed});
+    // A doubled last letter: forms II and V of a defective root drop their weak radical there as
+    // often (يَتَوَلَّ، فَوَلِّ، تُوَلُّواْ).
+    const bool doubledLast = units[strong[1]].shadda && strong[1] + 1 == units.size();
+    for (const auto& [other, guessed] : others) {
+        const bool defective = guessed == kLastGuessed && doubledLast;
+        out.push_back({rootOfLetters(other), reading.penalty + (defective ? std::min(otherWeak, kDoubledDefective) : otherWeak),
+                       guessed});
+    }
 }
 
 // The letters the derived verb forms add after the first radical or before it, when the
