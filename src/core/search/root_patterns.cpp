@@ -32,6 +32,8 @@ constexpr double kPersonEnding = -0.6;
 constexpr double kSeeing = 0.3;
 // The ā after an imperfect's u read as form III's rather than a hollow middle.
 constexpr double kFormThree = 0.3;
+// Letters after ى read as radicals.
+constexpr double kPastMaqsura = 2.0;
 // A hamza after ā read as a radical of its own (إِنشَآء).
 constexpr double kWrittenHamza = 1.2;
 
@@ -202,7 +204,11 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
     auto add = [&](std::vector<Unit> core, double extra, bool verbal) {
         // The ending read as radicals.
         const double inflected = extra == 0 && endsInflected ? kInflected : 0.0;
-        addCoreReadings(out, std::move(core), wasla, stripped, verbal && !noun, noun, penalty + extra + inflected);
+        // ى ends a word: letters after it are a pronoun (أَدۡرَىٰكَ، نَجَّىٰهُمۡ).
+        const bool pastMaqsura = std::any_of(core.begin(), core.empty() ? core.end() : core.end() - 1,
+                                             [](const Unit& u) { return isLetter(u, kAlifMaqsura); });
+        addCoreReadings(out, std::move(core), wasla, stripped, verbal && !noun, noun,
+                        penalty + extra + inflected + (pastMaqsura ? kPastMaqsura : 0.0));
     };
     std::size_t end = units.size();
     if (end > 0 && units[end - 1].letter == kTaMarbuta)
@@ -228,7 +234,9 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
     if (energetic)
         add(std::vector<Unit>(units.begin(), units.end() - 1), 0.1, true);
     std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
-    for (const Suffix& suffix : suffixes()) {
+    // No ending stands before a ة (بَغۡتَة، ٱلۡمَدِينَة).
+    const bool feminineNoun = end < units.size();
+    for (const Suffix& suffix : feminineNoun ? std::vector<Suffix>() : suffixes()) {
         // A doubled letter counts twice: رَبُّكَ keeps رب ب.
         std::size_t left = 0;
         for (std::size_t k = 0; k + suffix.letters.size() < end + 1 && k < end - std::min(end, suffix.letters.size()); ++k)
