@@ -12,6 +12,8 @@ constexpr double kRareFirstTa = 0.4;
 // A hamza after ā read as the hollow middle of فَاعِل.
 constexpr double kHollowHamza = 0.3;
 constexpr double kHamzaBeforePronoun = 0.6;
+// A first و after form IV's u read as ي.
+constexpr double kFirstYaAsWaw = 0.2;
 // A defective reading of a doubled last letter.
 constexpr double kDoubledDefective = 0.5;
 
@@ -220,11 +222,14 @@ void stripPatternPrefixes(Units& units, bool wasla, bool verbal, bool noun, doub
         units[1].letter = kWaw;
         units[1].longVowel = false;
     }
-    // يُو: after the prefix of form IV a first radical و is read as ū (يُوحِي، يُوقِنُونَ).
+    // يُو، مُو: after the prefix of form IV a first radical و is read as ū (يُوحِي، مُوقِنِينَ).
     // (أُو is a hamza of the root made long: أُوتِيَ.)
-    if (units.size() > 2 && units[0].vowel == 'u' && isImperfectPrefix(units[0]) && !isLetter(units[0], kHamza)
-        && isLetter(units[1], kWaw) && units[1].longVowel)
+    if (units.size() > 2 && units[0].vowel == 'u' && (isImperfectPrefix(units[0]) || isLetter(units[0], kMim))
+        && !isLetter(units[0], kHamza)
+        && isLetter(units[1], kWaw) && units[1].longVowel) {
         units[1].longVowel = false;
+        units[1].sukun = true;
+    }
     std::vector<std::size_t> radicals;
     for (std::size_t k = 1; k < units.size(); ++k) {
         if (!units[k].longVowel)
@@ -308,6 +313,13 @@ void addRadicalReadings(std::vector<RootCandidate>& out, const std::vector<Unit>
     if (letters.size() == 3 && letters[1] == kHamza && units[strong[1]].vowel == 'a' && strong[1] == strong[0] + 2
         && isLetter(units[strong[0] + 1], kAlif) && strong[2] + 1 == units.size())
         out.back().penalty += kHamzaBeforePronoun;
+    // يُو، مُو: form IV writes a first ي as و after its u (يُوقِنُونَ from يقن); the و left bare
+    // once the prefix is off.
+    if (letters.size() == 3 && strong[0] == 0 && letters[0] == kWaw && units[0].sukun) {
+        out.back().guessed |= kFirstGuessed;
+        out.push_back({rootOfLetters({kYa, letters[1], letters[2]}), reading.penalty + kFirstYaAsWaw,
+                       reading.guessed | kFirstGuessed});
+    }
     if (letters.size() != 2)
         return;
     const char32_t a = letters[0];
