@@ -121,6 +121,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
         const bool sure = kept[1].sukun || (kept[1].vowel == 'i' && kept[0].vowel == 'a')
             || (kept.size() == 3 && kept[0].vowel == 'u' && kept[1].vowel == 'i') // يُطِعۡ، يُرِدۡ
             || (isLetter(kept[1], kTa) && kept[1].shadda)
+            || isYafaU(kept)
             || (kept.size() == 3 && (kept[2].sukun || kept[2].vowel == 0 || (kept[2].vowel == 'i' && kept[1].vowel == 'u')));
         const double prefix = sure ? kSurePrefix : kKeptPrefix;
         kept.erase(kept.begin());

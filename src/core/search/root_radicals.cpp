@@ -12,6 +12,8 @@ constexpr double kRareFirstTa = 0.4;
 // A hamza after ā read as the hollow middle of فَاعِل.
 constexpr double kHollowHamza = 0.3;
 constexpr double kHamzaBeforePronoun = 0.6;
+// yafaʿu read as an assimilated root's imperfect.
+constexpr double kAssimilatedA = 0.3;
 // A first و after form IV's u read as ي.
 constexpr double kFirstYaAsWaw = 0.2;
 // A defective reading of a doubled last letter.
@@ -71,6 +73,10 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         if (strong[0] == 0 && isLetter(units[0], kMim) && units[0].vowel == 'u' && units.size() > 1
             && (units[1].shadda || units[1].sukun))
             rare = kRareFirstYa;
+        // tafaʿu: an imperfect's prefix before two letters (تَذَرُ، يَضَعُ); no perfect ends in u (a
+        // noun may: نَبَأُ، نَصَبٌ).
+        if (strong[0] == 0 && units.size() == 3 && isYafaU(units))
+            rare = std::max(rare, kRareFirstTa);
         // يَكُنۡ، تَكُنۡ: a jussive's prefix before two letters.
         if (strong[0] == 0 && units.size() == 3 && isImperfectPrefix(units[0]) && (units[2].sukun || units[2].vowel == 0))
             rare = std::max(rare, kRareFirstTa);
@@ -171,6 +177,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     // No long vowel left: a weak radical fell away (يعد، قل، كن، يد).
     if (stripped == 'i' && first.vowel == 'i')
         return {rootOfLetters({kWaw, letters[0], letters[1]}), result.penalty + 0.5, kFirstGuessed};
+    // yafaʿu: the imperfect of an assimilated root whose middle takes a (يَذَرُ، تَضَعُ، يَقَعُ).
+    if (stripped == 'i' && first.vowel == 'a' && second.vowel == 'u' && !second.tanween && strong[1] + 1 == units.size())
+        return {rootOfLetters({kWaw, letters[0], letters[1]}), result.penalty + kAssimilatedA, kFirstGuessed};
     // A last silent letter, or one with the kasra that links it to the next word (قُلِ ٱلۡحَمۡدُ).
     const bool silentLast = second.sukun || second.vowel == 0 || (second.vowel == 'i' && first.vowel == 'u');
     if (silentLast && strong[1] + 1 == units.size())
@@ -182,6 +191,12 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
 }
 
 } // namespace
+
+bool isYafaU(const Units& units)
+{
+    return units.size() == 3 && (isLetter(units[0], kYa) || isLetter(units[0], kTa)) && units[0].vowel == 'a'
+        && units[1].vowel == 'a' && units[2].vowel == 'u' && !units[2].tanween;
+}
 
 std::string rootOfLetters(const std::vector<char32_t>& letters)
 {

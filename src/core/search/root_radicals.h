@@ -20,6 +20,8 @@ std::string rootOfLetters(const std::vector<char32_t>& letters);
 
 // The letter of an imperfect's person in front of a verb: يَ تَ نَ أَ, or يُ تُ نُ أُ of forms II–IV.
 bool isImperfectPrefix(const Unit& unit);
+// yafaʿu, taʿaʿu: an imperfect's prefix and two letters (يَذَرُ، تَضَعُ), or a noun (تَبَعٌ).
+bool isYafaU(const Units& units);
 // Form VIII's ت, which turns ط after ص ض ط ظ and د after ز د ذ (ٱصۡطَفَىٰ، ٱزۡدَادُواْ).
 bool isFormEightInfix(const Unit& first, const Unit& infix);
 
