@@ -32,6 +32,8 @@ constexpr double kPersonEnding = -0.6;
 constexpr double kSeeing = 0.3;
 // The ā after an imperfect's u read as form III's rather than a hollow middle.
 constexpr double kFormThree = 0.3;
+// ٱسۡتَ read as form VIII of a root beginning with س.
+constexpr double kFormEightOfSin = 0.6;
 // Letters after ى read as radicals.
 constexpr double kPastMaqsura = 2.0;
 // A hamza after ā read as a radical of its own (إِنشَآء).
@@ -103,6 +105,16 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     const bool formThree = units.size() + 1 == kept.size() && kept[0].vowel == 'u' && units.size() > 2
         && isLetter(units[1], kAlif) && units[1].longVowel
         && std::count_if(units.begin(), units.end(), [](const Unit& u) { return !u.longVowel; }) == 2;
+    // ٱسۡتَ taken for form X before two plain letters may be form VIII of a root beginning with س
+    // (يَسۡتَمِعُ، ٱسۡتَبَقُواْ); form X of a hollow root drops its long vowel there too (يَسۡتَطِعۡ).
+    const std::size_t taken = kept.size() - units.size();
+    const bool plain = units.size() == 2 && !units[1].shadda && !units[0].longVowel && !units[1].longVowel;
+    if (taken >= 2 && plain && isLetter(kept[taken - 2], kSin) && kept[taken - 2].sukun
+        && isLetter(kept[taken - 1], kTa)) {
+        std::vector<Unit> radicals = units;
+        radicals.insert(radicals.begin(), kept[taken - 2]);
+        addRadicalReadings(out, radicals, stripped, verbal, penalty + prefixPenalty + kFormEightOfSin);
+    }
     if (formThree) {
         std::vector<Unit> radicals = units;
         radicals.erase(radicals.begin() + 1);
