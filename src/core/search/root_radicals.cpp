@@ -14,8 +14,8 @@ constexpr double kHollowHamza = 0.3;
 constexpr double kHamzaBeforePronoun = 0.6;
 // yafaʿu read as an assimilated root's imperfect.
 constexpr double kAssimilatedA = 0.3;
-// A first و after form IV's u read as ي.
-constexpr double kFirstYaAsWaw = 0.2;
+// A first radical after form IV's u read the other way: و as ي, a hamza as و.
+constexpr double kOtherFirstRadical = 0.2;
 // A defective reading of a doubled last letter.
 constexpr double kDoubledDefective = 0.5;
 
@@ -332,9 +332,14 @@ void addRadicalReadings(std::vector<RootCandidate>& out, const std::vector<Unit>
     // once the prefix is off.
     if (letters.size() == 3 && strong[0] == 0 && letters[0] == kWaw && units[0].sukun) {
         out.back().guessed |= kFirstGuessed;
-        out.push_back({rootOfLetters({kYa, letters[1], letters[2]}), reading.penalty + kFirstYaAsWaw,
+        out.push_back({rootOfLetters({kYa, letters[1], letters[2]}), reading.penalty + kOtherFirstRadical,
                        reading.guessed | kFirstGuessed});
     }
+    // أُو before two radicals: a first hamza made long (أُوتِيَ) or the passive of form IV of a root
+    // beginning with و (أُوحِيَ).
+    if (letters.size() == 3 && strong[0] == 0 && letters[0] == kHamza && units[0].vowel == 'u' && units.size() > 1
+        && isLetter(units[1], kWaw) && units[1].longVowel)
+        out.push_back({rootOfLetters({kWaw, letters[1], letters[2]}), reading.penalty + kOtherFirstRadical, reading.guessed});
     if (letters.size() != 2)
         return;
     const char32_t a = letters[0];
