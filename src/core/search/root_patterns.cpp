@@ -64,7 +64,7 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
             const char32_t c2 = before[2].letter;
             const bool weakMiddle = c2 == kWaw || c2 == kYa;
             out.push_back({rootOfLetters({c1, c2, weakMiddle ? kYa : kWaw}), penalty, kLastGuessed});
-            out.push_back({rootOfLetters({c1, c2, kHamza}), penalty + kWrittenHamza, false});
+            out.push_back({rootOfLetters({c1, c2, kHamza}), penalty + kWrittenHamza, 0u});
         }
         if (radicals >= 3) {
             addCoreReadings(out, before, wasla, stripped, verbal, noun, penalty);
@@ -74,6 +74,10 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
                 if (!unit.longVowel)
                     letters.push_back(unit.letter);
             }
+            // فَعَّاء of a doubled root (ٱلضَّرَّآءِ، سَرَّآء).
+            const auto second = std::find_if(before.rbegin(), before.rend(), [](const Unit& u) { return !u.longVowel; });
+            if (second->shadda)
+                out.push_back({rootOfLetters({letters[0], letters[1], letters[1]}), penalty, 0u});
             // After a weak middle radical the last is ي (سَوَآء).
             const bool weakMiddle = letters[1] == kWaw || letters[1] == kYa;
             out.push_back({rootOfLetters({letters[0], letters[1], weakMiddle ? kYa : kWaw}), penalty, kLastGuessed});
