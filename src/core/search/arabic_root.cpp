@@ -83,8 +83,10 @@ std::string_view rootOfIrregular(std::string_view stem)
         {"ابوا", "ابو"},   {"ابت", "ابو"},   {"اخ", "اخو"},     {"اخو", "اخو"},    {"اخا", "اخو"},
         {"اخي", "اخو"},
         // Hamzas the text no longer writes, a fayʿāl, the ت of تقوى, and the passive of قال.
-        {"نبي", "نبا"},    {"نبيين", "نبا"}, {"نبيون", "نبا"},  {"انبياء", "نبا"}, {"شيطان", "شطن"},
+        {"نبي", "نبا"},    {"نبيا", "نبا"},  {"نبيين", "نبا"}, {"نبيون", "نبا"},  {"انبياء", "نبا"}, {"شيطان", "شطن"},
         {"شياطين", "شطن"}, {"تقوي", "وقي"},  {"تقاه", "وقي"},   {"قيل", "قول"},
+        // كان's jussive without its ن (لَمۡ يَكُ).
+        {"يك", "كون"},     {"تك", "كون"},    {"نك", "كون"},     {"اك", "كون"},
         // The imperatives of أكل and أخذ without their hamza.
         {"كلوا", "اكل"},   {"كلي", "اكل"},   {"خذ", "اخذ"},     {"خذوا", "اخذ"},
     };
@@ -109,9 +111,12 @@ std::string irregularRoot(std::string_view written, const std::string& folded, c
         std::string_view bare = spelling;
         if (bare.starts_with("\u0648") || bare.starts_with("\u0641"))
             bare.remove_prefix(std::string_view("\u0648").size());
+        // The vocative written with its noun (يَـٰٓأَبَتِ).
+        if (bare.starts_with("\u064A\u0627") && bare.size() > std::string_view("\u064A\u0627").size() + 2)
+            bare.remove_prefix(std::string_view("\u064A\u0627").size());
         if (isParticleWithPronoun(bare)) // وَأُوْلَـٰٓئِكَ is no أُولِي with a pronoun
             return {};
-        for (const std::string& stem : {spelling, arabicStem(spelling)}) {
+        for (const std::string& stem : {spelling, arabicStem(spelling), std::string(bare)}) {
             const std::string_view root = rootOfIrregular(stem);
             if (!root.empty() && (!stem.starts_with("\u0627\u0648\u0644") || possessors))
                 return std::string(root);
