@@ -175,11 +175,16 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         folded += part.folded;
     if (isAllah(folded))
         return {{"\u0627\u0644\u0647", 0}};
-    if (isParticleWithPronoun(folded))
+    // أَمۡ and مَنۡ never double their last letter: أُمّ and مَنَّ are a noun and a verb.
+    auto isParticleHere = [&](std::string_view letters) {
+        const bool doubled = !units.empty() && units.back().shadda;
+        return isParticleWithPronoun(letters) && !(doubled && (letters == "\u0627\u0645" || letters == "\u0645\u0646"));
+    };
+    if (isParticleHere(folded))
         return {};
     // A conjunction before a particle (وَلَوۡ، فَلَوۡلَا، وَلَٰكِن).
     if (units.size() > 2 && (isLetter(units[0], kWaw) || isLetter(units[0], kFa)) && units[0].vowel == 'a'
-        && isParticleWithPronoun(std::string_view(folded).substr(std::string_view("\u0648").size())))
+        && isParticleHere(std::string_view(folded).substr(std::string_view("\u0648").size())))
         return {};
     if (const std::string root = irregularRoot(uthmaniWord, folded, units); !root.empty())
         return {{root, 0}};
@@ -195,11 +200,11 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         for (const Unit& unit : rest)
             appendUtf8(restFolded, unit.letter == kHamza ? kAlif : unit.letter == kAlifMaqsura ? kYa : unit.letter);
         // No particle takes the article or tanween (ٱلۡعَلِيُّ، عَلِيࣰّا).
-        if (!noun && !indefinite && isParticleWithPronoun(restFolded))
+        if (!noun && !indefinite && isParticleHere(restFolded))
             return;
         addRootReadings(candidates, rest, wasla, stripped, noun, penalty);
     };
-    if (isParticle(folded))
+    if (isParticle(folded) && isParticleHere(folded))
         return {};
     // Conjunction, preposition or future particle, and the article, each tried with and without.
     std::vector<std::pair<std::size_t, bool>> starts{{0, !units.empty() && units[0].afterWasla}};
