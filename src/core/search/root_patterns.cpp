@@ -274,11 +274,14 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
         const bool tooShort = plural && end > 2 && (lettersBeforePlural(units, end - 2) < 2 || (end == 4 && !units[0].longVowel
                                                                                      && !units[1].longVowel
                                                                                      && suffix.letters[0] == kYa));
+        // ـَيۡنِ: the dual's ending after a (مَرَّتَيۡنِ، جَنَّتَيۡنِ).
+        const bool dual = suffix.letters == U"\u064A\u0646" && end > 2 && units[end - 1].vowel == 'i'
+            && units[end - 2].sukun && units[end - 3].vowel == 'a';
         // فَعَتۡ: the perfect's feminine ت after a defective root's two letters (بَكَتۡ، خَلَتۡ).
         const bool feminine = suffix.letters == U"\u062A" && end == 3 && units[2].sukun && units[1].vowel == 'a'
             && units[0].vowel == 'a';
         if (endsWith(units, end, suffix.letters) && left + (merged || person || feminine ? 1 : 0) >= suffix.minimumLeft
-            && endingVowelFits(suffix.letters, units[end - 1]) && !tooShort) {
+            && (endingVowelFits(suffix.letters, units[end - 1]) || dual) && !tooShort) {
             const double tail = suffix.letters.size() < longest ? 0.2 : 0.0;
             longest = std::max(longest, suffix.letters.size());
             std::vector<Unit> core(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(end - suffix.letters.size()));
@@ -313,10 +316,10 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             const bool verbal = suffix.letters == U"\u0648\u0646" || suffix.letters == U"\u0648\u0627"
                 || suffix.letters == U"\u062A\u0645" || feminine;
             add(core, (suffix.letters.size() == 1 ? 0.3 : 0.1) + tail + evidence, verbal);
-            // Before a pronoun the feminine ة is written ت, and the perfect's feminine ت stands
-            // alike (زِينَتَهُنَّ، زَادَتۡهُمۡ، كَانَتَا).
+            // Before a pronoun or the dual's ending the feminine ة is written ت, and the perfect's
+            // feminine ت stands alike (زِينَتَهُنَّ، جَنَّتَيۡنِ، زَادَتۡهُمۡ، كَانَتَا).
             const std::size_t size = core.size();
-            const bool pronounAfter = pronoun || suffix.letters == U"\u0627";
+            const bool pronounAfter = pronoun || suffix.letters == U"\u0627" || dual || suffix.letters == U"\u0627\u0646";
             if (pronounAfter && size > 2 && isLetter(core[size - 1], kTa)
                 && (core[size - 2].vowel == 'a' || isLetter(core[size - 2], kAlif)))
                 add(std::vector<Unit>(core.begin(), core.end() - 1), 0.2 + tail + kPersonEnding, false);
