@@ -82,6 +82,9 @@ std::string_view rootOfIrregular(std::string_view stem)
         {"اب", "ابو"},     {"ابو", "ابو"},   {"ابا", "ابو"},    {"ابي", "ابو"},    {"ابوي", "ابو"},
         {"ابوا", "ابو"},   {"ابت", "ابو"},   {"اخ", "اخو"},     {"اخو", "اخو"},    {"اخا", "اخو"},
         {"اخي", "اخو"},
+        // يَد shows no ي but in its plural (يَدَيۡهِ، بِيَدِهِۦ، أَيۡدِيهِمۡ).
+        {"يد", "يدي"},     {"يدي", "يدي"},   {"يدا", "يدي"},    {"يدان", "يدي"},   {"يده", "يدي"},
+        {"يدك", "يدي"},
         // Hamzas the text no longer writes, a fayʿāl, the ت of تقوى, and the passive of قال.
         {"نبي", "نبا"},    {"نبيا", "نبا"},  {"نبيين", "نبا"}, {"نبيون", "نبا"},  {"انبياء", "نبا"}, {"شيطان", "شطن"},
         {"شياطين", "شطن"}, {"تقوي", "وقي"},  {"تقاه", "وقي"},   {"قيل", "قول"},
@@ -107,6 +110,10 @@ std::string irregularRoot(std::string_view written, const std::string& folded, c
     // أُولِي "those of" has a u where أَوۡلَىٰ "worthier" has an a.
     const auto hamza = std::find_if(units.begin(), units.end(), [](const Unit& u) { return isLetter(u, kHamza); });
     const bool possessors = hamza != units.end() && hamza->vowel == 'u';
+    // يَد has its ي with a: كَيۡدَهُمۡ is no كَ and يَد.
+    const bool handWritten = std::adjacent_find(units.begin(), units.end(), [](const Unit& a, const Unit& b) {
+        return isLetter(a, kYa) && a.vowel == 'a' && isLetter(b, U'\u062F');
+    }) != units.end();
     for (const std::string& spelling : spellings) {
         std::string_view bare = spelling;
         if (bare.starts_with("\u0648") || bare.starts_with("\u0641"))
@@ -118,7 +125,8 @@ std::string irregularRoot(std::string_view written, const std::string& folded, c
             return {};
         for (const std::string& stem : {spelling, arabicStem(spelling), std::string(bare)}) {
             const std::string_view root = rootOfIrregular(stem);
-            if (!root.empty() && (!stem.starts_with("\u0627\u0648\u0644") || possessors))
+            if (!root.empty() && (!stem.starts_with("\u0627\u0648\u0644") || possessors)
+                && (!stem.starts_with("\u064A\u062F") || handWritten))
                 return std::string(root);
         }
     }
