@@ -66,6 +66,12 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
             out.push_back({rootOfLetters({c1, c2, weakMiddle ? kYa : kWaw}), penalty, kLastGuessed});
             out.push_back({rootOfLetters({c1, c2, kHamza}), penalty + kWrittenHamza, 0u});
         }
+        // ٱفۡتِعَاء: form VIII's verbal noun of a root whose last radical is weak (ٱبۡتِغَآءَ).
+        if (radicals == 3 && wasla && before.size() > 2 && before[0].sukun && isFormEightInfix(before[0], before[1])) {
+            const char32_t c1 = before[0].letter;
+            const char32_t c2 = before[2].letter;
+            out.push_back({rootOfLetters({c1, c2, kYa}), penalty + kBegunForm, kLastGuessed});
+        }
         if (radicals >= 3) {
             addCoreReadings(out, before, wasla, stripped, verbal, noun, penalty);
         } else if (radicals == 2 && !prefixed) {
