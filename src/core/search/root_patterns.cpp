@@ -102,8 +102,10 @@ void addCoreReadings(std::vector<RootCandidate>& out, std::vector<Unit> units, b
     stripPatternPrefixes(units, wasla, verbal, noun, prefixPenalty);
     const bool begun = wasla || units.size() != kept.size(); // a verb form's beginning is off
     // ٱفۡتَعَلَ: after ٱ or a prefix, a silent letter and ت with a or i is form VIII's.
+    // It leaves two radicals at least: يَأۡتِي is no form VIII.
+    const auto strongLeft = std::count_if(units.begin(), units.end(), [](const Unit& u) { return !u.longVowel; });
     const bool formEight = begun && units.size() > 2 && units[0].sukun && isFormEightInfix(units[0], units[1])
-        && (units[1].vowel == 'a' || units[1].vowel == 'i');
+        && (units[1].vowel == 'a' || units[1].vowel == 'i') && strongLeft >= 3;
     // تَفَعَّلَ: a ت before a letter and a doubled one is form V's (يَتَوَفَّىٰ، تَوَفَّنَا).
     const bool formFive = units.size() > 2 && isLetter(units[0], kTa) && units[0].vowel == 'a' && units[2].shadda
         && !units[1].shadda;
