@@ -184,8 +184,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     const bool silentLast = second.sukun || second.vowel == 0 || (second.vowel == 'i' && first.vowel == 'u');
     if (silentLast && strong[1] + 1 == units.size())
         return {rootOfLetters({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.0, kMiddleGuessed};
-    // Before a plural ending a last weak radical falls away: يبغون، يأتون.
-    if (verbal)
+    // Before a plural ending a last weak radical falls away: يبغون، يأتون; the imperative and
+    // jussive leave its kasra (ءَاتِنَا، أَلۡقِ).
+    if (verbal || (second.vowel == 'i' && !second.tanween && strong[1] + 1 == units.size()))
         return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.8, kLastGuessed};
     return {rootOfLetters({letters[0], letters[1], kWaw}), result.penalty + 2, kLastGuessed};
 }
