@@ -235,7 +235,11 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     // A long a after it makes the letter a radical (فَٰسِقُونَ، فَاتَكُمۡ).
     if ((left > 3 || (left == 3 && (units[at + 2].shadda || units[at + 2].sukun || units[at + 1].vowel == 'u')))
         && (isLetter(units[at], kWaw) || isLetter(units[at], kFa))
-        && units[at].vowel == 'a' && !units[at + 1].longVowel) {
+        && units[at].vowel == 'a' && !units[at + 1].longVowel
+        // No word begins with a silent letter but after ٱ, the command's ل and an imperative
+        // that dropped its ٱ (فَوۡقِهِمۡ; وَٱذۡكُرۡ، وَلۡيَكۡتُب، فَأۡتُواْ، فَسۡـَٔلُوٓاْ).
+        && (!units[at + 1].sukun || units[at + 1].afterWasla || isLetter(units[at + 1], kLam)
+            || isLetter(units[at + 1], kHamza) || (units.size() > at + 2 && isLetter(units[at + 2], kHamza)))) {
         ++at;
         starts.push_back({at, units[at].afterWasla});
     }
