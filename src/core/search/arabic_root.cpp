@@ -255,7 +255,10 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
                 // سَأُ، سَأَصۡ: the future's I, not the hamza of سَأَلَ
                 || (isLetter(units[at + 1], kHamza) && units.size() > at + 2
                     && (units[at + 1].vowel == 'u' || units[at + 2].sukun))));
-    if (units.size() > at + 2 && !particle.afterWasla && preposition) {
+    // After a preposition too no word begins with a silent letter but the article's ل (كَيۡد).
+    const bool silentAfter = units.size() > at + 1 && units[at + 1].sukun && !units[at + 1].afterWasla
+        && !isLetter(units[at + 1], kLam) && !isLetter(units[at + 1], kHamza);
+    if (units.size() > at + 2 && !particle.afterWasla && preposition && !silentAfter) {
         ++at;
         starts.push_back({at, units[at].afterWasla});
     }
