@@ -18,7 +18,7 @@ namespace {
 
 // Bump when the tokenizer, the tables or the reading of roots change: an index of another
 // format is rebuilt (its roots table holds the roots as the reader of its day read them).
-constexpr char kFormat[] = "3";
+constexpr char kFormat[] = "4";
 
 constexpr char kSchema[] = R"(
 CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);
