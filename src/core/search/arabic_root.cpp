@@ -88,6 +88,9 @@ std::string_view rootOfIrregular(std::string_view stem)
         // Hamzas the text no longer writes, a fayʿāl, the ت of تقوى, and the passive of قال.
         {"نبي", "نبا"},    {"نبيا", "نبا"},  {"نبيين", "نبا"}, {"نبيون", "نبا"},  {"انبياء", "نبا"}, {"شيطان", "شطن"},
         {"شياطين", "شطن"}, {"تقوي", "وقي"},  {"تقاه", "وقي"},   {"قيل", "قول"},
+        // كاد, of a root كود that no other word writes (كَيۡد is another).
+        {"كاد", "كود"},    {"يكاد", "كود"},  {"تكاد", "كود"},   {"اكاد", "كود"},   {"كادوا", "كود"},
+        {"يكادون", "كود"}, {"كدت", "كود"},
         // كان's jussive without its ن (لَمۡ يَكُ).
         {"يك", "كون"},     {"تك", "كون"},    {"نك", "كون"},     {"اك", "كون"},
         // The imperatives of أكل and أخذ without their hamza.
