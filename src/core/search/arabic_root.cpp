@@ -81,7 +81,7 @@ std::string_view rootOfIrregular(std::string_view stem)
         // أب and أخ lengthen their ending before a pronoun (أَبِيهِ، أَخُوهُ).
         {"اب", "ابو"},     {"ابو", "ابو"},   {"ابا", "ابو"},    {"ابي", "ابو"},    {"ابوي", "ابو"},
         {"ابوا", "ابو"},   {"ابت", "ابو"},   {"اخ", "اخو"},     {"اخو", "اخو"},    {"اخا", "اخو"},
-        {"اخي", "اخو"},
+        {"اخي", "اخو"},    {"اخت", "اخو"},   {"اختين", "اخو"},
         // يَد shows no ي but in its plural (يَدَيۡهِ، بِيَدِهِۦ، أَيۡدِيهِمۡ).
         {"يد", "يدي"},     {"يدي", "يدي"},   {"يدا", "يدي"},    {"يدان", "يدي"},   {"يده", "يدي"},
         {"يدك", "يدي"},
@@ -186,10 +186,13 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         folded += part.folded;
     if (isAllah(folded))
         return {{"\u0627\u0644\u0647", 0}};
-    // أَمۡ and مَنۡ never double their last letter: أُمّ and مَنَّ are a noun and a verb.
+    // No particle takes tanween (فِئَةࣱ is no فِيهِ); أَمۡ and مَنۡ never double their last letter:
+    // أُمّ and مَنَّ are a noun and a verb.
+    const bool indefinite = std::any_of(units.begin(), units.end(), [](const Unit& u) { return u.tanween; });
     auto isParticleHere = [&](std::string_view letters) {
         const bool doubled = !units.empty() && units.back().shadda;
-        return isParticleWithPronoun(letters) && !(doubled && (letters == "\u0627\u0645" || letters == "\u0645\u0646"));
+        return isParticleWithPronoun(letters) && !indefinite
+            && !(doubled && (letters == "\u0627\u0645" || letters == "\u0645\u0646"));
     };
     if (isParticleHere(folded))
         return {};
@@ -202,7 +205,6 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     std::vector<RootCandidate> candidates;
     if (units.size() < 2)
         return {};
-    const bool indefinite = std::any_of(units.begin(), units.end(), [](const Unit& u) { return u.tanween; });
     auto tryFrom = [&](std::size_t start, bool wasla, char stripped, bool noun, double penalty) {
         if (units.size() - start < 2)
             return;
@@ -210,8 +212,8 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         std::string restFolded;
         for (const Unit& unit : rest)
             appendUtf8(restFolded, unit.letter == kHamza ? kAlif : unit.letter == kAlifMaqsura ? kYa : unit.letter);
-        // No particle takes the article or tanween (ٱلۡعَلِيُّ، عَلِيࣰّا).
-        if (!noun && !indefinite && isParticleHere(restFolded))
+        // No particle takes the article (ٱلۡعَلِيُّ).
+        if (!noun && isParticleHere(restFolded))
             return;
         addRootReadings(candidates, rest, wasla, stripped, noun, penalty);
     };
