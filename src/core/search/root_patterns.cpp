@@ -336,12 +336,14 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
                 const std::size_t left = core.size();
                 const std::size_t size = inner.letters.size();
                 // فَعَلۡتُهَا: a person's ت after a silent letter, never after yafʿ-.
-                const bool person = size == 2
+                // خُذُوهُ، ٱتَّخَذُوهَا: the plural's و, written without its ا before a pronoun.
+                const bool plural = pronoun && inner.letters == U"\u0648" && left > 2 && core[left - 2].vowel == 'u';
+                const bool person = size == 2 || plural
                     || (inner.letters == U"\u062A" && !(yafa && left <= 3) && left > 1 && core[left - 2].sukun);
                 if (person && endsWith(core, left, inner.letters) && left - size >= 2) {
                     const bool afterSilent = core[left - size - 1].sukun && inner.letters != U"\u0648\u0646";
                     add(std::vector<Unit>(core.begin(), core.end() - static_cast<std::ptrdiff_t>(size)),
-                        0.2 + (afterSilent ? kPersonEnding : 0.0), false);
+                        0.2 + (afterSilent ? kPersonEnding : 0.0), plural);
                     break;
                 }
             }
