@@ -70,7 +70,7 @@ std::string_view rootOfIrregular(std::string_view stem)
         std::string_view root;
     };
     static constexpr Irregular kIrregulars[] = {
-        {"دنيا", "دنو"},   {"ماء", "موه"},   {"نساء", "نسو"},   {"ملايكه", "ملك"}, {"بسم", "سمو"},
+        {"دنيا", "دنو"},   {"ماء", "موه"},   {"ملايكه", "ملك"}, {"بسم", "سمو"},
         {"ذريه", "ذرر"},   {"ذريات", "ذرر"},
         {"اسم", "سمو"},    {"انسان", "انس"}, {"اثنان", "ثني"},  {"اثنين", "ثني"},  {"اثنتا", "ثني"},
         {"اثنتين", "ثني"}, {"اثنا", "ثني"}, {"الاء", "الو"},   {"ءال", "اول"},    {"كلما", "كلل"},
@@ -201,7 +201,7 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
         && isParticleHere(std::string_view(folded).substr(std::string_view("\u0648").size())))
         return {};
     if (const std::string root = irregularRoot(uthmaniWord, folded, units); !root.empty())
-        return {{root, 0}};
+        return {{root, 0, kListed}};
     std::vector<RootCandidate> candidates;
     if (units.size() < 2)
         return {};

@@ -17,6 +17,9 @@ inline constexpr unsigned kFirstGuessed = 1;
 inline constexpr unsigned kMiddleGuessed = 2;
 inline constexpr unsigned kLastGuessed = 4;
 inline constexpr unsigned kAllGuessed = kFirstGuessed | kMiddleGuessed | kLastGuessed;
+// A word of the short list of irregular ones: sure of its root, no evidence of how others write
+// theirs (نِسَآء of نسو says nothing of نَسِيَ).
+inline constexpr unsigned kListed = 8;
 
 struct RootCandidate {
     std::string root;

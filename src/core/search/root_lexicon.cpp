@@ -33,7 +33,7 @@ struct WordReadings {
 
 double evidenceOf(const RootCandidate& reading)
 {
-    return reading.guessed ? kGuessedEvidence : 1.0;
+    return (reading.guessed & kAllGuessed) != 0 ? kGuessedEvidence : 1.0;
 }
 
 std::u32string lettersOf(const std::string& root)
@@ -70,7 +70,7 @@ void settleWeakRadicals(std::unordered_map<std::string, WordReadings>& words)
     };
     std::unordered_map<std::u32string, Tally> votes; // by skeleton
     for (const auto& [written, readings] : words) {
-        if (readings.chosen == nullptr)
+        if (readings.chosen == nullptr || (readings.chosen->guessed & kListed) != 0)
             continue;
         const std::u32string letters = lettersOf(readings.chosen->root);
         Tally& tally = votes[weakSkeleton(letters)];
@@ -89,7 +89,7 @@ void settleWeakRadicals(std::unordered_map<std::string, WordReadings>& words)
         return sum;
     };
     for (auto& [written, readings] : words) {
-        if (readings.chosen == nullptr || readings.chosen->guessed == 0)
+        if (readings.chosen == nullptr || (readings.chosen->guessed & kAllGuessed) == 0)
             continue;
         const std::u32string chosen = lettersOf(readings.chosen->root);
         const unsigned guessed = readings.chosen->guessed;
