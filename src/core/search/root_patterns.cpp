@@ -331,8 +331,9 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             if (pronounAfter && size > 2 && isLetter(core[size - 1], kTa)
                 && (core[size - 2].vowel == 'a' || isLetter(core[size - 2], kAlif)))
                 add(std::vector<Unit>(core.begin(), core.end() - 1), 0.2 + tail + kPersonEnding, false);
-            // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم.
-            for (const Suffix& inner : suffixes()) {
+            // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم; an ending follows
+            // none (تَرَكۡنَا is no تَرَ with كن and ا).
+            for (const Suffix& inner : pronoun ? suffixes() : std::vector<Suffix>()) {
                 const std::size_t left = core.size();
                 const std::size_t size = inner.letters.size();
                 // فَعَلۡتُهَا: a person's ت after a silent letter, never after yafʿ-.
