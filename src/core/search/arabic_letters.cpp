@@ -11,8 +11,36 @@ bool isHamzaForm(char32_t c)
     return c == kHamza || c == U'\u0623' || c == U'\u0625' || c == U'\u0624' || c == U'\u0626';
 }
 
-Units readUnits(std::string_view written)
+namespace {
+
+// ـَٔ: a hamza written above a tatweel after its own vowel (بِـَٔايَةࣲ); the vowel moved after it
+// falls on the hamza, not the letter before.
+std::string hamzaVowelsInOrder(std::string_view written)
 {
+    std::string text(written);
+    static const std::string kTatweel = "\u0640";
+    static const std::string kHamzaAbove = "\u0654";
+    for (std::size_t at = text.find(kTatweel); at != std::string::npos; at = text.find(kTatweel, at + 1)) {
+        const std::size_t mark = at + kTatweel.size();
+        std::size_t end = mark;
+        if (end < text.size()) {
+            const char32_t c = nextCodePoint(text, end);
+            const bool vowel = c >= U'\u064B' && c <= U'\u0650';
+            if (vowel && text.compare(end, kHamzaAbove.size(), kHamzaAbove) == 0) {
+                const std::string vowelText = text.substr(mark, end - mark);
+                text.replace(mark, end - mark + kHamzaAbove.size(), kHamzaAbove + vowelText);
+            }
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+Units readUnits(std::string_view original)
+{
+    const std::string text = hamzaVowelsInOrder(original);
+    const std::string_view written = text;
     Units units;
     bool afterTatweel = false;
     bool wasla = false;

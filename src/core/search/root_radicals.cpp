@@ -141,8 +141,10 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     // (ءَاتَىٰ، أُوتُواْ).
     const bool defectiveAfter = std::any_of(units.begin() + static_cast<std::ptrdiff_t>(strong[1]) + 1, units.end(),
                                             [](const Unit& u) { return u.longVowel; });
+    // (Before a last ي with its vowel it is the noun ءَايَة.)
     const bool formFour = strong[0] == 0 && isLetter(units[0], kHamza)
-        && (units[0].vowel == 'u' || units[0].vowel == 'a' || defectiveAfter);
+        && (units[0].vowel == 'u' || units[0].vowel == 'a' || defectiveAfter)
+        && !(isLetter(second, kYa) && second.vowel != 0 && strong[1] + 1 == units.size());
     // فَاعَلَ of a defective root: ā after the first radical, the weak one last (نَادَىٰ); a hollow
     // verb never ends in ى.
     const bool formThree = defectiveAfter && isLetter(units.back(), kAlifMaqsura);
