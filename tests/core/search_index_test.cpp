@@ -2,6 +2,7 @@
 #include "core/base/sqlite_db.h"
 #include "core/search/fold_tokenizer.h"
 #include "core/search/search_db.h"
+#include "core/quran/sura_table.h"
 #include "core/search/search_index.h"
 #include "support/temp_folder.h"
 
@@ -108,3 +109,20 @@ TEST(SearchIndex, NamesTheTextsPastItsLimit)
 }
 
 } // namespace
+
+// A short part of a word is checked in the rows the rarer term found, thousands of them at
+// once shared among threads: the rows kept are exactly those holding both.
+TEST(SearchIndex, ManyRowsCheckedForAWordPartKeepExactlyTheRowsHoldingEveryTerm)
+{
+    TempFolder folder;
+    std::vector<std::string> ayat;
+    for (int k = 0; k < kAyaCount; ++k)
+        ayat.push_back(std::string(k % 3 == 0 ? "sabarlah " : "") + "kitab " + (k % 2 == 0 ? "jalan" : "pulang"));
+    SearchIndex index((folder / "index.sqlite").string());
+    index.update({{"t", "t", kFieldTranslation, "1", [ayat] { return ayat; }}});
+
+    const SearchResults results = index.find("alan sa", {});
+    EXPECT_EQ(results.total, static_cast<std::size_t>((kAyaCount + 5) / 6));
+    for (const SearchHit& hit : results.hits)
+        EXPECT_EQ(hit.text, "sabarlah kitab jalan");
+}

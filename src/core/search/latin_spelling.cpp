@@ -52,11 +52,41 @@ constexpr std::size_t kMaxVariants = 8;
 
 } // namespace
 
+// One pass of what foldConsonants, o as u and withoutDoubledVowels do in turn: every word of
+// every text read goes through here.
+void foldLatinSpellingInto(std::string_view word, std::string& out)
+{
+    // Never longer than the word: written in place, then cut to length.
+    out.resize(word.size());
+    std::size_t length = 0;
+    const auto put = [&out, &length](char c) {
+        if (!(isVowel(c) && length > 0 && out[length - 1] == c))
+            out[length++] = c;
+    };
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i];
+        const char next = i + 1 < word.size() ? word[i + 1] : '\0';
+        if ((c == 's' && (next == 'y' || next == 'h')) || (c == 't' && (next == 's' || next == 'h'))) {
+            put('s');
+            ++i;
+        } else if (c == 'd' && (next == 'z' || next == 'h')) {
+            put('z');
+            ++i;
+        } else if (c == 'k' && next == 'h') {
+            put('h');
+            ++i;
+        } else {
+            put(c == 'q' ? 'k' : c == 'o' ? 'u' : c);
+        }
+    }
+    out.resize(length);
+}
+
 std::string foldLatinSpelling(std::string_view word)
 {
-    std::string out = foldConsonants(word);
-    std::replace(out.begin(), out.end(), 'o', 'u');
-    return withoutDoubledVowels(out);
+    std::string out;
+    foldLatinSpellingInto(word, out);
+    return out;
 }
 
 std::vector<std::string> latinQueryVariants(std::string_view word)

@@ -12,6 +12,8 @@ namespace tilvane {
 // that "syurga", "sholat" or "Yaasiin" meet "surga", "salat" and "Yasin". Its input is a
 // word already lower-cased and without diacritics (ASCII letters and digits).
 std::string foldLatinSpelling(std::string_view word);
+// The same into out, whose buffer is reused.
+void foldLatinSpellingInto(std::string_view word, std::string& out);
 
 // The spellings a typed word may stand for, folded: o may stand for a as well as u
 // ("Ibrohim"), e for a ("Sulaeman" aside, e and a are often the same fatha). The first is

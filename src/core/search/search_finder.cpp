@@ -11,9 +11,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 #include <iterator>
 #include <limits>
 #include <set>
+#include <thread>
 
 namespace tilvane {
 
@@ -26,6 +28,8 @@ constexpr std::size_t kTermsPerQuery = 32;
 // Up to this many rows, checking a row's text for a term costs less than gathering the rows
 // of a term found in many spellings (measured with tilvane-bench).
 constexpr std::size_t kRowsToCheck = 4000;
+// Fewer rows are checked on one thread: starting another costs more than they do.
+constexpr std::size_t kRowsPerWorker = 500;
 
 // Ordering by relevance reads every hit's text; past this many the first ones are ranked.
 constexpr std::size_t kRowsToRank = 20000;
@@ -222,14 +226,36 @@ std::vector<std::int64_t> SearchFinder::rowsHolding(const std::vector<std::int64
                                                     const std::vector<const QueryTerm*>& terms,
                                                     const SearchOptions& options)
 {
-    std::vector<std::int64_t> held;
+    std::vector<std::string> bodies;
+    bodies.reserve(rowids.size());
     SqliteStatement body(m_db, "SELECT body FROM docs WHERE id = ?1");
     for (std::int64_t rowid : rowids) {
         checkCancelled(options);
         body.bind(1, rowid);
-        if (body.step() && textHoldsTerms(body.text(0), terms, options.wholeWord))
-            held.push_back(rowid);
+        bodies.push_back(body.step() ? body.text(0) : std::string());
         body.reset();
+    }
+    // Each row is read on its own, so the rows are shared out among the processor's cores:
+    // a long query of short word parts reads a few thousand of them. Every worker takes
+    // every n-th row, as the rows of one text (one length) stand together.
+    std::vector<char> holds(rowids.size());
+    const std::size_t workers = std::clamp<std::size_t>(rowids.size() / kRowsPerWorker, 1,
+                                                        std::max(1u, std::thread::hardware_concurrency()));
+    const auto check = [&](std::size_t first) {
+        for (std::size_t k = first; k < rowids.size(); k += workers)
+            holds[k] = textHoldsTerms(bodies[k], terms, options.wholeWord);
+    };
+    std::vector<std::future<void>> others;
+    for (std::size_t first = 1; first < workers; ++first)
+        others.push_back(std::async(std::launch::async, check, first));
+    check(0);
+    for (std::future<void>& other : others)
+        other.get();
+    checkCancelled(options);
+    std::vector<std::int64_t> held;
+    for (std::size_t k = 0; k < rowids.size(); ++k) {
+        if (holds[k])
+            held.push_back(rowids[k]);
     }
     return held;
 }

@@ -70,15 +70,17 @@ void addTerm(std::vector<QueryTerm>& terms, const std::vector<FoldedWord>& words
     for (const FoldedWord& word : words)
         term.tokens.push_back(word.folded);
     term.phrase = quoted || term.tokens.size() > 1;
+    // A long query repeats its words: each is looked at once.
+    const bool known = std::any_of(terms.begin(), terms.end(), [&](const QueryTerm& other) {
+        return other.tokens == term.tokens && other.phrase == term.phrase;
+    });
+    if (known)
+        return;
     if (!term.phrase && words.front().latin)
         term.spellings = latinQueryVariants(words.front().plain);
     else
         term.spellings = {term.tokens.front()};
-    const bool known = std::any_of(terms.begin(), terms.end(), [&](const QueryTerm& other) {
-        return other.tokens == term.tokens && other.phrase == term.phrase;
-    });
-    if (!known)
-        terms.push_back(std::move(term));
+    terms.push_back(std::move(term));
 }
 
 void checkTermCount(const std::vector<QueryTerm>& terms)
@@ -199,23 +201,45 @@ std::size_t termMatchAt(const QueryTerm& term, const std::string& wordForm, bool
 namespace {
 
 // Every token each word of a text is indexed under, the folded one first, in one list:
-// word k's forms stand from starts[k] to starts[k + 1].
+// word k's forms stand from starts[k] to starts[k + 1]. The same forms also stand in two
+// texts, each form between newlines (forms hold none): one search of such a text asks every
+// word at once whether it holds a token, which is what a row check does most.
 struct TextForms {
     std::vector<std::string> forms;
     std::vector<std::size_t> starts;
+    std::string plainLines = "\n"; // the forms that are words, not root or stem tokens
+    std::string allLines = "\n";
     std::size_t words() const { return starts.size() - 1; }
 };
 
-TextForms indexedForms(std::string_view text)
+// Without phrases to find, the forms are only wanted in the two texts.
+TextForms indexedForms(std::string_view text, bool keepWords)
 {
     TextForms indexed;
+    auto add = [&indexed, keepWords](const std::string& form) {
+        if (keepWords)
+            indexed.forms.push_back(form);
+        (isMarkedToken(form) ? indexed.allLines : indexed.plainLines).append(form).push_back('\n');
+    };
     forEachIndexedWord(text, [&](const FoldedWord& word, const std::vector<std::string>& others) {
         indexed.starts.push_back(indexed.forms.size());
-        indexed.forms.push_back(word.folded);
-        indexed.forms.insert(indexed.forms.end(), others.begin(), others.end());
+        add(word.folded);
+        for (const std::string& other : others)
+            add(other);
     });
     indexed.starts.push_back(indexed.forms.size());
+    indexed.allLines.append(indexed.plainLines, 1);
     return indexed;
+}
+
+// tokenMatches against every word of the text at once.
+bool linesHoldToken(const TextForms& text, const std::string& token, bool wholeWord)
+{
+    if (wholeWord || isMarkedToken(token))
+        return text.allLines.find("\n" + token + "\n") != std::string::npos;
+    if (codePointCount(token) == 1)
+        return text.plainLines.find("\n" + token) != std::string::npos;
+    return text.plainLines.find(token) != std::string::npos;
 }
 
 } // namespace
@@ -225,8 +249,8 @@ namespace {
 bool wordsHoldTerm(const TextForms& text, const QueryTerm& term, bool wholeWord)
 {
     if (!term.phrase) {
-        return std::any_of(text.forms.begin(), text.forms.end(),
-                           [&](const std::string& form) { return termMatchAt(term, form, wholeWord) != std::string::npos; });
+        return std::any_of(term.spellings.begin(), term.spellings.end(),
+                           [&](const std::string& spelling) { return linesHoldToken(text, spelling, wholeWord); });
     }
     const std::size_t length = term.tokens.size();
     for (std::size_t start = 0; start + length <= text.words(); ++start) {
@@ -247,7 +271,8 @@ bool wordsHoldTerm(const TextForms& text, const QueryTerm& term, bool wholeWord)
 
 bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord)
 {
-    const TextForms words = indexedForms(text);
+    const bool phrases = std::any_of(terms.begin(), terms.end(), [](const QueryTerm* term) { return term->phrase; });
+    const TextForms words = indexedForms(text, phrases);
     return std::all_of(terms.begin(), terms.end(),
                        [&](const QueryTerm* term) { return wordsHoldTerm(words, *term, wholeWord); });
 }

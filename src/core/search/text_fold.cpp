@@ -309,8 +309,8 @@ void forEachWord(std::string_view text, const std::function<void(const FoldedWor
         if (inWord && !word.folded.empty()) {
             word.end = end;
             if (word.latin) {
-                word.plain = word.folded;
-                word.folded = foldLatinSpelling(word.plain);
+                word.plain.swap(word.folded);
+                foldLatinSpellingInto(word.plain, word.folded);
             }
             visit(word);
         }
@@ -323,6 +323,16 @@ void forEachWord(std::string_view text, const std::function<void(const FoldedWor
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t start = i;
+        // Most of a translation is ASCII letters: they only need their case folded.
+        if (const char b = text[i]; (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z')) {
+            if (!inWord) {
+                word.begin = start;
+                inWord = true;
+            }
+            word.folded += b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b;
+            ++i;
+            continue;
+        }
         const char32_t c = decodeAt(text, i);
         const CharKind kind = kindOf(c);
         if (kind == CharKind::Separator || kind == CharKind::Ideograph)
