@@ -99,7 +99,9 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     // فَوَاعِل: the و before ā is the plural's (ٱلۡفَوَٰحِشَ، قَوَاعِد).
     if (letters.size() == 4 && letters[1] == kWaw && strong[1] + 1 < units.size() && isLetter(units[strong[1] + 1], kAlif)) {
         letters.erase(letters.begin() + 1);
-        return {rootOfLetters(letters), result.penalty + 0.3};
+        // Its last ي after kasra stands for و as well (رَوَٰسِيَ of رسو).
+        const bool weakLast = letters[2] == kYa && units[strong[3] - 1].vowel == 'i';
+        return {rootOfLetters(letters), result.penalty + 0.3, weakLast ? kLastGuessed : 0u};
     }
     if (letters.size() == 4) {
         const bool repeated = letters[0] == letters[2] && letters[1] == letters[3];
