@@ -34,6 +34,8 @@ constexpr double kSeeing = 0.3;
 constexpr double kFormThree = 0.3;
 // ٱسۡتَ read as form VIII of a root beginning with س.
 constexpr double kFormEightOfSin = 0.6;
+// The ending ـُوت of a noun taken off.
+constexpr double kNounEnding = 0.2;
 // Letters after ى read as radicals.
 constexpr double kPastMaqsura = 2.0;
 // A hamza after ā read as a radical of its own (إِنشَآء).
@@ -255,6 +257,10 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
         && !isLetter(units[end - 2], kHa) && !isLetter(units[end - 2], kKaf); // هُنَّ، كُنَّ are pronouns
     endsInflected = endsInflected || energetic;
     add(units, 0, false);
+    // فَعَلُوت: the noun ending ـُوت after a (ٱلطَّـٰغُوتِ، مَلَكُوتَ; بُيُوت keeps its ت).
+    if (end == units.size() && end > 4 && isLetter(units[end - 1], kTa) && isLetter(units[end - 2], kWaw)
+        && units[end - 3].vowel == 'u' && (units[end - 4].vowel == 'a' || isLetter(units[end - 4], kAlif)))
+        add(std::vector<Unit>(units.begin(), units.end() - 2), kNounEnding, false);
     // The energetic ending نَّ (لَنَكُونَنَّ، لَأَتَّخِذَنَّ).
     if (energetic)
         add(std::vector<Unit>(units.begin(), units.end() - 1), 0.1, true);
