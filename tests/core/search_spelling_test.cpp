@@ -127,7 +127,7 @@ const Derivation kDerivations[] = {
     // Words whose letters hide their root, from the short list of such words.
     {"أَبِيهِ", "ابو"},         {"قِيلَ", "قول"},         {"ٱلتَّقۡوَىٰ", "وقي"},   {"ٱثۡنَتَا", "ثني"},
     {"كُلُواْ", "اكل"},        {"ٱلۡأُولَىٰ", "اول"},     {"أُمَّهَٰتِكُمۡ", "امم"}, {"يَكُ", "كون"},
-    {"يَدَيۡهِ", "يدي"},
+    {"يَدَيۡهِ", "يدي"},        {"وَرَآءَهُمۡ", "وري"},   {"يَكَادُ", "كود"},
 };
 
 TEST(ArabicRoot, WordsOfTheTextGiveTheirRootsAndStems)

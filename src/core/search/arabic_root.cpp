@@ -91,6 +91,8 @@ std::string_view rootOfIrregular(std::string_view stem)
         // كاد, of a root كود that no other word writes (كَيۡد is another).
         {"كاد", "كود"},    {"يكاد", "كود"},  {"تكاد", "كود"},   {"اكاد", "كود"},   {"كادوا", "كود"},
         {"يكادون", "كود"}, {"كدت", "كود"},
+        // وَرَآءَ "behind", whose و is no conjunction.
+        {"وراء", "وري"},   {"وراي", "وري"},
         // كان's jussive without its ن (لَمۡ يَكُ).
         {"يك", "كون"},     {"تك", "كون"},    {"نك", "كون"},     {"اك", "كون"},
         // The imperatives of أكل and أخذ without their hamza.
@@ -126,7 +128,15 @@ std::string irregularRoot(std::string_view written, const std::string& folded, c
             bare.remove_prefix(std::string_view("\u064A\u0627").size());
         if (isParticleWithPronoun(bare)) // وَأُوْلَـٰٓئِكَ is no أُولِي with a pronoun
             return {};
-        for (const std::string& stem : {spelling, arabicStem(spelling), std::string(bare)}) {
+        // The word with a pronoun taken off but its first letter kept (وَرَآءَهُمۡ).
+        std::string_view pronounless = spelling;
+        for (std::string_view pronoun : {"\u0647\u0645", "\u0643\u0645", "\u0647", "\u0643"}) {
+            if (pronounless.size() > pronoun.size() + 4 && pronounless.ends_with(pronoun)) {
+                pronounless.remove_suffix(pronoun.size());
+                break;
+            }
+        }
+        for (const std::string& stem : {spelling, arabicStem(spelling), std::string(bare), std::string(pronounless)}) {
             const std::string_view root = rootOfIrregular(stem);
             if (!root.empty() && (!stem.starts_with("\u0627\u0648\u0644") || possessors)
                 && (!stem.starts_with("\u064A\u062F") || handWritten))
