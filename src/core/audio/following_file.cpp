@@ -9,9 +9,7 @@
 
 namespace tilvane {
 
-namespace {
-
-bool fileExists(const std::string& path)
+bool recordingExists(const std::string& path)
 {
     std::error_code ignored;
     return !path.empty() && std::filesystem::is_regular_file(path, ignored);
@@ -21,8 +19,6 @@ bool bismillahDue(const TAppSet& settings, const TQuranPos& pos)
 {
     return settings.IsPlayContinue && pos.Aya == 1 && pos.Sura != 1 && pos.Sura != 9;
 }
-
-} // namespace
 
 TQuranPos nextAyaPos(const TQuranPos& pos)
 {
@@ -48,7 +44,7 @@ std::optional<TQuranPos> nextRecordedAya(const TQuranPos& pos)
     TQuranPos candidate = pos;
     for (int index = last + 1; index <= kAyaCount; ++index) {
         candidate = nextAyaPos(candidate);
-        if (fileExists(audioAyaFileFor(candidate)))
+        if (recordingExists(audioAyaFileFor(candidate)))
             return candidate;
     }
     return std::nullopt;
@@ -71,10 +67,10 @@ std::optional<FollowingFile> fileAfterAya(const TAppSet& settings, const RepeatR
     }
     // A move to another sura builds its page, which makes its bismillah due again.
     const bool bismillahAgain = target.Sura != shown.Sura || !bismillahDone;
-    if (bismillahDue(settings, target) && bismillahAgain && fileExists(bismillahFile))
+    if (bismillahDue(settings, target) && bismillahAgain && recordingExists(bismillahFile))
         return FollowingFile{bismillahFile, target, step, true};
     const std::string file = audioAyaFileFor(target);
-    if (!fileExists(file))
+    if (!recordingExists(file))
         return std::nullopt;
     return FollowingFile{file, target, step, false};
 }

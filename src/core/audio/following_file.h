@@ -10,6 +10,12 @@ namespace tilvane {
 
 struct TAppSet;
 
+// Whether there is a recording to play at path ("" is none).
+bool recordingExists(const std::string& path);
+// Continuous play says the bismillah before aya 1 of every sura but the first, whose aya 1 it
+// is, and the ninth, which has none.
+bool bismillahDue(const TAppSet& settings, const TQuranPos& pos);
+
 // The aya after pos in reading order; after 114:6 comes 1:1.
 TQuranPos nextAyaPos(const TQuranPos& pos);
 // The file of the chosen recitation for pos, as SetAudioAya names it; "" without a recitation.

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <limits>
 #include <random>
 #include <utility>
@@ -17,12 +16,6 @@ namespace {
 
 constexpr int kMaxVolume = 1000;
 constexpr int kTickMs = 100; // the play timer's interval
-
-bool fileExists(const std::string& path)
-{
-    std::error_code ignored;
-    return !path.empty() && std::filesystem::is_regular_file(path, ignored);
-}
 
 int clampToInt(std::int64_t value)
 {
@@ -85,7 +78,7 @@ void RecitationPlayer::play()
     m_waitTicks = 0;
     m_host.setPlayPauseEnabled(false);
     m_host.setStatusText("Playing");
-    if (!fileExists(m_ayaFile) && !moveToRecordedAya()) {
+    if (!recordingExists(m_ayaFile) && !moveToRecordedAya()) {
         stop();
         m_host.setPlayPauseEnabled(true);
         return;
@@ -97,8 +90,7 @@ void RecitationPlayer::play()
         FAudhubillahDone = true;
         interludeStarted = PlayInterlude(AudhubillahFile);
     }
-    if (!interludeStarted && AppSet.IsPlayContinue && pos.Aya == 1 && pos.Sura != 1 && pos.Sura != 9
-        && !FBismillahDone) {
+    if (!interludeStarted && bismillahDue(AppSet, pos) && !FBismillahDone) {
         FBismillahDone = true;
         interludeStarted = PlayInterlude(m_chooseBismillah() == 0 ? BismillahFile : Bismillah2File);
     }
@@ -122,12 +114,12 @@ bool RecitationPlayer::moveToRecordedAya()
         return false;
     m_host.gotoAya(*recorded);
     m_host.processPendingEvents();
-    return fileExists(m_ayaFile);
+    return recordingExists(m_ayaFile);
 }
 
 bool RecitationPlayer::PlayInterlude(const std::string& file)
 {
-    if (!fileExists(file))
+    if (!recordingExists(file))
         return false;
     FInterludePlaying = true;
     openAndPlay(file);
@@ -161,9 +153,8 @@ void RecitationPlayer::queueFollowing()
     const TQuranPos shown = m_host.currentPos();
     if (FInterludePlaying) {
         // After the audhubillah a bismillah still due starts the usual way.
-        const bool bismillahNext = AppSet.IsPlayContinue && !FBismillahDone && shown.Aya == 1 && shown.Sura != 1
-            && shown.Sura != 9;
-        if (!bismillahNext && fileExists(m_ayaFile))
+        const bool bismillahNext = !FBismillahDone && bismillahDue(AppSet, shown);
+        if (!bismillahNext && recordingExists(m_ayaFile))
             m_queued = FollowingFile{m_ayaFile, shown, AfterAya::PlayShown, false};
     } else {
         if (m_nextBismillah.empty())
