@@ -138,4 +138,12 @@ std::string rootText(const std::u32string& letters)
     return out;
 }
 
+std::u32string rootLetters(std::string_view root)
+{
+    std::u32string letters;
+    for (std::size_t i = 0; i < root.size();)
+        letters += nextCodePoint(root, i);
+    return letters;
+}
+
 } // namespace tilvane

@@ -51,5 +51,7 @@ bool isLetter(const Unit& unit, char32_t letter);
 
 // Letters as a root writes them: the hamza as ا.
 std::string rootText(const std::u32string& letters);
+// A root's letters back, one code point each.
+std::u32string rootLetters(std::string_view root);
 
 } // namespace tilvane

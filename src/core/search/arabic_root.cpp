@@ -156,9 +156,7 @@ void addWeakAlternatives(std::vector<RootCandidate>& candidates)
 {
     const std::size_t found = candidates.size();
     for (std::size_t k = 0; k < found; ++k) {
-        std::u32string letters;
-        for (std::size_t i = 0; i < candidates[k].root.size();)
-            letters += nextCodePoint(candidates[k].root, i);
+        const std::u32string letters = rootLetters(candidates[k].root);
         if (letters.size() != 3)
             continue;
         for (std::size_t position = 1; position < 3; ++position) {
@@ -188,7 +186,9 @@ std::vector<RootCandidate> ranked(std::vector<RootCandidate> candidates)
     return out;
 }
 
-std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
+} // namespace
+
+std::vector<RootCandidate> rootCandidates(std::string_view uthmaniWord)
 {
     const Units units = readUnits(uthmaniWord);
     std::string folded;
@@ -227,8 +227,6 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
             return;
         addRootReadings(candidates, rest, wasla, stripped, noun, penalty);
     };
-    if (isParticle(folded) && isParticleHere(folded))
-        return {};
     // Conjunction, preposition or future particle, and the article, each tried with and without.
     std::vector<std::pair<std::size_t, bool>> starts{{0, !units.empty() && units[0].afterWasla}};
     std::size_t at = 0;
@@ -304,12 +302,6 @@ std::vector<RootCandidate> rootsOfWord(std::string_view uthmaniWord)
     return ranked(std::move(candidates));
 }
 
-} // namespace
-
-std::vector<RootCandidate> rootCandidates(std::string_view uthmaniWord)
-{
-    return rootsOfWord(uthmaniWord);
-}
 
 std::string arabicRoot(std::string_view uthmaniWord)
 {
@@ -319,7 +311,7 @@ std::string arabicRoot(std::string_view uthmaniWord)
     const std::string written(uthmaniWord);
     if (const auto found = known.find(written); found != known.end())
         return found->second;
-    const std::vector<RootCandidate> candidates = rootsOfWord(uthmaniWord);
+    const std::vector<RootCandidate> candidates = rootCandidates(uthmaniWord);
     std::string root = candidates.empty() ? std::string() : candidates.front().root;
     if (known.size() < kRemembered)
         known.emplace(written, root);

@@ -1,5 +1,6 @@
 #include "core/search/root_lexicon.h"
 
+#include "core/search/arabic_letters.h"
 #include "core/search/arabic_root.h"
 #include "core/search/indexed_words.h"
 #include "core/search/text_fold.h"
@@ -36,14 +37,6 @@ double evidenceOf(const RootCandidate& reading)
     return (reading.guessed & kAllGuessed) != 0 ? kGuessedEvidence : 1.0;
 }
 
-std::u32string lettersOf(const std::string& root)
-{
-    std::u32string letters;
-    for (std::size_t i = 0; i < root.size();)
-        letters += nextCodePoint(root, i);
-    return letters;
-}
-
 bool isWeak(char32_t c)
 {
     return c == U'\u064A' || c == U'\u0648';
@@ -72,7 +65,7 @@ void settleWeakRadicals(std::unordered_map<std::string, WordReadings>& words)
     for (const auto& [written, readings] : words) {
         if (readings.chosen == nullptr || (readings.chosen->guessed & kListed) != 0)
             continue;
-        const std::u32string letters = lettersOf(readings.chosen->root);
+        const std::u32string letters = rootLetters(readings.chosen->root);
         Tally& tally = votes[weakSkeleton(letters)];
         for (std::size_t k = 0; k < std::min(kPlaces, letters.size()); ++k) {
             const double vote = (readings.chosen->guessed & (1u << k)) != 0 ? kGuessedVote : 1.0;
@@ -91,11 +84,11 @@ void settleWeakRadicals(std::unordered_map<std::string, WordReadings>& words)
     for (auto& [written, readings] : words) {
         if (readings.chosen == nullptr || (readings.chosen->guessed & kAllGuessed) == 0)
             continue;
-        const std::u32string chosen = lettersOf(readings.chosen->root);
+        const std::u32string chosen = rootLetters(readings.chosen->root);
         const unsigned guessed = readings.chosen->guessed;
         double most = support(chosen, guessed);
         for (const RootCandidate& candidate : readings.candidates) {
-            const std::u32string letters = lettersOf(candidate.root);
+            const std::u32string letters = rootLetters(candidate.root);
             if (letters.size() != chosen.size() || weakSkeleton(letters) != weakSkeleton(chosen))
                 continue;
             // Only the guessed radicals may change.

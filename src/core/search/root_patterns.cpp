@@ -180,6 +180,13 @@ const std::vector<Suffix>& suffixes()
     return list;
 }
 
+// No ending at all; choosing between this and suffixes() copies neither list.
+const std::vector<Suffix>& noSuffixes()
+{
+    static const std::vector<Suffix> none;
+    return none;
+}
+
 // The letters left before a plural's ending once a conjunction and an imperfect's prefix are off:
 // a verb keeps two at least (يَكُونَ، وَيَكُونَ are no plurals), the forms of رأى one.
 std::size_t lettersBeforePlural(const Units& units, std::size_t end)
@@ -267,7 +274,12 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
     std::size_t longest = 0; // the longest ending found: its own last letter is no ending of its own
     // No ending stands before a ة (بَغۡتَة، ٱلۡمَدِينَة).
     const bool feminineNoun = end < units.size();
-    for (const Suffix& suffix : feminineNoun ? std::vector<Suffix>() : suffixes()) {
+    // yafʿ-: an imperfect's prefix and a silent letter.
+    const bool yafa = units.size() > 2 && isImperfectPrefix(units[0]) && units[1].sukun;
+    // After yafʿ- a last ي is the radical, no pronoun: verbs take ني (يَأۡتِي، تَجۡرِي).
+    const bool imperfectShape = units.size() > 2 && units[0].vowel != 0 && units[1].sukun
+        && (isLetter(units[0], kYa) || isLetter(units[0], kTa) || isLetter(units[0], kNun) || isLetter(units[0], kHamza));
+    for (const Suffix& suffix : feminineNoun ? noSuffixes() : suffixes()) {
         // A doubled letter counts twice: رَبُّكَ keeps رب ب.
         std::size_t left = 0;
         for (std::size_t k = 0; k + suffix.letters.size() < end + 1 && k < end - std::min(end, suffix.letters.size()); ++k)
@@ -277,7 +289,6 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
             && (suffix.letters[0] == kNun || suffix.letters[0] == kTa);
         // A ت after a silent letter is the perfect's person: the hollow verb keeps two letters (كُنتَ).
         // yafʿ- and one letter more is a verb without a person's ending (يَأۡتِ); أَفۡعَلۡنَا has one.
-        const bool yafa = units.size() > 2 && isImperfectPrefix(units[0]) && units[1].sukun;
         const bool imperfect = yafa && end <= suffix.letters.size() + 2;
         const bool person = !imperfect && end > suffix.letters.size() && units[end - suffix.letters.size() - 1].sukun
             && (suffix.letters == U"\u062A" || suffix.letters == U"\u062A\u0645" || suffix.letters == U"\u0646\u0627"
@@ -319,10 +330,6 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
                 evidence = -0.5;
             if (person || feminine)
                 evidence = kPersonEnding;
-            // After yafʿ- a last ي is the radical, no pronoun: verbs take ني (يَأۡتِي، تَجۡرِي).
-            const bool imperfectShape = units.size() > 2 && units[0].vowel != 0 && units[1].sukun
-                && (isLetter(units[0], kYa) || isLetter(units[0], kTa) || isLetter(units[0], kNun)
-                    || isLetter(units[0], kHamza));
             if (suffix.letters == U"\u064A" && imperfectShape)
                 evidence = 0.6;
             // After the endings of a verb's persons the word is a verb: its first letter may be
@@ -339,7 +346,7 @@ void addRootReadings(std::vector<RootCandidate>& out, const Units& units, bool w
                 add(std::vector<Unit>(core.begin(), core.end() - 1), 0.2 + tail + kPersonEnding, false);
             // A pronoun may follow a plural or verb ending: يعلمونهم، رزقناهم; an ending follows
             // none (تَرَكۡنَا is no تَرَ with كن and ا).
-            for (const Suffix& inner : pronoun ? suffixes() : std::vector<Suffix>()) {
+            for (const Suffix& inner : pronoun ? suffixes() : noSuffixes()) {
                 const std::size_t left = core.size();
                 const std::size_t size = inner.letters.size();
                 // فَعَلۡتُهَا: a person's ت after a silent letter, never after yafʿ-.

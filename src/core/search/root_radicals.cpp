@@ -31,7 +31,6 @@ void readMiddleLongIAsA(std::vector<Unit>& units)
 // The roots of letters left once the pattern's prefixes are off.
 RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool verbal, double penalty)
 {
-    RootCandidate result{{}, penalty};
     std::vector<std::size_t> strong;
     for (std::size_t k = 0; k < units.size(); ++k) {
         if (!units[k].longVowel)
@@ -68,7 +67,6 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
                 : (isLetter(units[0], kTa) || isLetter(units[0], kNun)) && (units[1].sukun || units[1].vowel == 'i')
                 ? kRareFirstTa
                 : 0.0;
-        // مُ before a doubled ت: the participle of form VIII (مُتَّقِين).
         // مُ before a doubled or silent letter: a participle's (مُتَّقِين، مُلۡقِين).
         if (strong[0] == 0 && isLetter(units[0], kMim) && units[0].vowel == 'u' && units.size() > 1
             && (units[1].shadda || units[1].sukun))
@@ -84,24 +82,24 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         if (strong[0] == 0 && (isImperfectPrefix(units[0]) || isLetter(units[0], kMim)) && units.size() > 1
             && isLetter(units[1], kTa) && units[1].shadda)
             rare = std::max(rare, kRareFirstYa);
-        return {rootOfLetters(letters), result.penalty + rare, guessed};
+        return {rootOfLetters(letters), penalty + rare, guessed};
     }
     if (letters.size() == 4 && (letters[1] == kYa || letters[1] == kWaw) && units[strong[1]].sukun
         && units[strong[0]].vowel == 'a') {
         letters.erase(letters.begin() + 1); // fay`al, faw`al: شيطان
-        return {rootOfLetters(letters), result.penalty + 1.0};
+        return {rootOfLetters(letters), penalty + 1.0};
     }
     // فَعَائِل: the hamza after ā is the plural's (شَمَآئِل، خَزَآئِن، بَصَآئِر).
     if (letters.size() == 4 && letters[2] == kHamza && strong[2] > 0 && isLetter(units[strong[2] - 1], kAlif)) {
         letters.erase(letters.begin() + 2);
-        return {rootOfLetters(letters), result.penalty + 0.3};
+        return {rootOfLetters(letters), penalty + 0.3};
     }
     // فَوَاعِل: the و before ā is the plural's (ٱلۡفَوَٰحِشَ، قَوَاعِد).
     if (letters.size() == 4 && letters[1] == kWaw && strong[1] + 1 < units.size() && isLetter(units[strong[1] + 1], kAlif)) {
         letters.erase(letters.begin() + 1);
         // Its last ي after kasra stands for و as well (رَوَٰسِيَ of رسو).
         const bool weakLast = letters[2] == kYa && units[strong[3] - 1].vowel == 'i';
-        return {rootOfLetters(letters), result.penalty + 0.3, weakLast ? kLastGuessed : 0u};
+        return {rootOfLetters(letters), penalty + 0.3, weakLast ? kLastGuessed : 0u};
     }
     if (letters.size() == 4) {
         const bool repeated = letters[0] == letters[2] && letters[1] == letters[3];
@@ -111,11 +109,11 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             letters.erase(letters.begin());
         // A و or ي kept last may be the plural's pronoun after a weak radical (يَخۡشَوۡنَ).
         const bool weakLast = letters.size() == 3 && (letters[2] == kWaw || letters[2] == kYa);
-        return {rootOfLetters(letters), result.penalty + (letters.size() == 4 ? 2.5 : 1.0), weakLast ? kLastGuessed : 0u};
+        return {rootOfLetters(letters), penalty + (letters.size() == 4 ? 2.5 : 1.0), weakLast ? kLastGuessed : 0u};
     }
     if (letters.size() > 4) {
         letters.resize(3);
-        return {rootOfLetters(letters), result.penalty + 4};
+        return {rootOfLetters(letters), penalty + 4};
     }
     if (letters.size() != 2)
         return {{}, 100};
@@ -123,16 +121,16 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
     const Unit& second = units[strong[1]];
     // Form VIII of a root beginning with و: the و is assimilated into the doubled ت (اتقى).
     if (letters[0] == kTa && first.shadda && strong[0] == 0)
-        return {rootOfLetters({kWaw, letters[1], kYa}), result.penalty + 0.8};
+        return {rootOfLetters({kWaw, letters[1], kYa}), penalty + 0.8};
     // A doubled و is و and a weak last radical (قُوَّة، سَوَّىٰ).
     if (second.shadda && letters[1] == kWaw)
-        return {rootOfLetters({letters[0], kWaw, kYa}), result.penalty + 0.5, kLastGuessed};
+        return {rootOfLetters({letters[0], kWaw, kYa}), penalty + 0.5, kLastGuessed};
     // فَعَّلَ and تَفَعَّلَ of a defective root: a long vowel after the doubled letter (وَلَّىٰ، يُزَكِّي).
     if (second.shadda && strong[1] + 1 < units.size() && units[strong[1] + 1].longVowel
         && !isLetter(units[strong[1] + 1], kWaw))
-        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.5, kLastGuessed};
+        return {rootOfLetters({letters[0], letters[1], kYa}), penalty + 0.5, kLastGuessed};
     if (second.shadda || (first.shadda && strong[0] > 0))
-        return {rootOfLetters({letters[0], letters[1], letters[1]}), result.penalty + 0.5};
+        return {rootOfLetters({letters[0], letters[1], letters[1]}), penalty + 0.5};
     // A long vowel between the two: a hollow root; after them: a defective one. ā shows
     // neither radical, nor does a last ī (قَالَ، يُنجِي); a middle ī after the prefix of forms
     // II–IV was read as ā already (يُقِيمُ).
@@ -154,7 +152,7 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
         if (units[k].longVowel) {
             const bool yaLast = letters[1] == kHamza || letters[1] == kYa; // جاء، شاء، آية
             const char32_t middle = yaLast && units[k].letter == kAlif ? kYa : weakOf(units[k], kWaw);
-            return {rootOfLetters({letters[0], middle, letters[1]}), result.penalty + 0.6,
+            return {rootOfLetters({letters[0], middle, letters[1]}), penalty + 0.6,
                     units[k].letter == kAlif ? kMiddleGuessed : 0u};
         }
     }
@@ -174,25 +172,25 @@ RootCandidate radicalsOf(const std::vector<Unit>& units, char stripped, bool ver
             // A last ū before a pronoun is the plural's as often (أُوتُوهُ).
             const bool plural = (k + 2 == units.size() && (isLetter(units[k + 1], kNun) || isLetter(units[k + 1], kAlif)))
                 || (k + 1 == units.size() && k > 0 && units[k - 1].vowel == 'u');
-            return {rootOfLetters({letters[0], letters[1], last}), result.penalty + 0.6,
+            return {rootOfLetters({letters[0], letters[1], last}), penalty + 0.6,
                     (units[k].letter != kWaw || plural) && !simple ? kLastGuessed : 0u};
         }
     }
     // No long vowel left: a weak radical fell away (يعد، قل، كن، يد).
     if (stripped == 'i' && first.vowel == 'i')
-        return {rootOfLetters({kWaw, letters[0], letters[1]}), result.penalty + 0.5, kFirstGuessed};
+        return {rootOfLetters({kWaw, letters[0], letters[1]}), penalty + 0.5, kFirstGuessed};
     // yafaʿu: the imperfect of an assimilated root whose middle takes a (يَذَرُ، تَضَعُ، يَقَعُ).
     if (stripped == 'i' && first.vowel == 'a' && second.vowel == 'u' && !second.tanween && strong[1] + 1 == units.size())
-        return {rootOfLetters({kWaw, letters[0], letters[1]}), result.penalty + kAssimilatedA, kFirstGuessed};
+        return {rootOfLetters({kWaw, letters[0], letters[1]}), penalty + kAssimilatedA, kFirstGuessed};
     // A last silent letter, or one with the kasra that links it to the next word (قُلِ ٱلۡحَمۡدُ).
     const bool silentLast = second.sukun || second.vowel == 0 || (second.vowel == 'i' && first.vowel == 'u');
     if (silentLast && strong[1] + 1 == units.size())
-        return {rootOfLetters({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), result.penalty + 1.0, kMiddleGuessed};
+        return {rootOfLetters({letters[0], first.vowel == 'i' ? kYa : kWaw, letters[1]}), penalty + 1.0, kMiddleGuessed};
     // Before a plural ending a last weak radical falls away: يبغون، يأتون; the imperative and
     // jussive leave its kasra (ءَاتِنَا، أَلۡقِ).
     if (verbal || (second.vowel == 'i' && !second.tanween && strong[1] + 1 == units.size()))
-        return {rootOfLetters({letters[0], letters[1], kYa}), result.penalty + 0.8, kLastGuessed};
-    return {rootOfLetters({letters[0], letters[1], kWaw}), result.penalty + 2, kLastGuessed};
+        return {rootOfLetters({letters[0], letters[1], kYa}), penalty + 0.8, kLastGuessed};
+    return {rootOfLetters({letters[0], letters[1], kWaw}), penalty + 2, kLastGuessed};
 }
 
 } // namespace
