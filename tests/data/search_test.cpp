@@ -191,7 +191,7 @@ TEST_F(SearchOnBuiltData, RootsAndStemsFindTheWordsDerivedFromThem)
         ASSERT_FALSE(results.forms.empty());
         std::set<std::size_t> held;
         for (const FoundForm& form : results.forms) {
-            EXPECT_EQ(form.count, form.hits.size()) << form.form;
+            EXPECT_EQ(form.count(), form.hits.size()) << form.form;
             held.insert(form.hits.begin(), form.hits.end());
         }
         EXPECT_EQ(held.size(), results.hits.size());

@@ -243,7 +243,7 @@ std::vector<std::int64_t> SearchFinder::rowsHolding(const std::vector<std::int64
                                                         std::max(1u, std::thread::hardware_concurrency()));
     const auto check = [&](std::size_t first) {
         for (std::size_t k = first; k < rowids.size(); k += workers)
-            holds[k] = textHoldsTerms(bodies[k], terms, options.wholeWord);
+            holds[k] = textHoldsTerms(bodies[k], terms, options.wholeWord, m_roots.get());
     };
     std::vector<std::future<void>> others;
     for (std::size_t first = 1; first < workers; ++first)
@@ -365,9 +365,9 @@ void SearchFinder::collectForms(SearchResults& results) const
         }
     }
     for (auto& [form, hits] : holding)
-        results.forms.push_back({form, hits.size(), std::move(hits)});
+        results.forms.push_back({form, std::move(hits)});
     std::stable_sort(results.forms.begin(), results.forms.end(),
-                     [](const FoundForm& a, const FoundForm& b) { return a.count > b.count; });
+                     [](const FoundForm& a, const FoundForm& b) { return a.count() > b.count(); });
 }
 
 } // namespace tilvane

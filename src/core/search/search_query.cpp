@@ -213,7 +213,7 @@ struct TextForms {
 };
 
 // Without phrases to find, the forms are only wanted in the two texts.
-TextForms indexedForms(std::string_view text, bool keepWords)
+TextForms indexedForms(std::string_view text, bool keepWords, const RootLexicon* roots)
 {
     TextForms indexed;
     auto add = [&indexed, keepWords](const std::string& form) {
@@ -226,7 +226,7 @@ TextForms indexedForms(std::string_view text, bool keepWords)
         add(word.folded);
         for (const std::string& other : others)
             add(other);
-    });
+    }, roots);
     indexed.starts.push_back(indexed.forms.size());
     indexed.allLines.append(indexed.plainLines, 1);
     return indexed;
@@ -241,10 +241,6 @@ bool linesHoldToken(const TextForms& text, const std::string& token, bool wholeW
         return text.plainLines.find("\n" + token) != std::string::npos;
     return text.plainLines.find(token) != std::string::npos;
 }
-
-} // namespace
-
-namespace {
 
 bool wordsHoldTerm(const TextForms& text, const QueryTerm& term, bool wholeWord)
 {
@@ -267,12 +263,14 @@ bool wordsHoldTerm(const TextForms& text, const QueryTerm& term, bool wholeWord)
     }
     return false;
 }
+
 } // namespace
 
-bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord)
+bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord,
+                    const RootLexicon* roots)
 {
     const bool phrases = std::any_of(terms.begin(), terms.end(), [](const QueryTerm* term) { return term->phrase; });
-    const TextForms words = indexedForms(text, phrases);
+    const TextForms words = indexedForms(text, phrases, roots);
     return std::all_of(terms.begin(), terms.end(),
                        [&](const QueryTerm* term) { return wordsHoldTerm(words, *term, wholeWord); });
 }

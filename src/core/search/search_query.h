@@ -56,8 +56,10 @@ std::size_t termMatchAt(const QueryTerm& term, const std::string& wordForm, bool
 // Whether the words of text hold the terms, as the index finds them: a word of the term in any
 // of the text's words, a phrase in consecutive words (whole words; in any-part mode the last
 // one may be the start of a word).
-// Holding every one of several terms, its words are read once for all.
-bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord);
+// Holding every one of several terms, its words are read once for all; roots, when given, are
+// the roots the index read the Arabic words as.
+bool textHoldsTerms(std::string_view text, const std::vector<const QueryTerm*>& terms, bool wholeWord,
+                    const RootLexicon* roots = nullptr);
 
 // The byte ranges of the words in text that match a token of the query, for highlighting.
 struct TextMark {

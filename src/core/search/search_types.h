@@ -57,13 +57,12 @@ struct SearchHit {
     double score = 0; // relevance, when asked for
 };
 
-// A word form that a root or stem query found, and in how many hits it stands.
 // A form a root or stem query found, and the hits that hold it: its count is theirs, so that
 // choosing it shows as many hits as it counts.
 struct FoundForm {
     std::string form;              // as written in the text
-    std::size_t count = 0;         // hits (ayat of the text) holding the form
-    std::vector<std::size_t> hits; // their places in SearchResults::hits
+    std::vector<std::size_t> hits; // places in SearchResults::hits (ayat of a text) holding the form
+    std::size_t count() const { return hits.size(); }
 };
 
 inline constexpr std::size_t kSingleLetterCap = 500;

@@ -22,7 +22,6 @@ public:
     using QAbstractListModel::QAbstractListModel;
     void setResults(std::shared_ptr<const SearchResults> results, const QString& query, bool wholeWord);
     void setReference(std::optional<QuranReference> reference);
-    // Only the hits whose text holds this word form (as written); empty: every hit.
     // Shows only the hits holding the form at this place of the results' forms; -1 shows all.
     void setFormFilter(int form);
     // Whether the rows are the answer to this text of the search box.

@@ -325,7 +325,7 @@ void SearchTab::showForms(const std::vector<FoundForm>& forms)
         return;
     lwForms->addItem(tr("All forms"));
     for (std::size_t k = 0; k < forms.size(); ++k) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(toQString(forms[k].form)).arg(forms[k].count), lwForms);
+        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(toQString(forms[k].form)).arg(forms[k].count()), lwForms);
         item->setData(Qt::UserRole, static_cast<int>(k));
     }
     lwForms->setCurrentRow(0);
