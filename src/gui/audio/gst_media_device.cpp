@@ -137,13 +137,19 @@ void GstMediaDevice::setState(int state)
 void GstMediaDevice::close()
 {
     m_open = false;
+    // Down to NULL: after an error playbin prerolls the next file only from there.
+    if (m_playbin != nullptr)
+        setState(GST_STATE_NULL);
+    forgetRun();
+}
+
+// What the pipeline said or was handed since its last fresh start belongs to that run: its
+// messages still on their way are ignored.
+void GstMediaDevice::forgetRun()
+{
+    ++m_generation;
     m_ended = false;
     m_movedOn = false;
-    if (m_playbin == nullptr)
-        return;
-    // Down to NULL: after an error playbin prerolls the next file only from there.
-    setState(GST_STATE_NULL);
-    ++m_generation;
     std::lock_guard lock(m_mutex);
     m_queuedFile.clear();
     m_handedOver.clear();
@@ -247,15 +253,7 @@ void GstMediaDevice::stop()
 {
     requireOpen();
     setState(GST_STATE_READY);
-    ++m_generation;
-    {
-        std::lock_guard lock(m_mutex);
-        m_queuedFile.clear();
-        m_handedOver.clear();
-        m_streamError.clear();
-    }
-    m_ended = false;
-    m_movedOn = false;
+    forgetRun();
     g_object_set(m_playbin, "uri", fileUri(m_fileName).c_str(), nullptr);
     m_segmentRate = m_rate;
     setState(GST_STATE_PAUSED);

@@ -69,6 +69,7 @@ public:
 private:
     void buildPipeline();
     void setState(int state);
+    void forgetRun();
     void requireOpen() const;
     [[noreturn]] void failOpen(const std::string& reason);
     void seekTo(std::int64_t positionNs);
