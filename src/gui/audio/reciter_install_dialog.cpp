@@ -32,6 +32,8 @@ namespace {
 
 constexpr std::size_t kFailuresListed = 5;
 
+// Declared ahead for lupdate: without a declaration before it, lupdate files the tr() calls of
+// the function below under another context than the dialog's, and they lose their translations.
 QString megabytes(double bytes);
 
 // "N of M files installed; K failed", with the first failures named on lines of their own.
